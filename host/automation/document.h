@@ -1,0 +1,106 @@
+#pragma once
+
+#include "forward.h"
+#include "variant.h"
+
+#include <QString>
+
+#include <array>
+
+namespace automation {
+
+class Field : public Object
+{
+public:
+    virtual int type() const = 0;
+    virtual RangePtr result() = 0;
+};
+
+class Fields : public Object
+{
+public:
+    virtual long count() const = 0;
+    // Inserts a field at the range (replacing its text). A field counts as
+    // one character in offsets.
+    virtual FieldPtr add(const RangePtr &range, const Variant &type = Variant(),
+                         const Variant &text = Variant(),
+                         const Variant &preserveFormatting = Variant()) = 0;
+};
+
+class Style : public Object
+{
+public:
+    virtual QString nameLocal() const = 0;
+    virtual FontPtr font() = 0;
+    virtual ParagraphFormatPtr paragraphFormat() = 0;
+    virtual BordersPtr borders() = 0;
+};
+
+class Styles : public Object
+{
+public:
+    // By built-in index (wdStyleNormal -1, wdStyleHeader -32) or by name.
+    virtual StylePtr item(const Variant &index) = 0;
+};
+
+class DocumentProperty : public Object
+{
+public:
+    virtual QString name() const = 0;
+    virtual int type() const = 0;
+    // The locale argument is passed through as callers give it.
+    virtual Variant value(long lcid = 0) const = 0;
+    virtual void setValue(const Variant &value, long lcid = 0) = 0;
+};
+
+// Custom document properties; they are stored with the document.
+class DocumentProperties : public Object
+{
+public:
+    virtual long count() const = 0;
+    // By name or by 1-based index; null when there is no such property.
+    virtual DocumentPropertyPtr item(const Variant &index, long lcid = 0) = 0;
+    virtual DocumentPropertyPtr add(const QString &name, bool linkToContent, int type,
+                                    const Variant &value, const Variant &linkSource = Variant(),
+                                    long lcid = 0) = 0;
+};
+
+// The eighteen optional arguments of Document.PrintOut, all missing unless set.
+struct PrintOutOptions
+{
+    Variant background, append, range, outputFileName, from, to, item, copies, pages, pageType,
+            printToFile, collate, activePrinterMacGX, manualDuplexPrint, printZoomColumn,
+            printZoomRow, printZoomPaperWidth, printZoomPaperHeight;
+};
+
+class Document : public Object
+{
+public:
+    virtual QString name() const = 0;
+    virtual ParagraphsPtr paragraphs() = 0;
+    virtual SectionsPtr sections() = 0;
+    virtual FieldsPtr fields() = 0;
+    virtual StylesPtr styles() = 0;
+    virtual TablesPtr tables() = 0;
+    virtual ShapesPtr shapes() = 0;
+    virtual DocumentPropertiesPtr customDocumentProperties() = 0;
+    // A range of the body.
+    virtual RangePtr range(long start, long end) = 0;
+    virtual RangePtr content() = 0;
+    // Prints the whole document once with the writer's current printer and
+    // settings. False when the writer reports a failure.
+    virtual bool printOut(const PrintOutOptions &options = PrintOutOptions()) = 0;
+    // Closes the document; unsaved changes are discarded unless asked.
+    virtual void close(const Variant &saveChanges = Variant()) = 0;
+};
+
+class Documents : public Object
+{
+public:
+    virtual long count() const = 0;
+    virtual DocumentPtr item(long index) = 0;
+    // A new empty document, which becomes the active one.
+    virtual DocumentPtr add() = 0;
+};
+
+} // namespace automation

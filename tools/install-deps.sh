@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs everything the program, its build and its tests need on Debian 12.
+# Idempotent: packages already present are left alone and apt is not called.
+set -euo pipefail
+
+packages=(
+    cmake g++ make ninja-build pkg-config
+    qtbase5-dev qtbase5-dev-tools qttranslations5-l10n libqt5x11extras5-dev
+    libreoffice-writer libreoffice-dev
+    xvfb xauth x11-utils xdotool libxcb1-dev
+    fonts-noto-cjk poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+else
+    echo "All build and runtime packages are installed."
+fi
