@@ -31,7 +31,8 @@ public:
     // Closes the documents and ends the writer.
     virtual void quit(const Variant &saveChanges = Variant(),
                       const Variant &originalFormat = Variant(),
-                      const Variant &routeDocument = Variant()) = 0;
+                      const Variant &routeDocument = Variant())
+        = 0;
     // The conversion rule of the whole system (see measures.h).
     float centimetersToPoints(double cm) const;
 };

@@ -24,7 +24,8 @@ public:
     // one character in offsets.
     virtual FieldPtr add(const RangePtr &range, const Variant &type = Variant(),
                          const Variant &text = Variant(),
-                         const Variant &preserveFormatting = Variant()) = 0;
+                         const Variant &preserveFormatting = Variant())
+        = 0;
 };
 
 class Style : public Object
@@ -62,15 +63,16 @@ public:
     virtual DocumentPropertyPtr item(const Variant &index, long lcid = 0) = 0;
     virtual DocumentPropertyPtr add(const QString &name, bool linkToContent, int type,
                                     const Variant &value, const Variant &linkSource = Variant(),
-                                    long lcid = 0) = 0;
+                                    long lcid = 0)
+        = 0;
 };
 
 // The eighteen optional arguments of Document.PrintOut, all missing unless set.
 struct PrintOutOptions
 {
     Variant background, append, range, outputFileName, from, to, item, copies, pages, pageType,
-            printToFile, collate, activePrinterMacGX, manualDuplexPrint, printZoomColumn,
-            printZoomRow, printZoomPaperWidth, printZoomPaperHeight;
+        printToFile, collate, activePrinterMacGX, manualDuplexPrint, printZoomColumn, printZoomRow,
+        printZoomPaperWidth, printZoomPaperHeight;
 };
 
 class Document : public Object

@@ -55,7 +55,8 @@ public:
     // alignment: wdAlignPageNumber*;
     // firstPage: whether the number shows on a section's first page.
     virtual PageNumberPtr add(const Variant &alignment = Variant(),
-                              const Variant &firstPage = Variant()) = 0;
+                              const Variant &firstPage = Variant())
+        = 0;
     virtual int restartNumberingAtSection() const = 0;
     virtual void setRestartNumberingAtSection(int value) = 0;
     virtual long startingNumber() const = 0;

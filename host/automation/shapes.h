@@ -103,11 +103,14 @@ public:
     // The anchor is a range, or missing / the integer 0 for "where the
     // insertion point is" (the start of the story for a footer).
     virtual ShapePtr addShape(int type, float left, float top, float width, float height,
-                              const Variant &anchor = Variant()) = 0;
+                              const Variant &anchor = Variant())
+        = 0;
     virtual ShapePtr addLine(float beginX, float beginY, float endX, float endY,
-                             const Variant &anchor = Variant()) = 0;
-    virtual ShapePtr addTextbox(int orientation, float left, float top, float width,
-                                float height, const Variant &anchor = Variant()) = 0;
+                             const Variant &anchor = Variant())
+        = 0;
+    virtual ShapePtr addTextbox(int orientation, float left, float top, float width, float height,
+                                const Variant &anchor = Variant())
+        = 0;
 };
 
 } // namespace automation

@@ -73,7 +73,8 @@ public:
     // Cells take the format of that paragraph.
     virtual TablePtr add(const RangePtr &range, long rows, long columns,
                          const Variant &defaultTableBehavior = Variant(),
-                         const Variant &autoFitBehavior = Variant()) = 0;
+                         const Variant &autoFitBehavior = Variant())
+        = 0;
 };
 
 } // namespace automation

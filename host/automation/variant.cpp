@@ -12,7 +12,7 @@ bool Variant::toBool() const
         return m_double != 0.0;
     case Kind::String:
         return !m_string.isEmpty() && m_string != QLatin1String("0")
-                && m_string.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
+            && m_string.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
     case Kind::Range:
         return true;
     case Kind::Missing:

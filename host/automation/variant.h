@@ -18,14 +18,46 @@ public:
     enum class Kind { Missing, Bool, Int, Double, String, Range };
 
     Variant() = default; // missing
-    Variant(bool b) : m_kind(Kind::Bool), m_int(b ? 1 : 0) { }
-    Variant(int i) : m_kind(Kind::Int), m_int(i) { }
-    Variant(long i) : m_kind(Kind::Int), m_int(i) { }
-    Variant(double d) : m_kind(Kind::Double), m_double(d) { }
-    Variant(float d) : m_kind(Kind::Double), m_double(d) { }
-    Variant(const QString &s) : m_kind(Kind::String), m_string(s) { }
-    Variant(const char *s) : m_kind(Kind::String), m_string(QString::fromUtf8(s)) { }
-    Variant(std::shared_ptr<Range> r) : m_kind(r ? Kind::Range : Kind::Missing), m_range(std::move(r)) { }
+    Variant(bool b)
+        : m_kind(Kind::Bool)
+        , m_int(b ? 1 : 0)
+    {
+    }
+    Variant(int i)
+        : m_kind(Kind::Int)
+        , m_int(i)
+    {
+    }
+    Variant(long i)
+        : m_kind(Kind::Int)
+        , m_int(i)
+    {
+    }
+    Variant(double d)
+        : m_kind(Kind::Double)
+        , m_double(d)
+    {
+    }
+    Variant(float d)
+        : m_kind(Kind::Double)
+        , m_double(d)
+    {
+    }
+    Variant(const QString &s)
+        : m_kind(Kind::String)
+        , m_string(s)
+    {
+    }
+    Variant(const char *s)
+        : m_kind(Kind::String)
+        , m_string(QString::fromUtf8(s))
+    {
+    }
+    Variant(std::shared_ptr<Range> r)
+        : m_kind(r ? Kind::Range : Kind::Missing)
+        , m_range(std::move(r))
+    {
+    }
 
     static Variant missing() { return Variant(); }
 

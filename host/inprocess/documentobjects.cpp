@@ -11,7 +11,11 @@ namespace {
 class FieldImpl : public automation::Field
 {
 public:
-    FieldImpl(int type, RangePtr result) : m_type(type), m_result(std::move(result)) { }
+    FieldImpl(int type, RangePtr result)
+        : m_type(type)
+        , m_result(std::move(result))
+    {
+    }
     int type() const override { return m_type; }
     RangePtr result() override { return m_result; }
 
@@ -23,7 +27,10 @@ private:
 class FieldsImpl : public Fields
 {
 public:
-    explicit FieldsImpl(DocModel doc) : m_doc(std::move(doc)) { }
+    explicit FieldsImpl(DocModel doc)
+        : m_doc(std::move(doc))
+    {
+    }
     long count() const override
     {
         long n = 0;
@@ -34,7 +41,8 @@ public:
         return n;
     }
     // The field replaces the range's text and stands as one character.
-    FieldPtr add(const RangePtr &range, const Variant &type, const Variant &, const Variant &) override
+    FieldPtr add(const RangePtr &range, const Variant &type, const Variant &,
+                 const Variant &) override
     {
         auto r = std::dynamic_pointer_cast<RangeImpl>(range);
         if (!r)
@@ -45,8 +53,8 @@ public:
         long ps = 0;
         const int index = story->paragraphAt(at, &ps);
         const int fieldType = type.isMissing() ? -1 : int(type.toInt());
-        story->paragraphs[index]->chars[at - ps].field =
-                std::make_shared<model::Field>(model::Field{fieldType});
+        story->paragraphs[index]->chars[at - ps].field
+            = std::make_shared<model::Field>(model::Field {fieldType});
         r->setRange(at, at + 1);
         return std::make_shared<FieldImpl>(fieldType, RangeImpl::make(m_doc, story, at, at + 1));
     }
@@ -58,14 +66,18 @@ private:
 class StyleImpl : public automation::Style
 {
 public:
-    StyleImpl(DocModel doc, int index) : m_doc(std::move(doc)), m_index(index) { }
+    StyleImpl(DocModel doc, int index)
+        : m_doc(std::move(doc))
+        , m_index(index)
+    {
+    }
     QString nameLocal() const override { return m_doc->styles.at(m_index).name; }
     FontPtr font() override
     {
         auto doc = m_doc;
         const int index = m_index;
         return std::make_shared<FontImpl>(m_doc, [doc, index] {
-            return std::vector<model::CharFormat *>{&doc->styles.at(index).font};
+            return std::vector<model::CharFormat *> {&doc->styles.at(index).font};
         });
     }
     ParagraphFormatPtr paragraphFormat() override
@@ -73,14 +85,15 @@ public:
         auto doc = m_doc;
         const int index = m_index;
         return std::make_shared<ParagraphFormatImpl>(m_doc, [doc, index] {
-            return std::vector<model::ParaFormat *>{&doc->styles.at(index).paragraph};
+            return std::vector<model::ParaFormat *> {&doc->styles.at(index).paragraph};
         });
     }
     BordersPtr borders() override
     {
         auto doc = m_doc;
         const int index = m_index;
-        return std::make_shared<BordersImpl>([doc, index] { return &doc->styles.at(index).borders; });
+        return std::make_shared<BordersImpl>(
+            [doc, index] { return &doc->styles.at(index).borders; });
     }
 
 private:
@@ -91,7 +104,10 @@ private:
 class StylesImpl : public Styles
 {
 public:
-    explicit StylesImpl(DocModel doc) : m_doc(std::move(doc)) { }
+    explicit StylesImpl(DocModel doc)
+        : m_doc(std::move(doc))
+    {
+    }
     StylePtr item(const Variant &index) override
     {
         if (index.isString()) {
@@ -128,7 +144,11 @@ Variant storedValue(int type, const Variant &value)
 class DocumentPropertyImpl : public DocumentProperty
 {
 public:
-    DocumentPropertyImpl(DocModel doc, QString name) : m_doc(std::move(doc)), m_name(std::move(name)) { }
+    DocumentPropertyImpl(DocModel doc, QString name)
+        : m_doc(std::move(doc))
+        , m_name(std::move(name))
+    {
+    }
     QString name() const override { return m_name; }
     int type() const override
     {
@@ -154,7 +174,10 @@ private:
 class DocumentPropertiesImpl : public DocumentProperties
 {
 public:
-    explicit DocumentPropertiesImpl(DocModel doc) : m_doc(std::move(doc)) { }
+    explicit DocumentPropertiesImpl(DocModel doc)
+        : m_doc(std::move(doc))
+    {
+    }
     long count() const override { return long(m_doc->properties.size()); }
     DocumentPropertyPtr item(const Variant &index, long) override
     {
@@ -179,7 +202,7 @@ public:
             p->type = type;
             p->value = storedValue(type, value);
         } else {
-            m_doc->properties.push_back(model::Property{name, type, storedValue(type, value)});
+            m_doc->properties.push_back(model::Property {name, type, storedValue(type, value)});
         }
         return std::make_shared<DocumentPropertyImpl>(m_doc, name);
     }
@@ -191,7 +214,11 @@ private:
 class DocumentImpl : public automation::Document
 {
 public:
-    DocumentImpl(std::shared_ptr<AppState> app, DocModel doc) : m_app(std::move(app)), m_doc(std::move(doc)) { }
+    DocumentImpl(std::shared_ptr<AppState> app, DocModel doc)
+        : m_app(std::move(app))
+        , m_doc(std::move(doc))
+    {
+    }
 
     QString name() const override { return m_doc->name; }
     ParagraphsPtr paragraphs() override
@@ -206,8 +233,8 @@ public:
     {
         auto doc = m_doc;
         return makeShapes(
-                m_doc, [doc]() -> model::ShapeList * { return &doc->shapes; },
-                [doc] { return doc->body; });
+            m_doc, [doc]() -> model::ShapeList * { return &doc->shapes; },
+            [doc] { return doc->body; });
     }
     DocumentPropertiesPtr customDocumentProperties() override
     {
@@ -217,7 +244,10 @@ public:
     {
         return RangeImpl::make(m_doc, m_doc->body, start, end);
     }
-    RangePtr content() override { return RangeImpl::make(m_doc, m_doc->body, 0, m_doc->body->length()); }
+    RangePtr content() override
+    {
+        return RangeImpl::make(m_doc, m_doc->body, 0, m_doc->body->length());
+    }
 
     bool printOut(const PrintOutOptions &) override
     {
@@ -254,7 +284,10 @@ private:
 class DocumentsImpl : public Documents
 {
 public:
-    explicit DocumentsImpl(std::shared_ptr<AppState> app) : m_app(std::move(app)) { }
+    explicit DocumentsImpl(std::shared_ptr<AppState> app)
+        : m_app(std::move(app))
+    {
+    }
     long count() const override { return long(m_app->documents.size()); }
     DocumentPtr item(long index) override
     {
@@ -278,7 +311,10 @@ private:
 class ApplicationExImpl : public ApplicationEx
 {
 public:
-    explicit ApplicationExImpl(std::shared_ptr<AppState> app) : m_app(std::move(app)) { }
+    explicit ApplicationExImpl(std::shared_ptr<AppState> app)
+        : m_app(std::move(app))
+    {
+    }
     std::uint64_t mainWindowId() override { return m_app->windowId; }
 
 private:
@@ -309,7 +345,10 @@ DocumentsPtr makeDocuments(const std::shared_ptr<AppState> &app)
 
 // ---------------------------------------------------------------- Application
 
-InProcessApplication::InProcessApplication() : m_state(std::make_shared<AppState>()) { }
+InProcessApplication::InProcessApplication()
+    : m_state(std::make_shared<AppState>())
+{
+}
 
 InProcessApplication::~InProcessApplication() = default;
 
@@ -347,7 +386,7 @@ ApplicationExPtr InProcessApplication::applicationEx()
 void InProcessApplication::quit(const Variant &saveChanges, const Variant &originalFormat,
                                 const Variant &routeDocument)
 {
-    m_state->quitCalls.push_back(QuitCall{saveChanges, originalFormat, routeDocument});
+    m_state->quitCalls.push_back(QuitCall {saveChanges, originalFormat, routeDocument});
     while (!m_state->documents.empty())
         m_state->closeDocument(m_state->documents.back());
 }

@@ -19,11 +19,11 @@ QString fontText(const model::Document &doc, const model::CharFormat &f)
 {
     const model::ResolvedFont r = doc.resolve(f);
     return QStringLiteral("[%1|%2 %3pt b%4 i%5 c%6 s%7]")
-            .arg(r.ascii, r.farEast, num(r.size))
-            .arg(r.bold)
-            .arg(r.italic)
-            .arg(r.color)
-            .arg(r.scaling);
+        .arg(r.ascii, r.farEast, num(r.size))
+        .arg(r.bold)
+        .arg(r.italic)
+        .arg(r.color)
+        .arg(r.scaling);
 }
 
 QString paraFormatText(const model::ParaFormat &f)
@@ -57,7 +57,11 @@ QString bordersText(const model::BorderSet &set)
 class Dumper
 {
 public:
-    explicit Dumper(const model::Document &doc) : m_doc(doc), m_out(&m_text) { }
+    explicit Dumper(const model::Document &doc)
+        : m_doc(doc)
+        , m_out(&m_text)
+    {
+    }
 
     QString run()
     {
@@ -74,7 +78,8 @@ public:
         if (!m_doc.properties.empty()) {
             m_out << "Properties\n";
             for (const auto &p : m_doc.properties)
-                m_out << "  " << p.name << " (" << p.type << ") = \"" << p.value.toString() << "\"\n";
+                m_out << "  " << p.name << " (" << p.type << ") = \"" << p.value.toString()
+                      << "\"\n";
         }
         m_out.flush();
         return m_text;
@@ -91,8 +96,8 @@ private:
               << num(p.bottom) << " l" << num(p.left) << " r" << num(p.right) << "; footer "
               << num(p.footerDistance) << "; mirror " << p.mirror << "; grid " << p.layoutMode
               << " " << num(p.linesPage) << "x" << num(p.charsLine) << "; odd/even " << p.oddEven
-              << "; first page " << p.differentFirst << "; restart "
-              << (s.restartNumbering ? 1 : 0) << "]\n";
+              << "; first page " << p.differentFirst << "; restart " << (s.restartNumbering ? 1 : 0)
+              << "]\n";
         for (const auto &[item, hf] : s.footers) {
             const bool empty = hf.story->length() == 1 && hf.shapes.empty();
             if (hf.linkToPrevious) {
@@ -172,7 +177,8 @@ private:
             int e = k + 1;
             while (e < p.text.size() && p.chars[e].format == p.chars[k].format)
                 ++e;
-            parts << QStringLiteral("%1-%2 %3").arg(k).arg(e).arg(fontText(m_doc, p.chars[k].format));
+            parts
+                << QStringLiteral("%1-%2 %3").arg(k).arg(e).arg(fontText(m_doc, p.chars[k].format));
             k = e;
         }
         parts << QStringLiteral("mark %1").arg(fontText(m_doc, p.markFormat));
@@ -184,20 +190,19 @@ private:
         for (size_t i = 0; i < list.size(); ++i) {
             const model::Shape &s = *list[i];
             const char *kind = s.kind == model::Shape::Kind::Line
-                    ? "line"
-                    : (s.kind == model::Shape::Kind::TextBox ? "textbox" : "rectangle");
+                ? "line"
+                : (s.kind == model::Shape::Kind::TextBox ? "textbox" : "rectangle");
             m_out << indent(level) << "Shape " << i + 1 << " \"" << s.name << "\" " << kind
                   << " left " << num(s.left) << " top " << num(s.top) << " width " << num(s.width)
                   << " height " << num(s.height) << " visible " << s.visible << " rel-v "
                   << s.relativeVertical << " rel-h " << s.relativeHorizontal << " anchor "
                   << (s.anchor ? s.anchor->start : -1) << "\n";
-            m_out << indent(level + 1) << "fill visible " << s.fillVisible << " rgb "
-                  << s.fillColor << "; line visible " << s.lineVisible << " weight "
-                  << num(s.lineWeight) << " style " << s.lineStyle << " dash " << s.lineDash
-                  << " rgb " << s.lineColor;
+            m_out << indent(level + 1) << "fill visible " << s.fillVisible << " rgb " << s.fillColor
+                  << "; line visible " << s.lineVisible << " weight " << num(s.lineWeight)
+                  << " style " << s.lineStyle << " dash " << s.lineDash << " rgb " << s.lineColor;
             if (s.kind == model::Shape::Kind::Line)
-                m_out << " from " << num(s.beginX) << "," << num(s.beginY) << " to "
-                      << num(s.endX) << "," << num(s.endY);
+                m_out << " from " << num(s.beginX) << "," << num(s.beginY) << " to " << num(s.endX)
+                      << "," << num(s.endY);
             m_out << "\n";
             if (s.frame.story) {
                 const model::FrameModel &f = s.frame;

@@ -19,7 +19,9 @@ QString normalizedBreaks(const QString &text)
 
 // ---------------------------------------------------------------- Story
 
-Story::Story(Kind k, Document *doc) : kind(k), document(doc)
+Story::Story(Kind k, Document *doc)
+    : kind(k)
+    , document(doc)
 {
     paragraphs.push_back(std::make_shared<Paragraph>());
 }
@@ -175,7 +177,7 @@ long Story::insertText(long pos, const QString &rawText, long *inserted)
     for (int s = 0; s < segments.size(); ++s) {
         const QString &seg = segments.at(s);
         current->text.insert(offset, seg);
-        current->chars.insert(current->chars.begin() + offset, seg.size(), Char{format, nullptr});
+        current->chars.insert(current->chars.begin() + offset, seg.size(), Char {format, nullptr});
         offset += seg.size();
         if (s + 1 < segments.size()) {
             // The new mark ends the first part; the old mark, with whatever it
@@ -200,7 +202,8 @@ long Story::insertText(long pos, const QString &rawText, long *inserted)
 
 bool Story::markDeletable(int index) const
 {
-    return index + 1 < int(paragraphs.size()) && paragraphs[index + 1]->cell == paragraphs[index]->cell;
+    return index + 1 < int(paragraphs.size())
+        && paragraphs[index + 1]->cell == paragraphs[index]->cell;
 }
 
 void Story::deleteText(long start, long end)
@@ -283,7 +286,7 @@ Document::Document()
     Style header = normal;
     header.name = QStringLiteral("Header");
     header.font = CharFormat();
-    header.borders[-3] = Border{1, 6};
+    header.borders[-3] = Border {1, 6};
     styles[-32] = header;
 
     body = newStory(Story::Kind::Body);

@@ -40,7 +40,7 @@ struct CharFormat
     bool operator==(const CharFormat &o) const
     {
         return ascii == o.ascii && farEast == o.farEast && size == o.size && bold == o.bold
-                && italic == o.italic && color == o.color && scaling == o.scaling;
+            && italic == o.italic && color == o.color && scaling == o.scaling;
     }
 };
 

@@ -34,7 +34,11 @@ class FontImpl : public automation::Font
 {
 public:
     using Targets = std::function<std::vector<model::CharFormat *>()>;
-    FontImpl(DocModel doc, Targets targets) : m_doc(std::move(doc)), m_targets(std::move(targets)) { }
+    FontImpl(DocModel doc, Targets targets)
+        : m_doc(std::move(doc))
+        , m_targets(std::move(targets))
+    {
+    }
 
     QString name() const override;
     void setName(const QString &name) override;
@@ -54,10 +58,8 @@ public:
     void setScaling(int percent) override;
 
 private:
-    template<class Get>
-    auto common(Get get, decltype(get(model::ResolvedFont())) undefined) const;
-    template<class Set>
-    void apply(Set set);
+    template<class Get> auto common(Get get, decltype(get(model::ResolvedFont())) undefined) const;
+    template<class Set> void apply(Set set);
 
     DocModel m_doc;
     Targets m_targets;
@@ -65,8 +67,7 @@ private:
 
 // Shared implementation of the paragraph format members, for a range's
 // ParagraphFormat and for a Paragraph.
-template<class Base>
-class ParagraphFormatOps : public Base
+template<class Base> class ParagraphFormatOps : public Base
 {
 public:
     void reset() override;
@@ -94,10 +95,8 @@ protected:
     virtual model::ParaFormat baseFormat() const = 0;
 
 private:
-    template<class T>
-    T common(T model::ParaFormat::*member, T undefined) const;
-    template<class T>
-    void set(T model::ParaFormat::*member, T value);
+    template<class T> T common(T model::ParaFormat::*member, T undefined) const;
+    template<class T> void set(T model::ParaFormat::*member, T value);
 };
 
 class ParagraphFormatImpl : public ParagraphFormatOps<automation::ParagraphFormat>
@@ -105,7 +104,8 @@ class ParagraphFormatImpl : public ParagraphFormatOps<automation::ParagraphForma
 public:
     using Targets = std::function<std::vector<model::ParaFormat *>()>;
     ParagraphFormatImpl(DocModel doc, Targets targets)
-        : m_doc(std::move(doc)), m_targets(std::move(targets))
+        : m_doc(std::move(doc))
+        , m_targets(std::move(targets))
     {
     }
 
@@ -122,7 +122,9 @@ class RangeImpl : public automation::Range
 {
 public:
     RangeImpl(DocModel doc, StoryPtr story, std::shared_ptr<model::RangeState> state)
-        : m_doc(std::move(doc)), m_story(std::move(story)), m_state(std::move(state))
+        : m_doc(std::move(doc))
+        , m_story(std::move(story))
+        , m_state(std::move(state))
     {
     }
     static automation::RangePtr make(const DocModel &doc, const StoryPtr &story, long start,
@@ -157,7 +159,9 @@ class ParagraphsImpl : public automation::Paragraphs
 public:
     // With a range state: the paragraphs that range touches; without: all.
     ParagraphsImpl(DocModel doc, StoryPtr story, std::shared_ptr<model::RangeState> state)
-        : m_doc(std::move(doc)), m_story(std::move(story)), m_state(std::move(state))
+        : m_doc(std::move(doc))
+        , m_story(std::move(story))
+        , m_state(std::move(state))
     {
     }
     long count() const override;
@@ -175,7 +179,9 @@ class ParagraphImpl : public ParagraphFormatOps<automation::Paragraph>
 {
 public:
     ParagraphImpl(DocModel doc, StoryPtr story, std::weak_ptr<model::Paragraph> paragraph)
-        : m_doc(std::move(doc)), m_story(std::move(story)), m_paragraph(std::move(paragraph))
+        : m_doc(std::move(doc))
+        , m_story(std::move(story))
+        , m_paragraph(std::move(paragraph))
     {
     }
     automation::RangePtr range() override;
@@ -194,7 +200,10 @@ private:
 class SelectionImpl : public automation::Selection
 {
 public:
-    explicit SelectionImpl(DocModel doc) : m_doc(std::move(doc)) { }
+    explicit SelectionImpl(DocModel doc)
+        : m_doc(std::move(doc))
+    {
+    }
     automation::RangePtr range() override;
     long start() const override { return m_doc->selection->start; }
     long end() const override { return m_doc->selection->end; }
@@ -212,7 +221,10 @@ class BordersImpl : public automation::Borders
 {
 public:
     using Target = std::function<model::BorderSet *()>;
-    explicit BordersImpl(Target target) : m_target(std::move(target)) { }
+    explicit BordersImpl(Target target)
+        : m_target(std::move(target))
+    {
+    }
     automation::BorderPtr item(int index) override;
 
 private:

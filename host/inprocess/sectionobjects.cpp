@@ -20,14 +20,29 @@ int indexOf(const model::Document &doc, const SectionModel &section)
 class PageSetupImpl : public PageSetup
 {
 public:
-    explicit PageSetupImpl(SectionModel section) : m_section(std::move(section)) { }
+    explicit PageSetupImpl(SectionModel section)
+        : m_section(std::move(section))
+    {
+    }
 
 #define PAGE_FLOAT(getter, setter, member)                                                         \
-    float getter() const override { return m_section->pageSetup.member; }                          \
-    void setter(float points) override { m_section->pageSetup.member = points; }
+    float getter() const override                                                                  \
+    {                                                                                              \
+        return m_section->pageSetup.member;                                                        \
+    }                                                                                              \
+    void setter(float points) override                                                             \
+    {                                                                                              \
+        m_section->pageSetup.member = points;                                                      \
+    }
 #define PAGE_INT(getter, setter, member)                                                           \
-    int getter() const override { return m_section->pageSetup.member; }                            \
-    void setter(int value) override { m_section->pageSetup.member = value; }
+    int getter() const override                                                                    \
+    {                                                                                              \
+        return m_section->pageSetup.member;                                                        \
+    }                                                                                              \
+    void setter(int value) override                                                                \
+    {                                                                                              \
+        m_section->pageSetup.member = value;                                                       \
+    }
 
     PAGE_FLOAT(topMargin, setTopMargin, top)
     PAGE_FLOAT(bottomMargin, setBottomMargin, bottom)
@@ -46,7 +61,10 @@ public:
 #undef PAGE_FLOAT
 #undef PAGE_INT
 
-    int orientation() const override { return m_section->pageSetup.orientation; }
+    int orientation() const override
+    {
+        return m_section->pageSetup.orientation;
+    }
     // Turning the page swaps width and height when they do not fit the new
     // orientation, as a writer does.
     void setOrientation(int orientation) override
@@ -65,7 +83,10 @@ private:
 class PageNumberImpl : public PageNumber
 {
 public:
-    explicit PageNumberImpl(int alignment) : m_alignment(alignment) { }
+    explicit PageNumberImpl(int alignment)
+        : m_alignment(alignment)
+    {
+    }
     int alignment() const override { return m_alignment; }
 
 private:
@@ -78,7 +99,10 @@ class HeaderFooterImpl : public HeaderFooter, public std::enable_shared_from_thi
 {
 public:
     HeaderFooterImpl(DocModel doc, SectionModel section, int item, bool header)
-        : m_doc(std::move(doc)), m_section(std::move(section)), m_item(item), m_header(header)
+        : m_doc(std::move(doc))
+        , m_section(std::move(section))
+        , m_item(item)
+        , m_header(header)
     {
     }
 
@@ -134,14 +158,15 @@ public:
     {
         auto self = shared_from_this();
         return makeShapes(
-                m_doc, [self]() -> model::ShapeList * {
-                    model::HeaderFooter *hf = self->shown();
-                    return hf ? &hf->shapes : nullptr;
-                },
-                [self]() -> StoryPtr {
-                    model::HeaderFooter *hf = self->shown();
-                    return hf ? hf->story : nullptr;
-                });
+            m_doc,
+            [self]() -> model::ShapeList * {
+                model::HeaderFooter *hf = self->shown();
+                return hf ? &hf->shapes : nullptr;
+            },
+            [self]() -> StoryPtr {
+                model::HeaderFooter *hf = self->shown();
+                return hf ? hf->story : nullptr;
+            });
     }
 
     int index() const override { return m_item; }
@@ -160,7 +185,10 @@ private:
 class PageNumbersImpl : public PageNumbers
 {
 public:
-    explicit PageNumbersImpl(std::shared_ptr<HeaderFooterImpl> footer) : m_footer(std::move(footer)) { }
+    explicit PageNumbersImpl(std::shared_ptr<HeaderFooterImpl> footer)
+        : m_footer(std::move(footer))
+    {
+    }
 
     long count() const override
     {
@@ -168,8 +196,8 @@ public:
         return hf ? long(hf->pageNumberAlignments.size()) : 0;
     }
 
-    // The number goes in as a page field; its paragraph is aligned to the side the alignment names, "outside" being
-    // right on odd pages and left on even ones.
+    // The number goes in as a page field; its paragraph is aligned to the side the alignment names,
+    // "outside" being right on odd pages and left on even ones.
     PageNumberPtr add(const Variant &alignment, const Variant &firstPage) override
     {
         model::HeaderFooter *hf = m_footer->shown();
@@ -198,8 +226,8 @@ public:
         // as a page-number frame would.
         model::Story &story = *hf->story;
         story.insertText(0, QString(QChar(model::kFieldChar)) + QLatin1Char('\n'));
-        story.paragraphs.front()->chars.front().field =
-                std::make_shared<model::Field>(model::Field{wdFieldPage});
+        story.paragraphs.front()->chars.front().field
+            = std::make_shared<model::Field>(model::Field {wdFieldPage});
         story.paragraphs.front()->format.alignment = paragraphAlignment;
         hf->pageNumberAlignments.push_back(align);
         m_footer->section()->showFirstPageNumber = firstPage.isMissing() || firstPage.toBool();
@@ -230,7 +258,9 @@ class HeadersFootersImpl : public HeadersFooters
 {
 public:
     HeadersFootersImpl(DocModel doc, SectionModel section, bool header)
-        : m_doc(std::move(doc)), m_section(std::move(section)), m_header(header)
+        : m_doc(std::move(doc))
+        , m_section(std::move(section))
+        , m_header(header)
     {
     }
     long count() const override { return 3; }
@@ -250,7 +280,11 @@ private:
 class SectionImpl : public Section
 {
 public:
-    SectionImpl(DocModel doc, SectionModel section) : m_doc(std::move(doc)), m_section(std::move(section)) { }
+    SectionImpl(DocModel doc, SectionModel section)
+        : m_doc(std::move(doc))
+        , m_section(std::move(section))
+    {
+    }
     RangePtr range() override
     {
         const int i = indexOf(*m_doc, m_section);
@@ -297,7 +331,10 @@ SectionModel copySection(model::Document &doc, const SectionModel &from)
 class SectionsImpl : public Sections
 {
 public:
-    explicit SectionsImpl(DocModel doc) : m_doc(std::move(doc)) { }
+    explicit SectionsImpl(DocModel doc)
+        : m_doc(std::move(doc))
+    {
+    }
     long count() const override { return long(m_doc->sections().size()); }
     SectionPtr item(long index) override
     {

@@ -14,7 +14,8 @@ class ColorFormatImpl : public ColorFormat
 {
 public:
     ColorFormatImpl(ShapeModel shape, int model::Shape::*member)
-        : m_shape(std::move(shape)), m_member(member)
+        : m_shape(std::move(shape))
+        , m_member(member)
     {
     }
     int rgb() const override { return (*m_shape).*m_member; }
@@ -28,7 +29,10 @@ private:
 class FillFormatImpl : public FillFormat
 {
 public:
-    explicit FillFormatImpl(ShapeModel shape) : m_shape(std::move(shape)) { }
+    explicit FillFormatImpl(ShapeModel shape)
+        : m_shape(std::move(shape))
+    {
+    }
     int visible() const override { return m_shape->fillVisible; }
     void setVisible(int triState) override { m_shape->fillVisible = triState ? msoTrue : msoFalse; }
     ColorFormatPtr foreColor() override
@@ -43,7 +47,10 @@ private:
 class LineFormatImpl : public LineFormat
 {
 public:
-    explicit LineFormatImpl(ShapeModel shape) : m_shape(std::move(shape)) { }
+    explicit LineFormatImpl(ShapeModel shape)
+        : m_shape(std::move(shape))
+    {
+    }
     int visible() const override { return m_shape->lineVisible; }
     void setVisible(int triState) override { m_shape->lineVisible = triState ? msoTrue : msoFalse; }
     float weight() const override { return m_shape->lineWeight; }
@@ -64,7 +71,11 @@ private:
 class TextFrameImpl : public TextFrame
 {
 public:
-    TextFrameImpl(DocModel doc, ShapeModel shape) : m_doc(std::move(doc)), m_shape(std::move(shape)) { }
+    TextFrameImpl(DocModel doc, ShapeModel shape)
+        : m_doc(std::move(doc))
+        , m_shape(std::move(shape))
+    {
+    }
     RangePtr textRange() override
     {
         const StoryPtr &story = m_shape->frame.story;
@@ -91,7 +102,9 @@ class ShapeImpl : public automation::Shape
 {
 public:
     ShapeImpl(DocModel doc, ShapeModel shape, ShapeListResolver list)
-        : m_doc(std::move(doc)), m_shape(std::move(shape)), m_list(std::move(list))
+        : m_doc(std::move(doc))
+        , m_shape(std::move(shape))
+        , m_list(std::move(list))
     {
     }
 
@@ -133,7 +146,10 @@ public:
     int visible() const override { return m_shape->visible; }
     void setVisible(int triState) override { m_shape->visible = triState ? msoTrue : msoFalse; }
     int relativeVerticalPosition() const override { return m_shape->relativeVertical; }
-    void setRelativeVerticalPosition(int relative) override { m_shape->relativeVertical = relative; }
+    void setRelativeVerticalPosition(int relative) override
+    {
+        m_shape->relativeVertical = relative;
+    }
     int relativeHorizontalPosition() const override { return m_shape->relativeHorizontal; }
     void setRelativeHorizontalPosition(int relative) override
     {
@@ -164,7 +180,9 @@ class ShapesImpl : public Shapes
 {
 public:
     ShapesImpl(DocModel doc, ShapeListResolver list, StoryResolver anchorStory)
-        : m_doc(std::move(doc)), m_list(std::move(list)), m_anchorStory(std::move(anchorStory))
+        : m_doc(std::move(doc))
+        , m_list(std::move(list))
+        , m_anchorStory(std::move(anchorStory))
     {
     }
 

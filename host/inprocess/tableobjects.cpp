@@ -16,13 +16,12 @@ model::BorderSet singleBorders()
 {
     model::BorderSet set;
     for (int index : {wdBorderTop, wdBorderLeft, wdBorderBottom, wdBorderRight})
-        set[index] = model::Border{wdLineStyleSingle, wdLineWidth050pt};
+        set[index] = model::Border {wdLineStyleSingle, wdLineWidth050pt};
     return set;
 }
 
 // First and last paragraph index of the paragraphs whose cell satisfies pred.
-template<class Pred>
-std::pair<int, int> paragraphsWhere(const model::Story &story, Pred pred)
+template<class Pred> std::pair<int, int> paragraphsWhere(const model::Story &story, Pred pred)
 {
     int first = -1, last = -1;
     for (int i = 0; i < int(story.paragraphs.size()); ++i) {
@@ -88,7 +87,9 @@ class CellImpl : public Cell
 {
 public:
     CellImpl(DocModel doc, TableModel table, CellModel cell)
-        : m_doc(std::move(doc)), m_table(std::move(table)), m_cell(std::move(cell))
+        : m_doc(std::move(doc))
+        , m_table(std::move(table))
+        , m_cell(std::move(cell))
     {
     }
     RangePtr range() override
@@ -97,8 +98,9 @@ public:
         if (!story)
             return nullptr;
         const model::Cell *self = m_cell.get();
-        return spanRange(m_doc, story,
-                         paragraphsWhere(*story, [self](const CellModel &c) { return c.get() == self; }));
+        return spanRange(m_doc, story, paragraphsWhere(*story, [self](const CellModel &c) {
+                             return c.get() == self;
+                         }));
     }
     float width() const override { return m_cell->width; }
     void setWidth(float points) override { m_cell->width = points; }
@@ -122,7 +124,9 @@ class CellsImpl : public Cells
 {
 public:
     CellsImpl(DocModel doc, TableModel table, RowModel row)
-        : m_doc(std::move(doc)), m_table(std::move(table)), m_row(std::move(row))
+        : m_doc(std::move(doc))
+        , m_table(std::move(table))
+        , m_row(std::move(row))
     {
     }
     long count() const override { return long(m_row->cells.size()); }
@@ -143,7 +147,9 @@ class RowImpl : public Row
 {
 public:
     RowImpl(DocModel doc, TableModel table, RowModel row)
-        : m_doc(std::move(doc)), m_table(std::move(table)), m_row(std::move(row))
+        : m_doc(std::move(doc))
+        , m_table(std::move(table))
+        , m_row(std::move(row))
     {
     }
     CellsPtr cells() override { return std::make_shared<CellsImpl>(m_doc, m_table, m_row); }
@@ -151,10 +157,11 @@ public:
     {
         auto story = storyOf(m_doc, m_table.get());
         const model::Row *self = m_row.get();
-        return story ? spanRange(m_doc, story,
-                                 paragraphsWhere(*story,
-                                                 [self](const CellModel &c) { return cellInRow(c, self); }))
-                     : nullptr;
+        return story
+            ? spanRange(
+                m_doc, story,
+                paragraphsWhere(*story, [self](const CellModel &c) { return cellInRow(c, self); }))
+            : nullptr;
     }
     void remove() override
     {
@@ -164,8 +171,8 @@ public:
             return;
         if (auto story = storyOf(m_doc, m_table.get())) {
             const model::Row *self = m_row.get();
-            auto [first, last] =
-                    paragraphsWhere(*story, [self](const CellModel &c) { return cellInRow(c, self); });
+            auto [first, last] = paragraphsWhere(
+                *story, [self](const CellModel &c) { return cellInRow(c, self); });
             if (first >= 0)
                 story->removeParagraphs(first, last - first + 1);
             rows.erase(it);
@@ -185,7 +192,11 @@ private:
 class RowsImpl : public Rows
 {
 public:
-    RowsImpl(DocModel doc, TableModel table) : m_doc(std::move(doc)), m_table(std::move(table)) { }
+    RowsImpl(DocModel doc, TableModel table)
+        : m_doc(std::move(doc))
+        , m_table(std::move(table))
+    {
+    }
     long count() const override { return long(m_table->rows.size()); }
     RowPtr item(long index) override
     {
@@ -204,7 +215,11 @@ private:
 class TableImpl : public Table
 {
 public:
-    TableImpl(DocModel doc, TableModel table) : m_doc(std::move(doc)), m_table(std::move(table)) { }
+    TableImpl(DocModel doc, TableModel table)
+        : m_doc(std::move(doc))
+        , m_table(std::move(table))
+    {
+    }
     RowsPtr rows() override { return std::make_shared<RowsImpl>(m_doc, m_table); }
     CellPtr cell(long row, long column) override
     {
@@ -219,10 +234,11 @@ public:
     {
         auto story = storyOf(m_doc, m_table.get());
         const model::Table *self = m_table.get();
-        return story ? spanRange(m_doc, story,
-                                 paragraphsWhere(*story,
-                                                 [self](const CellModel &c) { return cellInTable(c, self); }))
-                     : nullptr;
+        return story
+            ? spanRange(m_doc, story,
+                        paragraphsWhere(
+                            *story, [self](const CellModel &c) { return cellInTable(c, self); }))
+            : nullptr;
     }
     BordersPtr borders() override
     {
@@ -264,7 +280,10 @@ float availableWidth(const model::Document &doc, const model::Story &story, long
 class TablesImpl : public Tables
 {
 public:
-    explicit TablesImpl(DocModel doc) : m_doc(std::move(doc)) { }
+    explicit TablesImpl(DocModel doc)
+        : m_doc(std::move(doc))
+    {
+    }
 
     // Body tables in document order.
     std::vector<TableModel> ordered() const
@@ -308,8 +327,8 @@ public:
         auto table = std::make_shared<model::Table>();
         table->story = story.get();
         table->borders = singleBorders();
-        table->borders[wdBorderHorizontal] = model::Border{wdLineStyleSingle, wdLineWidth050pt};
-        table->borders[wdBorderVertical] = model::Border{wdLineStyleSingle, wdLineWidth050pt};
+        table->borders[wdBorderHorizontal] = model::Border {wdLineStyleSingle, wdLineWidth050pt};
+        table->borders[wdBorderVertical] = model::Border {wdLineStyleSingle, wdLineWidth050pt};
         const float width = availableWidth(*m_doc, *story, pos) / float(columns);
         std::vector<std::shared_ptr<model::Paragraph>> paras;
         for (long i = 0; i < rows; ++i) {

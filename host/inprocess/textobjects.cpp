@@ -23,8 +23,7 @@ auto FontImpl::common(Get get, decltype(get(model::ResolvedFont())) undefined) c
     return first;
 }
 
-template<class Set>
-void FontImpl::apply(Set set)
+template<class Set> void FontImpl::apply(Set set)
 {
     for (model::CharFormat *f : m_targets())
         set(*f);
@@ -140,36 +139,31 @@ void ParagraphFormatOps<Base>::set(T model::ParaFormat::*member, T value)
         f->*member = value;
 }
 
-template<class Base>
-void ParagraphFormatOps<Base>::reset()
+template<class Base> void ParagraphFormatOps<Base>::reset()
 {
     const model::ParaFormat base = baseFormat();
     for (model::ParaFormat *f : formats())
         *f = base;
 }
 
-template<class Base>
-int ParagraphFormatOps<Base>::alignment() const
+template<class Base> int ParagraphFormatOps<Base>::alignment() const
 {
     return common(&model::ParaFormat::alignment, wdUndefined);
 }
 
-template<class Base>
-void ParagraphFormatOps<Base>::setAlignment(int alignment)
+template<class Base> void ParagraphFormatOps<Base>::setAlignment(int alignment)
 {
     set(&model::ParaFormat::alignment, alignment);
 }
 
-template<class Base>
-int ParagraphFormatOps<Base>::lineSpacingRule() const
+template<class Base> int ParagraphFormatOps<Base>::lineSpacingRule() const
 {
     return common(&model::ParaFormat::rule, wdUndefined);
 }
 
 // The fixed rules carry their own spacing value; the others keep the value
 // last set, so switching single spacing to exact keeps its 12 pt.
-template<class Base>
-void ParagraphFormatOps<Base>::setLineSpacingRule(int rule)
+template<class Base> void ParagraphFormatOps<Base>::setLineSpacingRule(int rule)
 {
     for (model::ParaFormat *f : formats()) {
         f->rule = rule;
@@ -182,14 +176,12 @@ void ParagraphFormatOps<Base>::setLineSpacingRule(int rule)
     }
 }
 
-template<class Base>
-float ParagraphFormatOps<Base>::lineSpacing() const
+template<class Base> float ParagraphFormatOps<Base>::lineSpacing() const
 {
     return common(&model::ParaFormat::spacing, float(wdUndefined));
 }
 
-template<class Base>
-void ParagraphFormatOps<Base>::setLineSpacing(float points)
+template<class Base> void ParagraphFormatOps<Base>::setLineSpacing(float points)
 {
     for (model::ParaFormat *f : formats()) {
         f->spacing = points;
@@ -200,13 +192,11 @@ void ParagraphFormatOps<Base>::setLineSpacing(float points)
 }
 
 #define PARAGRAPH_FLOAT(getter, setter, member)                                                    \
-    template<class Base>                                                                           \
-    float ParagraphFormatOps<Base>::getter() const                                                 \
+    template<class Base> float ParagraphFormatOps<Base>::getter() const                            \
     {                                                                                              \
         return common(&model::ParaFormat::member, float(wdUndefined));                             \
     }                                                                                              \
-    template<class Base>                                                                           \
-    void ParagraphFormatOps<Base>::setter(float value)                                             \
+    template<class Base> void ParagraphFormatOps<Base>::setter(float value)                        \
     {                                                                                              \
         set(&model::ParaFormat::member, value);                                                    \
     }
@@ -335,7 +325,7 @@ FontPtr RangeImpl::font()
     auto story = m_story;
     auto state = m_state;
     return std::make_shared<FontImpl>(
-            m_doc, [story, state] { return charTargets(*story, state->start, state->end); });
+        m_doc, [story, state] { return charTargets(*story, state->start, state->end); });
 }
 
 ParagraphFormatPtr RangeImpl::paragraphFormat()
@@ -343,7 +333,7 @@ ParagraphFormatPtr RangeImpl::paragraphFormat()
     auto story = m_story;
     auto state = m_state;
     return std::make_shared<ParagraphFormatImpl>(
-            m_doc, [story, state] { return paraTargets(*story, state->start, state->end); });
+        m_doc, [story, state] { return paraTargets(*story, state->start, state->end); });
 }
 
 ParagraphsPtr RangeImpl::paragraphs()
@@ -451,8 +441,8 @@ ParagraphFormatPtr SelectionImpl::paragraphFormat()
 
 PageSetupPtr SelectionImpl::pageSetup()
 {
-    const int index =
-            sectionOfStoryPosition(*m_doc, m_doc->selectionStory.get(), m_doc->selection->start);
+    const int index
+        = sectionOfStoryPosition(*m_doc, m_doc->selectionStory.get(), m_doc->selection->start);
     const auto all = m_doc->sections();
     return makePageSetup(m_doc, all[std::clamp(index, 0, int(all.size()) - 1)]);
 }
@@ -470,7 +460,8 @@ class BorderImpl : public automation::Border
 {
 public:
     BorderImpl(BordersImpl::Target target, int index)
-        : m_target(std::move(target)), m_index(index)
+        : m_target(std::move(target))
+        , m_index(index)
     {
     }
     int lineStyle() const override { return entry().style; }

@@ -1,0 +1,212 @@
+#include "automation/automation.h"
+#include "inprocessapplication.h"
+
+#include <QtTest>
+
+using namespace automation;
+using inprocess::InProcessApplication;
+
+// What only the stand-in writer offers: recorded printing and quitting, its
+// documented pagination, the dump, and the copies made when a footer stops
+// linking to the previous one. The object model's shared rules are covered
+// by the conformance suite.
+class tst_InProcessWriter : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::shared_ptr<InProcessApplication> m_app;
+    DocumentPtr m_doc;
+
+    ShapePtr addNamedBox(const QString &name, const QString &text)
+    {
+        ShapePtr shape = m_doc->shapes()->addShape(msoShapeRectangle, 0, 0, 100, 20,
+                                                   Variant(m_doc->range(0, 0)));
+        shape->setName(name);
+        shape->textFrame()->textRange()->setText(text);
+        return shape;
+    }
+
+    static QString paragraphOfLength(int n) { return QString(n, QChar(u'字')); }
+
+private slots:
+    void init()
+    {
+        m_app = InProcessApplication::create();
+        m_doc = m_app->documents()->add();
+    }
+
+    // Every PrintOut call records the named boxes' text as it was at that
+    // moment, so copy-numbered printing can be checked copy by copy.
+    void printOutRecordsEachCall()
+    {
+        ShapePtr box = addNamedBox(QStringLiteral("GWXH"), QStringLiteral("000001"));
+        addNamedBox(QStringLiteral("WJBT"), QStringLiteral("某某市人民政府文件"));
+        QVERIFY(m_doc->printOut());
+        box->textFrame()->textRange()->setText(QStringLiteral("000002"));
+        QVERIFY(m_doc->printOut());
+
+        const auto &jobs = m_app->printJobs();
+        QCOMPARE(jobs.size(), size_t(2));
+        QCOMPARE(jobs[0].shapeTexts.value(QStringLiteral("GWXH")), QStringLiteral("000001"));
+        QCOMPARE(jobs[1].shapeTexts.value(QStringLiteral("GWXH")), QStringLiteral("000002"));
+        QCOMPARE(jobs[1].shapeTexts.value(QStringLiteral("WJBT")),
+                 QStringLiteral("某某市人民政府文件"));
+        QVERIFY(jobs[1].dump.contains(QStringLiteral("\"000002\"")));
+        m_app->clearPrintJobs();
+        QVERIFY(m_app->printJobs().empty());
+    }
+
+    // failPrintOutAt(n): the n-th call from now fails, and so does every later
+    // one; failures are recorded too.
+    void printOutFailsWhenTold()
+    {
+        m_app->failPrintOutAt(2);
+        QVERIFY(m_doc->printOut());
+        QVERIFY(!m_doc->printOut());
+        QVERIFY(!m_doc->printOut());
+        QCOMPARE(m_app->printJobs().size(), size_t(3));
+        QVERIFY(m_app->printJobs()[0].succeeded);
+        QVERIFY(!m_app->printJobs()[1].succeeded);
+        m_app->failPrintOutAt(0);
+        QVERIFY(m_doc->printOut());
+    }
+
+    // Quit is recorded with its arguments as given and closes the documents.
+    void quitIsRecorded()
+    {
+        m_app->quit(Variant(), Variant(), Variant());
+        QCOMPARE(m_app->quitCalls().size(), size_t(1));
+        QVERIFY(m_app->quitCalls()[0].saveChanges.isMissing());
+        QVERIFY(m_app->quitCalls()[0].routeDocument.isMissing());
+        QVERIFY(!m_app->activeDocument());
+        QVERIFY(!m_app->selection());
+        QCOMPARE(m_app->documents()->count(), 0L);
+        // A document object held past Quit stays harmless.
+        QVERIFY(!m_doc->printOut());
+        m_doc->content()->setText(QStringLiteral("still usable"));
+    }
+
+    // The extension interface exists only once the writer reports a window.
+    void applicationExFollowsWindowId()
+    {
+        QVERIFY(!m_app->applicationEx());
+        m_app->setMainWindowId(0x4200007);
+        QVERIFY(m_app->applicationEx());
+        QCOMPARE(m_app->applicationEx()->mainWindowId(), std::uint64_t(0x4200007));
+    }
+
+    void pagination_data()
+    {
+        QTest::addColumn<QStringList>("paragraphs");
+        QTest::addColumn<int>("paragraph");
+        QTest::addColumn<int>("page");
+        QStringList lines;
+        for (int i = 0; i < 23; ++i)
+            lines << QStringLiteral("x");
+        QTest::newRow("line 22 on page 1") << lines << 22 << 1;
+        QTest::newRow("line 23 on page 2") << lines << 23 << 2;
+        QStringList longOnes;
+        for (int i = 0; i < 12; ++i)
+            longOnes << paragraphOfLength(29); // two lines each
+        QTest::newRow("two-line paragraphs: 11th on page 1") << longOnes << 11 << 1;
+        QTest::newRow("two-line paragraphs: 12th on page 2") << longOnes << 12 << 2;
+        QTest::newRow("exactly 28 characters is one line")
+            << (QStringList() << paragraphOfLength(28) << QStringLiteral("y")) << 2 << 1;
+    }
+
+    // The stand-in writer paginates 22 lines of 28 characters per page; each
+    // paragraph takes at least one line.
+    void pagination()
+    {
+        QFETCH(QStringList, paragraphs);
+        QFETCH(int, paragraph);
+        QFETCH(int, page);
+        m_doc->content()->setText(paragraphs.join(QLatin1Char('\n')));
+        RangePtr r = m_doc->paragraphs()->item(paragraph)->range();
+        r->setRange(r->start(), r->start());
+        QCOMPARE(r->information(wdActiveEndPageNumber), Variant(page));
+    }
+
+    // A section starts a new page; page-number fields run on across sections
+    // unless a section restarts its numbering.
+    void sectionsStartPagesAndNumberingRunsOn()
+    {
+        m_doc->content()->setText(QStringLiteral("一\n二\n三"));
+        SectionPtr second
+            = m_doc->sections()->add(Variant(m_doc->paragraphs()->item(3)->range()), Variant(2));
+        QVERIFY(second);
+        QCOMPARE(m_doc->sections()->count(), 2L);
+        RangePtr third = m_doc->paragraphs()->item(4)->range();
+        QCOMPARE(third->text(), QStringLiteral("三\r"));
+        QCOMPARE(third->information(wdActiveEndPageNumber), Variant(2));
+
+        HeaderFooterPtr footer = second->footers()->item(wdHeaderFooterPrimary);
+        footer->setLinkToPrevious(0);
+        footer->range()->setText(QString());
+        footer->pageNumbers()->add(Variant(wdAlignPageNumberOutside), Variant(true));
+        QCOMPARE(footer->range()->text(), QStringLiteral("2\r\r"));
+
+        footer->pageNumbers()->setRestartNumberingAtSection(-1);
+        footer->pageNumbers()->setStartingNumber(1);
+        QCOMPARE(footer->range()->text(), QStringLiteral("1\r\r"));
+    }
+
+    // Unlinking a footer gives it its own copy of what it showed, text and
+    // shapes; editing the copy leaves the earlier section's footer alone.
+    void unlinkingCopiesTheFooter()
+    {
+        m_doc->content()->setText(QStringLiteral("一\n二"));
+        HeaderFooterPtr first
+            = m_doc->sections()->item(1)->footers()->item(wdHeaderFooterEvenPages);
+        first->range()->setText(QStringLiteral("偶数页"));
+        first->shapes()
+            ->addTextbox(msoTextOrientationDownward, 0, 0, 34, 56)
+            ->setName(QStringLiteral("side"));
+
+        SectionPtr second
+            = m_doc->sections()->add(Variant(m_doc->paragraphs()->item(2)->range()), Variant(2));
+        HeaderFooterPtr linked = second->footers()->item(wdHeaderFooterEvenPages);
+        QCOMPARE(linked->linkToPrevious(), msoTrue);
+        QCOMPARE(linked->range()->text(), QStringLiteral("偶数页\r"));
+
+        linked->setLinkToPrevious(0);
+        QCOMPARE(linked->shapes()->count(), 1L);
+        QCOMPARE(linked->shapes()->item(1)->name(), QStringLiteral("side"));
+        linked->range()->setText(QStringLiteral("第二节"));
+        linked->shapes()->item(1)->remove();
+
+        HeaderFooterPtr before
+            = m_doc->sections()->item(1)->footers()->item(wdHeaderFooterEvenPages);
+        QCOMPARE(before->range()->text(), QStringLiteral("偶数页\r"));
+        QCOMPARE(before->shapes()->count(), 1L);
+    }
+
+    // The dump shows what tests assert on: formats, shapes and their text,
+    // properties, section breaks and linked footers.
+    void dumpShowsTheDocument()
+    {
+        m_doc->content()->setText(QStringLiteral("标题\n正文"));
+        ParagraphPtr title = m_doc->paragraphs()->item(1);
+        title->setAlignment(wdAlignParagraphCenter);
+        title->range()->font()->setSize(22);
+        ShapePtr rule = m_doc->shapes()->addLine(79.37f, 100, 521.57f, 100);
+        rule->setName(QStringLiteral("BTBX"));
+        rule->line()->foreColor()->setRgb(wdColorRed);
+        m_doc->customDocumentProperties()->add(QStringLiteral("WenHao"), false,
+                                               msoPropertyTypeString, Variant("某发〔2024〕1号"));
+        m_doc->sections()->add(Variant(), Variant(2));
+
+        const QString dump = InProcessApplication::dumpDocument(m_doc);
+        QVERIFY2(dump.contains(QStringLiteral("P1 {align=1} \"标题\"")), qPrintable(dump));
+        QVERIFY(dump.contains(QStringLiteral("22pt")));
+        QVERIFY(dump.contains(QStringLiteral("\"BTBX\" line")));
+        QVERIFY(dump.contains(QStringLiteral("rgb 255 from 79.37,100 to 521.57,100")));
+        QVERIFY(dump.contains(QStringLiteral("WenHao (4) = \"某发〔2024〕1号\"")));
+        QVERIFY(dump.contains(QStringLiteral("<section break>")));
+        QVERIFY(dump.contains(QStringLiteral("Footer 1: linked")));
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_InProcessWriter)
+#include "tst_inprocesswriter.moc"
