@@ -76,15 +76,19 @@ public:
     // paragraph with the formats of the paragraph it splits. A replaced
     // paragraph mark is removed, joining its paragraph with the next one,
     // except the last mark of a story or of a table cell, which stays. The
-    // range then spans the new text.
+    // range then spans the new text. Replacing the whole text of the body or
+    // of a header or footer also removes the shapes anchored in it.
     virtual void setText(const QString &text) = 0;
     virtual long start() const = 0;
     virtual long end() const = 0;
     virtual void setRange(long start, long end) = 0;
     virtual void select() = 0;
     // Insert at the start or at the end of the range; the range grows to
-    // include the new text. Inserting at or after the last mark of a story
-    // inserts just before that mark.
+    // include the new text. Inserting after a paragraph mark puts the text at
+    // the start of the next paragraph; after the last mark of a story, the
+    // text starts a new last paragraph, and a paragraph break it ends with
+    // becomes the story's last mark ("\n0\n\n\n" after the last paragraph
+    // adds four paragraphs: "", "0", "", "").
     virtual void insertBefore(const QString &text) = 0;
     virtual void insertAfter(const QString &text) = 0;
     virtual FontPtr font() = 0;

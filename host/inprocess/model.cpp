@@ -152,10 +152,17 @@ void Story::collapseRanges(long a, long b)
 
 long Story::insertText(long pos, const QString &rawText, long *inserted)
 {
-    const QString text = normalizedBreaks(rawText);
+    QString text = normalizedBreaks(rawText);
+    const long total = length();
+    if (pos >= total && !text.isEmpty()) {
+        // After the story's last mark: the text starts a new last paragraph,
+        // and a break it ends with becomes the story's last mark.
+        if (text.endsWith(QLatin1Char('\n')))
+            text.chop(1);
+        text.prepend(QLatin1Char('\n'));
+    }
     if (inserted)
         *inserted = text.size();
-    const long total = length();
     pos = std::clamp(pos, 0L, total - 1);
     if (text.isEmpty())
         return pos;
@@ -294,6 +301,27 @@ Document::Document()
     initSectionFooters(lastSection);
     selectionStory = body;
     selection = body->newRange(0, 0);
+}
+
+void Document::removeShapesAnchoredIn(const Story *story)
+{
+    auto prune = [story](ShapeList &list) {
+        for (auto it = list.begin(); it != list.end();) {
+            if ((*it)->anchorStory.get() == story) {
+                (*it)->deleted = true;
+                it = list.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    };
+    prune(shapes);
+    for (const auto &section : sections()) {
+        for (auto *map : {&section->footers, &section->headers}) {
+            for (auto &entry : *map)
+                prune(entry.second.shapes);
+        }
+    }
 }
 
 std::shared_ptr<Story> Document::newStory(Story::Kind kind)

@@ -146,8 +146,9 @@ struct Story
 
     std::shared_ptr<RangeState> newRange(long start, long end);
 
-    // Editing. Positions are clamped to the story. Insertion at or after the
-    // last mark goes just before it. Returns the position actually used.
+    // Editing. Positions are clamped to the story. Insertion at the very end
+    // (after the last mark) starts a new last paragraph; see Range. Returns
+    // the position actually used.
     long insertText(long pos, const QString &text, long *inserted = nullptr);
     // Deletes [start, end) but keeps marks that cannot go (the last mark of
     // the story or of a cell, and a mark before or after a table).
@@ -280,6 +281,8 @@ struct Document
     QString fieldResult(const Story *story, long pos) const;
 
     std::shared_ptr<Story> newStory(Story::Kind kind);
+    // Removes the floating shapes anchored in a story (body or footer).
+    void removeShapesAnchoredIn(const Story *story);
     void initSectionFooters(const std::shared_ptr<Section> &section);
 };
 

@@ -279,6 +279,11 @@ void RangeImpl::setText(const QString &text)
 {
     normalize();
     const long start = m_state->start;
+    // Replacing a whole story takes the shapes anchored in it along, as
+    // selecting everything and typing over it does.
+    if (start == 0 && m_state->end == m_story->length()
+        && m_story->kind != model::Story::Kind::Frame)
+        m_doc->removeShapesAnchoredIn(m_story.get());
     m_story->deleteText(start, m_state->end);
     long added = 0;
     const long at = m_story->insertText(start, text, &added);

@@ -173,13 +173,34 @@ private slots:
         linked->setLinkToPrevious(0);
         QCOMPARE(linked->shapes()->count(), 1L);
         QCOMPARE(linked->shapes()->item(1)->name(), QStringLiteral("side"));
-        linked->range()->setText(QStringLiteral("第二节"));
         linked->shapes()->item(1)->remove();
+        linked->range()->setText(QStringLiteral("第二节"));
 
         HeaderFooterPtr before
             = m_doc->sections()->item(1)->footers()->item(wdHeaderFooterEvenPages);
         QCOMPARE(before->range()->text(), QStringLiteral("偶数页\r"));
         QCOMPARE(before->shapes()->count(), 1L);
+    }
+
+    // Emptying a whole footer removes the boxes anchored in it, so rewriting
+    // a footer never stacks a second page-number box on the first; text
+    // edits inside the footer keep them.
+    void emptyingAFooterRemovesItsBoxes()
+    {
+        HeaderFooterPtr footer = m_doc->sections()->item(1)->footers()->item(wdHeaderFooterPrimary);
+        footer->range()->setText(QStringLiteral("页脚"));
+        footer->shapes()->addTextbox(msoTextOrientationDownward, 0, 0, 34, 56,
+                                     Variant(footer->range()));
+        ShapePtr bodyBox = addNamedBox(QStringLiteral("WJBT"), QStringLiteral("红头"));
+
+        RangePtr part = footer->range();
+        part->setRange(0, 1);
+        part->setText(QString());
+        QCOMPARE(footer->shapes()->count(), 1L);
+
+        footer->range()->setText(QString());
+        QCOMPARE(footer->shapes()->count(), 0L);
+        QCOMPARE(m_doc->shapes()->count(), 1L);
     }
 
     // The dump shows what tests assert on: formats, shapes and their text,

@@ -1,0 +1,185 @@
+#include "documentconformancetest.h"
+
+#include <QtTest>
+
+using namespace automation;
+
+namespace {
+
+// Creates or overwrites a text property, as the element record does.
+void writeProperty(const DocumentPropertiesPtr &properties, const QString &name, long lcid,
+                   const QString &value)
+{
+    if (const DocumentPropertyPtr property = properties->item(name, lcid))
+        property->setValue(value, lcid);
+    else
+        properties->add(name, false, msoPropertyTypeString, value, Variant(0), lcid);
+}
+
+} // namespace
+
+void DocumentConformanceTest::customPropertyWrittenTwice_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("lcid");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("two values") << "MiJi" << 6001 << "秘密"
+                                << "机密";
+    QTest::newRow("emptied") << "WenHao" << 6004 << "国办发〔2024〕1号"
+                             << "";
+    QTest::newRow("first empty") << "QianFa" << 6014 << ""
+                                 << "张三";
+}
+
+void DocumentConformanceTest::customPropertyWrittenTwice()
+{
+    QFETCH(QString, name);
+    QFETCH(int, lcid);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    const DocumentPropertiesPtr properties = m_doc->customDocumentProperties();
+    QVERIFY(properties);
+    QCOMPARE(properties->count(), 0L);
+    QVERIFY(!properties->item(name, lcid));
+
+    writeProperty(properties, name, lcid, first);
+    QCOMPARE(properties->count(), 1L);
+    DocumentPropertyPtr property = properties->item(name, lcid);
+    QVERIFY(property);
+    QCOMPARE(property->name(), name);
+    QCOMPARE(property->type(), msoPropertyTypeString);
+    QCOMPARE(property->value(lcid).toString(), first);
+
+    writeProperty(properties, name, lcid, second);
+    QCOMPARE(properties->count(), 1L);
+    property = properties->item(name, lcid);
+    QVERIFY(property);
+    QCOMPARE(property->value(lcid).toString(), second);
+}
+
+void DocumentConformanceTest::customPropertyLookup()
+{
+    const DocumentPropertiesPtr properties = m_doc->customDocumentProperties();
+    QVERIFY(properties);
+    writeProperty(properties, QStringLiteral("MiJi"), 6001, QStringLiteral("秘密"));
+    writeProperty(properties, QStringLiteral("JinJi"), 6003, QStringLiteral("特急"));
+    QCOMPARE(properties->count(), 2L);
+    QCOMPARE(properties->item(QStringLiteral("JinJi"), 6003)->value(6003).toString(),
+             QStringLiteral("特急"));
+    QCOMPARE(properties->item(QStringLiteral("MiJi"), 6001)->value(6001).toString(),
+             QStringLiteral("秘密"));
+    QVERIFY(!properties->item(QStringLiteral("QiXian"), 6002));
+
+    const DocumentPropertyPtr byIndex = properties->item(2);
+    QVERIFY(byIndex);
+    QVERIFY(byIndex->name() == QLatin1String("MiJi") || byIndex->name() == QLatin1String("JinJi"));
+    QVERIFY(!properties->item(3));
+
+    // Properties belong to their document.
+    const DocumentPtr other = m_app->documents()->add();
+    QVERIFY(other);
+    QCOMPARE(other->customDocumentProperties()->count(), 0L);
+    QVERIFY(!other->customDocumentProperties()->item(QStringLiteral("MiJi"), 6001));
+    QCOMPARE(properties->count(), 2L);
+}
+
+void DocumentConformanceTest::closingLastDocument()
+{
+    const DocumentsPtr documents = m_app->documents();
+    QCOMPARE(documents->count(), 1L);
+    QVERIFY(m_app->activeDocument());
+    QVERIFY(m_app->selection());
+
+    m_doc->close();
+    m_doc.reset();
+    QCOMPARE(documents->count(), 0L);
+    QVERIFY(!m_app->activeDocument());
+    QVERIFY(!m_app->selection());
+
+    m_doc = documents->add();
+    QVERIFY(m_doc);
+    QCOMPARE(documents->count(), 1L);
+    QVERIFY(m_app->activeDocument());
+    QVERIFY(m_app->selection());
+    QCOMPARE(m_app->activeDocument()->content()->text(), QStringLiteral("\r"));
+}
+
+void DocumentConformanceTest::addedDocumentBecomesActive()
+{
+    const DocumentsPtr documents = m_app->documents();
+    QCOMPARE(m_app->activeDocument()->name(), m_doc->name());
+    QVERIFY(setBody({"第一个"}));
+
+    const DocumentPtr second = documents->add();
+    QVERIFY(second);
+    QCOMPARE(documents->count(), 2L);
+    QVERIFY(second->name() != m_doc->name());
+    QCOMPARE(m_app->activeDocument()->name(), second->name());
+    QCOMPARE(m_app->activeDocument()->content()->text(), QStringLiteral("\r"));
+    QCOMPARE(documents->item(1)->name(), m_doc->name());
+    QCOMPARE(documents->item(2)->name(), second->name());
+
+    second->close();
+    QCOMPARE(documents->count(), 1L);
+    const DocumentPtr active = m_app->activeDocument();
+    QVERIFY(active);
+    QCOMPARE(active->name(), m_doc->name());
+    QCOMPARE(active->content()->text(), QStringLiteral("第一个\r"));
+}
+
+void DocumentConformanceTest::selectionFollowsRange_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    // The body is "第一段", "第二段".
+    QTest::newRow("start of document") << 0 << 0;
+    QTest::newRow("inside a paragraph") << 1 << 3;
+    QTest::newRow("second paragraph") << 4 << 8;
+    QTest::newRow("whole body") << 0 << 8;
+}
+
+void DocumentConformanceTest::selectionFollowsRange()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QVERIFY(setBody({"第一段", "第二段"}));
+    const RangePtr range = m_doc->range(start, end);
+    range->select();
+    const SelectionPtr selection = m_app->selection();
+    QVERIFY(selection);
+    QCOMPARE(selection->start(), long(start));
+    QCOMPARE(selection->end(), long(end));
+    QCOMPARE(selection->range()->text(), range->text());
+}
+
+void DocumentConformanceTest::selectionFormats()
+{
+    QVERIFY(setBody({"第一段", "第二段"}));
+    paragraphRange(2)->select();
+    const SelectionPtr selection = m_app->selection();
+    QVERIFY(selection);
+    selection->paragraphFormat()->setAlignment(wdAlignParagraphCenter);
+    selection->font()->setBold(1);
+    QCOMPARE(paragraph(2)->alignment(), wdAlignParagraphCenter);
+    QCOMPARE(paragraph(1)->alignment(), wdAlignParagraphLeft);
+    QCOMPARE(m_doc->range(4, 7)->font()->bold(), msoTrue);
+    QCOMPARE(m_doc->range(0, 3)->font()->bold(), msoFalse);
+
+    const PageSetupPtr setup = selection->pageSetup();
+    QVERIFY(setup);
+    setup->setTopMargin(95.24409f);
+    QCOMPARE(m_doc->sections()->item(1)->pageSetup()->topMargin(), 95.24409f);
+    const Variant within = selection->information(wdWithInTable);
+    QVERIFY(within.isBool());
+    QVERIFY(!within.toBool());
+    const Variant page = selection->information(wdActiveEndPageNumber);
+    QVERIFY(page.isInt());
+    QCOMPARE(page.toInt(), 1L);
+}
+
+void DocumentConformanceTest::centimetersToPoints()
+{
+    QCOMPARE(m_app->centimetersToPoints(2.54), 72.0f);
+    QCOMPARE(m_app->centimetersToPoints(21.0), 595.2756f);
+}

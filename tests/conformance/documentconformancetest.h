@@ -1,0 +1,24 @@
+#pragma once
+
+#include "conformancetest.h"
+
+// The application and its documents, the selection, and custom document
+// properties.
+class DocumentConformanceTest : public ConformanceTest
+{
+    Q_OBJECT
+
+public:
+    using ConformanceTest::ConformanceTest;
+
+private slots:
+    void customPropertyWrittenTwice_data();
+    void customPropertyWrittenTwice();
+    void customPropertyLookup();
+    void closingLastDocument();
+    void addedDocumentBecomesActive();
+    void selectionFollowsRange_data();
+    void selectionFollowsRange();
+    void selectionFormats();
+    void centimetersToPoints();
+};

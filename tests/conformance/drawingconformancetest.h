@@ -1,0 +1,27 @@
+#pragma once
+
+#include "conformancetest.h"
+
+// Floating shapes with their text frames, and tables in the body and in a
+// text frame.
+class DrawingConformanceTest : public ConformanceTest
+{
+    Q_OBJECT
+
+public:
+    using ConformanceTest::ConformanceTest;
+
+private slots:
+    void shapeKinds();
+    void textFrameIsOwnStory();
+    void deleteNamedShapesWalkingDown_data();
+    void deleteNamedShapesWalkingDown();
+    void shapeAnchor_data();
+    void shapeAnchor();
+    void tableBeforeParagraph_data();
+    void tableBeforeParagraph();
+    void tableCellText();
+    void tableRowRemove();
+    void tableInTextFrame();
+    void walkSelectingParagraphs();
+};

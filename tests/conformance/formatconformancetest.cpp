@@ -1,0 +1,235 @@
+#include "formatconformancetest.h"
+
+#include <QtTest>
+
+#include <iterator>
+
+using namespace automation;
+
+namespace {
+
+// One numeric property of a format, read and written as float.
+template<typename Format> struct Property
+{
+    const char *name;
+    float (*get)(Format &);
+    void (*set)(Format &, float);
+};
+
+#define FORMAT_PROPERTY(Format, name, getter, setter, Type)                                        \
+    Property<Format>                                                                               \
+    {                                                                                              \
+        name, [](Format &f) { return float(f.getter()); },                                         \
+            [](Format &f, float v) { f.setter(Type(v)); }                                          \
+    }
+
+const Property<ParagraphFormat> paragraphProperties[] = {
+    FORMAT_PROPERTY(ParagraphFormat, "alignment", alignment, setAlignment, int),
+    FORMAT_PROPERTY(ParagraphFormat, "line spacing rule", lineSpacingRule, setLineSpacingRule, int),
+    FORMAT_PROPERTY(ParagraphFormat, "line spacing", lineSpacing, setLineSpacing, float),
+    FORMAT_PROPERTY(ParagraphFormat, "first-line indent", firstLineIndent, setFirstLineIndent,
+                    float),
+    FORMAT_PROPERTY(ParagraphFormat, "left indent", leftIndent, setLeftIndent, float),
+    FORMAT_PROPERTY(ParagraphFormat, "right indent", rightIndent, setRightIndent, float),
+    FORMAT_PROPERTY(ParagraphFormat, "first-line indent, characters", characterUnitFirstLineIndent,
+                    setCharacterUnitFirstLineIndent, float),
+    FORMAT_PROPERTY(ParagraphFormat, "left indent, characters", characterUnitLeftIndent,
+                    setCharacterUnitLeftIndent, float),
+    FORMAT_PROPERTY(ParagraphFormat, "right indent, characters", characterUnitRightIndent,
+                    setCharacterUnitRightIndent, float),
+};
+// A value differing from a new document's for each paragraph property.
+const float paragraphValues[] = {4, 4, 29.65f, 21, 10.5f, 7, 2, 1, 1};
+// Indexes of the indents: points 3..5, characters 6..8.
+const int firstIndent = 3;
+
+const Property<Font> fontProperties[] = {
+    FORMAT_PROPERTY(Font, "bold", bold, setBold, int),
+    FORMAT_PROPERTY(Font, "italic", italic, setItalic, int),
+    FORMAT_PROPERTY(Font, "size", size, setSize, float),
+    FORMAT_PROPERTY(Font, "color", color, setColor, int),
+    FORMAT_PROPERTY(Font, "scaling", scaling, setScaling, int),
+};
+
+#undef FORMAT_PROPERTY
+
+const float undefined = float(wdUndefined);
+
+} // namespace
+
+void FormatConformanceTest::paragraphFormatReachesTouchedParagraphs()
+{
+    QVERIFY(setBody({"甲甲", "乙乙", "丙丙"}));
+    // From inside the first paragraph into the second.
+    const RangePtr range = m_doc->range(1, 4);
+    range->paragraphFormat()->setAlignment(wdAlignParagraphCenter);
+    QCOMPARE(paragraph(1)->alignment(), wdAlignParagraphCenter);
+    QCOMPARE(paragraph(2)->alignment(), wdAlignParagraphCenter);
+    QCOMPARE(paragraph(3)->alignment(), wdAlignParagraphLeft);
+    QCOMPARE(range->paragraphFormat()->alignment(), wdAlignParagraphCenter);
+    // A collapsed range touches the paragraph it lies in.
+    m_doc->range(7, 7)->paragraphFormat()->setAlignment(wdAlignParagraphRight);
+    QCOMPARE(paragraph(2)->alignment(), wdAlignParagraphCenter);
+    QCOMPARE(paragraph(3)->alignment(), wdAlignParagraphRight);
+}
+
+void FormatConformanceTest::paragraphFormatMixedIsUndefined_data()
+{
+    QTest::addColumn<int>("property");
+    for (int i = 0; i < int(std::size(paragraphProperties)); ++i)
+        QTest::newRow(paragraphProperties[i].name) << i;
+}
+
+void FormatConformanceTest::paragraphFormatMixedIsUndefined()
+{
+    QFETCH(int, property);
+    const Property<ParagraphFormat> &p = paragraphProperties[property];
+    const float value = paragraphValues[property];
+    QVERIFY(setBody({"甲", "乙"}));
+    const float initial = p.get(*paragraph(2));
+    QVERIFY(initial != value);
+
+    p.set(*paragraphRange(1)->paragraphFormat(), value);
+    QCOMPARE(p.get(*paragraph(1)->format()), value);
+    QCOMPARE(p.get(*paragraph(2)), initial);
+    QCOMPARE(p.get(*m_doc->content()->paragraphFormat()), undefined);
+
+    p.set(*m_doc->content()->paragraphFormat(), value);
+    QCOMPARE(p.get(*m_doc->content()->paragraphFormat()), value);
+    QCOMPARE(p.get(*paragraph(2)->format()), value);
+}
+
+void FormatConformanceTest::paragraphFormatReset()
+{
+    QVERIFY(setBody({"甲", "乙"}));
+    const ParagraphPtr first = paragraph(1);
+    QVERIFY(first);
+    for (int i = 0; i < int(std::size(paragraphProperties)); ++i)
+        paragraphProperties[i].set(*first, paragraphValues[i]);
+    paragraph(2)->setAlignment(wdAlignParagraphRight);
+
+    first->reset();
+    QCOMPARE(first->alignment(), wdAlignParagraphLeft);
+    QCOMPARE(first->lineSpacingRule(), wdLineSpaceSingle);
+    for (int i = firstIndent; i < int(std::size(paragraphProperties)); ++i)
+        QVERIFY2(paragraphProperties[i].get(*first) == 0.0f, paragraphProperties[i].name);
+    QCOMPARE(paragraph(2)->alignment(), wdAlignParagraphRight);
+}
+
+void FormatConformanceTest::pointAndCharacterIndentsAreIndependent_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::newRow("first line") << 0;
+    QTest::newRow("left") << 1;
+    QTest::newRow("right") << 2;
+}
+
+void FormatConformanceTest::pointAndCharacterIndentsAreIndependent()
+{
+    QFETCH(int, side);
+    const Property<ParagraphFormat> &points = paragraphProperties[firstIndent + side];
+    const Property<ParagraphFormat> &characters = paragraphProperties[firstIndent + 3 + side];
+    const ParagraphFormatPtr held = paragraphRange(1)->paragraphFormat();
+    ParagraphFormat &format = *held;
+    points.set(format, 20.0f);
+    characters.set(format, 2.0f);
+    QCOMPARE(points.get(format), 20.0f);
+    QCOMPARE(characters.get(format), 2.0f);
+    characters.set(format, 0.0f);
+    QCOMPARE(points.get(format), 20.0f);
+    characters.set(format, 1.5f);
+    points.set(format, 0.0f);
+    QCOMPARE(characters.get(*paragraph(1)), 1.5f);
+    QCOMPARE(points.get(*paragraph(1)), 0.0f);
+}
+
+void FormatConformanceTest::paragraphCarriesItsFormat()
+{
+    QVERIFY(setBody({"甲甲", "乙乙"}));
+    const ParagraphPtr second = paragraph(2);
+    QVERIFY(second);
+    QCOMPARE(second->range()->text(), QStringLiteral("乙乙\r"));
+    second->setAlignment(wdAlignParagraphCenter);
+    second->setCharacterUnitFirstLineIndent(-3.0f);
+    QCOMPARE(paragraphRange(2)->paragraphFormat()->alignment(), wdAlignParagraphCenter);
+    QCOMPARE(second->format()->characterUnitFirstLineIndent(), -3.0f);
+    QCOMPARE(paragraph(1)->alignment(), wdAlignParagraphLeft);
+
+    paragraphRange(2)->paragraphFormat()->setLineSpacingRule(wdLineSpaceExactly);
+    QCOMPARE(second->lineSpacingRule(), wdLineSpaceExactly);
+    QCOMPARE(paragraph(1)->lineSpacingRule(), wdLineSpaceSingle);
+}
+
+void FormatConformanceTest::rangeParagraphs()
+{
+    QVERIFY(setBody({"a", "bb", "ccc"}));
+    const ParagraphsPtr touched = m_doc->range(3, 6)->paragraphs();
+    QVERIFY(touched);
+    QCOMPARE(paragraphTexts(touched), withMarks({"bb", "ccc"}));
+    QVERIFY(!touched->item(0));
+    QVERIFY(!touched->item(3));
+    QCOMPARE(paragraphTexts(m_doc->range(0, 0)->paragraphs()), withMarks({"a"}));
+    QCOMPARE(paragraphTexts(m_doc->content()->paragraphs()), withMarks({"a", "bb", "ccc"}));
+}
+
+void FormatConformanceTest::fontOverCharacters_data()
+{
+    QTest::addColumn<int>("property");
+    QTest::addColumn<float>("value");
+    QTest::addColumn<float>("reads");
+    QTest::newRow("bold") << 0 << 1.0f << float(msoTrue);
+    QTest::newRow("bold, msoTrue") << 0 << float(msoTrue) << float(msoTrue);
+    QTest::newRow("italic") << 1 << 5.0f << float(msoTrue);
+    QTest::newRow("size") << 2 << 22.0f << 22.0f;
+    QTest::newRow("color") << 3 << float(wdColorRed) << float(wdColorRed);
+    QTest::newRow("scaling") << 4 << 65.0f << 65.0f;
+}
+
+void FormatConformanceTest::fontOverCharacters()
+{
+    QFETCH(int, property);
+    QFETCH(float, value);
+    QFETCH(float, reads);
+    const Property<Font> &p = fontProperties[property];
+    QVERIFY(setBody({"abcdef", "ghi"}));
+    const float initial = p.get(*m_doc->range(3, 6)->font());
+    QVERIFY(initial != reads);
+
+    p.set(*m_doc->range(1, 3)->font(), value);
+    QCOMPARE(p.get(*m_doc->range(1, 3)->font()), reads);
+    QCOMPARE(p.get(*m_doc->range(3, 6)->font()), initial);
+    QCOMPARE(p.get(*m_doc->range(0, 3)->font()), undefined);
+
+    // Across a paragraph mark.
+    p.set(*m_doc->range(5, 9)->font(), value);
+    QCOMPARE(p.get(*m_doc->range(7, 9)->font()), reads);
+    QCOMPARE(p.get(*m_doc->range(9, 10)->font()), initial);
+    if (property <= 1) { // bold and italic
+        p.set(*m_doc->content()->font(), 0.0f);
+        QCOMPARE(p.get(*m_doc->content()->font()), float(msoFalse));
+    }
+}
+
+void FormatConformanceTest::fontNameSetsBothScripts()
+{
+    QVERIFY(setBody({"甲乙abc"}));
+    const FontPtr font = m_doc->range(0, 3)->font();
+    font->setName(QStringLiteral("黑体"));
+    QCOMPARE(font->name(), QStringLiteral("黑体"));
+    QCOMPARE(font->nameAscii(), QStringLiteral("黑体"));
+    QCOMPARE(font->nameFarEast(), QStringLiteral("黑体"));
+
+    font->setNameFarEast(QStringLiteral("仿宋"));
+    QCOMPARE(font->nameFarEast(), QStringLiteral("仿宋"));
+    QCOMPARE(font->name(), QStringLiteral("黑体"));
+    font->setNameAscii(QStringLiteral("Times New Roman"));
+    QCOMPARE(font->name(), QStringLiteral("Times New Roman"));
+    QCOMPARE(font->nameFarEast(), QStringLiteral("仿宋"));
+
+    m_doc->range(3, 5)->font()->setName(QStringLiteral("楷体"));
+    const FontPtr mixed = m_doc->range(0, 5)->font();
+    QCOMPARE(mixed->name(), QString());
+    QCOMPARE(mixed->nameFarEast(), QString());
+    QCOMPARE(m_doc->range(2, 5)->font()->nameFarEast(), QString());
+    QCOMPARE(m_doc->range(3, 5)->font()->nameAscii(), QStringLiteral("楷体"));
+}

@@ -1,0 +1,299 @@
+#include "layoutconformancetest.h"
+
+#include <QtTest>
+
+using namespace automation;
+
+namespace {
+
+// The official page: A4, mirrored margins, a grid of 22 lines of 28 characters.
+void setOfficialPage(const PageSetupPtr &setup)
+{
+    setup->setTopMargin(95.24409f);
+    setup->setBottomMargin(90.70866f);
+    setup->setLeftMargin(79.37008f);
+    setup->setRightMargin(73.70079f);
+    setup->setMirrorMargins(1);
+    setup->setFooterDistance(76.53543f);
+    setup->setLayoutMode(wdLayoutModeGrid);
+    setup->setPageWidth(595.2756f);
+    setup->setPageHeight(841.8898f);
+    setup->setLinesPage(22.0f);
+    setup->setCharsLine(28.0f);
+    setup->setOddAndEvenPagesHeaderFooter(1);
+}
+
+long pageOf(const RangePtr &range)
+{
+    const Variant page = range->information(wdActiveEndPageNumber);
+    return page.isInt() ? page.toInt() : -1;
+}
+
+} // namespace
+
+void LayoutConformanceTest::newSectionCopiesPageSetup()
+{
+    QVERIFY(setBody({"第一节", "第二节"}));
+    const SectionsPtr sections = m_doc->sections();
+    QVERIFY(sections);
+    QCOMPARE(sections->count(), 1L);
+    const PageSetupPtr setup = sections->item(1)->pageSetup();
+    QVERIFY(setup);
+    // Values unlike a new document's, so that a copy shows.
+    setOfficialPage(setup);
+    setup->setOrientation(wdOrientLandscape);
+    setup->setPageWidth(841.8898f);
+    setup->setPageHeight(595.2756f);
+    setup->setLinesPage(15.0f);
+    setup->setCharsLine(40.0f);
+
+    const SectionPtr second = sections->add(paragraphRange(2), wdSectionNewPage);
+    QVERIFY(second);
+    QCOMPARE(sections->count(), 2L);
+    QCOMPARE(second->index(), 2L);
+    QVERIFY(sections->item(1)->range()->text().startsWith(QStringLiteral("第一节")));
+    QVERIFY(second->range()->text().startsWith(QStringLiteral("第二节")));
+
+    const PageSetupPtr copy = second->pageSetup();
+    QVERIFY(copy);
+    for (auto get : {&PageSetup::topMargin, &PageSetup::bottomMargin, &PageSetup::leftMargin,
+                     &PageSetup::rightMargin, &PageSetup::pageWidth, &PageSetup::pageHeight,
+                     &PageSetup::footerDistance, &PageSetup::linesPage, &PageSetup::charsLine})
+        QCOMPARE(((*copy).*get)(), ((*setup).*get)());
+    for (auto get : {&PageSetup::mirrorMargins, &PageSetup::layoutMode,
+                     &PageSetup::oddAndEvenPagesHeaderFooter, &PageSetup::orientation})
+        QCOMPARE(((*copy).*get)(), ((*setup).*get)());
+    QCOMPARE(copy->orientation(), wdOrientLandscape);
+    QCOMPARE(copy->linesPage(), 15.0f);
+
+    for (int index : {wdHeaderFooterPrimary, wdHeaderFooterEvenPages}) {
+        const HeaderFooterPtr footer = second->footers()->item(index);
+        QVERIFY(footer);
+        QCOMPARE(footer->index(), index);
+        QVERIFY(footer->linkToPrevious() != 0);
+    }
+    QCOMPARE(pageOf(m_doc->range(0, 0)), 1L);
+    const RangePtr opening = second->range()->paragraphs()->item(1)->range();
+    QCOMPARE(opening->text(), QStringLiteral("第二节\r"));
+    QCOMPARE(pageOf(opening), 2L);
+}
+
+void LayoutConformanceTest::footerLinking()
+{
+    QVERIFY(setBody({"甲", "乙"}));
+    const SectionPtr second = m_doc->sections()->add(paragraphRange(2), wdSectionNewPage);
+    QVERIFY(second);
+    const HeaderFooterPtr first = m_doc->sections()->item(1)->footers()->item(1);
+    const HeaderFooterPtr linked = second->footers()->item(1);
+    QVERIFY(first && linked);
+
+    first->range()->setText(QStringLiteral("第一节页脚"));
+    QCOMPARE(first->range()->text(), QStringLiteral("第一节页脚\r"));
+    QCOMPARE(linked->range()->text(), QStringLiteral("第一节页脚\r"));
+
+    linked->setLinkToPrevious(0);
+    QCOMPARE(linked->linkToPrevious(), 0);
+    QCOMPARE(linked->range()->text(), QStringLiteral("第一节页脚\r"));
+    linked->range()->setText(QStringLiteral("第二节页脚"));
+    QCOMPARE(linked->range()->text(), QStringLiteral("第二节页脚\r"));
+    QCOMPARE(first->range()->text(), QStringLiteral("第一节页脚\r"));
+    QVERIFY(second->footers()->item(3)->linkToPrevious() != 0);
+}
+
+void LayoutConformanceTest::pageNumberFooter()
+{
+    const HeaderFooterPtr footer = m_doc->sections()->item(1)->footers()->item(1);
+    QVERIFY(footer);
+    footer->setLinkToPrevious(0);
+    footer->pageNumbers()->setRestartNumberingAtSection(0);
+    footer->range()->setText(QString());
+    QCOMPARE(footer->range()->text(), QStringLiteral("\r"));
+
+    const PageNumberPtr number = footer->pageNumbers()->add(wdAlignPageNumberOutside, true);
+    QVERIFY(number);
+    QCOMPARE(number->alignment(), wdAlignPageNumberOutside);
+
+    // The page number ends up between the dashes.
+    const RangePtr range = footer->range();
+    range->insertBefore(QStringLiteral("— "));
+    const long start = range->start();
+    const long end = range->end();
+    range->setRange(start, end - 2);
+    range->insertAfter(QStringLiteral(" —"));
+    QCOMPARE(range->start(), start);
+
+    const ParagraphsPtr paragraphs = footer->range()->paragraphs();
+    const RangePtr line = paragraphs->item(1)->range();
+    // "— ", the field, " —" and the mark.
+    QCOMPARE(line->end() - line->start(), 6L);
+    const QString text = line->text();
+    QVERIFY2(text.startsWith(QStringLiteral("— ")) && text.endsWith(QStringLiteral(" —\r")),
+             qPrintable(text));
+    const RangePtr field = footer->range();
+    field->setRange(line->start() + 2, line->start() + 3);
+    QVERIFY2(!field->text().isEmpty() && !field->text().contains(QChar(0x2014)),
+             qPrintable(field->text()));
+    for (long i = 2; i <= paragraphs->count(); ++i)
+        QCOMPARE(paragraphs->item(i)->range()->text(), QStringLiteral("\r"));
+}
+
+void LayoutConformanceTest::pageFieldInFooterTextBox()
+{
+    const HeaderFooterPtr footer = m_doc->sections()->item(1)->footers()->item(1);
+    QVERIFY(footer);
+    footer->setLinkToPrevious(0);
+    footer->range()->setText(QString());
+    const ShapesPtr shapes = footer->shapes();
+    QVERIFY(shapes);
+    const ShapePtr box = shapes->addTextbox(msoTextOrientationDownward, 0, 0, 34.01575f, 56.69291f,
+                                            footer->range());
+    QVERIFY(box && box->textFrame());
+    QCOMPARE(shapes->count(), 1L);
+    QCOMPARE(m_doc->shapes()->count(), 0L);
+
+    const RangePtr text = box->textFrame()->textRange();
+    const FieldPtr field = m_doc->fields()->add(text, wdFieldPage, QString(), 1);
+    QVERIFY(field);
+    QCOMPARE(field->type(), 33);
+    text->insertBefore(QStringLiteral("— "));
+    text->insertAfter(QStringLiteral(" —"));
+
+    const RangePtr whole = box->textFrame()->textRange();
+    QCOMPARE(whole->start(), 0L);
+    QCOMPARE(whole->end(), 6L);
+    QVERIFY2(whole->text().startsWith(QStringLiteral("— "))
+                 && whole->text().endsWith(QStringLiteral(" —\r")),
+             qPrintable(whole->text()));
+}
+
+void LayoutConformanceTest::pageFieldCountsAsOneCharacter()
+{
+    QVERIFY(setBody({"第页", "后"}));
+    const FieldsPtr fields = m_doc->fields();
+    QVERIFY(fields);
+    QCOMPARE(fields->count(), 0L);
+    const FieldPtr field = fields->add(m_doc->range(1, 1), wdFieldPage, QString(), 1);
+    QVERIFY(field);
+    QCOMPARE(field->type(), wdFieldPage);
+    QCOMPARE(fields->count(), 1L);
+    QCOMPARE(paragraphRange(1)->end(), 4L);
+    QCOMPARE(paragraphRange(2)->start(), 4L);
+    QCOMPARE(m_doc->range(2, 4)->text(), QStringLiteral("页\r"));
+    QCOMPARE(m_doc->range(0, 1)->text(), QStringLiteral("第"));
+}
+
+void LayoutConformanceTest::pagination_data()
+{
+    QTest::addColumn<QString>("filler");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("wrapped");
+    QTest::addColumn<int>("probe");
+    QTest::addColumn<int>("page");
+    // Short paragraphs take one line each; paragraph "wrapped" (if not 0) has
+    // 40 characters and takes two.
+    QTest::newRow("first paragraph") << "正文" << 23 << 0 << 1 << 1;
+    QTest::newRow("line 22 on page 1") << "正文" << 22 << 0 << 22 << 1;
+    QTest::newRow("line 23 on page 2") << "正文" << 23 << 0 << 23 << 2;
+    QTest::newRow("empty paragraphs take a line") << "" << 23 << 0 << 23 << 2;
+    QTest::newRow("wrapped paragraph takes two lines") << "正文" << 22 << 21 << 22 << 2;
+    QTest::newRow("line 45 on page 3") << "正文" << 45 << 0 << 45 << 3;
+}
+
+void LayoutConformanceTest::pagination()
+{
+    QFETCH(QString, filler);
+    QFETCH(int, count);
+    QFETCH(int, wrapped);
+    QFETCH(int, probe);
+    QFETCH(int, page);
+    setOfficialPage(m_doc->sections()->item(1)->pageSetup());
+    QStringList body;
+    for (int i = 1; i <= count; ++i)
+        body.append(i == wrapped ? QString(40, QChar(0x5B57)) : filler);
+    QVERIFY(setBody(body));
+    const RangePtr content = m_doc->content();
+    content->font()->setSize(16.0f);
+    content->paragraphFormat()->setLineSpacingRule(wdLineSpaceExactly);
+    content->paragraphFormat()->setLineSpacing(29.65f);
+    const RangePtr range = paragraphRange(probe);
+    QVERIFY(range);
+    QCOMPARE(pageOf(range), long(page));
+}
+
+void LayoutConformanceTest::builtInStyles()
+{
+    QVERIFY(setBody({"正文"}));
+    const StylesPtr styles = m_doc->styles();
+    QVERIFY(styles);
+    const StylePtr normal = styles->item(wdStyleNormal);
+    QVERIFY(normal);
+    QVERIFY(normal->borders());
+    const FontPtr font = normal->font();
+    QVERIFY(font);
+    font->setNameFarEast(QStringLiteral("方正仿宋_GBK"));
+    font->setNameAscii(QStringLiteral("宋体"));
+    font->setSize(16.0f);
+    font->setBold(0);
+    QCOMPARE(font->nameFarEast(), QStringLiteral("方正仿宋_GBK"));
+    QCOMPARE(font->nameAscii(), QStringLiteral("宋体"));
+    QCOMPARE(font->size(), 16.0f);
+    QCOMPARE(font->bold(), msoFalse);
+    // Text without formatting of its own follows the style.
+    QCOMPARE(m_doc->content()->font()->size(), 16.0f);
+    QCOMPARE(m_doc->content()->font()->nameFarEast(), QStringLiteral("方正仿宋_GBK"));
+
+    const StylePtr header = styles->item(wdStyleHeader);
+    QVERIFY(header);
+    QVERIFY(header->font());
+    const BordersPtr borders = header->borders();
+    QVERIFY(borders);
+    const BorderPtr bottom = borders->item(wdBorderBottom);
+    QVERIFY(bottom);
+    bottom->setLineStyle(wdLineStyleNone);
+    QCOMPARE(bottom->lineStyle(), wdLineStyleNone);
+    bottom->setLineStyle(wdLineStyleSingle);
+    bottom->setLineWidth(wdLineWidth075pt);
+    QCOMPARE(bottom->lineStyle(), wdLineStyleSingle);
+    QCOMPARE(bottom->lineWidth(), wdLineWidth075pt);
+}
+
+// Rewriting a footer from scratch must not stack a second page-number box on
+// the first: emptying the whole footer takes the boxes anchored in it along,
+// while an edit of part of its text keeps them.
+void LayoutConformanceTest::emptyingFooterRemovesItsBoxes()
+{
+    const HeaderFooterPtr footer
+        = m_doc->sections()->item(1)->footers()->item(wdHeaderFooterPrimary);
+    QVERIFY(footer);
+    footer->range()->setText(QStringLiteral("页脚"));
+    QVERIFY(footer->shapes()->addTextbox(msoTextOrientationDownward, 0, 0, 34.01575f, 56.69291f,
+                                         Variant(footer->range())));
+    QVERIFY(
+        m_doc->shapes()->addShape(msoShapeRectangle, 0, 0, 50, 20, Variant(m_doc->range(0, 0))));
+
+    const RangePtr part = footer->range();
+    part->setRange(0, 1);
+    part->setText(QString());
+    QCOMPARE(footer->shapes()->count(), 1L);
+
+    footer->range()->setText(QString());
+    QCOMPARE(footer->shapes()->count(), 0L);
+    QCOMPARE(m_doc->shapes()->count(), 1L);
+}
+
+// Turning a page to landscape swaps its width and height when they do not
+// fit; turning it back swaps them again.
+void LayoutConformanceTest::orientationTurnsThePage()
+{
+    const PageSetupPtr setup = m_doc->sections()->item(1)->pageSetup();
+    QVERIFY(setup);
+    setup->setPageWidth(595.2756f);
+    setup->setPageHeight(841.8898f);
+    setup->setOrientation(wdOrientLandscape);
+    QCOMPARE(setup->orientation(), wdOrientLandscape);
+    QCOMPARE(setup->pageWidth(), 841.8898f);
+    QCOMPARE(setup->pageHeight(), 595.2756f);
+    setup->setOrientation(wdOrientPortrait);
+    QCOMPARE(setup->pageWidth(), 595.2756f);
+    QCOMPARE(setup->pageHeight(), 841.8898f);
+}
