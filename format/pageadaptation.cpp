@@ -1,0 +1,87 @@
+#include "pageadaptation.h"
+
+#include "automation/automation.h"
+#include "pagefooters.h"
+#include "paragraphpass.h"
+
+using namespace automation;
+
+namespace format {
+
+void setDocumentStyles(const DocumentPtr &document, const LayoutSettings &settings)
+{
+    StylesPtr styles = document->styles();
+    if (!styles)
+        return;
+    if (StylePtr normal = styles->item(Variant(wdStyleNormal))) {
+        if (FontPtr font = normal->font()) {
+            font->setNameFarEast(settings.bodyFont);
+            font->setNameAscii(settings.westernFont);
+            font->setBold(0);
+            font->setItalic(0);
+            font->setSize(16.0f);
+        }
+    }
+    if (StylePtr header = styles->item(Variant(wdStyleHeader))) {
+        BordersPtr borders = header->borders();
+        if (BorderPtr bottom = borders ? borders->item(wdBorderBottom) : nullptr)
+            bottom->setLineStyle(wdLineStyleNone);
+    }
+}
+
+namespace {
+
+void setPortraitPage(const PageSetupPtr &ps, const LayoutSettings &s)
+{
+    ps->setDifferentFirstPageHeaderFooter(0);
+    ps->setTopMargin(centimetersToPoints(s.topMargin));
+    ps->setBottomMargin(centimetersToPoints(s.bottomMargin));
+    ps->setLeftMargin(centimetersToPoints(s.leftMargin));
+    ps->setRightMargin(centimetersToPoints(s.rightMargin));
+    ps->setOrientation(wdOrientPortrait);
+    ps->setMirrorMargins(1);
+    ps->setFooterDistance(76.53543f);
+    ps->setLayoutMode(wdLayoutModeGrid);
+    ps->setPageWidth(595.2756f);
+    ps->setPageHeight(841.8898f);
+    ps->setLinesPage(22.0f);
+    ps->setCharsLine(28.0f);
+    ps->setOddAndEvenPagesHeaderFooter(1);
+}
+
+} // namespace
+
+Outcome adaptPages(const ApplicationPtr &app, const LayoutSettings &settings, bool formatBody,
+                   bool recogniseHeadings)
+{
+    if (!app)
+        return Outcome::NoApplication;
+    DocumentPtr document = app->activeDocument();
+    if (!document)
+        return Outcome::NoDocument;
+    setDocumentStyles(document, settings);
+
+    SectionsPtr sections = document->sections();
+    const long count = sections ? sections->count() : 0;
+    ParagraphPass pass(settings, recogniseHeadings);
+    for (long i = count; i >= 1; --i) {
+        SectionPtr section = sections->item(i);
+        if (!section)
+            break; // a section that cannot be had ends the whole run
+        PageSetupPtr ps = section->pageSetup();
+        if (!ps)
+            continue;
+        if (ps->orientation() == wdOrientLandscape) {
+            ps->setOddAndEvenPagesHeaderFooter(1);
+            writeLandscapeFooters(document, section, settings.pageNumberFont);
+            continue;
+        }
+        setPortraitPage(ps, settings);
+        writePortraitFooters(section, settings.pageNumberFont);
+        if (formatBody)
+            pass.run(section, i == 1);
+    }
+    return Outcome::Done;
+}
+
+} // namespace format

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "automation/forward.h"
+#include "layoutsettings.h"
+
+namespace format {
+
+// Sets the whole active document to the official page layout: styles, the
+// page setup and page-number footers of every section (landscape sections
+// keep their setup and get side page numbers) and, on request, the body
+// format of every paragraph with heading recognition.
+Outcome adaptPages(const automation::ApplicationPtr &app, const LayoutSettings &settings,
+                   bool formatBody, bool recogniseHeadings);
+
+// The normal style's body font and the header style without its rule.
+void setDocumentStyles(const automation::DocumentPtr &document, const LayoutSettings &settings);
+
+} // namespace format
