@@ -1,12 +1,20 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include "mainwindow.h"
 
-// Until the main window exists, the program only proves that it is built and
-// linked against the writer layer.
+#include <QApplication>
+#include <QTranslator>
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "quorvex is built; the main window is not part of this build yet."
-                        << Qt::endl;
-    return 0;
+    QApplication app(argc, argv);
+
+    // Qt's own texts (standard buttons, file dialogs) in Chinese. Without the
+    // catalogue Qt keeps its default texts.
+    QTranslator translator(&app);
+    const bool loaded = translator.load(QStringLiteral(":/translations/qt_zh_CN.qm"));
+    Q_UNUSED(loaded)
+    app.installTranslator(&translator);
+
+    MainWindow window;
+    window.show();
+    return app.exec();
 }

@@ -1,0 +1,66 @@
+#include "page/messages.h"
+#include "page/wpsmainwindow.h"
+
+#include <QDesktopServices>
+#include <QMap>
+#include <QUrl>
+
+// Command labels of the tree and the operations of the page they run. A label
+// is the command's only identity: the text must match a key exactly.
+
+namespace {
+
+int s_dialogWirings = 0;
+
+} // namespace
+
+void WPSMainWindow::slotButtonClick(const QString &label)
+{
+    using Operation = void (WPSMainWindow::*)();
+    static QMap<QString, Operation> commands;
+
+    if (commands.isEmpty()) {
+        commands.insert(QStringLiteral("关于本软件"), &WPSMainWindow::aboutMe);
+        commands.insert(QStringLiteral("使用帮助"), &WPSMainWindow::openHelp);
+        wireDialogs();
+    }
+
+    const Operation operation = commands.value(label, nullptr);
+    if (operation)
+        (this->*operation)();
+}
+
+int WPSMainWindow::dialogWiringCount()
+{
+    return s_dialogWirings;
+}
+
+void WPSMainWindow::wireDialogs()
+{
+    // Each long-lived dialog's result is connected here, once, to the
+    // operation that carries it out, as soon as that dialog exists:
+    //   print_window::sendData(QString, int, bool)    -> autoPrintExc
+    //   setPage_window::sendSettings(bool, bool)      -> setPageOptionExc
+    //   input_window::sendSettings(20 x QString)      -> transtogw
+    //   jiyao_window::sendJYSettings(20 x QString)    -> transtogw
+    // A dialog is only ever opened by a command, so its connection is made
+    // before it can emit.
+    ++s_dialogWirings;
+}
+
+void WPSMainWindow::aboutMe()
+{
+    showInformation(QStringLiteral("关于本软件"),
+                    QStringLiteral("公文排版制作软件\n\n"
+                                   "按党政机关公文格式排版公文：套用红头模板、填写公文要素、"
+                                   "设置标题和正文格式、页面适配、编码打印。\n\n"
+                                   "由 Quorvex 项目组开发。\n"
+                                   "使用的软件：Qt 5（界面），LibreOffice（文档编辑与打印）。"));
+    focusWriter();
+}
+
+void WPSMainWindow::openHelp()
+{
+    // A missing document or viewer is not reported.
+    QDesktopServices::openUrl(QUrl::fromUserInput(QStringLiteral("/usr/share/quorvex/help.pdf")));
+}

@@ -1,0 +1,98 @@
+#include "wpsmainwindow.h"
+
+#include "automation/application.h"
+#include "automation/variant.h"
+#include "wpswindow.h"
+
+#include <QHBoxLayout>
+#include <QWindow>
+
+namespace {
+
+// The share of the page's width that the writer host takes.
+constexpr int kHostStretch = 140;
+
+} // namespace
+
+WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
+    : QWidget(parent)
+{
+    // The long-lived dialogs are created here, each without a parent, before
+    // anything else. The client and the automation objects start empty; the
+    // writer is started by initApp().
+
+    m_host = new WPSWindow(this, std::move(factory));
+
+    m_layout = new QHBoxLayout;
+    m_layout->setContentsMargins(1, 1, 1, 1);
+    m_layout->addWidget(m_host);
+    m_layout->setStretchFactor(m_host, kHostStretch);
+    setLayout(m_layout);
+    adjustSize();
+}
+
+WPSMainWindow::~WPSMainWindow()
+{
+    if (m_application) {
+        automation::Variant saveChanges;
+        automation::Variant originalFormat;
+        automation::Variant routeDocument;
+        m_application->quit(saveChanges, originalFormat, routeDocument);
+        m_application.reset();
+    }
+
+    m_host->destroyWpsApplication();
+    m_client = nullptr;
+
+    delete m_host;
+    m_host = nullptr;
+    delete m_layout;
+    m_layout = nullptr;
+
+    m_documents.reset();
+    m_applicationEx.reset();
+    m_application.reset();
+}
+
+void WPSMainWindow::initApp()
+{
+    if (m_application)
+        return;
+
+    m_client = m_host->initWpsApplication();
+    if (!m_client)
+        return;
+
+    automation::ApplicationPtr application;
+    if (m_client->getApplication(&application) != 0 || !application)
+        return;
+    m_application = application;
+
+    m_documents = m_application->documents();
+
+    // Without the extension interface the writer runs, but its window cannot
+    // be placed in the page.
+    m_applicationEx = m_application->applicationEx();
+    if (!m_applicationEx)
+        return;
+
+    const std::uint64_t windowId = m_applicationEx->mainWindowId();
+    QWindow *window = QWindow::fromWinId(static_cast<WId>(windowId));
+    QWidget *container = QWidget::createWindowContainer(window, this);
+    m_host->addContainerWin(container);
+}
+
+automation::ApplicationPtr WPSMainWindow::application() const
+{
+    return m_application;
+}
+
+WPSWindow *WPSMainWindow::host() const
+{
+    return m_host;
+}
+
+void WPSMainWindow::focusWriter()
+{
+    m_host->setFocus(Qt::OtherFocusReason);
+}

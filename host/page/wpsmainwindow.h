@@ -1,0 +1,64 @@
+#pragma once
+
+#include "automation/forward.h"
+#include "defaultwriter.h"
+#include "writerclient.h"
+
+#include <QString>
+#include <QWidget>
+
+class QHBoxLayout;
+class WPSWindow;
+
+// The page of the main window. It owns the writer host and the writer's
+// automation objects; every command of the command tree is one of its
+// operations, reached through slotButtonClick with the command's label.
+class WPSMainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit WPSMainWindow(QWidget *parent = nullptr,
+                           WriterClientFactory factory = defaultWriterClientFactory());
+    // Asks the writer to quit, then takes the host down.
+    ~WPSMainWindow() override;
+
+    // Starts the writer, binds its Application and Documents objects and
+    // embeds its window. Does nothing once the application is bound.
+    void initApp();
+
+    automation::ApplicationPtr application() const;
+    WPSWindow *host() const;
+
+    // Runs the operation whose command label is given; any other text is
+    // ignored.
+    void slotButtonClick(const QString &label);
+    // How often the dialogs' results have been connected to the operations
+    // that carry them out (once per process, at the first command).
+    static int dialogWiringCount();
+
+    // The element record: custom text properties of the active document,
+    // each with a fixed name and element id.
+    QString readgwinfo(long id, const QString &name);
+    void writegwinfo(long id, const QString &name, const QString &value);
+
+    // Commands of the "系统设置" group.
+    void aboutMe();
+    void openHelp();
+
+private:
+    void wireDialogs();
+    // Gives the keyboard focus back to the writer after a command.
+    void focusWriter();
+
+    // The long-lived dialogs (copy-numbered printing, page adaptation,
+    // element input, minutes and briefings) are created first in the
+    // constructor, without a parent, and are declared here ahead of the
+    // client.
+    WriterClient *m_client = nullptr;
+    WPSWindow *m_host = nullptr;
+    automation::ApplicationPtr m_application;
+    automation::ApplicationExPtr m_applicationEx;
+    automation::DocumentsPtr m_documents;
+    QHBoxLayout *m_layout = nullptr;
+};

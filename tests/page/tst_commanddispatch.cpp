@@ -1,0 +1,155 @@
+#include "fakewriterclient.h"
+#include "modalcloser.h"
+#include "page/wpsmainwindow.h"
+#include "page/wpswindow.h"
+#include "urlrecorder.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+const QString kAbout = QStringLiteral("关于本软件");
+const QString kHelp = QStringLiteral("使用帮助");
+
+} // namespace
+
+class TestCommandDispatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Runs first: the command map is one for the whole process.
+    void firstClickFillsMapAndWiresOnce();
+    void labelsThatAreNoCommandDoNothing_data();
+    void labelsThatAreNoCommandDoNothing();
+    void aboutBox();
+    void aboutGivesFocusBackToWriter();
+    void helpOpensInstalledDocument();
+};
+
+void TestCommandDispatch::firstClickFillsMapAndWiresOnce()
+{
+    ModalCloser closer;
+    UrlRecorder recorder;
+    WPSMainWindow page(nullptr, missingWriterFactory());
+
+    QCOMPARE(WPSMainWindow::dialogWiringCount(), 0);
+
+    // A group heading is no command, but the first click of all still fills
+    // the map and wires the dialogs.
+    page.slotButtonClick(QStringLiteral("系统设置"));
+    QCOMPARE(WPSMainWindow::dialogWiringCount(), 1);
+    QVERIFY(closer.seen().empty());
+    QVERIFY(recorder.urls.isEmpty());
+
+    page.slotButtonClick(kAbout);
+    QCOMPARE(closer.titles(), QStringList {kAbout});
+    page.slotButtonClick(kAbout);
+    QCOMPARE(closer.titles(), (QStringList {kAbout, kAbout}));
+    QCOMPARE(WPSMainWindow::dialogWiringCount(), 1);
+
+    // The map is one for the process: another page uses it as it is.
+    WPSMainWindow other(nullptr, missingWriterFactory());
+    other.slotButtonClick(kHelp);
+    QCOMPARE(recorder.urls.size(), 1);
+    QCOMPARE(WPSMainWindow::dialogWiringCount(), 1);
+}
+
+void TestCommandDispatch::labelsThatAreNoCommandDoNothing_data()
+{
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("trailing blank") << kAbout + QLatin1Char(' ');
+    QTest::newRow("leading blank") << QLatin1Char(' ') + kAbout;
+    QTest::newRow("trailing newline") << kHelp + QLatin1Char('\n');
+    QTest::newRow("full-width blank") << kHelp + QChar(0x3000);
+    QTest::newRow("one character short") << kAbout.left(kAbout.size() - 1);
+    QTest::newRow("one character changed") << QStringLiteral("使用帮组");
+    QTest::newRow("extra character") << QStringLiteral("关于本软件。");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("heading 常用操作") << QStringLiteral("常用操作");
+    QTest::newRow("heading 字体设置") << QStringLiteral("字体设置");
+    QTest::newRow("heading 其他命令") << QStringLiteral("其他命令");
+    QTest::newRow("heading 系统设置") << QStringLiteral("系统设置");
+}
+
+void TestCommandDispatch::labelsThatAreNoCommandDoNothing()
+{
+    QFETCH(QString, label);
+
+    ModalCloser closer;
+    UrlRecorder recorder;
+    WPSMainWindow page(nullptr, missingWriterFactory());
+    const int wirings = WPSMainWindow::dialogWiringCount();
+
+    page.slotButtonClick(label);
+    QTest::qWait(30); // a box would be up and closed by now
+
+    QVERIFY(closer.seen().empty());
+    QVERIFY(recorder.urls.isEmpty());
+    QCOMPARE(WPSMainWindow::dialogWiringCount(), wirings);
+}
+
+void TestCommandDispatch::aboutBox()
+{
+    ModalCloser closer;
+    WPSMainWindow page(nullptr, missingWriterFactory());
+
+    page.slotButtonClick(kAbout);
+
+    QCOMPARE(closer.seen().size(), size_t(1));
+    const SeenBox &box = closer.seen().front();
+    QCOMPARE(box.title, kAbout);
+    QVERIFY2(box.text.contains(QStringLiteral("公文排版制作软件")), qPrintable(box.text));
+    QVERIFY2(box.text.contains(QStringLiteral("Qt")), qPrintable(box.text));
+    QVERIFY2(box.text.contains(QStringLiteral("LibreOffice")), qPrintable(box.text));
+    QCOMPARE(box.icon, QMessageBox::Information);
+    QCOMPARE(box.buttons, QStringList {QStringLiteral("确 定")});
+    QVERIFY(!box.hasParent);
+    QVERIFY(box.modal);
+}
+
+void TestCommandDispatch::aboutGivesFocusBackToWriter()
+{
+    ModalCloser closer;
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *edit = new QLineEdit(&window);
+    auto *page = new WPSMainWindow(&window, missingWriterFactory());
+    layout->addWidget(edit);
+    layout->addWidget(page);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+
+    page->slotButtonClick(kAbout);
+
+    QCOMPARE(closer.seen().size(), size_t(1));
+    QWidget *host = page->host();
+    QCOMPARE(window.focusWidget(), host);
+    // Once the window is active again, typing goes to the writer.
+    QApplication::setActiveWindow(&window);
+    QTRY_COMPARE(QApplication::focusWidget(), host);
+}
+
+void TestCommandDispatch::helpOpensInstalledDocument()
+{
+    ModalCloser closer;
+    UrlRecorder recorder;
+    WPSMainWindow page(nullptr, missingWriterFactory());
+
+    page.slotButtonClick(kHelp);
+    page.slotButtonClick(kHelp);
+
+    const QUrl expected = QUrl::fromLocalFile(QStringLiteral("/usr/share/quorvex/help.pdf"));
+    QCOMPARE(recorder.urls, (QList<QUrl> {expected, expected}));
+    QVERIFY(closer.seen().empty());
+}
+
+QTEST_MAIN(TestCommandDispatch)
+#include "tst_commanddispatch.moc"
