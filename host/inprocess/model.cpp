@@ -303,7 +303,7 @@ Document::Document()
     selection = body->newRange(0, 0);
 }
 
-void Document::removeShapesAnchoredIn(const Story *story)
+void Document::clearAnchoredObjects(const Story *story)
 {
     auto prune = [story](ShapeList &list) {
         for (auto it = list.begin(); it != list.end();) {
@@ -318,8 +318,11 @@ void Document::removeShapesAnchoredIn(const Story *story)
     prune(shapes);
     for (const auto &section : sections()) {
         for (auto *map : {&section->footers, &section->headers}) {
-            for (auto &entry : *map)
+            for (auto &entry : *map) {
                 prune(entry.second.shapes);
+                if (entry.second.story.get() == story)
+                    entry.second.pageNumberAlignments.clear();
+            }
         }
     }
 }

@@ -281,8 +281,9 @@ struct Document
     QString fieldResult(const Story *story, long pos) const;
 
     std::shared_ptr<Story> newStory(Story::Kind kind);
-    // Removes the floating shapes anchored in a story (body or footer).
-    void removeShapesAnchoredIn(const Story *story);
+    // Removes what a story's text anchors: the floating shapes anchored in
+    // it and, for a header or footer, its page numbers.
+    void clearAnchoredObjects(const Story *story);
     void initSectionFooters(const std::shared_ptr<Section> &section);
 };
 

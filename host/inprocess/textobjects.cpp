@@ -283,7 +283,7 @@ void RangeImpl::setText(const QString &text)
     // selecting everything and typing over it does.
     if (start == 0 && m_state->end == m_story->length()
         && m_story->kind != model::Story::Kind::Frame)
-        m_doc->removeShapesAnchoredIn(m_story.get());
+        m_doc->clearAnchoredObjects(m_story.get());
     m_story->deleteText(start, m_state->end);
     long added = 0;
     const long at = m_story->insertText(start, text, &added);
