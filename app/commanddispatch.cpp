@@ -1,3 +1,5 @@
+#include "format/setpage_window.h"
+#include "option_window.h"
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 
@@ -20,8 +22,20 @@ void WPSMainWindow::slotButtonClick(const QString &label)
     static QMap<QString, Operation> commands;
 
     if (commands.isEmpty()) {
+        commands.insert(QStringLiteral("系统参数设置"), &WPSMainWindow::openSettings);
         commands.insert(QStringLiteral("关于本软件"), &WPSMainWindow::aboutMe);
         commands.insert(QStringLiteral("使用帮助"), &WPSMainWindow::openHelp);
+        commands.insert(QStringLiteral("页面适配"), &WPSMainWindow::setPageOption);
+        commands.insert(QStringLiteral("设大标题"), &WPSMainWindow::setBT);
+        commands.insert(QStringLiteral("一级标题"), &WPSMainWindow::setIBT);
+        commands.insert(QStringLiteral("二级标题"), &WPSMainWindow::setIIBT);
+        commands.insert(QStringLiteral("正文加粗"), &WPSMainWindow::setZWB);
+        commands.insert(QStringLiteral("正文字体"), &WPSMainWindow::setZW);
+        commands.insert(QStringLiteral("设为一行"), &WPSMainWindow::setLine);
+        commands.insert(QStringLiteral("设为二行"), &WPSMainWindow::setLine2);
+        commands.insert(QStringLiteral("插入横排页面"), &WPSMainWindow::insertHPpage);
+        commands.insert(QStringLiteral("加大行距"), &WPSMainWindow::incSpace);
+        commands.insert(QStringLiteral("减小行距"), &WPSMainWindow::decSpace);
         wireDialogs();
     }
 
@@ -45,7 +59,14 @@ void WPSMainWindow::wireDialogs()
     //   jiyao_window::sendJYSettings(20 x QString)    -> transtogw
     // A dialog is only ever opened by a command, so its connection is made
     // before it can emit.
+    connect(m_setPageWindow, &setPage_window::sendSettings, this, &WPSMainWindow::setPageOptionExc);
     ++s_dialogWirings;
+}
+
+void WPSMainWindow::openSettings()
+{
+    option_window dialog;
+    dialog.exec();
 }
 
 void WPSMainWindow::aboutMe()

@@ -2,6 +2,7 @@
 
 #include "automation/application.h"
 #include "automation/variant.h"
+#include "format/setpage_window.h"
 #include "wpswindow.h"
 
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@ WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
     // The long-lived dialogs are created here, each without a parent, before
     // anything else. The client and the automation objects start empty; the
     // writer is started by initApp().
+    m_setPageWindow = new setPage_window;
 
     m_host = new WPSWindow(this, std::move(factory));
 

@@ -9,6 +9,7 @@
 
 class QHBoxLayout;
 class WPSWindow;
+class setPage_window;
 
 // The page of the main window. It owns the writer host and the writer's
 // automation objects; every command of the command tree is one of its
@@ -43,18 +44,40 @@ public:
     void writegwinfo(long id, const QString &name, const QString &value);
 
     // Commands of the "系统设置" group.
+    void openSettings();
     void aboutMe();
     void openHelp();
 
-private:
-    void wireDialogs();
+    // Styles and line spacing of the selection.
+    void setBT();
+    void setIBT();
+    void setIIBT();
+    void setZW();
+    void setZWB();
+    void setLine();
+    void setLine2();
+    void incSpace();
+    void decSpace();
+    // Page layout.
+    void setPageOption();
+    void insertHPpage();
+
     // Gives the keyboard focus back to the writer after a command.
     void focusWriter();
 
+    setPage_window *pageAdaptationDialog() const { return m_setPageWindow; }
+
+private slots:
+    void setPageOptionExc(bool formatBody, bool recogniseHeadings);
+
+private:
+    void wireDialogs();
+    void applyRole(int role);
+
     // The long-lived dialogs (copy-numbered printing, page adaptation,
     // element input, minutes and briefings) are created first in the
-    // constructor, without a parent, and are declared here ahead of the
-    // client.
+    // constructor, without a parent, and live as long as the process.
+    setPage_window *m_setPageWindow = nullptr;
     WriterClient *m_client = nullptr;
     WPSWindow *m_host = nullptr;
     automation::ApplicationPtr m_application;

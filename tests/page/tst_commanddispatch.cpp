@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -28,6 +30,7 @@ private slots:
     void aboutBox();
     void aboutGivesFocusBackToWriter();
     void helpOpensInstalledDocument();
+    void settingsEntryOpensSettingsDialog();
 };
 
 void TestCommandDispatch::firstClickFillsMapAndWiresOnce()
@@ -149,6 +152,36 @@ void TestCommandDispatch::helpOpensInstalledDocument()
     const QUrl expected = QUrl::fromLocalFile(QStringLiteral("/usr/share/quorvex/help.pdf"));
     QCOMPARE(recorder.urls, (QList<QUrl> {expected, expected}));
     QVERIFY(closer.seen().empty());
+}
+
+// The settings entry runs a fresh settings dialog modally and discards it
+// when it closes.
+void TestCommandDispatch::settingsEntryOpensSettingsDialog()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    WPSMainWindow page(nullptr, missingWriterFactory());
+    QString title;
+    QString className;
+    bool modal = false;
+    QTimer::singleShot(50, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        title = dialog->windowTitle();
+        className = QString::fromLatin1(dialog->metaObject()->className());
+        modal = dialog->isModal();
+        dialog->close();
+    });
+    page.slotButtonClick(QStringLiteral("系统参数设置"));
+    qputenv("HOME", oldHome);
+    QCOMPARE(className, QStringLiteral("option_window"));
+    QCOMPARE(title, QStringLiteral("系统设置"));
+    QVERIFY(modal);
+    QVERIFY(!QApplication::activeModalWidget());
+    // Opening it wrote nothing: only a save creates the settings file.
+    QVERIFY(!QFile::exists(home.path() + QStringLiteral("/Quorvex/option.ini")));
 }
 
 QTEST_MAIN(TestCommandDispatch)

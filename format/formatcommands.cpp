@@ -1,0 +1,146 @@
+// The formatting and page-layout commands of the page: each reads the
+// settings afresh, works on the active document or the selection through the
+// layout library, reports a missing document, and gives the keyboard focus
+// back to the writer.
+#include "page/messages.h"
+#include "page/wpsmainwindow.h"
+
+#include "format/landscapepage.h"
+#include "format/linespacing.h"
+#include "format/pageadaptation.h"
+#include "format/rolestyles.h"
+#include "format/setpage_window.h"
+#include "optionsettings.h"
+
+namespace {
+
+const QString kNoDocument = QStringLiteral("请确认是否已打开文档!");
+const QString kNoSelection = QStringLiteral("请确认是否已打开文档并选中文字!");
+
+// The style commands pass the stored values on as they are: an unset font
+// or spacing reaches the writer empty or 0.
+format::LayoutSettings storedStyleSettings()
+{
+    format::LayoutSettings s;
+    s.titleFont = OptionSettings::rawText(OptionKey::TitleFont);
+    s.titleSpacing = float(OptionSettings::rawNumber(OptionKey::TitleSpacing));
+    s.headingFont = OptionSettings::rawText(OptionKey::HeadingFont);
+    s.subheadingFont = OptionSettings::rawText(OptionKey::SubheadingFont);
+    s.bodyFont = OptionSettings::rawText(OptionKey::BodyFont);
+    s.westernFont = OptionSettings::rawText(OptionKey::WesternFont);
+    s.bodySpacing = float(OptionSettings::rawNumber(OptionKey::BodySpacing));
+    return s;
+}
+
+// Page adaptation and landscape pages apply the defaults of unset values.
+format::LayoutSettings layoutSettings()
+{
+    format::LayoutSettings s;
+    s.topMargin = OptionSettings::adaptationTopMargin();
+    s.bottomMargin = OptionSettings::bottomMargin();
+    s.leftMargin = OptionSettings::leftMargin();
+    s.rightMargin = OptionSettings::rightMargin();
+    s.landscapeTop = OptionSettings::landscapeTopMargin();
+    s.landscapeBottom = OptionSettings::landscapeBottomMargin();
+    s.landscapeLeft = OptionSettings::landscapeLeftMargin();
+    s.landscapeRight = OptionSettings::landscapeRightMargin();
+    s.titleSpacing = float(OptionSettings::titleSpacing());
+    s.bodySpacing = float(OptionSettings::bodySpacing());
+    s.titleFont = OptionSettings::titleFont();
+    s.headingFont = OptionSettings::headingFont();
+    s.subheadingFont = OptionSettings::subheadingFont();
+    s.bodyFont = OptionSettings::bodyFont();
+    s.westernFont = OptionSettings::westernFont();
+    s.pageNumberFont = OptionSettings::pageNumberFont();
+    return s;
+}
+
+} // namespace
+
+void WPSMainWindow::applyRole(int role)
+{
+    if (format::applyRole(m_application, format::Role(role), storedStyleSettings())
+        == format::Outcome::NoDocument)
+        showError(kNoSelection);
+    focusWriter();
+}
+
+void WPSMainWindow::setBT()
+{
+    applyRole(int(format::Role::BigTitle));
+}
+
+void WPSMainWindow::setIBT()
+{
+    applyRole(int(format::Role::FirstHeading));
+}
+
+void WPSMainWindow::setIIBT()
+{
+    applyRole(int(format::Role::SecondHeading));
+}
+
+void WPSMainWindow::setZW()
+{
+    applyRole(int(format::Role::Body));
+}
+
+void WPSMainWindow::setZWB()
+{
+    applyRole(int(format::Role::BoldBody));
+}
+
+void WPSMainWindow::setLine()
+{
+    if (format::setExactSpacing(m_application, 15.6f) == format::Outcome::NoDocument)
+        showError(kNoSelection);
+    focusWriter();
+}
+
+void WPSMainWindow::setLine2()
+{
+    if (format::setExactSpacing(m_application, 45.0f) == format::Outcome::NoDocument)
+        showError(kNoSelection);
+    focusWriter();
+}
+
+void WPSMainWindow::incSpace()
+{
+    if (format::stepExactSpacing(m_application, 1.0f) == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    focusWriter();
+}
+
+void WPSMainWindow::decSpace()
+{
+    if (format::stepExactSpacing(m_application, -1.0f) == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    focusWriter();
+}
+
+void WPSMainWindow::setPageOption()
+{
+    m_setPageWindow->setWindowModality(Qt::ApplicationModal);
+    m_setPageWindow->show();
+}
+
+void WPSMainWindow::setPageOptionExc(bool formatBody, bool recogniseHeadings)
+{
+    const format::Outcome outcome
+        = format::adaptPages(m_application, layoutSettings(), formatBody, recogniseHeadings);
+    if (outcome == format::Outcome::NoApplication)
+        return;
+    if (outcome == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    focusWriter();
+}
+
+void WPSMainWindow::insertHPpage()
+{
+    const format::Outcome outcome = format::insertLandscapePage(m_application, layoutSettings());
+    if (outcome == format::Outcome::NoApplication)
+        return;
+    if (outcome == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    focusWriter();
+}

@@ -1,0 +1,27 @@
+#include "setpage_window.h"
+
+#include "ui_setpage_window.h"
+
+#include <QPushButton>
+
+setPage_window::setPage_window(QWidget *parent)
+    : QDialog(parent)
+    , m_ui(new Ui::setPage_window)
+{
+    m_ui->setupUi(this);
+    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+}
+
+setPage_window::~setPage_window()
+{
+    delete m_ui;
+}
+
+void setPage_window::on_buttonBox_accepted()
+{
+    const bool formatBody = !m_ui->radioButton->isChecked();
+    const bool recogniseHeadings = m_ui->radioButton_3->isChecked();
+    emit sendSettings(formatBody, recogniseHeadings);
+    close();
+}

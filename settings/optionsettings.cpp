@@ -1,0 +1,210 @@
+#include "optionsettings.h"
+
+#include <QDir>
+#include <QSettings>
+
+#include <cmath>
+
+namespace {
+
+QVariant storedValue(const QString &key)
+{
+    const QSettings settings(OptionSettings::settingsFilePath(), QSettings::IniFormat);
+    return settings.value(key);
+}
+
+// The imprint's rule selectors are whole numbers 1 to 3; any other value
+// selects the standard weight and reads as 0.
+int ruleSelector(double value)
+{
+    return value == 1 || value == 2 || value == 3 ? int(value) : 0;
+}
+
+} // namespace
+
+QString OptionSettings::directoryPath()
+{
+    return QDir::homePath() + QStringLiteral("/Quorvex");
+}
+
+QString OptionSettings::settingsFilePath()
+{
+    return directoryPath() + QStringLiteral("/option.ini");
+}
+
+double OptionSettings::rawNumber(const QString &key)
+{
+    return numberOf(storedValue(key));
+}
+
+QString OptionSettings::rawText(const QString &key)
+{
+    return textOf(storedValue(key));
+}
+
+double OptionSettings::readNumber(const QString &key, double defaultValue)
+{
+    const double value = rawNumber(key);
+    return value == 0 ? defaultValue : value;
+}
+
+QString OptionSettings::readText(const QString &key, const QString &defaultValue)
+{
+    const QString value = rawText(key);
+    return value.isEmpty() ? defaultValue : value;
+}
+
+double OptionSettings::numberOf(const QVariant &value)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    // "inf" and "nan" parse as numbers but no field can show or use them.
+    if (!ok || !std::isfinite(number))
+        return 0;
+    return number;
+}
+
+QString OptionSettings::textOf(const QVariant &value)
+{
+    return value.toString();
+}
+
+QStringList OptionSettings::unitProfiles()
+{
+    const QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    QStringList profiles = settings.childGroups();
+    profiles.removeAll(QStringLiteral("General"));
+    return profiles;
+}
+
+QString OptionSettings::profileOrganName(const QString &unit)
+{
+    if (unit.isEmpty())
+        return QString();
+    return rawText(unit + QLatin1Char('/') + QLatin1String(OptionKey::ProfileOrgan));
+}
+
+bool OptionSettings::isUsableGroupName(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+QString OptionSettings::unitName()
+{
+    return rawText(OptionKey::UnitName);
+}
+
+QString OptionSettings::organName()
+{
+    return rawText(OptionKey::OrganName);
+}
+
+double OptionSettings::topMargin()
+{
+    return readNumber(OptionKey::TopMargin, 3.35);
+}
+
+double OptionSettings::adaptationTopMargin()
+{
+    return readNumber(OptionKey::TopMargin, 3.36);
+}
+
+double OptionSettings::bottomMargin()
+{
+    return readNumber(OptionKey::BottomMargin, 3.2);
+}
+
+double OptionSettings::leftMargin()
+{
+    return readNumber(OptionKey::LeftMargin, 2.8);
+}
+
+double OptionSettings::rightMargin()
+{
+    return readNumber(OptionKey::RightMargin, 2.6);
+}
+
+double OptionSettings::titleSpacing()
+{
+    return readNumber(OptionKey::TitleSpacing, 36);
+}
+
+double OptionSettings::bodySpacing()
+{
+    return readNumber(OptionKey::BodySpacing, 29.65);
+}
+
+QString OptionSettings::titleFont()
+{
+    return readText(OptionKey::TitleFont, QStringLiteral("方正小标宋_GBK"));
+}
+
+QString OptionSettings::headingFont()
+{
+    return readText(OptionKey::HeadingFont, QStringLiteral("方正黑体_GBK"));
+}
+
+QString OptionSettings::subheadingFont()
+{
+    return readText(OptionKey::SubheadingFont, QStringLiteral("方正楷体_GBK"));
+}
+
+QString OptionSettings::bodyFont()
+{
+    return readText(OptionKey::BodyFont, QStringLiteral("方正仿宋_GBK"));
+}
+
+QString OptionSettings::westernFont()
+{
+    return readText(OptionKey::WesternFont, QStringLiteral("宋体"));
+}
+
+QString OptionSettings::pageNumberFont()
+{
+    return readText(OptionKey::PageNumberFont, westernFont());
+}
+
+double OptionSettings::landscapeTopMargin()
+{
+    return readNumber(OptionKey::LandscapeTopMargin, 2.45);
+}
+
+double OptionSettings::landscapeBottomMargin()
+{
+    return readNumber(OptionKey::LandscapeBottomMargin, 2.45);
+}
+
+double OptionSettings::landscapeLeftMargin()
+{
+    return readNumber(OptionKey::LandscapeLeftMargin, 3.5);
+}
+
+double OptionSettings::landscapeRightMargin()
+{
+    return readNumber(OptionKey::LandscapeRightMargin, 3.7);
+}
+
+double OptionSettings::imprintSpacerSpacing()
+{
+    return readNumber(OptionKey::ImprintSpacerSpacing, 8);
+}
+
+double OptionSettings::imprintRowHeight()
+{
+    return readNumber(OptionKey::ImprintRowHeight, 1);
+}
+
+int OptionSettings::imprintOuterRule()
+{
+    return ruleSelector(rawNumber(OptionKey::ImprintOuterRule));
+}
+
+int OptionSettings::imprintInnerRule()
+{
+    return ruleSelector(rawNumber(OptionKey::ImprintInnerRule));
+}
+
+double OptionSettings::copyNumberSpacing()
+{
+    return readNumber(OptionKey::CopyNumberSpacing, 16);
+}

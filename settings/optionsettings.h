@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// Key paths of the settings file. "General/..." are the global settings;
+// a unit profile is the group named by the unit, holding OptionKey::ProfileOrgan.
+namespace OptionKey {
+constexpr char UnitName[] = "General/YF";
+constexpr char OrganName[] = "General/FW";
+constexpr char TopMargin[] = "General/TopMargin";
+constexpr char BottomMargin[] = "General/BottomMargin";
+constexpr char LeftMargin[] = "General/LeftMargin";
+constexpr char RightMargin[] = "General/RightMargin";
+constexpr char TitleSpacing[] = "General/BTP";
+constexpr char BodySpacing[] = "General/ZWP";
+constexpr char TitleFont[] = "General/BTBS";
+constexpr char HeadingFont[] = "General/HT";
+constexpr char SubheadingFont[] = "General/KT";
+constexpr char BodyFont[] = "General/FS";
+constexpr char WesternFont[] = "General/ST";
+constexpr char PageNumberFont[] = "General/PNF";
+constexpr char LandscapeTopMargin[] = "General/TopMargin_2";
+constexpr char LandscapeBottomMargin[] = "General/BottomMargin_2";
+constexpr char LandscapeLeftMargin[] = "General/LeftMargin_2";
+constexpr char LandscapeRightMargin[] = "General/RightMargin_2";
+constexpr char ImprintSpacerSpacing[] = "General/bjBottomSpac";
+constexpr char ImprintRowHeight[] = "General/bjHeight";
+constexpr char ImprintOuterRule[] = "General/bjTopLine";
+constexpr char ImprintInnerRule[] = "General/bjMidLine";
+constexpr char CopyNumberSpacing[] = "General/fstP";
+constexpr char ProfileOrgan[] = "FW";
+} // namespace OptionKey
+
+// The user's settings file, ~/Quorvex/option.ini. Every call opens the file
+// afresh and closes it before returning; nothing here creates the file (only
+// the settings dialog writes it).
+//
+// A number that is missing, empty, not a number or not finite reads as 0 and a
+// missing text reads as empty; both count as unset. The raw readers return
+// what is stored that way; the other readers replace an unset value by a
+// default. Margins are in centimetres, spacings in points.
+class OptionSettings
+{
+public:
+    // ~/Quorvex, the directory of the settings file and the template files.
+    static QString directoryPath();
+    static QString settingsFilePath();
+
+    static double rawNumber(const QString &key);
+    static QString rawText(const QString &key);
+    static double readNumber(const QString &key, double defaultValue);
+    static QString readText(const QString &key, const QString &defaultValue);
+
+    // How a stored value converts: the rules above, for any QSettings value.
+    static double numberOf(const QVariant &value);
+    static QString textOf(const QVariant &value);
+
+    // Unit profiles: every group except "General", in the file's own order.
+    static QStringList unitProfiles();
+    // The issuing organ name remembered in the profile of a unit.
+    static QString profileOrganName(const QString &unit);
+
+    // Unit and template names become INI groups; the INI layer would split a
+    // name holding "/" or "\" into nested groups.
+    static bool isUsableGroupName(const QString &name);
+
+    // The global settings, each after its default.
+    static QString unitName(); // empty
+    static QString organName(); // empty
+    static double topMargin(); // 3.35, as the dialog shows it
+    static double adaptationTopMargin(); // 3.36, what page adaptation applies
+    static double bottomMargin(); // 3.2
+    static double leftMargin(); // 2.8
+    static double rightMargin(); // 2.6
+    static double titleSpacing(); // 36
+    static double bodySpacing(); // 29.65
+    static QString titleFont(); // 方正小标宋_GBK
+    static QString headingFont(); // 方正黑体_GBK
+    static QString subheadingFont(); // 方正楷体_GBK
+    static QString bodyFont(); // 方正仿宋_GBK
+    static QString westernFont(); // 宋体
+    static QString pageNumberFont(); // westernFont()
+    static double landscapeTopMargin(); // 2.45
+    static double landscapeBottomMargin(); // 2.45
+    static double landscapeLeftMargin(); // 3.5
+    static double landscapeRightMargin(); // 3.7
+    static double imprintSpacerSpacing(); // 8
+    static double imprintRowHeight(); // 1
+    // Rule weight selectors of the imprint: 1, 2 or 3 as stored, 0 for any
+    // other value (the standard weight).
+    static int imprintOuterRule();
+    static int imprintInnerRule();
+    static double copyNumberSpacing(); // 16
+};

@@ -1,0 +1,59 @@
+#include "testhome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+TestHome::TestHome()
+    : m_previousHome(qgetenv("HOME"))
+{
+    QVERIFY(m_dir.isValid());
+    qputenv("HOME", QFile::encodeName(m_dir.path()));
+}
+
+TestHome::~TestHome()
+{
+    qputenv("HOME", m_previousHome);
+}
+
+QString TestHome::path() const
+{
+    return m_dir.path();
+}
+
+QString TestHome::settingsFile() const
+{
+    return m_dir.path() + QStringLiteral("/Quorvex/option.ini");
+}
+
+QString TestHome::templateFile(const QString &kind) const
+{
+    return m_dir.path() + QStringLiteral("/Quorvex/") + kind;
+}
+
+void TestHome::writeFile(const QString &fileName, const QByteArray &bytes) const
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("Quorvex"));
+    QFile file(m_dir.path() + QStringLiteral("/Quorvex/") + fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+QByteArray TestHome::readFile(const QString &fileName) const
+{
+    QFile file(m_dir.path() + QStringLiteral("/Quorvex/") + fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestHome::setValues(const QString &fileName, const QVariantMap &values) const
+{
+    QSettings settings(m_dir.path() + QStringLiteral("/Quorvex/") + fileName, QSettings::IniFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+}
+
+bool TestHome::settingsDirectoryExists() const
+{
+    return QDir(m_dir.path() + QStringLiteral("/Quorvex")).exists();
+}

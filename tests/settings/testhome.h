@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantMap>
+
+// An empty home directory for one test: HOME points at it while it exists,
+// so the settings and template files are looked for in <home>/Quorvex.
+class TestHome
+{
+public:
+    TestHome();
+    ~TestHome();
+
+    QString path() const;
+    QString settingsFile() const;
+    QString templateFile(const QString &kind) const;
+    // Writes a file of the settings directory byte for byte.
+    void writeFile(const QString &fileName, const QByteArray &bytes) const;
+    QByteArray readFile(const QString &fileName) const;
+    // Sets keys of a file of the settings directory through a plain QSettings.
+    void setValues(const QString &fileName, const QVariantMap &values) const;
+    bool settingsDirectoryExists() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previousHome;
+};
+
+// main() for the settings tests: HOME points at an empty directory before the
+// application starts, and the widgets run offscreen unless told otherwise.
+#define QVX_SETTINGS_TEST_MAIN(TestClass)                                                          \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        QTemporaryDir startHome;                                                                   \
+        qputenv("HOME", QFile::encodeName(startHome.path()));                                      \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+// Driving the dialogs' widgets as a user would.
+
+// Types the text as key presses, one character at a time; characters
+// outside Latin-1 arrive as key presses of unknown keys carrying the
+// character, "\n" presses Return.
+void typeText(QWidget *widget, const QString &text);
+// Selects the whole text of a field, then types over it (or deletes it).
+void replaceText(QWidget *widget, const QString &text);
+// A left click in the middle of the button.
+void click(QAbstractButton *button);
+
+// Looks up a named child widget of a type; the test fails when it is missing.
+#define QVX_FIND(Type, var, parent, name)                                                          \
+    Type *var = (parent).findChild<Type *>(QStringLiteral(name));                                  \
+    QVERIFY2(var, name)
