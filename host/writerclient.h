@@ -26,6 +26,9 @@ public:
     // Starts the writer (once) and gives back its Application object.
     // 0 on success; any other value is a failure and leaves *application null.
     virtual int getApplication(automation::ApplicationPtr *application) = 0;
+    // Moves the keyboard focus into the writer's own window once the host
+    // widget has Qt's focus; nothing for a writer without a window.
+    virtual void focusWriter() { }
 };
 
 // Makes the client of the installed writer; null when none can be made.

@@ -1,8 +1,9 @@
 #include "defaultwriter.h"
 
+#include "libreoffice/libreofficeclient.h"
+
 WriterClientFactory defaultWriterClientFactory()
 {
-    // No writer is installed behind the host yet: the factory makes no client,
-    // so the page stays empty and the commands find no application.
-    return []() -> std::unique_ptr<WriterClient> { return nullptr; };
+    // LibreOffice Writer, embedded; no client when it is not installed.
+    return []() -> std::unique_ptr<WriterClient> { return libreoffice::makeClient(); };
 }

@@ -97,4 +97,6 @@ WPSWindow *WPSMainWindow::host() const
 void WPSMainWindow::focusWriter()
 {
     m_host->setFocus(Qt::OtherFocusReason);
+    if (m_client)
+        m_client->focusWriter();
 }

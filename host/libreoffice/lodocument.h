@@ -1,0 +1,42 @@
+#pragma once
+
+#include "automation/document.h"
+
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include <memory>
+
+namespace libreoffice {
+
+class Office;
+
+// A Writer document. Only what the system needs so far is bound: the custom
+// properties, the body as a range and closing. The other collections answer
+// null and printing reports a failure.
+class LoDocument : public automation::Document
+{
+public:
+    LoDocument(std::shared_ptr<Office> office, css::uno::Reference<css::frame::XModel> model);
+
+    QString name() const override;
+    automation::ParagraphsPtr paragraphs() override;
+    automation::SectionsPtr sections() override;
+    automation::FieldsPtr fields() override;
+    automation::StylesPtr styles() override;
+    automation::TablesPtr tables() override;
+    automation::ShapesPtr shapes() override;
+    automation::DocumentPropertiesPtr customDocumentProperties() override;
+    automation::RangePtr range(long start, long end) override;
+    automation::RangePtr content() override;
+    bool printOut(const automation::PrintOutOptions &options) override;
+    // wdSaveChanges (-1) or true stores a document that has a file first;
+    // anything else discards unsaved changes.
+    void close(const automation::Variant &saveChanges) override;
+
+private:
+    std::shared_ptr<Office> m_office;
+    css::uno::Reference<css::frame::XModel> m_model;
+};
+
+} // namespace libreoffice

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XTerminateListener.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace libreoffice {
+
+class OfficeConnection;
+class OfficeProfile;
+class WriterWindow;
+
+// One running office as the object model sees it: the process and its
+// bridge, the embedded window (unless headless) and the documents. Every
+// binding object holds it; once the office has ended (quit, crash, lost
+// bridge) everything answers null or does nothing.
+class Office
+{
+public:
+    enum StartResult {
+        Started = 0,
+        NoProgram = 1,
+        NoHostWindow = 2,
+        LaunchFailed = 3,
+        EmbeddingFailed = 4,
+    };
+
+    Office(bool headless, const QString &profileDirectory);
+    ~Office();
+
+    // Starts the office; embedded into hostWindow unless headless, with a
+    // first empty document shown.
+    StartResult start(const QString &program, std::uint64_t hostWindow, const QSize &size);
+
+    bool isAlive() const;
+    bool isHeadless() const { return m_headless; }
+    qint64 processId() const;
+    // Our window inside the host window; 0 when headless or not started.
+    std::uint64_t mainWindowId() const;
+
+    // The open text documents of the office.
+    std::vector<css::uno::Reference<css::frame::XModel>> documents();
+    // Embedded: the document shown in the window. Headless: the latest
+    // document added that is still open.
+    css::uno::Reference<css::frame::XModel> activeDocument();
+    css::uno::Reference<css::frame::XModel> addDocument();
+    // Stores the document first when asked and it has a file; otherwise
+    // unsaved changes are discarded.
+    void closeDocument(const css::uno::Reference<css::frame::XModel> &model, bool save);
+
+    // Closes every document without saving and ends the office; no process
+    // of ours is left afterwards.
+    void quit();
+    void focusWriter();
+
+private:
+    static bool isOpen(const css::uno::Reference<css::frame::XModel> &model);
+
+    bool m_headless;
+    QString m_profileDirectory;
+    std::unique_ptr<OfficeProfile> m_profile;
+    std::unique_ptr<OfficeConnection> m_connection;
+    std::unique_ptr<WriterWindow> m_window;
+    std::vector<css::uno::Reference<css::frame::XModel>> m_added;
+    std::shared_ptr<std::atomic<bool>> m_mayTerminate;
+};
+
+} // namespace libreoffice

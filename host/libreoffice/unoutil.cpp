@@ -1,0 +1,74 @@
+#include "unoutil.h"
+
+#include <com/sun/star/uno/Type.hxx>
+
+namespace libreoffice {
+
+using css::uno::Any;
+using css::uno::TypeClass;
+
+rtl::OUString toOUString(const QString &text)
+{
+    return rtl::OUString(reinterpret_cast<const sal_Unicode *>(text.utf16()), text.size());
+}
+
+QString toQString(const rtl::OUString &text)
+{
+    return QString(reinterpret_cast<const QChar *>(text.getStr()), text.getLength());
+}
+
+Any toAny(const automation::Variant &value)
+{
+    switch (value.kind()) {
+    case automation::Variant::Kind::Bool:
+        return Any(value.toBool());
+    case automation::Variant::Kind::Int:
+        return Any(static_cast<sal_Int32>(value.toInt()));
+    case automation::Variant::Kind::Double:
+        return Any(value.toDouble());
+    case automation::Variant::Kind::String:
+        return Any(toOUString(value.toString()));
+    case automation::Variant::Kind::Missing:
+    case automation::Variant::Kind::Range:
+        break;
+    }
+    return Any();
+}
+
+automation::Variant toVariant(const Any &value)
+{
+    switch (value.getValueTypeClass()) {
+    case TypeClass::TypeClass_BOOLEAN: {
+        bool b = false;
+        value >>= b;
+        return automation::Variant(b);
+    }
+    case TypeClass::TypeClass_BYTE:
+    case TypeClass::TypeClass_SHORT:
+    case TypeClass::TypeClass_UNSIGNED_SHORT:
+    case TypeClass::TypeClass_LONG:
+    case TypeClass::TypeClass_UNSIGNED_LONG:
+    case TypeClass::TypeClass_HYPER:
+    case TypeClass::TypeClass_UNSIGNED_HYPER: {
+        sal_Int64 n = 0;
+        value >>= n;
+        return automation::Variant(static_cast<long>(n));
+    }
+    case TypeClass::TypeClass_FLOAT:
+    case TypeClass::TypeClass_DOUBLE: {
+        double d = 0.0;
+        value >>= d;
+        return automation::Variant(d);
+    }
+    case TypeClass::TypeClass_STRING: {
+        rtl::OUString s;
+        value >>= s;
+        return automation::Variant(toQString(s));
+    }
+    default:
+        break;
+    }
+    return automation::Variant();
+}
+
+} // namespace libreoffice

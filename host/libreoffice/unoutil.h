@@ -1,0 +1,47 @@
+#pragma once
+
+#include "automation/variant.h"
+
+#include <QString>
+
+#include <com/sun/star/uno/Any.hxx>
+#include <com/sun/star/uno/Exception.hpp>
+#include <rtl/ustring.hxx>
+
+#include <exception>
+
+namespace libreoffice {
+
+// Qt and UNO strings are both UTF-16: conversions copy without recoding.
+rtl::OUString toOUString(const QString &text);
+QString toQString(const rtl::OUString &text);
+
+// Values of the object model to and from UNO values. A value UNO cannot
+// carry (a range, a missing value) becomes an empty Any.
+css::uno::Any toAny(const automation::Variant &value);
+automation::Variant toVariant(const css::uno::Any &value);
+
+// Runs one step that talks to the office. Whatever goes wrong on the way (the
+// office died, the bridge dropped, an object was closed under us) ends in the
+// fallback value instead of an exception: callers answer null objects,
+// empty values or do nothing.
+template<typename Result, typename Fn> Result unoGuard(Result fallback, Fn &&fn)
+{
+    try {
+        return fn();
+    } catch (const css::uno::Exception &) {
+    } catch (const std::exception &) {
+    }
+    return fallback;
+}
+
+template<typename Fn> void unoGuardVoid(Fn &&fn)
+{
+    try {
+        fn();
+    } catch (const css::uno::Exception &) {
+    } catch (const std::exception &) {
+    }
+}
+
+} // namespace libreoffice

@@ -1,0 +1,599 @@
+#include "writerwindow.h"
+
+#include "officeconnection.h"
+#include "qtthreadqueue.h"
+#include "unoutil.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLoggingCategory>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
+
+#include <com/sun/star/awt/PosSize.hpp>
+#include <com/sun/star/awt/SystemDependentXWindow.hpp>
+#include <com/sun/star/awt/Toolkit.hpp>
+#include <com/sun/star/awt/XMouseClickHandler.hpp>
+#include <com/sun/star/awt/XSystemChildFactory.hpp>
+#include <com/sun/star/awt/XSystemDependentWindowPeer.hpp>
+#include <com/sun/star/awt/XUserInputInterception.hpp>
+#include <com/sun/star/frame/Frame.hpp>
+#include <com/sun/star/frame/FrameAction.hpp>
+#include <com/sun/star/frame/StartModule.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/frame/XFrameActionListener.hpp>
+#include <com/sun/star/frame/XFrames.hpp>
+#include <com/sun/star/lang/SystemDependent.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <cppuhelper/implbase1.hxx>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::Sequence;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+Q_DECLARE_LOGGING_CATEGORY(lcOffice)
+
+namespace {
+
+// Delay between Qt's focus change and the X focus change: Qt must be done
+// with its own focus handling first, or it takes the X focus back.
+const int xFocusDelayMs = 30;
+
+// Tells the Qt thread when a frame is disposed or gets a new component.
+class FrameListener : public cppu::WeakImplHelper1<frame::XFrameActionListener>
+{
+public:
+    FrameListener(std::shared_ptr<QtThreadQueue> queue, std::function<void()> onDisposed,
+                  std::function<void()> onAttached)
+        : m_queue(std::move(queue))
+        , m_onDisposed(std::move(onDisposed))
+        , m_onAttached(std::move(onAttached))
+    {
+    }
+
+    void SAL_CALL frameAction(const frame::FrameActionEvent &event) override
+    {
+        if (event.Action == frame::FrameAction_COMPONENT_ATTACHED
+            || event.Action == frame::FrameAction_COMPONENT_REATTACHED)
+            m_queue->post(m_onAttached);
+    }
+
+    void SAL_CALL disposing(const lang::EventObject &) override { m_queue->post(m_onDisposed); }
+
+private:
+    std::shared_ptr<QtThreadQueue> m_queue;
+    std::function<void()> m_onDisposed;
+    std::function<void()> m_onAttached;
+};
+
+// A click into the document gives the keyboard focus to the writer.
+class ClickHandler : public cppu::WeakImplHelper1<awt::XMouseClickHandler>
+{
+public:
+    ClickHandler(std::shared_ptr<QtThreadQueue> queue, std::function<void()> onClick)
+        : m_queue(std::move(queue))
+        , m_onClick(std::move(onClick))
+    {
+    }
+
+    sal_Bool SAL_CALL mousePressed(const awt::MouseEvent &) override
+    {
+        m_queue->post(m_onClick);
+        return false; // the office handles the click as usual
+    }
+    sal_Bool SAL_CALL mouseReleased(const awt::MouseEvent &) override { return false; }
+    void SAL_CALL disposing(const lang::EventObject &) override { }
+
+private:
+    std::shared_ptr<QtThreadQueue> m_queue;
+    std::function<void()> m_onClick;
+};
+
+void setStringProperty(xcb_connection_t *c, std::uint32_t window, xcb_atom_t property,
+                       const QByteArray &value)
+{
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, property, XCB_ATOM_STRING, 8,
+                        static_cast<std::uint32_t>(value.size()), value.constData());
+}
+
+} // namespace
+
+WriterWindow::WriterWindow(OfficeConnection *connection, std::uint64_t hostWindow,
+                           const QSize &size, QObject *parent)
+    : QObject(parent)
+    , m_connection(connection)
+    , m_queue(std::make_shared<QtThreadQueue>(this))
+    , m_hostWindow(static_cast<std::uint32_t>(hostWindow))
+    , m_parentWindow(static_cast<std::uint32_t>(hostWindow))
+    , m_size(size.expandedTo(QSize(1, 1)))
+{
+}
+
+WriterWindow::~WriterWindow()
+{
+    m_queue->close();
+    m_views.clear();
+    if (m_xcb) {
+        // Our window goes with our X connection.
+        delete m_notifier;
+        xcb_disconnect(m_xcb);
+    }
+}
+
+bool WriterWindow::create()
+{
+    m_xcb = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(m_xcb)) {
+        xcb_disconnect(m_xcb);
+        m_xcb = nullptr;
+        return false;
+    }
+    m_window = xcb_generate_id(m_xcb);
+    m_officeParent = xcb_generate_id(m_xcb);
+    // No background: the office paints all of it. Same depth and visual as
+    // the host window (a different visual without a colormap is refused).
+    const std::uint32_t values[]
+        = {XCB_BACK_PIXMAP_NONE, XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_FOCUS_CHANGE};
+    const auto width = static_cast<std::uint16_t>(m_size.width());
+    const auto height = static_cast<std::uint16_t>(m_size.height());
+    xcb_void_cookie_t outer = xcb_create_window_checked(
+        m_xcb, XCB_COPY_FROM_PARENT, m_window, m_hostWindow, 0, 0, width, height, 0,
+        XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXMAP | XCB_CW_EVENT_MASK,
+        values);
+    xcb_void_cookie_t inner = xcb_create_window_checked(
+        m_xcb, XCB_COPY_FROM_PARENT, m_officeParent, m_window, 0, 0, width, height, 0,
+        XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXMAP, values);
+    xcb_generic_error_t *outerError = xcb_request_check(m_xcb, outer);
+    xcb_generic_error_t *innerError = xcb_request_check(m_xcb, inner);
+    if (outerError || innerError) {
+        std::free(outerError);
+        std::free(innerError);
+        xcb_disconnect(m_xcb);
+        m_xcb = nullptr;
+        m_window = m_officeParent = 0;
+        return false;
+    }
+    setStringProperty(m_xcb, m_window, XCB_ATOM_WM_NAME, QByteArrayLiteral("writer"));
+    setStringProperty(m_xcb, m_window, XCB_ATOM_WM_CLASS, QByteArray("quorvex\0Quorvex", 16));
+    // Empty hints (no field set): only their presence matters to the office.
+    const std::uint32_t hints[9] = {};
+    xcb_change_property(m_xcb, XCB_PROP_MODE_REPLACE, m_window, XCB_ATOM_WM_HINTS,
+                        XCB_ATOM_WM_HINTS, 32, 9, hints);
+    xcb_map_window(m_xcb, m_officeParent);
+    xcb_map_window(m_xcb, m_window);
+    xcb_flush(m_xcb);
+
+    m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_xcb), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &WriterWindow::readXEvents);
+
+    m_host = QWidget::find(m_hostWindow);
+    if (m_host) {
+        m_host->installEventFilter(this);
+        m_topLevel = m_host->window();
+        m_topLevel->installEventFilter(this);
+        // Qt does not move the X focus between widgets of one window: once
+        // the office's window has it, a Qt widget that the user picks would
+        // never see a key. Watch for that.
+        connect(qApp, &QApplication::focusChanged, this, &WriterWindow::onQtFocusChanged);
+        qApp->installEventFilter(this);
+    }
+    return true;
+}
+
+WriterWindow::View *WriterWindow::findView(int id)
+{
+    for (View &view : m_views) {
+        if (view.id == id)
+            return &view;
+    }
+    return nullptr;
+}
+
+WriterWindow::View *WriterWindow::shownView()
+{
+    return findView(m_shownId);
+}
+
+QSize WriterWindow::windowSize()
+{
+    xcb_get_geometry_reply_t *geometry
+        = xcb_get_geometry_reply(m_xcb, xcb_get_geometry(m_xcb, m_officeParent), nullptr);
+    if (geometry) {
+        m_size = QSize(geometry->width, geometry->height);
+        std::free(geometry);
+    }
+    return m_size;
+}
+
+WriterWindow::View *WriterWindow::createView()
+{
+    if (!m_xcb || !m_connection->isAlive())
+        return nullptr;
+    View view;
+    view.id = m_nextId++;
+    const bool made = unoGuard(false, [&] {
+        Reference<uno::XComponentContext> context = m_connection->context();
+        Reference<awt::XSystemChildFactory> factory(awt::Toolkit::create(context), UNO_QUERY_THROW);
+        // The process id only matters on other systems.
+        const Sequence<sal_Int8> processId(16);
+        Reference<awt::XWindowPeer> peer
+            = factory->createSystemChild(Any(static_cast<sal_Int64>(m_officeParent)), processId,
+                                         lang::SystemDependent::SYSTEM_XWINDOW);
+        view.window.set(peer, UNO_QUERY_THROW);
+        const QSize size = windowSize();
+        view.window->setPosSize(0, 0, size.width(), size.height(), awt::PosSize::POSSIZE);
+
+        awt::SystemDependentXWindow handle;
+        if (Reference<awt::XSystemDependentWindowPeer>(peer, UNO_QUERY_THROW)
+                ->getWindowHandle(processId, lang::SystemDependent::SYSTEM_XWINDOW)
+            >>= handle)
+            view.xid = static_cast<std::uint32_t>(handle.WindowHandle);
+
+        Reference<frame::XFrame2> frame = frame::Frame::create(context);
+        frame->initialize(view.window);
+        frame->setName(toOUString(QStringLiteral("quorvex_writer_%1").arg(view.id)));
+        Reference<frame::XFrames>(m_connection->desktop()->getFrames(), uno::UNO_SET_THROW)
+            ->append(Reference<frame::XFrame>(frame.get()));
+        view.frame.set(frame.get());
+
+        QPointer<WriterWindow> self(this);
+        const int id = view.id;
+        Reference<frame::XFrameActionListener> listener(new FrameListener(
+            m_queue,
+            [self, id] {
+                if (self)
+                    self->onFrameDisposed(id);
+            },
+            [self, id] {
+                if (self)
+                    self->onComponentAttached(id);
+            }));
+        view.frame->addFrameActionListener(listener);
+        return true;
+    });
+    if (!made) {
+        unoGuardVoid([&] {
+            if (view.window.is())
+                Reference<lang::XComponent>(view.window, UNO_QUERY_THROW)->dispose();
+        });
+        return nullptr;
+    }
+    m_views.push_back(view);
+    return &m_views.back();
+}
+
+bool WriterWindow::load(View *view, const char *url)
+{
+    const bool loaded = unoGuard(false, [&] {
+        Reference<frame::XComponentLoader> loader(view->frame, UNO_QUERY_THROW);
+        return loader->loadComponentFromURL(rtl::OUString::createFromAscii(url), "_self", 0, {})
+            .is();
+    });
+    if (loaded)
+        attachClickHandler(view);
+    return loaded;
+}
+
+bool WriterWindow::showStartCenter(View *view)
+{
+    // As the office itself does it when its last document closes: the start
+    // center is a controller without a model, set into the frame directly.
+    return unoGuard(false, [&] {
+        Reference<awt::XWindow> container(view->frame->getContainerWindow(), uno::UNO_SET_THROW);
+        Reference<frame::XController> startCenter
+            = frame::StartModule::createWithParentWindow(m_connection->context(), container);
+        Reference<awt::XWindow> startWindow(startCenter, UNO_QUERY_THROW);
+        // The component first, then the frame: the other order fails.
+        view->frame->setComponent(startWindow, startCenter);
+        startCenter->attachFrame(view->frame);
+        container->setVisible(true);
+        return true;
+    });
+}
+
+void WriterWindow::show(int id)
+{
+    m_shownId = id;
+    for (View &view : m_views) {
+        const bool visible = view.id == id;
+        unoGuardVoid([&] { view.window->setVisible(visible); });
+    }
+}
+
+Reference<frame::XModel> WriterWindow::shownDocument()
+{
+    View *view = shownView();
+    if (!view || !m_connection->isAlive())
+        return {};
+    return unoGuard(Reference<frame::XModel>(), [&] {
+        Reference<frame::XController> controller = view->frame->getController();
+        if (!controller.is())
+            return Reference<frame::XModel>();
+        Reference<frame::XModel> model = controller->getModel();
+        if (!Reference<text::XTextDocument>(model, UNO_QUERY).is())
+            return Reference<frame::XModel>();
+        return model;
+    });
+}
+
+Reference<frame::XModel> WriterWindow::addDocument()
+{
+    if (!m_connection->isAlive())
+        return {};
+    // A shown view without a document (the start center) takes the new one.
+    View *view = shownView();
+    const bool reuse = view && !shownDocument().is()
+        && unoGuard(false, [&] { return view->frame->getContainerWindow().is(); });
+    if (!reuse)
+        view = createView();
+    if (!view)
+        return {};
+    const int id = view->id;
+    if (!load(view, "private:factory/swriter")) {
+        if (!reuse) {
+            unoGuardVoid(
+                [&] { Reference<util::XCloseable>(view->frame, UNO_QUERY_THROW)->close(true); });
+            onFrameDisposed(id);
+        }
+        return {};
+    }
+    show(id);
+    return shownDocument();
+}
+
+void WriterWindow::closeDocument(const Reference<frame::XModel> &model)
+{
+    // The view that shows the model, found before the model goes.
+    int id = 0;
+    for (View &view : m_views) {
+        const bool match = unoGuard(false, [&] {
+            Reference<frame::XController> controller = view.frame->getController();
+            return controller.is() && controller->getModel() == model;
+        });
+        if (match) {
+            id = view.id;
+            break;
+        }
+    }
+    const bool closed = unoGuard(false, [&] {
+        Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
+        return true;
+    });
+    // Closing the model disposes its frame; react now rather than when the
+    // office's notice arrives.
+    if (closed && id)
+        onFrameDisposed(id);
+}
+
+void WriterWindow::attachClickHandler(View *view)
+{
+    unoGuardVoid([&] {
+        Reference<frame::XController> controller = view->frame->getController();
+        if (!controller.is() || controller == view->handledController)
+            return;
+        Reference<awt::XUserInputInterception> input(controller, UNO_QUERY);
+        if (!input.is())
+            return;
+        QPointer<WriterWindow> self(this);
+        input->addMouseClickHandler(new ClickHandler(m_queue, [self] {
+            if (self)
+                self->focusWriter();
+        }));
+        view->handledController = controller;
+    });
+}
+
+void WriterWindow::onComponentAttached(int id)
+{
+    qCDebug(lcOffice) << "view" << id << "got a new component";
+    if (View *view = findView(id))
+        attachClickHandler(view);
+}
+
+void WriterWindow::onFrameDisposed(int id)
+{
+    qCDebug(lcOffice) << "frame of view" << id << "disposed; shown view" << m_shownId;
+    const auto it = std::find_if(m_views.begin(), m_views.end(),
+                                 [id](const View &view) { return view.id == id; });
+    if (it == m_views.end())
+        return;
+    // A frame the user closed can stay in the desktop's list, disposed, and
+    // break the desktop's walks over its frames (even terminate()).
+    if (m_connection->isAlive()) {
+        unoGuardVoid([&] {
+            Reference<frame::XFrames>(m_connection->desktop()->getFrames(), uno::UNO_SET_THROW)
+                ->remove(it->frame);
+        });
+    }
+    m_views.erase(it);
+    if (id != m_shownId || m_shuttingDown || !m_connection->isAlive())
+        return;
+    if (!m_views.empty()) {
+        show(m_views.back().id);
+        return;
+    }
+    // The user closed the last document: the start center lets them go on.
+    if (View *view = createView()) {
+        const int newId = view->id;
+        showStartCenter(view);
+        show(newId);
+    }
+}
+
+void WriterWindow::beginShutdown()
+{
+    m_shuttingDown = true;
+}
+
+void WriterWindow::focusWriter()
+{
+    if (!m_xcb)
+        return;
+    if (m_host)
+        m_host->setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(xFocusDelayMs, this, &WriterWindow::applyXFocus);
+}
+
+bool WriterWindow::isWriterWidget(const QWidget *widget) const
+{
+    return m_host && (widget == m_host || m_host->isAncestorOf(widget));
+}
+
+void WriterWindow::onQtFocusChanged(QWidget *, QWidget *now)
+{
+    if (now && !isWriterWidget(now))
+        takeXFocusBackFor(now);
+}
+
+void WriterWindow::takeXFocusBackFor(QWidget *widget)
+{
+    if (!m_xcb || !xFocusWithin(m_window))
+        return;
+    xcb_set_input_focus(m_xcb, XCB_INPUT_FOCUS_PARENT,
+                        static_cast<std::uint32_t>(widget->window()->winId()), XCB_CURRENT_TIME);
+    xcb_flush(m_xcb);
+}
+
+bool WriterWindow::xFocusWithin(std::uint32_t ancestor)
+{
+    xcb_get_input_focus_reply_t *focus
+        = xcb_get_input_focus_reply(m_xcb, xcb_get_input_focus(m_xcb), nullptr);
+    if (!focus)
+        return false;
+    std::uint32_t window = focus->focus;
+    std::free(focus);
+    for (int depth = 0; window > 1 && depth < 64; ++depth) {
+        if (window == ancestor)
+            return true;
+        xcb_query_tree_reply_t *tree
+            = xcb_query_tree_reply(m_xcb, xcb_query_tree(m_xcb, window), nullptr);
+        if (!tree)
+            return false;
+        const std::uint32_t parent = tree->parent;
+        const std::uint32_t root = tree->root;
+        std::free(tree);
+        if (parent == root || parent == 0)
+            return false;
+        window = parent;
+    }
+    return false;
+}
+
+void WriterWindow::applyXFocus()
+{
+    View *view = shownView();
+    if (!view || !view->xid || !m_connection->isAlive())
+        return;
+    // Meanwhile the user may have picked another Qt widget.
+    if (m_host && !isWriterWidget(QApplication::focusWidget()))
+        return;
+    // Only within our own window: Qt may count it inactive while the X focus
+    // is inside the office's window, a descendant of it.
+    const bool ours = (m_topLevel && m_topLevel->isActiveWindow())
+        || xFocusWithin(m_topLevel ? static_cast<std::uint32_t>(m_topLevel->winId())
+                                   : m_hostWindow);
+    if (!ours)
+        return;
+    xcb_set_input_focus(m_xcb, XCB_INPUT_FOCUS_PARENT, view->xid, XCB_CURRENT_TIME);
+    xcb_flush(m_xcb);
+    readXEvents();
+}
+
+void WriterWindow::readXEvents()
+{
+    if (!m_xcb)
+        return;
+    while (xcb_generic_event_t *event = xcb_poll_for_event(m_xcb)) {
+        switch (event->response_type & 0x7f) {
+        case XCB_REPARENT_NOTIFY: {
+            auto *reparent = reinterpret_cast<xcb_reparent_notify_event_t *>(event);
+            if (reparent->window == m_window) {
+                m_parentWindow = reparent->parent;
+                // A window container takes our window at an offset until its
+                // first resize; it belongs at the container's origin.
+                if (reparent->x != 0 || reparent->y != 0) {
+                    const std::uint32_t origin[] = {0, 0};
+                    xcb_configure_window(m_xcb, m_window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
+                                         origin);
+                    xcb_flush(m_xcb);
+                }
+            }
+            break;
+        }
+        case XCB_CONFIGURE_NOTIFY: {
+            auto *configure = reinterpret_cast<xcb_configure_notify_event_t *>(event);
+            if (configure->window == m_window) {
+                // The inner window takes our size; the office's follows it.
+                m_size = QSize(configure->width, configure->height);
+                const std::uint32_t size[] = {configure->width, configure->height};
+                xcb_configure_window(m_xcb, m_officeParent,
+                                     XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+                xcb_flush(m_xcb);
+            }
+            break;
+        }
+        case XCB_FOCUS_IN: {
+            // Someone (a window container, the window manager) focused our
+            // window itself: pass the focus on to the office's window.
+            auto *focus = reinterpret_cast<xcb_focus_in_event_t *>(event);
+            if (focus->event == m_window && focus->detail != XCB_NOTIFY_DETAIL_POINTER
+                && focus->detail != XCB_NOTIFY_DETAIL_POINTER_ROOT
+                && focus->detail != XCB_NOTIFY_DETAIL_NONE) {
+                if (View *view = shownView()) {
+                    if (view->xid) {
+                        xcb_set_input_focus(m_xcb, XCB_INPUT_FOCUS_PARENT, view->xid,
+                                            XCB_CURRENT_TIME);
+                        xcb_flush(m_xcb);
+                    }
+                }
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        std::free(event);
+    }
+}
+
+bool WriterWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        // A click on a Qt widget that already had Qt's focus changes no focus
+        // in Qt, but the keys must go there again.
+        auto *widget = static_cast<QWidget *>(watched);
+        if (!isWriterWidget(widget))
+            takeXFocusBackFor(widget);
+        return QObject::eventFilter(watched, event);
+    }
+    if (watched == m_host && event->type() == QEvent::Resize && m_xcb
+        && m_parentWindow == m_hostWindow) {
+        // Still directly in the host window (no container took it): follow
+        // the host's size; the office's window follows ours.
+        const QSize size = m_host->size().expandedTo(QSize(1, 1));
+        const std::uint32_t values[]
+            = {static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height())};
+        xcb_configure_window(m_xcb, m_window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT,
+                             values);
+        xcb_flush(m_xcb);
+    } else if (watched == m_topLevel && event->type() == QEvent::WindowActivate && m_host
+               && m_host->hasFocus()) {
+        // Back in our window with the writer as the focus widget.
+        QTimer::singleShot(xFocusDelayMs, this, &WriterWindow::applyXFocus);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace libreoffice

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+
+#include <com/sun/star/awt/XWindow.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+struct xcb_connection_t;
+class QSocketNotifier;
+class QWidget;
+
+namespace libreoffice {
+
+class OfficeConnection;
+class QtThreadQueue;
+
+// The writer inside the host's window. We make an X window of our own inside
+// the host window and let the office create its windows inside that one: our
+// window is what the host reports and wraps in a window container, so when
+// Qt reparents and resizes it, the office's window (which follows its parent's
+// size by itself) comes along.
+//
+// The office treats the nearest ancestor with WM_HINTS as its "shell" and
+// pulls the keyboard focus into itself whenever that window gets focus. Our
+// window carries WM_HINTS and the office lives in an inner window below it,
+// so that ancestor is ours (it never takes focus itself) and not the host's
+// top-level window; otherwise every activation of the host window would
+// send the keys to the writer, whatever Qt widget has the focus.
+//
+// Each document added through the object model gets a view of its own (a
+// system child window of the office with a frame in it); one view is shown.
+// When the user closes the shown document inside the writer the office
+// disposes its frame: another view is shown, or the start center so that the
+// user can open a document again.
+class WriterWindow : public QObject
+{
+    Q_OBJECT
+public:
+    WriterWindow(OfficeConnection *connection, std::uint64_t hostWindow, const QSize &size,
+                 QObject *parent = nullptr);
+    ~WriterWindow() override;
+
+    // Makes our window inside the host window; false without an X display.
+    bool create();
+    std::uint64_t windowId() const { return m_window; }
+
+    // The text document of the shown view; null when it shows none.
+    css::uno::Reference<css::frame::XModel> shownDocument();
+    // A new empty Writer document, shown.
+    css::uno::Reference<css::frame::XModel> addDocument();
+    // Closes a document; its view goes and another one is shown.
+    void closeDocument(const css::uno::Reference<css::frame::XModel> &model);
+
+    // Gives the keyboard focus to the shown view: the host widget takes Qt's
+    // focus, and a moment later the X input focus moves into the office's
+    // window. Nothing is taken from other programs' windows.
+    void focusWriter();
+
+    // The office is about to end: views are no longer replaced.
+    void beginShutdown();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct View
+    {
+        int id = 0;
+        css::uno::Reference<css::frame::XFrame> frame;
+        css::uno::Reference<css::awt::XWindow> window;
+        std::uint32_t xid = 0;
+        css::uno::Reference<css::frame::XController> handledController;
+    };
+
+    View *findView(int id);
+    View *shownView();
+    View *createView();
+    bool load(View *view, const char *url);
+    bool showStartCenter(View *view);
+    void show(int id);
+    void attachClickHandler(View *view);
+    void onFrameDisposed(int id);
+    void onComponentAttached(int id);
+    void readXEvents();
+    void applyXFocus();
+    void onQtFocusChanged(QWidget *old, QWidget *now);
+    void takeXFocusBackFor(QWidget *widget);
+    bool isWriterWidget(const QWidget *widget) const;
+    bool xFocusWithin(std::uint32_t ancestor);
+    QSize windowSize();
+
+    OfficeConnection *m_connection;
+    std::shared_ptr<QtThreadQueue> m_queue;
+    std::uint32_t m_hostWindow;
+    std::uint32_t m_window = 0;
+    std::uint32_t m_officeParent = 0;
+    std::uint32_t m_parentWindow = 0;
+    QSize m_size;
+    xcb_connection_t *m_xcb = nullptr;
+    QSocketNotifier *m_notifier = nullptr;
+    QPointer<QWidget> m_host;
+    QPointer<QWidget> m_topLevel;
+    std::vector<View> m_views;
+    int m_shownId = 0;
+    int m_nextId = 1;
+    bool m_shuttingDown = false;
+};
+
+} // namespace libreoffice

@@ -1,0 +1,524 @@
+#include "libreoffice/libreofficeclient.h"
+#include "officetestsupport.h"
+#include "x11test.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <vector>
+
+#include <sys/prctl.h>
+
+using namespace automation;
+
+using x11test::ChildProcess;
+using x11test::XQuery;
+
+namespace {
+
+bool runXdotool(const QStringList &args)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), args);
+    return xdotool.waitForFinished(10000) && xdotool.exitCode() == 0;
+}
+
+// How much of the image is near white (the page) and how many colours it has
+// (toolbars, text): an empty or black window has one colour.
+void imageStatistics(const QImage &image, double *whiteShare, int *colours)
+{
+    QSet<QRgb> seen;
+    qint64 white = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            const QRgb pixel = image.pixel(x, y);
+            seen.insert(pixel);
+            if (qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240)
+                ++white;
+        }
+    }
+    *whiteShare = double(white) / ((image.width() / 2) * (image.height() / 2));
+    *colours = seen.size();
+}
+
+} // namespace
+
+// The embedded writer under Xvfb, driven the way the host drives it: a
+// top-level window with a native host widget, the client started with the
+// host's window id and size, and a window container made from the id that
+// ApplicationEx reports.
+class TestLibreOfficeEmbedded : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void embedsIntoTheHostWindow();
+    void followsContainerResizes_data();
+    void followsContainerResizes();
+    void clickGivesTheWriterTheKeyboard();
+    void keyboardGoesBackToQtWidgets_data();
+    void keyboardGoesBackToQtWidgets();
+    void focusWriterReturnsTheKeyboard();
+    void addedDocumentIsShown();
+    void userClosingDocuments();
+    void writerExitDoesNotEndTheOffice();
+    void quitLeavesNoOffice();
+    void warmStart();
+    void killedOfficeLeavesTheHostWorking();
+
+private:
+    ApplicationPtr startEmbedded(std::unique_ptr<WriterClient> *client, qint64 *elapsedMs);
+    void embedContainer(const ApplicationPtr &app);
+    std::uint32_t officeWindow();
+    QString documentText();
+    void requireXdotool();
+    void clickInto(QWidget *widget, QPoint at = QPoint());
+
+    QTemporaryDir m_dir;
+    QString m_profile;
+    QString m_artifacts;
+    XQuery m_x;
+    bool m_haveXdotool = false;
+    QWidget *m_top = nullptr;
+    QWidget *m_host = nullptr;
+    QHBoxLayout *m_hostLayout = nullptr;
+    QLineEdit *m_edit = nullptr;
+    QWidget *m_container = nullptr;
+    std::unique_ptr<WriterClient> m_client;
+    ApplicationPtr m_app;
+    std::uint64_t m_windowId = 0;
+};
+
+void TestLibreOfficeEmbedded::initTestCase()
+{
+    if (!libreoffice::makeClient())
+        QSKIP("LibreOffice Writer is not installed");
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !m_x.ok())
+        QSKIP("no X display (Xvfb missing?)");
+    QVERIFY(m_dir.isValid());
+    m_profile = m_dir.filePath(QStringLiteral("profile"));
+    m_artifacts = QStringLiteral(QVX_ARTIFACTS_DIR);
+    QVERIFY(QDir().mkpath(m_artifacts));
+    m_haveXdotool = !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+
+    // The host: a top-level window, a native host widget with a layout of
+    // its own (the container goes there), and a line edit to take focus away.
+    m_top = new QWidget;
+    m_top->setWindowTitle(QStringLiteral("embedded writer test"));
+    auto *layout = new QHBoxLayout(m_top);
+    layout->setContentsMargins(1, 1, 1, 1);
+    m_host = new QWidget(m_top);
+    m_host->setAttribute(Qt::WA_NativeWindow);
+    m_host->setAttribute(Qt::WA_NoSystemBackground);
+    m_host->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_hostLayout = new QHBoxLayout(m_host);
+    m_hostLayout->setContentsMargins(1, 1, 1, 1);
+    layout->addWidget(m_host, 140);
+    m_edit = new QLineEdit(m_top);
+    m_edit->setFixedWidth(120);
+    layout->addWidget(m_edit);
+    m_top->setGeometry(0, 0, 1100, 800);
+    m_top->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_top));
+    m_top->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_top));
+}
+
+void TestLibreOfficeEmbedded::cleanupTestCase()
+{
+    if (m_app)
+        m_app->quit();
+    delete m_top;
+}
+
+ApplicationPtr TestLibreOfficeEmbedded::startEmbedded(std::unique_ptr<WriterClient> *client,
+                                                      qint64 *elapsedMs)
+{
+    libreoffice::ClientOptions options;
+    options.profileDirectory = m_profile;
+    *client = libreoffice::makeClient(options);
+    if (!*client)
+        return nullptr;
+    (*client)->setProcessPath((*client)->defaultProcessPath());
+    (*client)->setProcessArgs({QStringLiteral("-shield"), QStringLiteral("-multiply"),
+                               QStringLiteral("-x11embed"), QString::number(m_host->winId()),
+                               QString::number(m_host->width()),
+                               QString::number(m_host->height())});
+    QElapsedTimer timer;
+    timer.start();
+    ApplicationPtr app;
+    const int result = (*client)->getApplication(&app);
+    *elapsedMs = timer.elapsed();
+    return result == 0 ? app : nullptr;
+}
+
+void TestLibreOfficeEmbedded::embedContainer(const ApplicationPtr &app)
+{
+    // What the host does after getApplication.
+    ApplicationExPtr ex = app->applicationEx();
+    QVERIFY(ex);
+    m_windowId = ex->mainWindowId();
+    QVERIFY(m_windowId != 0);
+    QWindow *window = QWindow::fromWinId(static_cast<WId>(m_windowId));
+    delete m_container;
+    m_container = QWidget::createWindowContainer(window, m_top);
+    m_hostLayout->addWidget(m_container, 140);
+}
+
+std::uint32_t TestLibreOfficeEmbedded::officeWindow()
+{
+    return m_x.firstForeignViewable(static_cast<std::uint32_t>(m_windowId));
+}
+
+QString TestLibreOfficeEmbedded::documentText()
+{
+    DocumentPtr document = m_app->activeDocument();
+    RangePtr content = document ? document->content() : nullptr;
+    return content ? content->text() : QString();
+}
+
+void TestLibreOfficeEmbedded::requireXdotool()
+{
+    if (!m_haveXdotool)
+        QSKIP("xdotool is not installed");
+}
+
+void TestLibreOfficeEmbedded::clickInto(QWidget *widget, QPoint at)
+{
+    const QPoint global = widget->mapToGlobal(at.isNull() ? widget->rect().center() : at);
+    QVERIFY(runXdotool({QStringLiteral("mousemove"), QString::number(global.x()),
+                        QString::number(global.y()), QStringLiteral("sleep"), QStringLiteral("0.2"),
+                        QStringLiteral("click"), QStringLiteral("1")}));
+}
+
+void TestLibreOfficeEmbedded::embedsIntoTheHostWindow()
+{
+    qint64 elapsed = 0;
+    m_app = startEmbedded(&m_client, &elapsed);
+    QVERIFY(m_app);
+    DocumentPtr document = m_app->activeDocument();
+    QVERIFY(document);
+    QVERIFY(document->content());
+    qInfo("cold embedded start on a new profile: %lld ms to an editable document", elapsed);
+
+    embedContainer(m_app);
+    document->content()->setText(QStringLiteral("关于做好元旦春节期间有关工作的通知\r"
+                                                "Text set through the Application."));
+    QCOMPARE(documentText(),
+             QStringLiteral("关于做好元旦春节期间有关工作的通知\r"
+                            "Text set through the Application.\r"));
+
+    // Our window sits in the container, the office's window in ours, all
+    // inside the host window.
+    const auto container = static_cast<std::uint32_t>(m_container->winId());
+    const auto host = static_cast<std::uint32_t>(m_host->winId());
+    QTRY_COMPARE(m_x.parentOf(static_cast<std::uint32_t>(m_windowId)), container);
+    QVERIFY(m_x.isWithin(container, host));
+    QTRY_VERIFY(officeWindow() != 0);
+    QVERIFY(m_x.isWithin(officeWindow(), host));
+    QTRY_COMPARE(m_x.geometry(static_cast<std::uint32_t>(m_windowId)),
+                 QRect(QPoint(0, 0), m_container->size()));
+    QTRY_COMPARE(m_x.geometry(officeWindow()), QRect(QPoint(0, 0), m_container->size()));
+
+    QTest::qWait(1000); // let the office paint
+    const QPixmap shot = m_top->screen()->grabWindow(m_top->winId());
+    const QString path = m_artifacts + QStringLiteral("/embedded.png");
+    QVERIFY(shot.save(path));
+    qInfo("screenshot of the host window: %s", qPrintable(path));
+    double whiteShare = 0;
+    int colours = 0;
+    imageStatistics(shot.toImage().copy(m_container->geometry().translated(m_host->pos())),
+                    &whiteShare, &colours);
+    QVERIFY2(whiteShare > 0.2, qPrintable(QString::number(whiteShare)));
+    QVERIFY2(colours > 50, qPrintable(QString::number(colours)));
+}
+
+void TestLibreOfficeEmbedded::followsContainerResizes_data()
+{
+    QTest::addColumn<QSize>("topSize");
+    QTest::newRow("smaller") << QSize(760, 560);
+    QTest::newRow("larger") << QSize(1240, 960);
+    QTest::newRow("narrow and tall") << QSize(560, 900);
+    QTest::newRow("back") << QSize(1100, 800);
+}
+
+void TestLibreOfficeEmbedded::followsContainerResizes()
+{
+    QFETCH(QSize, topSize);
+    QVERIFY(m_container);
+    const QSize before = m_container->size();
+    m_top->resize(topSize);
+    QTRY_VERIFY(m_container->size() != before);
+    QTRY_COMPARE(m_x.geometry(static_cast<std::uint32_t>(m_windowId)),
+                 QRect(QPoint(0, 0), m_container->size()));
+    QTRY_COMPARE(m_x.geometry(officeWindow()), QRect(QPoint(0, 0), m_container->size()));
+}
+
+void TestLibreOfficeEmbedded::clickGivesTheWriterTheKeyboard()
+{
+    requireXdotool();
+    m_edit->setFocus();
+    QTest::qWait(500);
+    clickInto(m_container);
+    QTest::qWait(200);
+    QTRY_VERIFY(m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    // Qt's focus follows: the host widget stands for the writer.
+    QTRY_VERIFY(m_host->hasFocus());
+    QVERIFY(runXdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+                        QStringLiteral("typedafterclick")}));
+    QTRY_VERIFY(documentText().contains(QStringLiteral("typedafterclick")));
+}
+
+void TestLibreOfficeEmbedded::keyboardGoesBackToQtWidgets_data()
+{
+    QTest::addColumn<bool>("byClick");
+    QTest::newRow("the user clicks a line edit") << true;
+    QTest::newRow("the program focuses a line edit") << false;
+}
+
+void TestLibreOfficeEmbedded::keyboardGoesBackToQtWidgets()
+{
+    QFETCH(bool, byClick);
+    requireXdotool();
+    QVERIFY(libreoffice::focusWriter(m_app));
+    QTRY_VERIFY(m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    QTest::qWait(200);
+
+    m_edit->clear();
+    if (byClick)
+        clickInto(m_edit);
+    else
+        m_edit->setFocus();
+    QTRY_VERIFY(m_edit->hasFocus());
+    QTRY_VERIFY(!m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    const QString text = byClick ? QStringLiteral("clickedintoqt") : QStringLiteral("focusedqt");
+    QVERIFY(runXdotool(
+        {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text}));
+    QTRY_COMPARE(m_edit->text(), text);
+    QVERIFY(!documentText().contains(text));
+}
+
+void TestLibreOfficeEmbedded::focusWriterReturnsTheKeyboard()
+{
+    requireXdotool();
+    m_edit->setFocus();
+    QTRY_VERIFY(!m_x.isWithin(m_x.inputFocus(), officeWindow()));
+
+    QVERIFY(libreoffice::focusWriter(m_app));
+    QTRY_VERIFY(m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    QVERIFY(m_host->hasFocus());
+    QVERIFY(runXdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+                        QStringLiteral("typedafterfocus")}));
+    QTRY_VERIFY(documentText().contains(QStringLiteral("typedafterfocus")));
+}
+
+void TestLibreOfficeEmbedded::addedDocumentIsShown()
+{
+    DocumentsPtr documents = m_app->documents();
+    QCOMPARE(documents->count(), 1L);
+    const std::uint32_t firstView = officeWindow();
+    DocumentPtr added = documents->add();
+    QVERIFY(added);
+    added->content()->setText(QStringLiteral("second document"));
+    QCOMPARE(documents->count(), 2L);
+    QCOMPARE(documentText(), QStringLiteral("second document\r"));
+    // The new document's view is the one shown, in place of the first.
+    QTRY_VERIFY(officeWindow() != 0 && officeWindow() != firstView);
+    QTRY_COMPARE(m_x.geometry(officeWindow()), QRect(QPoint(0, 0), m_container->size()));
+}
+
+void TestLibreOfficeEmbedded::userClosingDocuments()
+{
+    requireXdotool();
+    DocumentsPtr documents = m_app->documents();
+    // An untouched document closes without asking to save.
+    QVERIFY(documents->add());
+    QCOMPARE(documents->count(), 3L);
+    QTest::qWait(500);
+    clickInto(m_container);
+    QTest::qWait(200);
+    QTRY_VERIFY(m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    QVERIFY(runXdotool({QStringLiteral("key"), QStringLiteral("ctrl+w")}));
+    QTRY_COMPARE(documents->count(), 2L);
+    // The document shown before it is back.
+    QTRY_COMPARE(documentText(), QStringLiteral("second document\r"));
+
+    // Closing through the object model: the remaining documents one by one.
+    m_app->activeDocument()->close();
+    QCOMPARE(documents->count(), 1L);
+    QVERIFY(documentText().contains(QStringLiteral("Text set through the Application.")));
+    m_app->activeDocument()->close();
+    QCOMPARE(documents->count(), 0L);
+    QVERIFY(!m_app->activeDocument());
+    QVERIFY(!m_app->selection());
+    // The start center is shown so that the user can open a document.
+    QTRY_VERIFY(officeWindow() != 0);
+    QTest::qWait(1000);
+    const QPixmap shot = m_top->screen()->grabWindow(m_top->winId());
+    QVERIFY(shot.save(m_artifacts + QStringLiteral("/startcenter.png")));
+    double whiteShare = 0;
+    int colours = 0;
+    imageStatistics(shot.toImage().copy(m_container->geometry().translated(m_host->pos())),
+                    &whiteShare, &colours);
+    QVERIFY2(colours > 50, qPrintable(QString::number(colours)));
+
+    // From the start center the user makes a new Writer document (Alt+W).
+    QVERIFY(libreoffice::focusWriter(m_app));
+    QTRY_VERIFY(m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    QVERIFY(runXdotool({QStringLiteral("key"), QStringLiteral("alt+w")}));
+    QTRY_VERIFY(m_app->activeDocument());
+    QCOMPARE(documents->count(), 1L);
+    QTRY_COMPARE(m_x.geometry(officeWindow()), QRect(QPoint(0, 0), m_container->size()));
+    // Its view reports clicks as well.
+    m_edit->setFocus();
+    QTest::qWait(500);
+    clickInto(m_container);
+    QTest::qWait(200);
+    QTRY_VERIFY(m_host->hasFocus());
+    m_app->activeDocument()->close();
+    QVERIFY(!m_app->activeDocument());
+
+    // A document added now takes the start center's place; the user closes it.
+    QVERIFY(documents->add());
+    QVERIFY(m_app->activeDocument());
+    QTest::qWait(500);
+    clickInto(m_container);
+    QTest::qWait(200);
+    QTRY_VERIFY(m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    QVERIFY(runXdotool({QStringLiteral("key"), QStringLiteral("ctrl+w")}));
+    QTRY_VERIFY(!m_app->activeDocument());
+    QCOMPARE(documents->count(), 0L);
+    QTRY_VERIFY(officeWindow() != 0);
+
+    QVERIFY(documents->add());
+    QVERIFY(m_app->activeDocument());
+}
+
+void TestLibreOfficeEmbedded::writerExitDoesNotEndTheOffice()
+{
+    requireXdotool();
+    const qint64 pid = libreoffice::officeProcessId(m_app);
+    QVERIFY(pid > 0);
+    QTest::qWait(500);
+    clickInto(m_container);
+    QTest::qWait(200);
+    QTRY_VERIFY(m_x.isWithin(m_x.inputFocus(), officeWindow()));
+    QVERIFY(runXdotool({QStringLiteral("key"), QStringLiteral("ctrl+q")}));
+    QTest::qWait(2000);
+    QVERIFY(officetest::processRunning(pid));
+    QVERIFY(m_app->activeDocument());
+    QCOMPARE(m_app->documents()->count(), 1L);
+}
+
+void TestLibreOfficeEmbedded::quitLeavesNoOffice()
+{
+    const qint64 pid = libreoffice::officeProcessId(m_app);
+    QVERIFY(officetest::processRunning(pid));
+    DocumentPtr document = m_app->activeDocument();
+    QVERIFY(document);
+    document->content()->setText(QStringLiteral("unsaved"));
+    QElapsedTimer timer;
+    timer.start();
+    m_app->quit();
+    qInfo("quit took %lld ms", timer.elapsed());
+    QVERIFY(!officetest::processRunning(pid));
+    QVERIFY(!m_app->applicationEx());
+    QVERIFY(!m_app->activeDocument());
+    QVERIFY(!libreoffice::focusWriter(m_app));
+    // The host deletes its container afterwards.
+    delete m_container;
+    m_container = nullptr;
+    m_app.reset();
+    m_client.reset();
+    QTest::qWait(200);
+}
+
+void TestLibreOfficeEmbedded::warmStart()
+{
+    qint64 elapsed = 0;
+    m_app = startEmbedded(&m_client, &elapsed);
+    QVERIFY(m_app);
+    QVERIFY(m_app->activeDocument());
+    qInfo("warm embedded start: %lld ms to an editable document", elapsed);
+    embedContainer(m_app);
+    QTRY_VERIFY(officeWindow() != 0);
+    QTRY_COMPARE(m_x.geometry(officeWindow()), QRect(QPoint(0, 0), m_container->size()));
+    m_app->activeDocument()->content()->setText(QStringLiteral("warm start"));
+    QTest::qWait(1000);
+    QVERIFY(m_top->screen()
+                ->grabWindow(m_top->winId())
+                .save(m_artifacts + QStringLiteral("/warm.png")));
+    const qint64 pid = libreoffice::officeProcessId(m_app);
+    m_app->quit();
+    QVERIFY(!officetest::processRunning(pid));
+    // The host's order: quit, delete the container, release the objects.
+    delete m_container;
+    m_container = nullptr;
+    m_app.reset();
+    m_client.reset();
+}
+
+void TestLibreOfficeEmbedded::killedOfficeLeavesTheHostWorking()
+{
+    qint64 elapsed = 0;
+    m_app = startEmbedded(&m_client, &elapsed);
+    QVERIFY(m_app);
+    embedContainer(m_app);
+    DocumentPtr document = m_app->activeDocument();
+    QVERIFY(document);
+    QTRY_VERIFY(officeWindow() != 0);
+    const qint64 pid = libreoffice::officeProcessId(m_app);
+    QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
+    QVERIFY(officetest::waitUntilGone(pid, 5000));
+    QTest::qWait(300);
+
+    // The object model answers nothing; the host's window goes on working.
+    QVERIFY(!m_app->activeDocument());
+    QVERIFY(!m_app->applicationEx());
+    QVERIFY(!m_app->documents());
+    QVERIFY(!document->content());
+    QVERIFY(!libreoffice::focusWriter(m_app));
+    m_top->resize(900, 700);
+    QTest::qWait(300);
+    if (m_haveXdotool) {
+        clickInto(m_container);
+        clickInto(m_edit);
+        QTest::qWait(300);
+    }
+    m_edit->setFocus();
+    QTRY_VERIFY(m_edit->hasFocus());
+    QElapsedTimer timer;
+    timer.start();
+    m_app->quit();
+    QVERIFY(timer.elapsed() < 2000);
+    delete m_container;
+    m_container = nullptr;
+    m_app.reset();
+    m_client.reset();
+    QTest::qWait(200);
+}
+
+int main(int argc, char *argv[])
+{
+    return x11test::runOnOwnXvfb<TestLibreOfficeEmbedded>(argc, argv);
+}
+
+#include "tst_libreofficeembedded.moc"

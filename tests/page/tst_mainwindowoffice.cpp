@@ -1,0 +1,84 @@
+#include "libreoffice/libreofficeclient.h"
+#include "mainwindow.h"
+#include "officetestsupport.h"
+#include "page/wpsmainwindow.h"
+#include "page/wpswindow.h"
+#include "x11test.h"
+
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
+
+using namespace automation;
+
+// The program's own main window with the real LibreOffice Writer embedded,
+// under a private Xvfb: the writer's window sits inside the page, text set
+// through the object model shows, and closing the window ends the office.
+class TestMainWindowOffice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void embeddedWriterInMainWindow()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("no X display (Xvfb missing?)");
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+
+        auto window = std::make_unique<MainWindow>();
+        window->resize(1400, 900);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        WPSMainWindow *page = window->page();
+        const ApplicationPtr app = page->application();
+        QVERIFY2(app, "LibreOffice did not start");
+        const qint64 pid = libreoffice::officeProcessId(app);
+        QVERIFY(pid > 0);
+        QVERIFY(page->host()->container());
+
+        x11test::XQuery x;
+        QVERIFY(x.ok());
+        const std::uint32_t host = std::uint32_t(page->host()->winId());
+        std::uint32_t office = 0;
+        QTRY_VERIFY_WITH_TIMEOUT((office = x.firstForeignViewable(host)) != 0, 10000);
+        QVERIFY(x.isWithin(office, std::uint32_t(window->winId())));
+
+        const QString text = QStringLiteral("通过对象模型写入的正文。");
+        DocumentPtr document = app->activeDocument();
+        QVERIFY(document);
+        document->content()->setText(text);
+        QCOMPARE(document->content()->text(), text + QLatin1Char('\r'));
+        QTest::qWait(1500);
+
+        // What a person sees: the tree on the left, the writer on the right.
+        const QPixmap shot = window->screen()->grabWindow(window->winId());
+        QVERIFY(!shot.isNull());
+        QDir().mkpath(QStringLiteral(QVX_ARTIFACTS_DIR));
+        QVERIFY(shot.save(QStringLiteral(QVX_ARTIFACTS_DIR "/mainwindow-libreoffice.png")));
+        // The writer's area is drawn by the office, not left blank.
+        const QImage writerArea = shot.toImage().copy(
+            page->host()->geometry().translated(page->mapTo(window.get(), QPoint())));
+        QSet<QRgb> colours;
+        for (int y = 0; y < writerArea.height(); y += 7) {
+            for (int x2 = 0; x2 < writerArea.width(); x2 += 7)
+                colours.insert(writerArea.pixel(x2, y));
+        }
+        QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+
+        window.reset();
+        QVERIFY(officetest::waitUntilGone(pid, 5000));
+        qputenv("HOME", oldHome);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    return x11test::runOnOwnXvfb<TestMainWindowOffice>(argc, argv);
+}
+
+#include "tst_mainwindowoffice.moc"

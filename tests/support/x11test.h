@@ -1,0 +1,157 @@
+#pragma once
+
+// X11 helpers of the window tests: a private Xvfb for the test process and a
+// few questions about the window tree, on a connection of the test's own.
+
+#include <QApplication>
+#include <QProcess>
+#include <QRect>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include <sys/prctl.h>
+
+namespace x11test {
+
+// The test's own X server ends with the test, even when the test is killed.
+class ChildProcess : public QProcess
+{
+protected:
+    void setupChildProcess() override { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }
+};
+
+// The few X questions the test asks, on a connection of its own.
+class XQuery
+{
+public:
+    XQuery()
+        : m_c(xcb_connect(nullptr, nullptr))
+    {
+    }
+    ~XQuery() { xcb_disconnect(m_c); }
+
+    bool ok() const { return !xcb_connection_has_error(m_c); }
+
+    std::uint32_t parentOf(std::uint32_t window)
+    {
+        xcb_query_tree_reply_t *tree
+            = xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr);
+        if (!tree)
+            return 0;
+        const std::uint32_t parent = tree->parent;
+        std::free(tree);
+        return parent;
+    }
+
+    std::vector<std::uint32_t> childrenOf(std::uint32_t window)
+    {
+        std::vector<std::uint32_t> result;
+        xcb_query_tree_reply_t *tree
+            = xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr);
+        if (!tree)
+            return result;
+        const xcb_window_t *children = xcb_query_tree_children(tree);
+        result.assign(children, children + xcb_query_tree_children_length(tree));
+        std::free(tree);
+        return result;
+    }
+
+    std::vector<std::uint32_t> viewableChildrenOf(std::uint32_t window)
+    {
+        std::vector<std::uint32_t> result;
+        for (std::uint32_t child : childrenOf(window)) {
+            xcb_get_window_attributes_reply_t *attributes = xcb_get_window_attributes_reply(
+                m_c, xcb_get_window_attributes(m_c, child), nullptr);
+            if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
+                result.push_back(child);
+            std::free(attributes);
+        }
+        return result;
+    }
+
+    bool isWithin(std::uint32_t window, std::uint32_t ancestor)
+    {
+        for (int depth = 0; window != 0 && depth < 64; ++depth) {
+            if (window == ancestor)
+                return true;
+            window = parentOf(window);
+        }
+        return false;
+    }
+
+    QRect geometry(std::uint32_t window)
+    {
+        xcb_get_geometry_reply_t *g
+            = xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, window), nullptr);
+        if (!g)
+            return QRect();
+        const QRect rect(g->x, g->y, g->width, g->height);
+        std::free(g);
+        return rect;
+    }
+
+    // The first shown window below root that another X client made: with
+    // root ours, the office's window.
+    std::uint32_t firstForeignViewable(std::uint32_t root)
+    {
+        const std::uint32_t mask = xcb_get_setup(m_c)->resource_id_mask;
+        std::vector<std::uint32_t> queue = viewableChildrenOf(root);
+        for (size_t i = 0; i < queue.size(); ++i) {
+            if ((queue[i] & ~mask) != (root & ~mask))
+                return queue[i];
+            const auto more = viewableChildrenOf(queue[i]);
+            queue.insert(queue.end(), more.begin(), more.end());
+        }
+        return 0;
+    }
+
+    std::uint32_t inputFocus()
+    {
+        xcb_get_input_focus_reply_t *focus
+            = xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr);
+        if (!focus)
+            return 0;
+        const std::uint32_t window = focus->focus;
+        std::free(focus);
+        return window;
+    }
+
+private:
+    xcb_connection_t *m_c;
+};
+
+// Runs a test object on an X server of its own (a private Xvfb); without one
+// Qt runs offscreen and window tests can skip themselves.
+template<class Test> int runOnOwnXvfb(int argc, char *argv[])
+{
+    ChildProcess xvfb;
+    xvfb.start(QStringLiteral("Xvfb"),
+               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                QStringLiteral("0"), QStringLiteral("1600x1200x24"), QStringLiteral("-nolisten"),
+                QStringLiteral("tcp")});
+    if (xvfb.waitForStarted(5000)) {
+        QByteArray display;
+        while (!display.contains('\n') && xvfb.waitForReadyRead(10000))
+            display += xvfb.readAllStandardOutput();
+        if (!display.trimmed().isEmpty())
+            qputenv("DISPLAY", ":" + display.trimmed());
+    }
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb");
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        Test test;
+        result = QTest::qExec(&test, argc, argv);
+    }
+    xvfb.terminate();
+    xvfb.waitForFinished(3000);
+    return result;
+}
+
+} // namespace x11test
