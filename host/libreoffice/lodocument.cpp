@@ -1,7 +1,8 @@
 #include "lodocument.h"
 
 #include "lodocumentproperties.h"
-#include "lorange.h"
+#include "lolayout.h"
+#include "lotext.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -42,22 +43,22 @@ QString LoDocument::name() const
 
 automation::ParagraphsPtr LoDocument::paragraphs()
 {
-    return nullptr;
+    return makeBodyParagraphs(m_office, m_model);
 }
 
 automation::SectionsPtr LoDocument::sections()
 {
-    return nullptr;
+    return makeSections(m_office, m_model);
 }
 
 automation::FieldsPtr LoDocument::fields()
 {
-    return nullptr;
+    return makeFields(m_office, m_model);
 }
 
 automation::StylesPtr LoDocument::styles()
 {
-    return nullptr;
+    return makeStyles(m_office, m_model);
 }
 
 automation::TablesPtr LoDocument::tables()
@@ -77,26 +78,19 @@ automation::DocumentPropertiesPtr LoDocument::customDocumentProperties()
     return std::make_shared<LoDocumentProperties>(m_office, m_model);
 }
 
-automation::RangePtr LoDocument::range(long, long)
+automation::RangePtr LoDocument::range(long start, long end)
 {
-    return nullptr;
+    return makeBodyRange(m_office, m_model, start, end);
 }
 
 automation::RangePtr LoDocument::content()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    Reference<text::XText> body = unoGuard(Reference<text::XText>(), [this] {
-        return Reference<text::XTextDocument>(m_model, UNO_QUERY_THROW)->getText();
-    });
-    if (!body.is())
-        return nullptr;
-    return std::make_shared<LoRange>(m_office, body);
+    return makeBodyRange(m_office, m_model, 0, -1);
 }
 
-bool LoDocument::printOut(const automation::PrintOutOptions &)
+bool LoDocument::printOut(const automation::PrintOutOptions &options)
 {
-    return false;
+    return printDocument(m_office, m_model, options);
 }
 
 void LoDocument::close(const automation::Variant &saveChanges)
