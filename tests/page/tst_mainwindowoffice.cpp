@@ -1,5 +1,6 @@
 #include "libreoffice/libreofficeclient.h"
 #include "mainwindow.h"
+#include "modalcloser.h"
 #include "officetestsupport.h"
 #include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
@@ -10,6 +11,8 @@
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 using namespace automation;
 
@@ -72,6 +75,47 @@ private slots:
 
         window.reset();
         QVERIFY(officetest::waitUntilGone(pid, 5000));
+        qputenv("HOME", oldHome);
+    }
+
+    // When the office dies under the program, every command still runs to
+    // its end: the object model answers no document, and the commands that
+    // need one say so.
+    void commandsSurviveADeadOffice()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("no X display (Xvfb missing?)");
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        {
+            MainWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            const ApplicationPtr app = window.page()->application();
+            QVERIFY(app);
+            const qint64 pid = libreoffice::officeProcessId(app);
+            QVERIFY(pid > 0);
+            ::kill(pid_t(pid), SIGKILL);
+            QVERIFY(officetest::waitUntilGone(pid, 5000));
+            QTest::qWait(500);
+
+            ModalCloser closer;
+            for (const QString &label : {QStringLiteral("设大标题"), QStringLiteral("一级标题"),
+                                         QStringLiteral("正文字体"), QStringLiteral("加大行距"),
+                                         QStringLiteral("设为一行"), QStringLiteral("插入横排页面"),
+                                         QStringLiteral("关于本软件")})
+                window.page()->slotButtonClick(label);
+            QVERIFY(!app->activeDocument());
+            const QStringList texts = [&] {
+                QStringList t;
+                for (const SeenBox &box : closer.seen())
+                    t << box.text;
+                return t;
+            }();
+            QCOMPARE(texts.count(QStringLiteral("请确认是否已打开文档并选中文字!")), 4);
+            QCOMPARE(texts.count(QStringLiteral("请确认是否已打开文档!")), 2);
+        }
         qputenv("HOME", oldHome);
     }
 };
