@@ -1,0 +1,127 @@
+// Measures the object-model workloads of the layout commands on each writer:
+// how many object-model calls they make, how long they take, and the rate.
+//
+//   writerbench [--no-libreoffice]
+//
+// Workloads:
+//   build-1000   type a document of 1,000 paragraphs, one insertion each
+//   adapt-1000   page adaptation with body format and heading recognition on it
+//   adapt-50pp   the same on a 50-page document of about 400 paragraphs
+#include "countingwriter.h"
+#include "format/pageadaptation.h"
+#include "inprocessapplication.h"
+#include "libreoffice/libreofficeclient.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace automation;
+
+namespace {
+
+// Mixed official-document paragraphs: headings of both levels, body text of
+// a few lines, an attachment with its title now and then.
+QString paragraphText(int i, int bodyLength)
+{
+    static const QString numerals = QStringLiteral("一二三四五六七八九十");
+    switch (i % 10) {
+    case 0:
+        return numerals.at((i / 10) % 10) + QStringLiteral("、总体要求。各单位要高度重视。");
+    case 3:
+        return QStringLiteral("（") + numerals.at(i % 10) + QStringLiteral("）工作措施");
+    default:
+        return QString(bodyLength, QChar(u'文')) + QStringLiteral("。");
+    }
+}
+
+struct Result
+{
+    QString workload;
+    long calls = 0;
+    double seconds = 0;
+};
+
+template<class Fn> Result measure(const QString &name, Fn &&fn)
+{
+    const long before = counting::calls();
+    QElapsedTimer timer;
+    timer.start();
+    fn();
+    return Result {name, counting::calls() - before, timer.nsecsElapsed() / 1e9};
+}
+
+void buildDocument(const ApplicationPtr &app, int paragraphs, int bodyLength)
+{
+    DocumentPtr doc = app->documents()->add();
+    if (!doc)
+        return;
+    RangePtr range = doc->content();
+    if (!range)
+        return;
+    for (int i = 0; i < paragraphs; ++i) {
+        range->insertAfter(paragraphText(i, bodyLength)
+                           + (i + 1 < paragraphs ? QStringLiteral("\n") : QString()));
+        if (i == 0)
+            range = doc->content();
+    }
+}
+
+QList<Result> runWorkloads(const ApplicationPtr &inner)
+{
+    const ApplicationPtr app = counting::wrap(inner);
+    const format::LayoutSettings settings;
+    QList<Result> results;
+    results << measure(QStringLiteral("build-1000"), [&] { buildDocument(app, 1000, 40); });
+    results << measure(QStringLiteral("adapt-1000"),
+                       [&] { format::adaptPages(app, settings, true, true); });
+    if (DocumentPtr doc = app->activeDocument())
+        doc->close(Variant(false));
+    // 50 pages of 22 lines of 28 characters: about 400 paragraphs of 1-4 lines.
+    buildDocument(app, 400, 60);
+    results << measure(QStringLiteral("adapt-50pp"),
+                       [&] { format::adaptPages(app, settings, true, true); });
+    if (DocumentPtr doc = app->activeDocument())
+        doc->close(Variant(false));
+    return results;
+}
+
+void print(QTextStream &out, const QString &writer, const QList<Result> &results)
+{
+    for (const Result &r : results) {
+        out << writer.leftJustified(12) << r.workload.leftJustified(12)
+            << QString::number(r.calls).rightJustified(9) << " calls "
+            << QString::number(r.seconds, 'f', 3).rightJustified(9) << " s "
+            << QString::number(r.seconds > 0 ? r.calls / r.seconds : 0, 'f', 0).rightJustified(10)
+            << " calls/s\n";
+    }
+    out.flush();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QTextStream out(stdout);
+    print(out, QStringLiteral("in-process"),
+          runWorkloads(inprocess::InProcessApplication::create()));
+
+    if (QCoreApplication::arguments().contains(QStringLiteral("--no-libreoffice")))
+        return 0;
+    QTemporaryDir profile;
+    libreoffice::ClientOptions options;
+    options.headless = true;
+    options.profileDirectory = profile.path();
+    std::unique_ptr<WriterClient> client = libreoffice::makeClient(options);
+    ApplicationPtr office;
+    if (!client || client->getApplication(&office) != 0 || !office) {
+        out << "libreoffice: not available\n";
+        return 0;
+    }
+    print(out, QStringLiteral("libreoffice"), runWorkloads(office));
+    office->quit(Variant(), Variant(), Variant());
+    return 0;
+}
