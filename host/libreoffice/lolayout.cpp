@@ -1,31 +1,150 @@
 #include "lolayout.h"
 
+#include "lofields.h"
+#include "losectionmap.h"
+#include "losections.h"
+#include "lostyles.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/view/XPrintable.hpp>
+
+#include <vector>
+
+using namespace css;
+using css::uno::Any;
 using css::uno::Reference;
+using css::uno::UNO_QUERY_THROW;
 
 namespace libreoffice {
 
-automation::SectionsPtr makeSections(const std::shared_ptr<Office> &,
-                                     const Reference<css::frame::XModel> &)
+namespace {
+
+beans::PropertyValue property(const char *name, const Any &value)
 {
-    return nullptr;
+    beans::PropertyValue p;
+    p.Name = rtl::OUString::createFromAscii(name);
+    p.Value = value;
+    return p;
 }
 
-automation::FieldsPtr makeFields(const std::shared_ptr<Office> &,
-                                 const Reference<css::frame::XModel> &)
+rtl::OUString fileUrl(const QString &path)
 {
-    return nullptr;
+    return toOUString(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString());
 }
 
-automation::StylesPtr makeStyles(const std::shared_ptr<Office> &,
-                                 const Reference<css::frame::XModel> &)
+// The name of the office's current printer; empty when it has none.
+QString printerName(const Reference<view::XPrintable> &printable)
 {
-    return nullptr;
+    const uno::Sequence<beans::PropertyValue> printer = printable->getPrinter();
+    for (sal_Int32 i = 0; i < printer.getLength(); ++i) {
+        rtl::OUString name;
+        if (printer[i].Name == "Name" && (printer[i].Value >>= name))
+            return toQString(name);
+    }
+    return QString();
 }
 
-bool printDocument(const std::shared_ptr<Office> &, const Reference<css::frame::XModel> &,
-                   const automation::PrintOutOptions &)
+// Without a print system the office offers its "Generic Printer", which
+// hands PostScript to lpr: without lpr nothing would be printed.
+bool hasPrinter(const QString &name)
 {
-    return false;
+    if (name.isEmpty())
+        return false;
+    if (name == QLatin1String("Generic Printer"))
+        return !QStandardPaths::findExecutable(QStringLiteral("lpr")).isEmpty();
+    return true;
+}
+
+bool print(const Reference<frame::XModel> &model, const automation::PrintOutOptions &options,
+           const QString &fileName)
+{
+    std::vector<beans::PropertyValue> properties;
+    // Printing runs to its end before the call returns.
+    properties.push_back(property("Wait", Any(true)));
+    if (!fileName.isEmpty())
+        properties.push_back(property("FileName", Any(fileUrl(fileName))));
+    if (!options.copies.isMissing() && options.copies.toInt() > 0)
+        properties.push_back(property("CopyCount", Any(sal_Int16(options.copies.toInt()))));
+    if (!options.pages.isMissing() && !options.pages.toString().isEmpty())
+        properties.push_back(property("Pages", Any(toOUString(options.pages.toString()))));
+    if (!options.collate.isMissing())
+        properties.push_back(property("Collate", Any(options.collate.toBool())));
+    Reference<view::XPrintable>(model, UNO_QUERY_THROW)
+        ->print(
+            uno::Sequence<beans::PropertyValue>(properties.data(), sal_Int32(properties.size())));
+    return fileName.isEmpty() || QFileInfo(fileName).size() > 0;
+}
+
+// A file name ending in ".pdf" asks for the document as PDF.
+bool exportPdf(const Reference<frame::XModel> &model, const QString &fileName)
+{
+    const beans::PropertyValue filter
+        = property("FilterName", Any(rtl::OUString::createFromAscii("writer_pdf_Export")));
+    Reference<frame::XStorable>(model, UNO_QUERY_THROW)
+        ->storeToURL(fileUrl(fileName), uno::Sequence<beans::PropertyValue>(&filter, 1));
+    return QFileInfo(fileName).size() > 0;
+}
+
+} // namespace
+
+automation::SectionsPtr makeSections(const std::shared_ptr<Office> &office,
+                                     const Reference<frame::XModel> &model)
+{
+    if (!office->isAlive() || !model.is())
+        return nullptr;
+    return std::make_shared<LoSections>(office, model);
+}
+
+automation::FieldsPtr makeFields(const std::shared_ptr<Office> &office,
+                                 const Reference<frame::XModel> &model)
+{
+    if (!office->isAlive() || !model.is())
+        return nullptr;
+    return std::make_shared<LoFields>(office, model);
+}
+
+automation::StylesPtr makeStyles(const std::shared_ptr<Office> &office,
+                                 const Reference<frame::XModel> &model)
+{
+    if (!office->isAlive() || !model.is())
+        return nullptr;
+    return std::make_shared<LoStyles>(office, model);
+}
+
+bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame::XModel> &model,
+                   const automation::PrintOutOptions &options)
+{
+    if (!office->isAlive() || !model.is())
+        return false;
+    const QString outputFile
+        = options.outputFileName.isMissing() ? QString() : options.outputFileName.toString();
+    return unoGuard(false, [&] {
+        // Linked footers show what the footers they follow hold now.
+        SectionMap::syncLinked(model);
+        if (!outputFile.isEmpty()) {
+            if (outputFile.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+                return exportPdf(model, outputFile);
+            return print(model, options, outputFile);
+        }
+        Reference<view::XPrintable> printable(model, UNO_QUERY_THROW);
+        if (hasPrinter(printerName(printable)))
+            return print(model, options, QString());
+        // An office without a printer (a server, a test run) prints into a
+        // file that is thrown away: the document went through printing.
+        QTemporaryDir spool;
+        if (!spool.isValid())
+            return false;
+        return print(model, options, QDir(spool.path()).filePath(QStringLiteral("print.ps")));
+    });
 }
 
 } // namespace libreoffice

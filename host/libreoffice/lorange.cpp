@@ -1,47 +1,58 @@
 #include "lorange.h"
 
+#include "automation/constants.h"
+#include "lofont.h"
+#include "loparagraphformat.h"
+#include "loparagraphs.h"
+#include "lotextlock.h"
 #include "office.h"
 #include "unoutil.h"
 
-#include <QRegularExpression>
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/drawing/XDrawPage.hpp>
+#include <com/sun/star/drawing/XDrawPageSupplier.hpp>
+#include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
 
-#include <com/sun/star/text/ControlCharacter.hpp>
-#include <com/sun/star/text/XTextCursor.hpp>
+#include <algorithm>
 
 using namespace css;
 using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
 
 namespace libreoffice {
 
 namespace {
 
-// Paragraphs of a text given with "\r", "\n" or "\r\n" as paragraph marks.
-QStringList paragraphsOf(const QString &text)
+bool endsWithBreak(const QString &text)
 {
-    static const QRegularExpression mark(QStringLiteral("\r\n|\r|\n"));
-    return text.split(mark);
-}
-
-// Inserts the text at the cursor, a paragraph break for every mark.
-void insertParagraphs(const Reference<text::XText> &story,
-                      const Reference<text::XTextCursor> &cursor, const QString &text)
-{
-    const QStringList parts = paragraphsOf(text);
-    const Reference<text::XTextRange> range(cursor.get());
-    for (int i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            story->insertControlCharacter(range, text::ControlCharacter::PARAGRAPH_BREAK, false);
-        if (!parts[i].isEmpty())
-            story->insertString(range, toOUString(parts[i]), false);
-    }
+    return text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
 }
 
 } // namespace
 
-LoRange::LoRange(std::shared_ptr<Office> office, Reference<text::XText> story)
+LoRange::LoRange(std::shared_ptr<Office> office, Reference<text::XText> story,
+                 Reference<frame::XModel> model, long start, long end)
     : m_office(std::move(office))
     , m_story(std::move(story))
+    , m_model(std::move(model))
+    , m_span(std::make_shared<textstory::Span>())
 {
+    m_span->start = std::max(0L, std::min(start, end));
+    m_span->end = std::max(start, end);
+    textstory::track(m_story, m_span);
+}
+
+Reference<frame::XModel> LoRange::model() const
+{
+    return m_model.is() ? m_model : m_office->activeDocument();
 }
 
 QString LoRange::text() const
@@ -49,11 +60,15 @@ QString LoRange::text() const
     if (!m_office->isAlive())
         return QString();
     return unoGuard(QString(), [this] {
-        // The office separates paragraphs with "\n"; the story's last mark
-        // is part of the range as well.
-        QString text = toQString(m_story->getString());
-        text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-        return text + QLatin1Char('\r');
+        const long total = textstory::storyLength(m_story);
+        if (m_span->start >= total)
+            return QString();
+        QString text = textstory::asWordText(
+            toQString(textstory::cursorAt(m_story, m_span->start, m_span->end)->getString()));
+        // The last mark is no character of the office's text.
+        if (m_span->end >= total)
+            text += QLatin1Char('\r');
+        return text;
     });
 }
 
@@ -62,67 +77,223 @@ void LoRange::setText(const QString &text)
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
-        // The story's last mark stays: a text ending in a mark leaves an
-        // empty last paragraph.
-        m_story->setString(rtl::OUString());
-        insertParagraphs(m_story, m_story->createTextCursor(), text);
+        const long total = textstory::storyLength(m_story);
+        if (m_span->start >= total) {
+            const long inserted = insertAt(m_span->start, text);
+            m_span->end = m_span->start + inserted;
+            return;
+        }
+        // Replacing everything of the body, a header or a footer takes the
+        // shapes anchored in it along (not so for a text frame's own text).
+        if (m_span->start == 0 && m_span->end >= total
+            && !Reference<text::XTextFrame>(m_story, UNO_QUERY).is()
+            && !Reference<drawing::XShape>(m_story, UNO_QUERY).is())
+            removeAnchoredObjects();
+        const LoTextLock lock(m_model);
+        // The last mark of the text stays.
+        const long from = m_span->start;
+        const long to = std::min(m_span->end, total - 1);
+        const Reference<text::XTextCursor> cursor = textstory::cursorAt(m_story, from, to);
+        if (to > from) {
+            const bool joins = toQString(cursor->getString()).contains(QLatin1Char('\n'));
+            // The paragraph whose mark survives keeps its format: LibreOffice
+            // would keep the first paragraph's, so the last one's is put back.
+            uno::Sequence<uno::Any> format;
+            const uno::Sequence<rtl::OUString> names = textstory::paragraphFormatNames();
+            if (joins) {
+                unoGuardVoid([&] {
+                    const Reference<text::XTextCursor> last
+                        = m_story->createTextCursorByRange(cursor->getEnd());
+                    format = Reference<beans::XMultiPropertySet>(last, UNO_QUERY_THROW)
+                                 ->getPropertyValues(names);
+                });
+            }
+            cursor->setString(rtl::OUString());
+            if (format.getLength() == names.getLength()) {
+                unoGuardVoid([&] {
+                    Reference<beans::XMultiPropertySet>(cursor, UNO_QUERY_THROW)
+                        ->setPropertyValues(names, format);
+                });
+            }
+        }
+        const long inserted = textstory::insertParagraphs(m_story, cursor, text);
+        textstory::shiftSpans(m_story, from, to, inserted, m_span.get());
+        m_span->end = from + inserted;
     });
 }
 
 long LoRange::start() const
 {
-    return 0;
+    return m_span->start;
 }
 
 long LoRange::end() const
 {
-    return text().size();
+    return m_span->end;
 }
 
-void LoRange::setRange(long, long) { }
+void LoRange::setRange(long start, long end)
+{
+    m_span->start = std::max(0L, std::min(start, end));
+    m_span->end = std::max(m_span->start, std::max(start, end));
+}
 
-void LoRange::select() { }
+void LoRange::removeAnchoredObjects()
+{
+    const Reference<drawing::XDrawPageSupplier> supplier(model(), UNO_QUERY);
+    if (!supplier.is())
+        return;
+        // Writer offers its one draw page only through this interface, which the
+        // API marks deprecated in favour of XDrawPagesSupplier (Draw, Impress).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    const Reference<drawing::XDrawPage> page = supplier->getDrawPage();
+#pragma GCC diagnostic pop
+    const Reference<text::XTextRangeCompare> compare(m_story, UNO_QUERY_THROW);
+    for (sal_Int32 i = page->getCount() - 1; i >= 0; --i) {
+        unoGuardVoid([&] {
+            const Reference<text::XTextContent> content(page->getByIndex(i), UNO_QUERY_THROW);
+            const Reference<text::XTextRange> anchor = content->getAnchor();
+            if (!anchor.is())
+                return;
+            // Comparing positions of different texts throws: the anchor is
+            // elsewhere then.
+            compare->compareRegionStarts(anchor, m_story->getStart());
+            m_story->removeTextContent(content);
+        });
+    }
+}
+
+void LoRange::select()
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([this] { textstory::select(model(), m_story, m_span->start, m_span->end); });
+}
 
 void LoRange::insertBefore(const QString &text)
 {
-    insertAt(true, text);
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] { m_span->end += insertAt(m_span->start, text); });
 }
 
 void LoRange::insertAfter(const QString &text)
 {
-    // After the story's last mark means just before it.
-    insertAt(false, text);
-}
-
-void LoRange::insertAt(bool atStart, const QString &text)
-{
     if (!m_office->isAlive())
         return;
-    unoGuardVoid([&] {
-        Reference<text::XTextCursor> cursor
-            = m_story->createTextCursorByRange(atStart ? m_story->getStart() : m_story->getEnd());
-        insertParagraphs(m_story, cursor, text);
-    });
+    unoGuardVoid([&] { m_span->end += insertAt(m_span->end, text); });
+}
+
+long LoRange::insertAt(long offset, const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    const LoTextLock lock(text.size() > 1 ? m_model : Reference<frame::XModel>());
+    const long total = textstory::storyLength(m_story);
+    if (offset < total) {
+        const long inserted = textstory::insertParagraphs(
+            m_story, textstory::cursorAt(m_story, offset, offset), text);
+        textstory::shiftSpans(m_story, offset, offset, inserted, m_span.get());
+        return inserted;
+    }
+    // After the last mark: the text starts a new last paragraph, and a break
+    // it ends with becomes the last mark. In the office that is a break and
+    // the text before the last mark.
+    QString added = QLatin1Char('\n') + text;
+    if (endsWithBreak(added))
+        added.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
+    const Reference<text::XTextCursor> cursor = m_story->createTextCursor();
+    cursor->gotoEnd(false);
+    const long inserted = textstory::insertParagraphs(m_story, cursor, added);
+    textstory::shiftSpans(m_story, total - 1, total - 1, inserted, m_span.get());
+    return inserted;
 }
 
 automation::FontPtr LoRange::font()
 {
-    return nullptr;
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<text::XText> story = m_story;
+    const textstory::SpanPtr span = m_span;
+    return std::make_shared<LoFont>(m_office, [story, span] {
+        return textstory::touchedCursorAt(story, span->start, span->end);
+    });
 }
 
 automation::ParagraphFormatPtr LoRange::paragraphFormat()
 {
-    return nullptr;
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<text::XText> story = m_story;
+    const textstory::SpanPtr span = m_span;
+    return std::make_shared<LoParagraphFormat>(
+        m_office,
+        [story, span] {
+            const Reference<text::XTextCursor> cursor
+                = textstory::touchedCursorAt(story, span->start, span->end);
+            std::vector<Reference<beans::XPropertySet>> paragraphs;
+            const Reference<container::XEnumeration> elements
+                = Reference<container::XEnumerationAccess>(cursor, UNO_QUERY_THROW)
+                      ->createEnumeration();
+            while (elements->hasMoreElements()) {
+                const uno::Any element = elements->nextElement();
+                if (Reference<text::XTextTable>(element, UNO_QUERY).is())
+                    continue;
+                Reference<beans::XPropertySet> paragraph(element, UNO_QUERY);
+                if (paragraph.is())
+                    paragraphs.push_back(paragraph);
+            }
+            return paragraphs;
+        },
+        m_model);
 }
 
 automation::ParagraphsPtr LoRange::paragraphs()
 {
-    return nullptr;
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<text::XText> story = m_story;
+    const long start = m_span->start;
+    const long end = m_span->end;
+    const Reference<frame::XModel> model = m_model;
+    return std::make_shared<LoParagraphs>(m_office, [story, model, start, end] {
+        const long total = textstory::storyLength(story);
+        // A body in a document without tables gives its offsets in one call.
+        const bool flat = model.is() && !textstory::hasTables(model);
+        std::vector<textstory::ParagraphEntry> touched;
+        for (textstory::ParagraphEntry &entry :
+             flat ? textstory::paragraphOffsetsOf(story) : textstory::paragraphsOf(story)) {
+            // Paragraphs of tables inside the text have offsets of their cell:
+            // only a range over the whole text takes them.
+            const bool inside = entry.text == story
+                ? (start == end ? entry.start <= start && start < entry.end
+                                : entry.start < end && entry.end > start)
+                : start == 0 && end >= total;
+            if (inside)
+                touched.push_back(std::move(entry));
+        }
+        return touched;
+    });
 }
 
-automation::Variant LoRange::information(int)
+automation::Variant LoRange::information(int item)
 {
-    return automation::Variant();
+    if (!m_office->isAlive())
+        return automation::Variant();
+    switch (item) {
+    case automation::wdWithInTable:
+        return automation::Variant(Reference<table::XCell>(m_story, UNO_QUERY).is());
+    case automation::wdActiveEndPageNumber:
+        return unoGuard(automation::Variant(), [this] {
+            const Reference<text::XTextCursor> cursor
+                = textstory::cursorAt(m_story, m_span->start, m_span->end);
+            return automation::Variant(
+                textstory::pageOf(model(), Reference<text::XTextRange>(cursor.get())));
+        });
+    default:
+        return automation::Variant();
+    }
 }
 
 } // namespace libreoffice

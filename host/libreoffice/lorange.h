@@ -1,7 +1,9 @@
 #pragma once
 
 #include "automation/text.h"
+#include "lotextstory.h"
 
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
@@ -11,13 +13,18 @@ namespace libreoffice {
 
 class Office;
 
-// A range spanning a whole story (for now the body: Document.Content). Text
-// can be read, replaced and inserted at either end; formatting and positions
-// inside the story are not bound yet and answer null or nothing.
+// A span of one text (the body, a footer, a text frame, a table cell) in
+// Word offsets: every character and every paragraph mark counts one. Edits
+// follow the object model's rules: new paragraphs take the format of the one
+// they split, a removed mark joins its paragraph to the next one, which keeps
+// the next one's format, and the last mark of the text stays.
 class LoRange : public automation::Range
 {
 public:
-    LoRange(std::shared_ptr<Office> office, css::uno::Reference<css::text::XText> story);
+    // The model answers selections and page numbers; without one the
+    // office's active document does.
+    LoRange(std::shared_ptr<Office> office, css::uno::Reference<css::text::XText> story,
+            css::uno::Reference<css::frame::XModel> model, long start, long end);
 
     QString text() const override;
     void setText(const QString &text) override;
@@ -33,10 +40,16 @@ public:
     automation::Variant information(int item) override;
 
 private:
-    void insertAt(bool atStart, const QString &text);
+    // Inserts at a Word offset; answers the inserted length.
+    long insertAt(long offset, const QString &text);
+    css::uno::Reference<css::frame::XModel> model() const;
+    // Removes the drawing shapes and text frames anchored in the story.
+    void removeAnchoredObjects();
 
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::text::XText> m_story;
+    css::uno::Reference<css::frame::XModel> m_model;
+    textstory::SpanPtr m_span;
 };
 
 } // namespace libreoffice

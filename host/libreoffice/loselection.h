@@ -3,6 +3,7 @@
 #include "automation/text.h"
 
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <memory>
@@ -11,8 +12,8 @@ namespace libreoffice {
 
 class Office;
 
-// The selection of the active document. Not bound yet: it exists while a
-// document is open, and its members answer null, 0 or nothing.
+// The selection of a document's view: the view cursor's span, in Word
+// offsets of the text it is in. Formatting goes through a range over it.
 class LoSelection : public automation::Selection
 {
 public:
@@ -27,6 +28,14 @@ public:
     automation::Variant information(int item) override;
 
 private:
+    struct Offsets
+    {
+        css::uno::Reference<css::text::XText> text;
+        long start = 0;
+        long end = 0;
+    };
+    Offsets offsets() const;
+
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::frame::XModel> m_model;
 };

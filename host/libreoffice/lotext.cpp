@@ -1,6 +1,8 @@
 #include "lotext.h"
 
+#include "loparagraphs.h"
 #include "lorange.h"
+#include "lotextstory.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -12,13 +14,35 @@ using css::uno::UNO_QUERY_THROW;
 
 namespace libreoffice {
 
-// For now a range always spans its whole text.
-automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
-                                   const Reference<text::XText> &text, long, long)
+namespace {
+
+Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
+{
+    return unoGuard(Reference<text::XText>(), [&] {
+        return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
+    });
+}
+
+automation::RangePtr makeRange(const std::shared_ptr<Office> &office,
+                               const Reference<text::XText> &text,
+                               const Reference<frame::XModel> &model, long start, long end)
 {
     if (!office->isAlive() || !text.is())
         return nullptr;
-    return std::make_shared<LoRange>(office, text);
+    if (end < 0) {
+        end = unoGuard(-1L, [&] { return textstory::storyLength(text); });
+        if (end < 0)
+            return nullptr;
+    }
+    return std::make_shared<LoRange>(office, text, model, start, end);
+}
+
+} // namespace
+
+automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
+                                   const Reference<text::XText> &text, long start, long end)
+{
+    return makeRange(office, text, Reference<frame::XModel>(), start, end);
 }
 
 automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
@@ -26,16 +50,22 @@ automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
 {
     if (!office->isAlive())
         return nullptr;
-    Reference<text::XText> body = unoGuard(Reference<text::XText>(), [&] {
-        return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
-    });
-    return makeTextRange(office, body, start, end);
+    return makeRange(office, bodyOf(model), model, start, end);
 }
 
-automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &,
-                                             const Reference<frame::XModel> &)
+automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &office,
+                                             const Reference<frame::XModel> &model)
 {
-    return nullptr;
+    if (!office->isAlive())
+        return nullptr;
+    const Reference<text::XText> body = bodyOf(model);
+    if (!body.is())
+        return nullptr;
+    return std::make_shared<LoParagraphs>(office, [body, model] {
+        // Without tables the body's text gives every offset in one call.
+        return textstory::hasTables(model) ? textstory::paragraphsOf(body)
+                                           : textstory::paragraphOffsetsOf(body);
+    });
 }
 
 } // namespace libreoffice

@@ -22,8 +22,8 @@ automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
                                    long end);
 // A range of the document's body.
 automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
-                                   const css::uno::Reference<css::frame::XModel> &model,
-                                   long start, long end);
+                                   const css::uno::Reference<css::frame::XModel> &model, long start,
+                                   long end);
 // The body's paragraphs, table cells' paragraphs included, in order.
 automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &office,
                                              const css::uno::Reference<css::frame::XModel> &model);

@@ -10,5 +10,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     SharedOffice office;
     return runConformanceSuite([&office] { return office.application(); }, argc, argv,
-                               {QStringLiteral("DocumentConformanceTest")});
+                               {QStringLiteral("TextConformanceTest"),
+                                QStringLiteral("FormatConformanceTest"),
+                                QStringLiteral("DocumentConformanceTest")});
 }

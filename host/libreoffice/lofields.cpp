@@ -1,0 +1,84 @@
+#include "lofields.h"
+
+#include "automation/constants.h"
+#include "automation/text.h"
+#include "lofield.h"
+#include "losectionmap.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextFieldsSupplier.hpp>
+
+#include <algorithm>
+
+using namespace css;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+LoFields::LoFields(std::shared_ptr<Office> office, Reference<frame::XModel> model)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+{
+}
+
+long LoFields::count() const
+{
+    if (!m_office->isAlive())
+        return 0;
+    return unoGuard(0L, [&] {
+        const Reference<uno::XInterface> body(SectionMap::body(m_model), UNO_QUERY);
+        Reference<text::XTextFieldsSupplier> supplier(m_model, UNO_QUERY_THROW);
+        Reference<container::XEnumeration> fields = supplier->getTextFields()->createEnumeration();
+        long count = 0;
+        while (fields->hasMoreElements()) {
+            Reference<text::XTextContent> field(fields->nextElement(), UNO_QUERY);
+            if (!field.is())
+                continue;
+            Reference<uno::XInterface> text(field->getAnchor()->getText(), UNO_QUERY);
+            if (text == body)
+                ++count;
+        }
+        return count;
+    });
+}
+
+automation::FieldPtr LoFields::add(const automation::RangePtr &range,
+                                   const automation::Variant &type, const automation::Variant &,
+                                   const automation::Variant &)
+{
+    if (!m_office->isAlive() || !range || type.isMissing()
+        || type.toInt() != automation::wdFieldPage)
+        return nullptr;
+    const long start = range->start();
+    const long end = std::max(start, range->end());
+    const Reference<text::XText> story = unoGuard(Reference<text::XText>(), [&] {
+        Reference<text::XText> known = SectionMap::storyOf(range.get());
+        return known.is() ? known : SectionMap::body(m_model);
+    });
+    if (!story.is())
+        return nullptr;
+    const bool ok = unoGuard(false, [&] {
+        // The field replaces the range's text.
+        Reference<text::XTextCursor> cursor = SectionMap::cursorAt(story, start);
+        for (long left = end - start; left > 0;) {
+            const sal_Int16 step = sal_Int16(std::min<long>(left, 30000));
+            if (!cursor->goRight(step, true))
+                break;
+            left -= step;
+        }
+        story->insertTextContent(Reference<text::XTextRange>(cursor.get()),
+                                 SectionMap::newPageNumberField(m_model), true);
+        return true;
+    });
+    if (!ok)
+        return nullptr;
+    return std::make_shared<LoField>(m_office, automation::wdFieldPage, story, start);
+}
+
+} // namespace libreoffice

@@ -1,0 +1,177 @@
+#include "lofont.h"
+
+#include "automation/constants.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/awt/FontSlant.hpp>
+#include <com/sun/star/awt/FontWeight.hpp>
+#include <com/sun/star/beans/PropertyState.hpp>
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/beans/XPropertyState.hpp>
+
+#include <cmath>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+namespace {
+
+// The object model's automatic colour; LibreOffice's is -1 (COL_AUTO).
+const int wdColorAutomatic = -16777216;
+
+int swapRedBlue(int color)
+{
+    return ((color & 0xff) << 16) | (color & 0xff00) | ((color >> 16) & 0xff);
+}
+
+} // namespace
+
+LoFont::LoFont(std::shared_ptr<Office> office, CursorSource source)
+    : m_office(std::move(office))
+    , m_source(std::move(source))
+{
+}
+
+Any LoFont::read(const char *property) const
+{
+    if (!m_office->isAlive())
+        return Any();
+    return unoGuard(Any(), [&] {
+        const Reference<text::XTextCursor> cursor = m_source();
+        const rtl::OUString name = rtl::OUString::createFromAscii(property);
+        const Reference<beans::XPropertyState> state(cursor, UNO_QUERY_THROW);
+        if (state->getPropertyState(name) == beans::PropertyState_AMBIGUOUS_VALUE)
+            return Any();
+        return Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)->getPropertyValue(name);
+    });
+}
+
+QString LoFont::readName(const char *property) const
+{
+    rtl::OUString name;
+    return (read(property) >>= name) ? toQString(name) : QString();
+}
+
+void LoFont::write(const char *property, const Any &value, const char *asianProperty)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        const Reference<text::XTextCursor> cursor = m_source();
+        if (!asianProperty) {
+            Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
+                ->setPropertyValue(rtl::OUString::createFromAscii(property), value);
+            return;
+        }
+        // Both scripts in one call; the names in alphabetical order.
+        rtl::OUString names[] = {rtl::OUString::createFromAscii(property),
+                                 rtl::OUString::createFromAscii(asianProperty)};
+        if (names[1] < names[0])
+            std::swap(names[0], names[1]);
+        const Any values[] = {value, value};
+        Reference<beans::XMultiPropertySet>(cursor, UNO_QUERY_THROW)
+            ->setPropertyValues(uno::Sequence<rtl::OUString>(names, 2),
+                                uno::Sequence<Any>(values, 2));
+    });
+}
+
+QString LoFont::name() const
+{
+    return readName("CharFontName");
+}
+
+void LoFont::setName(const QString &name)
+{
+    write("CharFontName", Any(toOUString(name)), "CharFontNameAsian");
+}
+
+QString LoFont::nameFarEast() const
+{
+    return readName("CharFontNameAsian");
+}
+
+void LoFont::setNameFarEast(const QString &name)
+{
+    write("CharFontNameAsian", Any(toOUString(name)));
+}
+
+QString LoFont::nameAscii() const
+{
+    return readName("CharFontName");
+}
+
+void LoFont::setNameAscii(const QString &name)
+{
+    write("CharFontName", Any(toOUString(name)));
+}
+
+float LoFont::size() const
+{
+    float points = 0.0f;
+    return (read("CharHeight") >>= points) ? points : float(automation::wdUndefined);
+}
+
+void LoFont::setSize(float points)
+{
+    write("CharHeight", Any(points), "CharHeightAsian");
+}
+
+int LoFont::bold() const
+{
+    float weight = 0.0f;
+    if (!(read("CharWeight") >>= weight))
+        return automation::wdUndefined;
+    return weight > awt::FontWeight::NORMAL ? automation::msoTrue : automation::msoFalse;
+}
+
+void LoFont::setBold(int value)
+{
+    write("CharWeight", Any(value ? awt::FontWeight::BOLD : awt::FontWeight::NORMAL),
+          "CharWeightAsian");
+}
+
+int LoFont::italic() const
+{
+    awt::FontSlant slant = awt::FontSlant_NONE;
+    if (!(read("CharPosture") >>= slant))
+        return automation::wdUndefined;
+    return slant == awt::FontSlant_NONE ? automation::msoFalse : automation::msoTrue;
+}
+
+void LoFont::setItalic(int value)
+{
+    write("CharPosture", Any(value ? awt::FontSlant_ITALIC : awt::FontSlant_NONE),
+          "CharPostureAsian");
+}
+
+int LoFont::color() const
+{
+    sal_Int32 rgb = 0;
+    if (!(read("CharColor") >>= rgb))
+        return automation::wdUndefined;
+    return rgb == -1 ? wdColorAutomatic : swapRedBlue(rgb);
+}
+
+void LoFont::setColor(int bgr)
+{
+    write("CharColor", Any(sal_Int32(bgr == wdColorAutomatic ? -1 : swapRedBlue(bgr))));
+}
+
+int LoFont::scaling() const
+{
+    sal_Int16 percent = 0;
+    return (read("CharScaleWidth") >>= percent) ? int(percent) : automation::wdUndefined;
+}
+
+void LoFont::setScaling(int percent)
+{
+    write("CharScaleWidth", Any(sal_Int16(percent)));
+}
+
+} // namespace libreoffice

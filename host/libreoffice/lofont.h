@@ -1,0 +1,53 @@
+#pragma once
+
+#include "automation/text.h"
+
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include <functional>
+#include <memory>
+
+namespace libreoffice {
+
+class Office;
+
+// Character formatting over the characters of a text cursor that the source
+// makes afresh for every call, so that the font follows its range. Mixed
+// values are detected with the cursor's property states.
+class LoFont : public automation::Font
+{
+public:
+    using CursorSource = std::function<css::uno::Reference<css::text::XTextCursor>()>;
+
+    LoFont(std::shared_ptr<Office> office, CursorSource source);
+
+    QString name() const override;
+    void setName(const QString &name) override;
+    QString nameFarEast() const override;
+    void setNameFarEast(const QString &name) override;
+    QString nameAscii() const override;
+    void setNameAscii(const QString &name) override;
+    float size() const override;
+    void setSize(float points) override;
+    int bold() const override;
+    void setBold(int value) override;
+    int italic() const override;
+    void setItalic(int value) override;
+    int color() const override;
+    void setColor(int bgr) override;
+    int scaling() const override;
+    void setScaling(int percent) override;
+
+private:
+    // The value of one property; an empty Any when the characters differ.
+    css::uno::Any read(const char *property) const;
+    QString readName(const char *property) const;
+    void write(const char *property, const css::uno::Any &value,
+               const char *asianProperty = nullptr);
+
+    std::shared_ptr<Office> m_office;
+    CursorSource m_source;
+};
+
+} // namespace libreoffice

@@ -1,0 +1,133 @@
+#include "loheaderfooter.h"
+
+#include "automation/constants.h"
+#include "lopagenumbers.h"
+#include "lopagesetup.h"
+#include "losectionmap.h"
+#include "lotext.h"
+#include "office.h"
+#include "unoutil.h"
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+
+namespace libreoffice {
+
+LoHeaderFooter::LoHeaderFooter(std::shared_ptr<Office> office, Reference<frame::XModel> model,
+                               QString pageStyle, bool header, int item)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+    , m_pageStyle(std::move(pageStyle))
+    , m_header(header)
+    , m_item(item)
+{
+}
+
+Reference<text::XText> LoHeaderFooter::storyOf(const Reference<frame::XModel> &model,
+                                               const QString &pageStyle, bool header, int item)
+{
+    Reference<beans::XPropertySet> style = SectionMap::pageStyle(model, pageStyle);
+    if (!style.is())
+        return nullptr;
+    const char *prefix = header ? "Header" : "Footer";
+    if (header)
+        LoPageSetup::ensureHeader(style);
+    else
+        LoPageSetup::ensureFooter(style);
+    QString name = QString::fromLatin1(prefix);
+    if (item == automation::wdHeaderFooterFirstPage) {
+        name += QStringLiteral("TextFirst");
+    } else if (item == automation::wdHeaderFooterEvenPages) {
+        name += QStringLiteral("TextLeft");
+    } else {
+        bool shared = true;
+        style->getPropertyValue(toOUString(name + QStringLiteral("IsShared"))) >>= shared;
+        name += shared ? QStringLiteral("Text") : QStringLiteral("TextRight");
+    }
+    return Reference<text::XText>(style->getPropertyValue(toOUString(name)), UNO_QUERY);
+}
+
+QString LoHeaderFooter::shownPageStyle(const Reference<frame::XModel> &model,
+                                       const QString &pageStyle, bool header, int item)
+{
+    const std::vector<SectionPart> parts = SectionMap::sections(model);
+    int index = -1;
+    for (int i = 0; i < int(parts.size()); ++i) {
+        if (parts[i].pageStyle == pageStyle) {
+            index = i;
+            break;
+        }
+    }
+    while (index > 0 && SectionMap::linked(model, parts[index].pageStyle, header, item))
+        --index;
+    return index < 0 ? pageStyle : parts[index].pageStyle;
+}
+
+automation::RangePtr LoHeaderFooter::range()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<text::XText> story = unoGuard(Reference<text::XText>(), [&] {
+        return storyOf(m_model, shownPageStyle(m_model, m_pageStyle, m_header, m_item), m_header,
+                       m_item);
+    });
+    if (!story.is())
+        return nullptr;
+    automation::RangePtr range = makeTextRange(m_office, story, 0, -1);
+    SectionMap::rememberStory(range, story);
+    return range;
+}
+
+int LoHeaderFooter::linkToPrevious() const
+{
+    if (!m_office->isAlive())
+        return automation::msoFalse;
+    return SectionMap::linked(m_model, m_pageStyle, m_header, m_item) ? automation::msoTrue
+                                                                      : automation::msoFalse;
+}
+
+void LoHeaderFooter::setLinkToPrevious(int value)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        const std::vector<SectionPart> parts = SectionMap::sections(m_model);
+        if (parts.empty() || parts.front().pageStyle == m_pageStyle)
+            return; // the first section has nothing to link to
+        const bool linked = SectionMap::linked(m_model, m_pageStyle, m_header, m_item);
+        if (value) {
+            SectionMap::setLinked(m_model, m_pageStyle, m_header, m_item, true);
+            return;
+        }
+        if (!linked)
+            return;
+        // Unlinking keeps what the footer showed, as its own copy.
+        const QString shown = shownPageStyle(m_model, m_pageStyle, m_header, m_item);
+        const Reference<text::XText> own = storyOf(m_model, m_pageStyle, m_header, m_item);
+        if (shown != m_pageStyle)
+            SectionMap::copyStory(m_model, storyOf(m_model, shown, m_header, m_item), own);
+        SectionMap::setLinked(m_model, m_pageStyle, m_header, m_item, false);
+    });
+}
+
+automation::PageNumbersPtr LoHeaderFooter::pageNumbers()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoPageNumbers>(m_office, m_model, m_pageStyle, m_header, m_item);
+}
+
+automation::ShapesPtr LoHeaderFooter::shapes()
+{
+    // Shapes anchored in footers are not bound yet.
+    return nullptr;
+}
+
+int LoHeaderFooter::index() const
+{
+    return m_item;
+}
+
+} // namespace libreoffice

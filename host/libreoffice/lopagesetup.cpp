@@ -1,0 +1,513 @@
+#include "lopagesetup.h"
+
+#include "automation/constants.h"
+#include "losectionmap.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/style/PageStyleLayout.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
+#include <com/sun/star/text/TextGridMode.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+
+namespace libreoffice {
+
+namespace {
+
+// Word's usual footer distance of a Chinese page, 1.75 cm.
+constexpr sal_Int32 kDefaultFooterDistance = 1750;
+// And its header distance, 1.5 cm.
+constexpr sal_Int32 kDefaultHeaderDistance = 1500;
+
+rtl::OUString ascii(const char *name)
+{
+    return rtl::OUString::createFromAscii(name);
+}
+
+sal_Int32 int32Of(const Reference<beans::XPropertySet> &style, const char *name)
+{
+    sal_Int32 value = 0;
+    style->getPropertyValue(ascii(name)) >>= value;
+    return value;
+}
+
+bool boolOf(const Reference<beans::XPropertySet> &style, const char *name)
+{
+    bool value = false;
+    style->getPropertyValue(ascii(name)) >>= value;
+    return value;
+}
+
+// The distance from the page's bottom edge to the body, as Word counts it.
+sal_Int32 bodyBottom(const Reference<beans::XPropertySet> &style)
+{
+    const sal_Int32 bottom = int32Of(style, "BottomMargin");
+    return boolOf(style, "FooterIsOn") ? bottom + int32Of(style, "FooterHeight") : bottom;
+}
+
+// The distance from the page's top edge to the body: Writer's header sits
+// inside the top margin as its footer does inside the bottom one.
+sal_Int32 bodyTop(const Reference<beans::XPropertySet> &style)
+{
+    const sal_Int32 top = int32Of(style, "TopMargin");
+    return boolOf(style, "HeaderIsOn") ? top + int32Of(style, "HeaderHeight") : top;
+}
+
+sal_Int32 textWidth(const Reference<beans::XPropertySet> &style)
+{
+    return int32Of(style, "Width") - int32Of(style, "LeftMargin") - int32Of(style, "RightMargin");
+}
+
+sal_Int32 textHeight(const Reference<beans::XPropertySet> &style)
+{
+    return int32Of(style, "Height") - bodyTop(style) - bodyBottom(style);
+}
+
+} // namespace
+
+LoPageSetup::LoPageSetup(std::shared_ptr<Office> office, Reference<frame::XModel> model,
+                         QString pageStyle)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+    , m_pageStyle(std::move(pageStyle))
+{
+}
+
+Reference<beans::XPropertySet> LoPageSetup::style() const
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return SectionMap::pageStyle(m_model, m_pageStyle);
+}
+
+float LoPageSetup::length(const char *name) const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() ? SectionMap::toPoints(int32Of(s, name)) : 0.0f;
+    });
+}
+
+void LoPageSetup::setLength(const char *name, float points)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (s.is())
+            s->setPropertyValue(ascii(name), Any(SectionMap::toHundredthMm(points)));
+    });
+}
+
+void LoPageSetup::ensureFooter(const Reference<beans::XPropertySet> &style)
+{
+    if (boolOf(style, "FooterIsOn"))
+        return;
+    const sal_Int32 bottom = int32Of(style, "BottomMargin");
+    sal_Int32 distance = std::min(kDefaultFooterDistance, bottom / 2);
+    style->setPropertyValue(ascii("FooterIsOn"), Any(true));
+    style->setPropertyValue(ascii("FooterIsDynamicHeight"), Any(false));
+    style->setPropertyValue(ascii("FooterBodyDistance"), Any(sal_Int32(0)));
+    style->setPropertyValue(ascii("BottomMargin"), Any(distance));
+    style->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(bottom - distance)));
+}
+
+void LoPageSetup::ensureHeader(const Reference<beans::XPropertySet> &style)
+{
+    if (boolOf(style, "HeaderIsOn"))
+        return;
+    const sal_Int32 top = int32Of(style, "TopMargin");
+    sal_Int32 distance = std::min(kDefaultHeaderDistance, top / 2);
+    style->setPropertyValue(ascii("HeaderIsOn"), Any(true));
+    style->setPropertyValue(ascii("HeaderIsDynamicHeight"), Any(false));
+    style->setPropertyValue(ascii("HeaderBodyDistance"), Any(sal_Int32(0)));
+    style->setPropertyValue(ascii("TopMargin"), Any(distance));
+    style->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(top - distance)));
+}
+
+float LoPageSetup::topMargin() const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() ? SectionMap::toPoints(bodyTop(s)) : 0.0f;
+    });
+}
+
+void LoPageSetup::setTopMargin(float points)
+{
+    const float chars = charsLine();
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
+        if (!boolOf(s, "HeaderIsOn")) {
+            s->setPropertyValue(ascii("TopMargin"), Any(wanted));
+            return;
+        }
+        sal_Int32 distance = int32Of(s, "TopMargin");
+        if (wanted - distance < 100)
+            distance = wanted / 2;
+        s->setPropertyValue(ascii("TopMargin"), Any(distance));
+        s->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(wanted - distance)));
+    });
+    keepCharsLine(chars);
+}
+
+float LoPageSetup::bottomMargin() const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() ? SectionMap::toPoints(bodyBottom(s)) : 0.0f;
+    });
+}
+
+void LoPageSetup::setBottomMargin(float points)
+{
+    const float chars = charsLine();
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
+        if (!boolOf(s, "FooterIsOn")) {
+            s->setPropertyValue(ascii("BottomMargin"), Any(wanted));
+            return;
+        }
+        // The footer distance stays unless the new margin leaves no room
+        // for the footer.
+        sal_Int32 distance = int32Of(s, "BottomMargin");
+        if (wanted - distance < 100)
+            distance = wanted / 2;
+        s->setPropertyValue(ascii("BottomMargin"), Any(distance));
+        s->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(wanted - distance)));
+    });
+    keepCharsLine(chars);
+}
+
+float LoPageSetup::leftMargin() const
+{
+    return length("LeftMargin");
+}
+
+void LoPageSetup::setLeftMargin(float points)
+{
+    const float chars = charsLine();
+    setLength("LeftMargin", points);
+    keepCharsLine(chars);
+}
+
+float LoPageSetup::rightMargin() const
+{
+    return length("RightMargin");
+}
+
+void LoPageSetup::setRightMargin(float points)
+{
+    const float chars = charsLine();
+    setLength("RightMargin", points);
+    keepCharsLine(chars);
+}
+
+float LoPageSetup::pageWidth() const
+{
+    return length("Width");
+}
+
+void LoPageSetup::setPageWidth(float points)
+{
+    const float chars = charsLine();
+    setLength("Width", points);
+    keepCharsLine(chars);
+}
+
+float LoPageSetup::pageHeight() const
+{
+    return length("Height");
+}
+
+void LoPageSetup::setPageHeight(float points)
+{
+    const float chars = charsLine();
+    setLength("Height", points);
+    keepCharsLine(chars);
+}
+
+float LoPageSetup::footerDistance() const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return 0.0f;
+        const sal_Int32 bottom = int32Of(s, "BottomMargin");
+        if (boolOf(s, "FooterIsOn"))
+            return SectionMap::toPoints(bottom);
+        return SectionMap::toPoints(std::min(kDefaultFooterDistance, bottom / 2));
+    });
+}
+
+void LoPageSetup::setFooterDistance(float points)
+{
+    const float chars = charsLine();
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        ensureFooter(s);
+        const sal_Int32 total = bodyBottom(s);
+        const sal_Int32 distance = std::min(SectionMap::toHundredthMm(points), total - 100);
+        s->setPropertyValue(ascii("BottomMargin"), Any(distance));
+        s->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(total - distance)));
+    });
+    keepCharsLine(chars);
+}
+
+int LoPageSetup::orientation() const
+{
+    return unoGuard(int(automation::wdOrientPortrait), [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() && boolOf(s, "IsLandscape") ? automation::wdOrientLandscape
+                                                  : automation::wdOrientPortrait;
+    });
+}
+
+void LoPageSetup::setOrientation(int orientation)
+{
+    const float chars = charsLine();
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        // Turning the page swaps width and height when they do not fit the
+        // new orientation.
+        const bool landscape = orientation == automation::wdOrientLandscape;
+        const sal_Int32 width = int32Of(s, "Width");
+        const sal_Int32 height = int32Of(s, "Height");
+        s->setPropertyValue(ascii("IsLandscape"), Any(landscape));
+        if ((landscape && width < height) || (!landscape && width > height)) {
+            s->setPropertyValue(ascii("Width"), Any(height));
+            s->setPropertyValue(ascii("Height"), Any(width));
+        }
+    });
+    keepCharsLine(chars);
+}
+
+int LoPageSetup::mirrorMargins() const
+{
+    return unoGuard(int(automation::msoFalse), [&] {
+        Reference<beans::XPropertySet> s = style();
+        style::PageStyleLayout layout = style::PageStyleLayout_ALL;
+        if (s.is())
+            s->getPropertyValue(ascii("PageStyleLayout")) >>= layout;
+        return layout == style::PageStyleLayout_MIRRORED ? automation::msoTrue
+                                                         : automation::msoFalse;
+    });
+}
+
+void LoPageSetup::setMirrorMargins(int value)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (s.is())
+            s->setPropertyValue(
+                ascii("PageStyleLayout"),
+                Any(value ? style::PageStyleLayout_MIRRORED : style::PageStyleLayout_ALL));
+    });
+}
+
+// Writer's character grid (LINES_AND_CHARS) gives a character as wide as
+// the font as many cells as it needs: 16 pt characters on a 28 per line grid
+// of 15.8 pt cells take two each and only 14 fit. The character grid is
+// therefore a line grid whose characters are brought to the grid's pitch by
+// kerning the body text (see applyCharacterPitch); GridSnapToChars on a line
+// grid marks it as a character grid.
+int LoPageSetup::layoutMode() const
+{
+    return unoGuard(int(automation::wdLayoutModeDefault), [&] {
+        Reference<beans::XPropertySet> s = style();
+        sal_Int16 mode = text::TextGridMode::NONE;
+        if (s.is())
+            s->getPropertyValue(ascii("GridMode")) >>= mode;
+        if (mode == text::TextGridMode::LINES)
+            return boolOf(s, "GridSnapToChars") ? automation::wdLayoutModeGrid
+                                                : automation::wdLayoutModeLineGrid;
+        if (mode == text::TextGridMode::LINES_AND_CHARS)
+            return automation::wdLayoutModeGrid;
+        return automation::wdLayoutModeDefault;
+    });
+}
+
+void LoPageSetup::setLayoutMode(int mode)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        const bool grid
+            = mode == automation::wdLayoutModeGrid || mode == automation::wdLayoutModeLineGrid;
+        s->setPropertyValue(ascii("GridMode"),
+                            Any(grid ? text::TextGridMode::LINES : text::TextGridMode::NONE));
+        s->setPropertyValue(ascii("GridSnapToChars"), Any(mode == automation::wdLayoutModeGrid));
+        updateGrid(s);
+    });
+}
+
+float LoPageSetup::linesPage() const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        sal_Int16 lines = 0;
+        if (s.is())
+            s->getPropertyValue(ascii("GridLines")) >>= lines;
+        return float(lines);
+    });
+}
+
+void LoPageSetup::setLinesPage(float lines)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is() || lines < 1)
+            return;
+        s->setPropertyValue(ascii("GridLines"), Any(sal_Int16(std::lround(lines))));
+        updateGrid(s);
+    });
+}
+
+float LoPageSetup::charsLine() const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return 0.0f;
+        const sal_Int32 base = int32Of(s, "GridBaseWidth");
+        if (base <= 0)
+            return 0.0f;
+        // The base width was rounded to 1/100 mm: a count within a
+        // hundredth of a whole number is that number.
+        const double chars = double(textWidth(s)) / base;
+        const double whole = std::round(chars);
+        return float(std::abs(chars - whole) < 0.05 ? whole : chars);
+    });
+}
+
+void LoPageSetup::setCharsLine(float chars)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is() || chars < 1)
+            return;
+        s->setPropertyValue(ascii("GridBaseWidth"),
+                            Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
+        updateGrid(s);
+    });
+}
+
+// Page size and margins change the body: the grid keeps its number of
+// characters per line and of lines per page, as Word's does.
+void LoPageSetup::keepCharsLine(float chars)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is() || chars < 1 || int32Of(s, "GridBaseWidth") <= 0)
+            return;
+        s->setPropertyValue(ascii("GridBaseWidth"),
+                            Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
+        updateGrid(s);
+    });
+}
+
+// The line pitch fills the body with the asked number of lines, with no
+// room for ruby text above them.
+void LoPageSetup::updateGrid(const Reference<beans::XPropertySet> &s)
+{
+    sal_Int16 lines = 0;
+    s->getPropertyValue(ascii("GridLines")) >>= lines;
+    if (lines > 0) {
+        s->setPropertyValue(ascii("GridRubyHeight"), Any(sal_Int32(0)));
+        s->setPropertyValue(ascii("GridBaseHeight"), Any(sal_Int32(textHeight(s) / lines)));
+    }
+    s->setPropertyValue(ascii("StandardPageMode"), Any(true));
+    // Word neither shows nor prints the grid.
+    s->setPropertyValue(ascii("GridDisplay"), Any(false));
+    s->setPropertyValue(ascii("GridPrint"), Any(false));
+    applyCharacterPitch(m_model);
+}
+
+void LoPageSetup::applyCharacterPitch(const Reference<frame::XModel> &model)
+{
+    const std::vector<SectionPart> parts = SectionMap::sections(model);
+    if (parts.empty())
+        return;
+    Reference<beans::XPropertySet> page = SectionMap::pageStyle(model, parts.front().pageStyle);
+    Reference<style::XStyleFamiliesSupplier> supplier(model, uno::UNO_QUERY_THROW);
+    Reference<container::XNameAccess> paragraphStyles(
+        supplier->getStyleFamilies()->getByName(ascii("ParagraphStyles")), uno::UNO_QUERY_THROW);
+    Reference<beans::XPropertySet> normal(paragraphStyles->getByName(ascii("Standard")),
+                                          uno::UNO_QUERY_THROW);
+    sal_Int16 kerning = 0;
+    sal_Int16 mode = text::TextGridMode::NONE;
+    if (page.is())
+        page->getPropertyValue(ascii("GridMode")) >>= mode;
+    const sal_Int32 base = page.is() ? int32Of(page, "GridBaseWidth") : 0;
+    if (mode == text::TextGridMode::LINES && boolOf(page, "GridSnapToChars") && base > 0) {
+        // Full-width characters are as wide as the font: the kerning is
+        // what the pitch lacks, rounded down so that the last character
+        // still fits the line.
+        const double chars = std::round(double(textWidth(page)) / base);
+        const double pitch = textWidth(page) / chars;
+        float size = 0;
+        normal->getPropertyValue(ascii("CharHeight")) >>= size;
+        kerning = sal_Int16(std::floor(pitch - size * 2540.0 / 72.0));
+    }
+    normal->setPropertyValue(ascii("CharKerning"), Any(kerning));
+}
+
+int LoPageSetup::oddAndEvenPagesHeaderFooter() const
+{
+    return unoGuard(int(automation::msoFalse), [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() && boolOf(s, "FooterIsOn") && !boolOf(s, "FooterIsShared")
+            ? automation::msoTrue
+            : automation::msoFalse;
+    });
+}
+
+void LoPageSetup::setOddAndEvenPagesHeaderFooter(int value)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        ensureFooter(s);
+        s->setPropertyValue(ascii("FooterIsShared"), Any(value == 0));
+    });
+}
+
+int LoPageSetup::differentFirstPageHeaderFooter() const
+{
+    return unoGuard(int(automation::msoFalse), [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() && boolOf(s, "FooterIsOn") && !boolOf(s, "FirstIsShared")
+            ? automation::msoTrue
+            : automation::msoFalse;
+    });
+}
+
+void LoPageSetup::setDifferentFirstPageHeaderFooter(int value)
+{
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        ensureFooter(s);
+        s->setPropertyValue(ascii("FirstIsShared"), Any(value == 0));
+    });
+}
+
+} // namespace libreoffice

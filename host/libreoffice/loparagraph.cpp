@@ -1,0 +1,125 @@
+#include "loparagraph.h"
+
+#include "loparagraphformat.h"
+#include "lotext.h"
+
+using css::beans::XPropertySet;
+using css::uno::Reference;
+
+namespace libreoffice {
+
+LoParagraph::LoParagraph(std::shared_ptr<Office> office, textstory::ParagraphEntry entry)
+    : m_office(std::move(office))
+    , m_entry(std::move(entry))
+{
+    const Reference<XPropertySet> paragraph = m_entry.paragraph;
+    m_format = std::make_shared<LoParagraphFormat>(
+        m_office, [paragraph] { return std::vector<Reference<XPropertySet>> {paragraph}; });
+}
+
+automation::RangePtr LoParagraph::range()
+{
+    return makeTextRange(m_office, m_entry.text, m_entry.start, m_entry.end);
+}
+
+automation::ParagraphFormatPtr LoParagraph::format()
+{
+    return m_format;
+}
+
+void LoParagraph::reset()
+{
+    m_format->reset();
+}
+
+int LoParagraph::alignment() const
+{
+    return m_format->alignment();
+}
+
+void LoParagraph::setAlignment(int alignment)
+{
+    m_format->setAlignment(alignment);
+}
+
+int LoParagraph::lineSpacingRule() const
+{
+    return m_format->lineSpacingRule();
+}
+
+void LoParagraph::setLineSpacingRule(int rule)
+{
+    m_format->setLineSpacingRule(rule);
+}
+
+float LoParagraph::lineSpacing() const
+{
+    return m_format->lineSpacing();
+}
+
+void LoParagraph::setLineSpacing(float points)
+{
+    m_format->setLineSpacing(points);
+}
+
+float LoParagraph::firstLineIndent() const
+{
+    return m_format->firstLineIndent();
+}
+
+void LoParagraph::setFirstLineIndent(float points)
+{
+    m_format->setFirstLineIndent(points);
+}
+
+float LoParagraph::leftIndent() const
+{
+    return m_format->leftIndent();
+}
+
+void LoParagraph::setLeftIndent(float points)
+{
+    m_format->setLeftIndent(points);
+}
+
+float LoParagraph::rightIndent() const
+{
+    return m_format->rightIndent();
+}
+
+void LoParagraph::setRightIndent(float points)
+{
+    m_format->setRightIndent(points);
+}
+
+float LoParagraph::characterUnitFirstLineIndent() const
+{
+    return m_format->characterUnitFirstLineIndent();
+}
+
+void LoParagraph::setCharacterUnitFirstLineIndent(float chars)
+{
+    m_format->setCharacterUnitFirstLineIndent(chars);
+}
+
+float LoParagraph::characterUnitLeftIndent() const
+{
+    return m_format->characterUnitLeftIndent();
+}
+
+void LoParagraph::setCharacterUnitLeftIndent(float chars)
+{
+    m_format->setCharacterUnitLeftIndent(chars);
+}
+
+float LoParagraph::characterUnitRightIndent() const
+{
+    return m_format->characterUnitRightIndent();
+}
+
+void LoParagraph::setCharacterUnitRightIndent(float chars)
+{
+    m_format->setCharacterUnitRightIndent(chars);
+}
+
+} // namespace libreoffice

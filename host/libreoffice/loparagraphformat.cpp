@@ -1,0 +1,410 @@
+#include "loparagraphformat.h"
+
+#include "automation/constants.h"
+#include "lotextlock.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <QMap>
+#include <QStringList>
+
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/container/XNameContainer.hpp>
+#include <com/sun/star/style/LineSpacing.hpp>
+#include <com/sun/star/style/LineSpacingMode.hpp>
+#include <com/sun/star/style/ParagraphAdjust.hpp>
+#include <com/sun/star/xml/AttributeData.hpp>
+
+#include <cmath>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+namespace {
+
+// Name of the user-defined paragraph attribute holding the values set
+// through the object model.
+const char formatAttribute[] = "qvxformat";
+const char *const sideKeys[] = {"fi", "li", "ri"};
+const char *const charKeys[] = {"cfi", "cli", "cri"};
+const float singleLinePoints = 12.0f;
+
+sal_Int32 toHundredths(double points)
+{
+    return sal_Int32(std::lround(points * 2540.0 / 72.0));
+}
+
+float toPoints(sal_Int32 hundredths)
+{
+    return float(hundredths * 72.0 / 2540.0);
+}
+
+sal_Int16 shortOf(const Any &value)
+{
+    sal_Int16 n = 0;
+    if (value >>= n)
+        return n;
+    if (value.getValueTypeClass() == uno::TypeClass_ENUM)
+        return sal_Int16(*static_cast<const sal_Int32 *>(value.getValue()));
+    return 0;
+}
+
+sal_Int16 proportionOf(float points)
+{
+    return sal_Int16(std::lround(points / singleLinePoints * 100.0f));
+}
+
+} // namespace
+
+// One paragraph's format as the object model sees it, read from and written
+// back to the office's properties.
+struct LoParagraphState
+{
+    sal_Int16 adjust = 0;
+    sal_Int16 lastAdjust = 0;
+    style::LineSpacing spacing;
+    float lineSpacing = singleLinePoints;
+    float points[3] = {0, 0, 0};
+    float chars[3] = {0, 0, 0};
+    float fontSize = 12.0f;
+    Reference<container::XNameContainer> attributes;
+    bool stored = false; // the attribute exists already
+
+    static LoParagraphState load(const Reference<beans::XPropertySet> &paragraph);
+    void store(const Reference<beans::XPropertySet> &paragraph) const;
+    void setSpacingPoints(float points);
+};
+
+LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &paragraph)
+{
+    const rtl::OUString names[]
+        = {"CharHeight",     "ParaAdjust",      "ParaFirstLineIndent", "ParaLastLineAdjust",
+           "ParaLeftMargin", "ParaLineSpacing", "ParaRightMargin",     "ParaUserDefinedAttributes"};
+    const uno::Sequence<Any> values
+        = Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY_THROW)
+              ->getPropertyValues(uno::Sequence<rtl::OUString>(names, 8));
+    LoParagraphState state;
+    values[0] >>= state.fontSize;
+    state.adjust = shortOf(values[1]);
+    state.lastAdjust = shortOf(values[3]);
+    values[5] >>= state.spacing;
+    sal_Int32 indents[3] = {0, 0, 0};
+    values[2] >>= indents[0];
+    values[4] >>= indents[1];
+    values[6] >>= indents[2];
+    values[7] >>= state.attributes;
+
+    QMap<QString, float> stored;
+    const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
+    state.stored = state.attributes.is() && state.attributes->hasByName(attribute);
+    if (state.stored) {
+        xml::AttributeData data;
+        state.attributes->getByName(attribute) >>= data;
+        for (const QString &item : toQString(data.Value).split(QLatin1Char(';'))) {
+            const int eq = item.indexOf(QLatin1Char('='));
+            if (eq > 0)
+                stored.insert(item.left(eq), item.mid(eq + 1).toFloat());
+        }
+    }
+    for (int side = 0; side < 3; ++side) {
+        const QString key = QLatin1String(sideKeys[side]);
+        state.chars[side] = stored.value(QLatin1String(charKeys[side]), 0.0f);
+        if (state.chars[side] != 0.0f) {
+            state.points[side] = stored.value(key, 0.0f);
+        } else if (stored.contains(key) && toHundredths(stored.value(key)) == indents[side]) {
+            state.points[side] = stored.value(key);
+        } else {
+            state.points[side] = toPoints(indents[side]);
+        }
+    }
+    const bool proportional = state.spacing.Mode == style::LineSpacingMode::PROP;
+    const float office = proportional ? state.spacing.Height * singleLinePoints / 100.0f
+                                      : toPoints(state.spacing.Height);
+    const QString ls = QStringLiteral("ls");
+    const bool storedMatches = stored.contains(ls)
+        && (proportional ? proportionOf(stored.value(ls)) == state.spacing.Height
+                         : toHundredths(stored.value(ls)) == state.spacing.Height);
+    state.lineSpacing = storedMatches ? stored.value(ls) : office;
+    return state;
+}
+
+void LoParagraphState::setSpacingPoints(float value)
+{
+    lineSpacing = value;
+    spacing.Height = spacing.Mode == style::LineSpacingMode::PROP ? proportionOf(value)
+                                                                  : sal_Int16(toHundredths(value));
+}
+
+void LoParagraphState::store(const Reference<beans::XPropertySet> &paragraph) const
+{
+    sal_Int32 indents[3];
+    QStringList items;
+    for (int side = 0; side < 3; ++side) {
+        indents[side] = toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]);
+        items << QStringLiteral("%1=%2")
+                     .arg(QLatin1String(sideKeys[side]))
+                     .arg(points[side], 0, 'g', 9);
+        items << QStringLiteral("%1=%2")
+                     .arg(QLatin1String(charKeys[side]))
+                     .arg(chars[side], 0, 'g', 9);
+    }
+    items << QStringLiteral("ls=%1").arg(lineSpacing, 0, 'g', 9);
+    Any attributeValue;
+    if (attributes.is()) {
+        xml::AttributeData data;
+        data.Type = "CDATA";
+        data.Value = toOUString(items.join(QLatin1Char(';')));
+        const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
+        if (stored)
+            attributes->replaceByName(attribute, Any(data));
+        else
+            attributes->insertByName(attribute, Any(data));
+        attributeValue <<= attributes;
+    }
+    const rtl::OUString names[]
+        = {"ParaAdjust",      "ParaFirstLineIndent", "ParaLastLineAdjust",       "ParaLeftMargin",
+           "ParaLineSpacing", "ParaRightMargin",     "ParaUserDefinedAttributes"};
+    const Any values[] = {Any(adjust),  Any(indents[0]), Any(lastAdjust), Any(indents[1]),
+                          Any(spacing), Any(indents[2]), attributeValue};
+    const int count = attributes.is() ? 7 : 6;
+    Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY_THROW)
+        ->setPropertyValues(uno::Sequence<rtl::OUString>(names, count),
+                            uno::Sequence<Any>(values, count));
+}
+
+LoParagraphFormat::LoParagraphFormat(std::shared_ptr<Office> office, Source source,
+                                     Reference<frame::XModel> model)
+    : m_office(std::move(office))
+    , m_source(std::move(source))
+    , m_model(std::move(model))
+{
+}
+
+float LoParagraphFormat::read(const std::function<float(const LoParagraphState &)> &value) const
+{
+    const float undefined = float(automation::wdUndefined);
+    if (!m_office->isAlive())
+        return undefined;
+    return unoGuard(undefined, [&] {
+        bool first = true;
+        float result = undefined;
+        for (const Reference<beans::XPropertySet> &paragraph : m_source()) {
+            const float v = value(LoParagraphState::load(paragraph));
+            if (first)
+                result = v;
+            else if (v != result)
+                return undefined;
+            first = false;
+        }
+        return result;
+    });
+}
+
+void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &change)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        const std::vector<Reference<beans::XPropertySet>> paragraphs = m_source();
+        const LoTextLock lock(paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
+        for (const Reference<beans::XPropertySet> &paragraph : paragraphs) {
+            LoParagraphState state = LoParagraphState::load(paragraph);
+            change(state);
+            state.store(paragraph);
+        }
+    });
+}
+
+void LoParagraphFormat::reset()
+{
+    write([](LoParagraphState &s) {
+        s.adjust = sal_Int16(style::ParagraphAdjust_LEFT);
+        s.lastAdjust = sal_Int16(style::ParagraphAdjust_LEFT);
+        s.spacing.Mode = style::LineSpacingMode::PROP;
+        s.spacing.Height = 100;
+        s.lineSpacing = singleLinePoints;
+        for (int side = 0; side < 3; ++side)
+            s.points[side] = s.chars[side] = 0.0f;
+    });
+}
+
+int LoParagraphFormat::alignment() const
+{
+    return int(read([](const LoParagraphState &s) {
+        switch (s.adjust) {
+        case style::ParagraphAdjust_CENTER:
+            return float(automation::wdAlignParagraphCenter);
+        case style::ParagraphAdjust_RIGHT:
+            return float(automation::wdAlignParagraphRight);
+        case style::ParagraphAdjust_BLOCK:
+        case style::ParagraphAdjust_STRETCH:
+            return float(s.lastAdjust == style::ParagraphAdjust_BLOCK
+                             ? automation::wdAlignParagraphDistribute
+                             : automation::wdAlignParagraphJustify);
+        default:
+            return float(automation::wdAlignParagraphLeft);
+        }
+    }));
+}
+
+void LoParagraphFormat::setAlignment(int alignment)
+{
+    // Word's distributed alignment is justified text whose last line is
+    // justified as well.
+    style::ParagraphAdjust adjust = style::ParagraphAdjust_LEFT;
+    style::ParagraphAdjust last = style::ParagraphAdjust_LEFT;
+    switch (alignment) {
+    case automation::wdAlignParagraphCenter:
+        adjust = style::ParagraphAdjust_CENTER;
+        break;
+    case automation::wdAlignParagraphRight:
+        adjust = style::ParagraphAdjust_RIGHT;
+        break;
+    case automation::wdAlignParagraphJustify:
+        adjust = style::ParagraphAdjust_BLOCK;
+        break;
+    case automation::wdAlignParagraphDistribute:
+        adjust = last = style::ParagraphAdjust_BLOCK;
+        break;
+    default:
+        break;
+    }
+    write([&](LoParagraphState &s) {
+        s.adjust = sal_Int16(adjust);
+        s.lastAdjust = sal_Int16(last);
+    });
+}
+
+int LoParagraphFormat::lineSpacingRule() const
+{
+    return int(read([](const LoParagraphState &s) {
+        switch (s.spacing.Mode) {
+        case style::LineSpacingMode::FIX:
+            return float(automation::wdLineSpaceExactly);
+        case style::LineSpacingMode::MINIMUM:
+        case style::LineSpacingMode::LEADING:
+            return float(automation::wdLineSpaceAtLeast);
+        default:
+            break;
+        }
+        switch (s.spacing.Height) {
+        case 100:
+            return float(automation::wdLineSpaceSingle);
+        case 150:
+            return float(automation::wdLineSpace1pt5);
+        case 200:
+            return float(automation::wdLineSpaceDouble);
+        default:
+            return float(automation::wdLineSpaceMultiple);
+        }
+    }));
+}
+
+void LoParagraphFormat::setLineSpacingRule(int rule)
+{
+    write([rule](LoParagraphState &s) {
+        const float points = s.lineSpacing;
+        switch (rule) {
+        case automation::wdLineSpaceSingle:
+        case automation::wdLineSpace1pt5:
+        case automation::wdLineSpaceDouble:
+            s.spacing.Mode = style::LineSpacingMode::PROP;
+            s.setSpacingPoints(singleLinePoints
+                               * (rule == automation::wdLineSpaceSingle     ? 1.0f
+                                      : rule == automation::wdLineSpace1pt5 ? 1.5f
+                                                                            : 2.0f));
+            break;
+        case automation::wdLineSpaceAtLeast:
+            s.spacing.Mode = style::LineSpacingMode::MINIMUM;
+            s.setSpacingPoints(points);
+            break;
+        case automation::wdLineSpaceExactly:
+            s.spacing.Mode = style::LineSpacingMode::FIX;
+            s.setSpacingPoints(points);
+            break;
+        case automation::wdLineSpaceMultiple:
+            s.spacing.Mode = style::LineSpacingMode::PROP;
+            s.setSpacingPoints(points);
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+float LoParagraphFormat::lineSpacing() const
+{
+    return read([](const LoParagraphState &s) { return s.lineSpacing; });
+}
+
+void LoParagraphFormat::setLineSpacing(float points)
+{
+    write([points](LoParagraphState &s) { s.setSpacingPoints(points); });
+}
+
+float LoParagraphFormat::firstLineIndent() const
+{
+    return read([](const LoParagraphState &s) { return s.points[0]; });
+}
+
+void LoParagraphFormat::setFirstLineIndent(float points)
+{
+    write([points](LoParagraphState &s) { s.points[0] = points; });
+}
+
+float LoParagraphFormat::leftIndent() const
+{
+    return read([](const LoParagraphState &s) { return s.points[1]; });
+}
+
+void LoParagraphFormat::setLeftIndent(float points)
+{
+    write([points](LoParagraphState &s) { s.points[1] = points; });
+}
+
+float LoParagraphFormat::rightIndent() const
+{
+    return read([](const LoParagraphState &s) { return s.points[2]; });
+}
+
+void LoParagraphFormat::setRightIndent(float points)
+{
+    write([points](LoParagraphState &s) { s.points[2] = points; });
+}
+
+float LoParagraphFormat::characterUnitFirstLineIndent() const
+{
+    return read([](const LoParagraphState &s) { return s.chars[0]; });
+}
+
+void LoParagraphFormat::setCharacterUnitFirstLineIndent(float chars)
+{
+    write([chars](LoParagraphState &s) { s.chars[0] = chars; });
+}
+
+float LoParagraphFormat::characterUnitLeftIndent() const
+{
+    return read([](const LoParagraphState &s) { return s.chars[1]; });
+}
+
+void LoParagraphFormat::setCharacterUnitLeftIndent(float chars)
+{
+    write([chars](LoParagraphState &s) { s.chars[1] = chars; });
+}
+
+float LoParagraphFormat::characterUnitRightIndent() const
+{
+    return read([](const LoParagraphState &s) { return s.chars[2]; });
+}
+
+void LoParagraphFormat::setCharacterUnitRightIndent(float chars)
+{
+    write([chars](LoParagraphState &s) { s.chars[2] = chars; });
+}
+
+} // namespace libreoffice

@@ -1,0 +1,384 @@
+#include "losectionmap.h"
+
+#include "unoutil.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
+#include <com/sun/star/style/NumberingType.hpp>
+#include <com/sun/star/style/ParagraphAdjust.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
+#include <com/sun/star/table/XTableRows.hpp>
+#include <com/sun/star/text/ControlCharacter.hpp>
+#include <com/sun/star/text/PageNumberType.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextField.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+using namespace css;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+namespace {
+
+// Word's length of a table: every cell's text with its end-of-cell mark, and
+// one end-of-row mark per row.
+long tableLength(const Reference<text::XTextTable> &table)
+{
+    long length = 0;
+    const uno::Sequence<rtl::OUString> names = table->getCellNames();
+    for (sal_Int32 i = 0; i < names.getLength(); ++i) {
+        Reference<text::XText> cell(table->getCellByName(names[i]), UNO_QUERY);
+        if (cell.is())
+            length += cell->getString().getLength() + 1;
+    }
+    Reference<table::XTableRows> rows = table->getRows();
+    return length + (rows.is() ? rows->getCount() : 0);
+}
+
+QString textProperty(const Reference<beans::XPropertySet> &props, const char *name)
+{
+    rtl::OUString value;
+    props->getPropertyValue(rtl::OUString::createFromAscii(name)) >>= value;
+    return toQString(value);
+}
+
+bool boolOf(const Reference<beans::XPropertySet> &props, const QString &name)
+{
+    bool value = false;
+    props->getPropertyValue(toOUString(name)) >>= value;
+    return value;
+}
+
+// A footer's or header's text as the object model numbers them.
+Reference<text::XText> storyText(const Reference<beans::XPropertySet> &style, const char *prefix,
+                                 int item)
+{
+    QString name = QString::fromLatin1(prefix);
+    if (item == 2)
+        name += QStringLiteral("TextFirst");
+    else if (item == 3)
+        name += QStringLiteral("TextLeft");
+    else
+        name += boolOf(style, name + QStringLiteral("IsShared")) ? QStringLiteral("Text")
+                                                                 : QStringLiteral("TextRight");
+    return Reference<text::XText>(style->getPropertyValue(toOUString(name)), UNO_QUERY);
+}
+
+using LinkKey = std::tuple<const void *, QString, bool, int>;
+
+struct Registry
+{
+    QMutex mutex;
+    std::vector<std::pair<std::weak_ptr<automation::Range>, Reference<text::XText>>> stories;
+    // The documents that have entries, held so that no other document's
+    // object can take the same address.
+    std::map<const void *, Reference<uno::XInterface>> documents;
+    std::map<LinkKey, bool> links;
+    std::map<std::pair<const void *, QString>, long> startingNumbers;
+};
+
+// Never destroyed: it holds office objects, which must not be released
+// after the UNO runtime has gone at exit.
+Registry &registry()
+{
+    static Registry *instance = new Registry;
+    return *instance;
+}
+
+// Called with the registry locked.
+const void *keyOf(Registry &r, const Reference<frame::XModel> &model)
+{
+    // The same document always answers the same XInterface.
+    const Reference<uno::XInterface> document(model, UNO_QUERY);
+    r.documents.emplace(document.get(), document);
+    return document.get();
+}
+
+} // namespace
+
+Reference<text::XText> SectionMap::body(const Reference<frame::XModel> &model)
+{
+    return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
+}
+
+std::vector<SectionPart> SectionMap::sections(const Reference<frame::XModel> &model,
+                                              bool withOffsets)
+{
+    std::vector<SectionPart> parts;
+    Reference<container::XEnumerationAccess> access(body(model), UNO_QUERY_THROW);
+    Reference<container::XEnumeration> elements = access->createEnumeration();
+    long offset = 0;
+    while (elements->hasMoreElements()) {
+        Reference<beans::XPropertySet> element(elements->nextElement(), UNO_QUERY);
+        if (!element.is())
+            continue;
+        long length = 0;
+        Reference<text::XTextTable> table;
+        if (withOffsets || parts.empty())
+            table.set(element, UNO_QUERY);
+        if (withOffsets) {
+            if (table.is()) {
+                length = tableLength(table);
+            } else {
+                Reference<text::XTextRange> paragraph(element, UNO_QUERY);
+                length = paragraph.is() ? paragraph->getString().getLength() + 1 : 1;
+            }
+        }
+        QString style;
+        if (parts.empty()) {
+            style = textProperty(element, "PageDescName");
+            if (style.isEmpty() && !table.is())
+                style = textProperty(element, "PageStyleName");
+            if (style.isEmpty())
+                style = QStringLiteral("Standard");
+        } else {
+            style = textProperty(element, "PageDescName");
+        }
+        if (!style.isEmpty()) {
+            if (!parts.empty())
+                parts.back().end = offset;
+            SectionPart part;
+            part.pageStyle = style;
+            part.first = element;
+            part.start = offset;
+            parts.push_back(part);
+        }
+        offset += length;
+    }
+    if (!parts.empty())
+        parts.back().end = offset;
+    return parts;
+}
+
+Reference<beans::XPropertySet> SectionMap::pageStyle(const Reference<frame::XModel> &model,
+                                                     const QString &name)
+{
+    Reference<style::XStyleFamiliesSupplier> supplier(model, UNO_QUERY_THROW);
+    Reference<container::XNameAccess> styles(
+        supplier->getStyleFamilies()->getByName(rtl::OUString::createFromAscii("PageStyles")),
+        UNO_QUERY_THROW);
+    const rtl::OUString styleName = toOUString(name);
+    if (!styles->hasByName(styleName))
+        return nullptr;
+    return Reference<beans::XPropertySet>(styles->getByName(styleName), UNO_QUERY);
+}
+
+Reference<text::XTextCursor> SectionMap::cursorAt(const Reference<text::XText> &text, long offset)
+{
+    Reference<text::XTextCursor> cursor = text->createTextCursor();
+    cursor->gotoStart(false);
+    // goRight takes a 16-bit count: move in chunks.
+    while (offset > 0) {
+        const sal_Int16 step = sal_Int16(std::min<long>(offset, 30000));
+        if (!cursor->goRight(step, false))
+            break;
+        offset -= step;
+    }
+    return cursor;
+}
+
+float SectionMap::toPoints(sal_Int32 hundredthMm)
+{
+    return float(double(hundredthMm) * 72.0 / 2540.0);
+}
+
+sal_Int32 SectionMap::toHundredthMm(float points)
+{
+    return sal_Int32(std::lround(double(points) * 2540.0 / 72.0));
+}
+
+bool SectionMap::linked(const Reference<frame::XModel> &model, const QString &pageStyle,
+                        bool header, int item)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    auto it = r.links.find(LinkKey(keyOf(r, model), pageStyle, header, item));
+    return it != r.links.end() && it->second;
+}
+
+void SectionMap::setLinked(const Reference<frame::XModel> &model, const QString &pageStyle,
+                           bool header, int item, bool value)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    r.links[LinkKey(keyOf(r, model), pageStyle, header, item)] = value;
+}
+
+void SectionMap::rememberStory(const automation::RangePtr &range,
+                               const Reference<text::XText> &story)
+{
+    if (!range)
+        return;
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    r.stories.erase(std::remove_if(r.stories.begin(), r.stories.end(),
+                                   [](const auto &entry) { return entry.first.expired(); }),
+                    r.stories.end());
+    r.stories.emplace_back(range, story);
+}
+
+Reference<text::XText> SectionMap::storyOf(const automation::Range *range)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    for (const auto &entry : r.stories) {
+        if (entry.first.lock().get() == range)
+            return entry.second;
+    }
+    return nullptr;
+}
+
+Reference<text::XTextContent> SectionMap::newPageNumberField(const Reference<frame::XModel> &model)
+{
+    Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
+    Reference<beans::XPropertySet> field(factory->createInstance(rtl::OUString::createFromAscii(
+                                             "com.sun.star.text.TextField.PageNumber")),
+                                         UNO_QUERY_THROW);
+    field->setPropertyValue(rtl::OUString::createFromAscii("SubType"),
+                            uno::Any(text::PageNumberType_CURRENT));
+    field->setPropertyValue(rtl::OUString::createFromAscii("NumberingType"),
+                            uno::Any(sal_Int16(style::NumberingType::ARABIC)));
+    return Reference<text::XTextContent>(field, UNO_QUERY_THROW);
+}
+
+namespace {
+
+bool isPageNumberField(const Reference<beans::XPropertySet> &portion)
+{
+    rtl::OUString type;
+    portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+    if (type != "TextField")
+        return false;
+    Reference<lang::XServiceInfo> field(
+        portion->getPropertyValue(rtl::OUString::createFromAscii("TextField")), UNO_QUERY);
+    return field.is()
+        && field->supportsService(
+            rtl::OUString::createFromAscii("com.sun.star.text.TextField.PageNumber"));
+}
+
+} // namespace
+
+long SectionMap::countPageNumberFields(const Reference<text::XText> &story)
+{
+    long count = 0;
+    Reference<container::XEnumerationAccess> access(story, UNO_QUERY_THROW);
+    Reference<container::XEnumeration> paragraphs = access->createEnumeration();
+    while (paragraphs->hasMoreElements()) {
+        Reference<container::XEnumerationAccess> paragraph(paragraphs->nextElement(), UNO_QUERY);
+        if (!paragraph.is())
+            continue;
+        Reference<container::XEnumeration> portions = paragraph->createEnumeration();
+        while (portions->hasMoreElements()) {
+            Reference<beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
+            if (portion.is() && isPageNumberField(portion))
+                ++count;
+        }
+    }
+    return count;
+}
+
+void SectionMap::copyStory(const Reference<frame::XModel> &model,
+                           const Reference<text::XText> &from, const Reference<text::XText> &to)
+{
+    to->setString(rtl::OUString());
+    Reference<text::XTextCursor> cursor = to->createTextCursor();
+    const Reference<text::XTextRange> at(cursor.get());
+    Reference<container::XEnumerationAccess> access(from, UNO_QUERY_THROW);
+    Reference<container::XEnumeration> paragraphs = access->createEnumeration();
+    bool first = true;
+    while (paragraphs->hasMoreElements()) {
+        Reference<container::XEnumerationAccess> paragraph(paragraphs->nextElement(), UNO_QUERY);
+        Reference<beans::XPropertySet> paragraphProps(paragraph, UNO_QUERY);
+        if (!paragraph.is() || !paragraphProps.is())
+            continue;
+        if (!first)
+            to->insertControlCharacter(at, text::ControlCharacter::PARAGRAPH_BREAK, false);
+        first = false;
+        Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
+            ->setPropertyValue(
+                rtl::OUString::createFromAscii("ParaAdjust"),
+                paragraphProps->getPropertyValue(rtl::OUString::createFromAscii("ParaAdjust")));
+        Reference<container::XEnumeration> portions = paragraph->createEnumeration();
+        while (portions->hasMoreElements()) {
+            Reference<beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
+            if (!portion.is())
+                continue;
+            if (isPageNumberField(portion)) {
+                to->insertTextContent(at, newPageNumberField(model), false);
+                continue;
+            }
+            Reference<text::XTextRange> range(portion, UNO_QUERY);
+            rtl::OUString type;
+            portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+            if (range.is() && type == "Text")
+                to->insertString(at, range->getString(), false);
+        }
+    }
+}
+
+void SectionMap::syncLinked(const Reference<frame::XModel> &model)
+{
+    const std::vector<SectionPart> parts = sections(model);
+    for (size_t i = 1; i < parts.size(); ++i) {
+        const Reference<beans::XPropertySet> target = pageStyle(model, parts[i].pageStyle);
+        if (!target.is())
+            continue;
+        for (bool header : {false, true}) {
+            const char *prefix = header ? "Header" : "Footer";
+            for (int item : {1, 2, 3}) {
+                if (!linked(model, parts[i].pageStyle, header, item))
+                    continue;
+                size_t from = i;
+                while (from > 0 && linked(model, parts[from].pageStyle, header, item))
+                    --from;
+                const Reference<beans::XPropertySet> source
+                    = pageStyle(model, parts[from].pageStyle);
+                if (!source.is() || !boolOf(source, QStringLiteral("%1IsOn").arg(prefix)))
+                    continue;
+                // Texts the target's pages do not show are left alone.
+                if (item == 2 && boolOf(target, QStringLiteral("FirstIsShared")))
+                    continue;
+                if (item == 3 && boolOf(target, QStringLiteral("%1IsShared").arg(prefix)))
+                    continue;
+                if (!boolOf(target, QStringLiteral("%1IsOn").arg(prefix)))
+                    target->setPropertyValue(toOUString(QStringLiteral("%1IsOn").arg(prefix)),
+                                             uno::Any(true));
+                copyStory(model, storyText(source, prefix, item), storyText(target, prefix, item));
+            }
+        }
+    }
+}
+
+long SectionMap::startingNumber(const Reference<frame::XModel> &model, const QString &pageStyle)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    auto it = r.startingNumbers.find({keyOf(r, model), pageStyle});
+    return it == r.startingNumbers.end() ? 0 : it->second;
+}
+
+void SectionMap::setStartingNumber(const Reference<frame::XModel> &model, const QString &pageStyle,
+                                   long number)
+{
+    Registry &r = registry();
+    QMutexLocker lock(&r.mutex);
+    r.startingNumbers[{keyOf(r, model), pageStyle}] = number;
+}
+
+} // namespace libreoffice

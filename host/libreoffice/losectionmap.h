@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QString>
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include "automation/forward.h"
+
+#include <vector>
+
+// How the object model's sections are laid over a Writer document. A section
+// is a run of body paragraphs under one page style: it starts at the first
+// paragraph and at every paragraph (or table) that names a page style of its
+// own (PageDescName), and its layout is that page style.
+namespace libreoffice {
+
+struct SectionPart
+{
+    // The page style the section's pages use.
+    QString pageStyle;
+    // The section's first paragraph or table, which carries the page break.
+    css::uno::Reference<css::beans::XPropertySet> first;
+    // Word offsets in the body, each paragraph mark counting one.
+    long start = 0;
+    long end = 0;
+};
+
+class SectionMap
+{
+public:
+    // The sections in order; start and end only when asked (reading every
+    // paragraph's text costs a bridge call each).
+    static std::vector<SectionPart> sections(const css::uno::Reference<css::frame::XModel> &model,
+                                             bool withOffsets = false);
+    // Copies the footers and headers of linked sections from the sections
+    // they show, so that the pages show what the object model says. Called
+    // before the document is printed or sections are handed out.
+    static void syncLinked(const css::uno::Reference<css::frame::XModel> &model);
+    static css::uno::Reference<css::text::XText>
+    body(const css::uno::Reference<css::frame::XModel> &model);
+    static css::uno::Reference<css::beans::XPropertySet>
+    pageStyle(const css::uno::Reference<css::frame::XModel> &model, const QString &name);
+
+    // A cursor at a Word offset of the text (clamped to its end).
+    static css::uno::Reference<css::text::XTextCursor>
+    cursorAt(const css::uno::Reference<css::text::XText> &text, long offset);
+
+    // Lengths: the object model speaks points, Writer 1/100 mm.
+    static float toPoints(sal_Int32 hundredthMm);
+    static sal_Int32 toHundredthMm(float points);
+
+    // Whether a footer (or header) of a section shows the previous section's
+    // one. Writer has no such link, so it is remembered per document for as
+    // long as the office runs.
+    static bool linked(const css::uno::Reference<css::frame::XModel> &model,
+                       const QString &pageStyle, bool header, int item);
+    static void setLinked(const css::uno::Reference<css::frame::XModel> &model,
+                          const QString &pageStyle, bool header, int item, bool value);
+
+    // The text a range handed out by the layout side runs over (a footer),
+    // null for ranges of the body or of other stories.
+    static void rememberStory(const automation::RangePtr &range,
+                              const css::uno::Reference<css::text::XText> &story);
+    static css::uno::Reference<css::text::XText> storyOf(const automation::Range *range);
+
+    // Replaces the text of one story by that of another: paragraphs with
+    // their alignment, plain text and page-number fields.
+    static void copyStory(const css::uno::Reference<css::frame::XModel> &model,
+                          const css::uno::Reference<css::text::XText> &from,
+                          const css::uno::Reference<css::text::XText> &to);
+    // A new page-number field (current page, Arabic digits).
+    static css::uno::Reference<css::text::XTextContent>
+    newPageNumberField(const css::uno::Reference<css::frame::XModel> &model);
+    // Page-number fields in the story.
+    static long countPageNumberFields(const css::uno::Reference<css::text::XText> &story);
+
+    // The starting number kept for a section whose numbering does not restart.
+    static long startingNumber(const css::uno::Reference<css::frame::XModel> &model,
+                               const QString &pageStyle);
+    static void setStartingNumber(const css::uno::Reference<css::frame::XModel> &model,
+                                  const QString &pageStyle, long number);
+};
+
+} // namespace libreoffice

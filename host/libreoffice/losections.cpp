@@ -1,0 +1,202 @@
+#include "losections.h"
+
+#include "automation/constants.h"
+#include "automation/text.h"
+#include "loheaderfooter.h"
+#include "losection.h"
+#include "losectionmap.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/beans/PropertyAttribute.hpp>
+#include <com/sun/star/beans/XPropertySetInfo.hpp>
+#include <com/sun/star/beans/XPropertyState.hpp>
+#include <com/sun/star/container/XNameContainer.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
+#include <com/sun/star/text/ControlCharacter.hpp>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+namespace {
+
+rtl::OUString ascii(const char *name)
+{
+    return rtl::OUString::createFromAscii(name);
+}
+
+// The page number offset set on a paragraph, 0 when there is none.
+sal_Int16 offsetOf(const Reference<beans::XPropertySet> &paragraph)
+{
+    Reference<beans::XPropertyState> state(paragraph, UNO_QUERY);
+    if (!state.is()
+        || state->getPropertyState(ascii("PageNumberOffset")) != beans::PropertyState_DIRECT_VALUE)
+        return 0;
+    sal_Int16 offset = 0;
+    paragraph->getPropertyValue(ascii("PageNumberOffset")) >>= offset;
+    return offset;
+}
+
+} // namespace
+
+LoSections::LoSections(std::shared_ptr<Office> office, Reference<frame::XModel> model)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+{
+}
+
+long LoSections::count() const
+{
+    if (!m_office->isAlive())
+        return 0;
+    return unoGuard(0L, [&] { return long(SectionMap::sections(m_model).size()); });
+}
+
+automation::SectionPtr LoSections::item(long index)
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const QString style = unoGuard(QString(), [&] {
+        SectionMap::syncLinked(m_model);
+        const std::vector<SectionPart> parts = SectionMap::sections(m_model);
+        return index >= 1 && index <= long(parts.size()) ? parts[index - 1].pageStyle : QString();
+    });
+    if (style.isEmpty())
+        return nullptr;
+    return std::make_shared<LoSection>(m_office, m_model, style);
+}
+
+QString LoSections::copyPageStyle(const QString &from)
+{
+    Reference<style::XStyleFamiliesSupplier> supplier(m_model, UNO_QUERY_THROW);
+    Reference<container::XNameContainer> styles(
+        supplier->getStyleFamilies()->getByName(ascii("PageStyles")), UNO_QUERY_THROW);
+    QString name;
+    for (int n = 2;; ++n) {
+        name = QStringLiteral("Section %1").arg(n);
+        if (!styles->hasByName(toOUString(name)))
+            break;
+    }
+    Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
+    Reference<beans::XPropertySet> copy(
+        factory->createInstance(ascii("com.sun.star.style.PageStyle")), UNO_QUERY_THROW);
+    styles->insertByName(toOUString(name), Any(copy));
+    copy = SectionMap::pageStyle(m_model, name);
+
+    const Reference<beans::XPropertySet> source = SectionMap::pageStyle(m_model, from);
+    // Switches first: the footer's and header's own values exist only
+    // while they are on.
+    for (const char *first :
+         {"HeaderIsOn", "FooterIsOn", "HeaderIsDynamicHeight", "FooterIsDynamicHeight",
+          "HeaderIsShared", "FooterIsShared", "FirstIsShared"}) {
+        unoGuardVoid(
+            [&] { copy->setPropertyValue(ascii(first), source->getPropertyValue(ascii(first))); });
+    }
+    const uno::Sequence<beans::Property> properties = source->getPropertySetInfo()->getProperties();
+    for (sal_Int32 i = 0; i < properties.getLength(); ++i) {
+        const beans::Property &property = properties[i];
+        if (property.Attributes & beans::PropertyAttribute::READONLY)
+            continue;
+        if (property.Name == "FollowStyle" || property.Name == "DisplayName"
+            || property.Name == "Hidden")
+            continue;
+        unoGuardVoid([&] {
+            copy->setPropertyValue(property.Name, source->getPropertyValue(property.Name));
+        });
+    }
+    // The new style's pages follow one another.
+    unoGuardVoid([&] { copy->setPropertyValue(ascii("FollowStyle"), Any(toOUString(name))); });
+
+    for (bool header : {false, true}) {
+        bool on = false;
+        source->getPropertyValue(ascii(header ? "HeaderIsOn" : "FooterIsOn")) >>= on;
+        if (!on)
+            continue;
+        for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,
+                         automation::wdHeaderFooterEvenPages}) {
+            unoGuardVoid([&] {
+                SectionMap::copyStory(m_model, LoHeaderFooter::storyOf(m_model, from, header, item),
+                                      LoHeaderFooter::storyOf(m_model, name, header, item));
+            });
+        }
+    }
+    return name;
+}
+
+automation::SectionPtr LoSections::add(const automation::Variant &range,
+                                       const automation::Variant &)
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    if (!range.isMissing() && !range.isRange())
+        return nullptr;
+    const automation::RangePtr at = range.toRange();
+    // A section break belongs to the body.
+    if (at && SectionMap::storyOf(at.get()).is())
+        return nullptr;
+    const long rangeStart = at ? at->start() : -1;
+    const QString style = unoGuard(QString(), [&] {
+        // The new section copies what the split one shows.
+        SectionMap::syncLinked(m_model);
+        const std::vector<SectionPart> parts = SectionMap::sections(m_model, true);
+        if (parts.empty())
+            return QString();
+        // Without a range the break goes at the end of the document.
+        const long pos
+            = rangeStart >= 0 ? std::min(rangeStart, parts.back().end - 1) : parts.back().end - 1;
+        SectionPart split = parts.front();
+        for (const SectionPart &part : parts) {
+            if (part.start <= pos)
+                split = part;
+        }
+        rtl::OUString headDesc;
+        split.first->getPropertyValue(ascii("PageDescName")) >>= headDesc;
+        const sal_Int16 headOffset = offsetOf(split.first);
+
+        const QString name = copyPageStyle(split.pageStyle);
+        const Reference<text::XText> body = SectionMap::body(m_model);
+        body->insertControlCharacter(
+            Reference<text::XTextRange>(SectionMap::cursorAt(body, pos).get()),
+            text::ControlCharacter::PARAGRAPH_BREAK, false);
+
+        // The paragraph after the break starts the new page style, with
+        // the numbering of the section it was split from.
+        Reference<beans::XPropertySet> tail(SectionMap::cursorAt(body, pos + 1), UNO_QUERY_THROW);
+        unoGuardVoid([&] { tail->setPropertyValue(ascii("PageNumberOffset"), Any()); });
+        tail->setPropertyValue(ascii("PageDescName"), Any(toOUString(name)));
+        if (headOffset > 0)
+            tail->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
+        SectionMap::setStartingNumber(m_model, name,
+                                      SectionMap::startingNumber(m_model, split.pageStyle));
+
+        // Splitting the section's first paragraph may have moved its page
+        // break: put it back.
+        if (!headDesc.isEmpty()) {
+            Reference<beans::XPropertySet> head(SectionMap::cursorAt(body, split.start),
+                                                UNO_QUERY_THROW);
+            rtl::OUString current;
+            head->getPropertyValue(ascii("PageDescName")) >>= current;
+            if (current != headDesc)
+                head->setPropertyValue(ascii("PageDescName"), Any(headDesc));
+            if (headOffset > 0 && offsetOf(head) != headOffset)
+                head->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
+        }
+        for (bool header : {false, true}) {
+            for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,
+                             automation::wdHeaderFooterEvenPages})
+                SectionMap::setLinked(m_model, name, header, item, true);
+        }
+        return name;
+    });
+    if (style.isEmpty())
+        return nullptr;
+    return std::make_shared<LoSection>(m_office, m_model, style);
+}
+
+} // namespace libreoffice

@@ -1,0 +1,50 @@
+#include "lostyle.h"
+
+#include "lostyleborders.h"
+#include "lostylefont.h"
+#include "office.h"
+#include "unoutil.h"
+
+using css::uno::Reference;
+
+namespace libreoffice {
+
+LoStyle::LoStyle(std::shared_ptr<Office> office, Reference<css::beans::XPropertySet> style,
+                 std::function<void()> sizeChanged)
+    : m_office(std::move(office))
+    , m_style(std::move(style))
+    , m_sizeChanged(std::move(sizeChanged))
+{
+}
+
+QString LoStyle::nameLocal() const
+{
+    if (!m_office->isAlive())
+        return QString();
+    return unoGuard(QString(), [&] {
+        rtl::OUString name;
+        m_style->getPropertyValue(rtl::OUString::createFromAscii("DisplayName")) >>= name;
+        return toQString(name);
+    });
+}
+
+automation::FontPtr LoStyle::font()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoStyleFont>(m_office, m_style, m_sizeChanged);
+}
+
+automation::ParagraphFormatPtr LoStyle::paragraphFormat()
+{
+    return nullptr;
+}
+
+automation::BordersPtr LoStyle::borders()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoStyleBorders>(m_office, m_style);
+}
+
+} // namespace libreoffice

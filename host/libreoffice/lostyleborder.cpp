@@ -1,0 +1,100 @@
+#include "lostyleborder.h"
+
+#include "automation/constants.h"
+#include "losectionmap.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/table/BorderLine2.hpp>
+#include <com/sun/star/table/BorderLineStyle.hpp>
+
+#include <cmath>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+
+namespace libreoffice {
+
+namespace {
+
+sal_Int32 widthOf(const table::BorderLine2 &line)
+{
+    const sal_Int32 parts = line.OuterLineWidth + line.InnerLineWidth + line.LineDistance;
+    return line.LineWidth > 0 ? line.LineWidth : parts;
+}
+
+} // namespace
+
+LoStyleBorder::LoStyleBorder(std::shared_ptr<Office> office, Reference<beans::XPropertySet> style,
+                             const char *property)
+    : m_office(std::move(office))
+    , m_style(std::move(style))
+    , m_property(property)
+{
+}
+
+int LoStyleBorder::lineStyle() const
+{
+    if (!m_office->isAlive())
+        return automation::wdLineStyleNone;
+    return unoGuard(int(automation::wdLineStyleNone), [&] {
+        table::BorderLine2 line;
+        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+        return widthOf(line) > 0 && line.LineStyle != table::BorderLineStyle::NONE
+            ? automation::wdLineStyleSingle
+            : automation::wdLineStyleNone;
+    });
+}
+
+void LoStyleBorder::setLineStyle(int style)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        table::BorderLine2 line;
+        if (style != automation::wdLineStyleNone) {
+            m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+            line.LineStyle = table::BorderLineStyle::SOLID;
+            if (widthOf(line) <= 0)
+                line.LineWidth = SectionMap::toHundredthMm(0.5f);
+            line.OuterLineWidth = sal_Int16(line.LineWidth);
+            line.InnerLineWidth = 0;
+            line.LineDistance = 0;
+        } else {
+            line.LineStyle = table::BorderLineStyle::NONE;
+        }
+        m_style->setPropertyValue(rtl::OUString::createFromAscii(m_property), Any(line));
+    });
+}
+
+// Width codes are eighths of a point.
+int LoStyleBorder::lineWidth() const
+{
+    if (!m_office->isAlive())
+        return 0;
+    return unoGuard(0, [&] {
+        table::BorderLine2 line;
+        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+        return int(std::lround(SectionMap::toPoints(widthOf(line)) * 8));
+    });
+}
+
+void LoStyleBorder::setLineWidth(int code)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        table::BorderLine2 line;
+        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+        line.LineWidth = SectionMap::toHundredthMm(code / 8.0f);
+        line.OuterLineWidth = sal_Int16(line.LineWidth);
+        line.InnerLineWidth = 0;
+        line.LineDistance = 0;
+        if (line.LineStyle == table::BorderLineStyle::NONE)
+            line.LineStyle = table::BorderLineStyle::SOLID;
+        m_style->setPropertyValue(rtl::OUString::createFromAscii(m_property), Any(line));
+    });
+}
+
+} // namespace libreoffice

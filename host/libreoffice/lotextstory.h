@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QString>
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include <memory>
+#include <vector>
+
+// Word offsets over a LibreOffice text (the body, a footer, a frame, a cell).
+// A Word offset counts every character and every paragraph mark once; the
+// text cursor's goRight steps agree with that, except that the story's last
+// mark is no cursor step: the offset just past it is the text's length.
+//
+// Where LibreOffice differs: a field is one cursor step but shows its whole
+// result in the text, so offsets after a field whose result is longer than
+// one character are off by the difference. Tables are no characters of the
+// text around them: body offsets count the body's own paragraphs, while a
+// cell's paragraphs have offsets in the cell's text. The text's length is
+// taken from its string; with tables in the body that string and the cursor
+// steps may disagree, so offsets near the end of such a body are not
+// guaranteed.
+namespace libreoffice::textstory {
+
+// The offsets of a live range. Spans registered with their text move when an
+// edit made through this client changes the text before or inside them.
+// Edits made elsewhere (the writer's own window, other clients) do not move
+// them: LibreOffice's own cursors do not count paragraph marks the way the
+// object model does, so offsets are kept here instead.
+struct Span
+{
+    long start = 0;
+    long end = 0;
+};
+using SpanPtr = std::shared_ptr<Span>;
+
+void track(const css::uno::Reference<css::text::XText> &text, const SpanPtr &span);
+// After the characters [from, to) of the text were replaced by `inserted`
+// characters: moves every live span of the text except `self`.
+void shiftSpans(const css::uno::Reference<css::text::XText> &text, long from, long to,
+                long inserted, const Span *self);
+
+// Characters plus paragraph marks, the last mark included.
+long storyLength(const css::uno::Reference<css::text::XText> &text);
+// A cursor over [start, end), clamped to the selectable part (the last mark
+// is not); end < 0 means the end of the text.
+css::uno::Reference<css::text::XTextCursor>
+cursorAt(const css::uno::Reference<css::text::XText> &text, long start, long end);
+// The same, but a span ending just after a paragraph mark stops before the
+// next paragraph: the office would count that paragraph's start as touched
+// (its paragraph format, the character attributes at its start).
+css::uno::Reference<css::text::XTextCursor>
+touchedCursorAt(const css::uno::Reference<css::text::XText> &text, long start, long end);
+// The Word offset of a position in the text.
+long offsetOf(const css::uno::Reference<css::text::XText> &text,
+              const css::uno::Reference<css::text::XTextRange> &position);
+// Inserts the text at the cursor, a paragraph break for each "\r", "\n" or
+// "\r\n"; answers the inserted length in Word offsets.
+long insertParagraphs(const css::uno::Reference<css::text::XText> &text,
+                      const css::uno::Reference<css::text::XTextCursor> &cursor,
+                      const QString &inserted);
+// The office's paragraph separator as the object model's mark.
+QString asWordText(QString text);
+
+// One paragraph of a text in document order, with its Word offsets in the
+// text it belongs to (a table cell's paragraphs belong to the cell's text).
+struct ParagraphEntry
+{
+    css::uno::Reference<css::beans::XPropertySet> paragraph;
+    css::uno::Reference<css::text::XText> text;
+    long start = 0;
+    long end = 0;
+};
+// Every paragraph of the text; tables are walked cell by cell, row by row.
+std::vector<ParagraphEntry> paragraphsOf(const css::uno::Reference<css::text::XText> &text);
+
+// The same from the text's string alone (one call to the office), for a text
+// without tables; the entries' paragraph objects are left null, for
+// paragraphAt to find when needed.
+std::vector<ParagraphEntry> paragraphOffsetsOf(const css::uno::Reference<css::text::XText> &text);
+// The paragraph that starts at the offset.
+css::uno::Reference<css::beans::XPropertySet>
+paragraphAt(const css::uno::Reference<css::text::XText> &text, long start);
+// Whether the document has tables anywhere (its body's offsets then need
+// the paragraph enumeration).
+bool hasTables(const css::uno::Reference<css::frame::XModel> &model);
+
+// The paragraph properties that make up a paragraph's format, in the
+// alphabetical order XMultiPropertySet expects.
+css::uno::Sequence<rtl::OUString> paragraphFormatNames();
+
+} // namespace libreoffice::textstory
+
+namespace libreoffice::textstory {
+
+// The page the position is laid out on, asked through the document's view
+// cursor (put back afterwards); 0 when the document has no view.
+long pageOf(const css::uno::Reference<css::frame::XModel> &model,
+            const css::uno::Reference<css::text::XTextRange> &position);
+// Selects the characters [start, end) of the text in the document's view.
+// The view cannot select a story's last mark: the requested offsets are
+// remembered and answered by selectionOffsets while the view still shows
+// what was selected.
+void select(const css::uno::Reference<css::frame::XModel> &model,
+            const css::uno::Reference<css::text::XText> &text, long start, long end);
+// The text the view's selection is in and its offsets there.
+bool selectionOffsets(const css::uno::Reference<css::frame::XModel> &model,
+                      css::uno::Reference<css::text::XText> *text, long *start, long *end);
+
+} // namespace libreoffice::textstory

@@ -1,0 +1,230 @@
+#include "automation/automation.h"
+#include "sharedoffice.h"
+
+#include <QtTest>
+
+using namespace automation;
+
+// The text side of the object model on a headless LibreOffice Writer, where
+// it depends on how the office is driven: line spacing rules mapped onto the
+// office's modes, alignment flags that must be cleared again, page numbers
+// asked through the view, selections over the story's last mark and ranges
+// kept per text.
+class TestLoText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void lineSpacingRules_data();
+    void lineSpacingRules();
+    void alignmentChanges_data();
+    void alignmentChanges();
+    void joinKeepsSurvivingMarkIndents();
+    void pageNumbersAndTable();
+    void selectionOverLastMark();
+    void rangesBelongToTheirDocument();
+
+private:
+    bool setBody(const QStringList &paragraphs);
+    ParagraphPtr paragraph(long index) const;
+
+    SharedOffice m_office;
+    ApplicationPtr m_app;
+    DocumentPtr m_doc;
+};
+
+void TestLoText::init()
+{
+    m_app = m_office.application();
+    QVERIFY(m_app);
+    m_doc = m_app->documents()->add();
+    QVERIFY(m_doc);
+}
+
+void TestLoText::cleanup()
+{
+    m_doc.reset();
+    if (m_app)
+        m_app->quit(Variant(false));
+    m_app.reset();
+}
+
+bool TestLoText::setBody(const QStringList &paragraphs)
+{
+    m_doc->content()->insertBefore(paragraphs.join(QLatin1Char('\n')));
+    const ParagraphsPtr all = m_doc->paragraphs();
+    return all && all->count() == paragraphs.size();
+}
+
+ParagraphPtr TestLoText::paragraph(long index) const
+{
+    const ParagraphsPtr all = m_doc->paragraphs();
+    return all ? all->item(index) : nullptr;
+}
+
+void TestLoText::lineSpacingRules_data()
+{
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<float>("points"); // set after the rule when not 0
+    QTest::addColumn<int>("readRule");
+    QTest::addColumn<float>("readPoints");
+    QTest::newRow("single") << wdLineSpaceSingle << 0.0f << wdLineSpaceSingle << 12.0f;
+    QTest::newRow("one and a half") << wdLineSpace1pt5 << 0.0f << wdLineSpace1pt5 << 18.0f;
+    QTest::newRow("double") << wdLineSpaceDouble << 0.0f << wdLineSpaceDouble << 24.0f;
+    QTest::newRow("at least") << wdLineSpaceAtLeast << 20.5f << wdLineSpaceAtLeast << 20.5f;
+    QTest::newRow("exactly") << wdLineSpaceExactly << 28.95f << wdLineSpaceExactly << 28.95f;
+    QTest::newRow("multiple") << wdLineSpaceMultiple << 30.0f << wdLineSpaceMultiple << 30.0f;
+    // A proportional spacing that is not one of the named ones.
+    QTest::newRow("points on single") << wdLineSpaceSingle << 15.0f << wdLineSpaceMultiple << 15.0f;
+}
+
+void TestLoText::lineSpacingRules()
+{
+    QFETCH(int, rule);
+    QFETCH(float, points);
+    QFETCH(int, readRule);
+    QFETCH(float, readPoints);
+    QVERIFY(setBody({"甲", "乙"}));
+    const ParagraphPtr first = paragraph(1);
+    // Start from another mode so that every row changes it.
+    first->setLineSpacingRule(rule == wdLineSpaceExactly ? wdLineSpaceDouble : wdLineSpaceExactly);
+    first->setLineSpacing(40.0f);
+    first->setLineSpacingRule(rule);
+    if (points != 0.0f)
+        first->setLineSpacing(points);
+    QCOMPARE(paragraph(1)->lineSpacingRule(), readRule);
+    QCOMPARE(paragraph(1)->lineSpacing(), readPoints);
+    QCOMPARE(paragraph(2)->lineSpacingRule(), wdLineSpaceSingle);
+    QCOMPARE(paragraph(2)->lineSpacing(), 12.0f);
+}
+
+void TestLoText::alignmentChanges_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    // Distributed text also justifies the last line: going back must undo that.
+    QTest::newRow("distributed to justified")
+        << wdAlignParagraphDistribute << wdAlignParagraphJustify;
+    QTest::newRow("distributed to left") << wdAlignParagraphDistribute << wdAlignParagraphLeft;
+    QTest::newRow("justified to distributed")
+        << wdAlignParagraphJustify << wdAlignParagraphDistribute;
+    QTest::newRow("right to center") << wdAlignParagraphRight << wdAlignParagraphCenter;
+}
+
+void TestLoText::alignmentChanges()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QVERIFY(setBody({"甲"}));
+    m_doc->content()->paragraphFormat()->setAlignment(from);
+    QCOMPARE(paragraph(1)->alignment(), from);
+    paragraph(1)->setAlignment(to);
+    QCOMPARE(m_doc->content()->paragraphFormat()->alignment(), to);
+}
+
+void TestLoText::joinKeepsSurvivingMarkIndents()
+{
+    QVERIFY(setBody({"甲甲", "乙乙"}));
+    paragraph(1)->setCharacterUnitFirstLineIndent(2.0f);
+    paragraph(1)->setLeftIndent(10.5f);
+    paragraph(2)->setCharacterUnitLeftIndent(1.5f);
+    paragraph(2)->setRightIndent(7.25f);
+    paragraph(2)->setLineSpacingRule(wdLineSpaceExactly);
+    paragraph(2)->setLineSpacing(29.65f);
+
+    // Removing the first mark leaves the second paragraph's format.
+    m_doc->range(2, 3)->setText(QString());
+    QCOMPARE(m_doc->content()->text(), QStringLiteral("甲甲乙乙\r"));
+    const ParagraphPtr joined = paragraph(1);
+    QCOMPARE(joined->characterUnitFirstLineIndent(), 0.0f);
+    QCOMPARE(joined->leftIndent(), 0.0f);
+    QCOMPARE(joined->characterUnitLeftIndent(), 1.5f);
+    QCOMPARE(joined->rightIndent(), 7.25f);
+    QCOMPARE(joined->lineSpacing(), 29.65f);
+
+    // Splitting copies all of it, the values kept as set.
+    m_doc->range(2, 2)->insertBefore(QStringLiteral("\n"));
+    QCOMPARE(paragraph(1)->characterUnitLeftIndent(), 1.5f);
+    QCOMPARE(paragraph(2)->rightIndent(), 7.25f);
+    QCOMPARE(paragraph(2)->lineSpacing(), 29.65f);
+}
+
+void TestLoText::pageNumbersAndTable()
+{
+    QStringList many;
+    for (int i = 1; i <= 80; ++i)
+        many << QStringLiteral("第%1段").arg(i);
+    QVERIFY(setBody(many));
+    const RangePtr first = paragraph(1)->range();
+    const RangePtr last = paragraph(80)->range();
+    m_doc->range(1, 2)->select();
+
+    const Variant firstPage = first->information(wdActiveEndPageNumber);
+    QVERIFY(firstPage.isInt());
+    QCOMPARE(firstPage.toInt(), 1L);
+    const Variant lastPage = last->information(wdActiveEndPageNumber);
+    QVERIFY(lastPage.isInt());
+    QVERIFY2(lastPage.toInt() >= 2, qPrintable(QString::number(lastPage.toInt())));
+    // Asking does not move the selection.
+    const SelectionPtr selection = m_app->selection();
+    QCOMPARE(selection->start(), 1L);
+    QCOMPARE(selection->end(), 2L);
+    QCOMPARE(selection->range()->text(), QStringLiteral("1"));
+
+    const Variant within = last->information(wdWithInTable);
+    QVERIFY(within.isBool());
+    QVERIFY(!within.toBool());
+    QVERIFY(first->information(0).isMissing());
+}
+
+void TestLoText::selectionOverLastMark()
+{
+    QVERIFY(setBody({"甲", "乙乙"}));
+    const RangePtr content = m_doc->content();
+    QCOMPARE(content->end(), 5L);
+    content->select();
+    const SelectionPtr selection = m_app->selection();
+    QCOMPARE(selection->start(), 0L);
+    QCOMPARE(selection->end(), 5L);
+    QCOMPARE(selection->range()->text(), QStringLiteral("甲\r乙乙\r"));
+
+    // Once the view shows another span, the remembered end no longer applies.
+    m_doc->range(2, 4)->select();
+    QCOMPARE(selection->start(), 2L);
+    QCOMPARE(selection->end(), 4L);
+    QCOMPARE(selection->font()->bold(), msoFalse);
+    selection->font()->setBold(msoTrue);
+    QCOMPARE(m_doc->range(2, 4)->font()->bold(), msoTrue);
+    QCOMPARE(m_doc->range(0, 2)->font()->bold(), msoFalse);
+}
+
+void TestLoText::rangesBelongToTheirDocument()
+{
+    QVERIFY(setBody({"abc", "def"}));
+    const RangePtr e = m_doc->range(5, 6);
+    QCOMPARE(e->text(), QStringLiteral("e"));
+
+    const DocumentPtr other = m_app->documents()->add();
+    QVERIFY(other);
+    other->content()->insertBefore(QStringLiteral("一二三\n四"));
+    other->range(0, 0)->insertBefore(QStringLiteral("XYZ"));
+    QCOMPARE(other->content()->text(), QStringLiteral("XYZ一二三\r四\r"));
+    QCOMPARE(e->start(), 5L);
+    QCOMPARE(e->text(), QStringLiteral("e"));
+
+    m_doc->range(0, 0)->insertBefore(QStringLiteral("12"));
+    QCOMPARE(e->start(), 7L);
+    QCOMPARE(e->text(), QStringLiteral("e"));
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    TestLoText test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_lotext.moc"
