@@ -1,7 +1,10 @@
 #include "lodocument.h"
 
 #include "lodocumentproperties.h"
+#include "lodrawing.h"
 #include "lolayout.h"
+#include "loshapes.h"
+#include "lotables.h"
 #include "lotext.h"
 #include "office.h"
 #include "unoutil.h"
@@ -63,12 +66,18 @@ automation::StylesPtr LoDocument::styles()
 
 automation::TablesPtr LoDocument::tables()
 {
-    return nullptr;
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoTables>(m_office, m_model);
 }
 
 automation::ShapesPtr LoDocument::shapes()
 {
-    return nullptr;
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<frame::XModel> model = m_model;
+    return std::make_shared<LoShapes>(
+        m_office, m_model, [model] { return drawing::bodyOf(model); }, true);
 }
 
 automation::DocumentPropertiesPtr LoDocument::customDocumentProperties()

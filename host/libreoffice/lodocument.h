@@ -11,9 +11,9 @@ namespace libreoffice {
 
 class Office;
 
-// A Writer document. Only what the system needs so far is bound: the custom
-// properties, the body as a range and closing. The other collections answer
-// null and printing reports a failure.
+// A Writer document: its collections are bound by the text, layout and
+// drawing parts of the LibreOffice writer (lotext, lolayout, loshapes,
+// lotables), its custom properties here.
 class LoDocument : public automation::Document
 {
 public:

@@ -4,6 +4,7 @@
 #include "lopagenumbers.h"
 #include "lopagesetup.h"
 #include "losectionmap.h"
+#include "loshapes.h"
 #include "lotext.h"
 #include "office.h"
 #include "unoutil.h"
@@ -119,10 +120,22 @@ automation::PageNumbersPtr LoHeaderFooter::pageNumbers()
     return std::make_shared<LoPageNumbers>(m_office, m_model, m_pageStyle, m_header, m_item);
 }
 
+// The objects anchored in the text this footer shows; new ones go to the
+// start of that text unless anchored elsewhere.
 automation::ShapesPtr LoHeaderFooter::shapes()
 {
-    // Shapes anchored in footers are not bound yet.
-    return nullptr;
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<frame::XModel> model = m_model;
+    const QString pageStyle = m_pageStyle;
+    const bool header = m_header;
+    const int item = m_item;
+    return std::make_shared<LoShapes>(
+        m_office, m_model,
+        [model, pageStyle, header, item] {
+            return storyOf(model, shownPageStyle(model, pageStyle, header, item), header, item);
+        },
+        false);
 }
 
 int LoHeaderFooter::index() const

@@ -1,0 +1,372 @@
+#include "loshape.h"
+
+#include "automation/constants.h"
+#include "lodrawing.h"
+#include "losectionmap.h"
+#include "loshapefill.h"
+#include "loshapeline.h"
+#include "loshapetextframe.h"
+#include "lotextstory.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/awt/Size.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/text/HoriOrientation.hpp>
+#include <com/sun/star/text/RelOrientation.hpp>
+#include <com/sun/star/text/TextContentAnchorType.hpp>
+#include <com/sun/star/text/VertOrientation.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+
+#include <cmath>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+namespace {
+
+rtl::OUString prop(const char *ascii)
+{
+    return rtl::OUString::createFromAscii(ascii);
+}
+
+struct Alignment
+{
+    float constant;
+    sal_Int16 orient;
+};
+
+const Alignment horizontalAlignments[] = {
+    {automation::wdShapeLeft, text::HoriOrientation::LEFT},
+    {automation::wdShapeCenter, text::HoriOrientation::CENTER},
+    {automation::wdShapeRight, text::HoriOrientation::RIGHT},
+};
+const Alignment verticalAlignments[] = {
+    {automation::wdShapeTop, text::VertOrientation::TOP},
+    {automation::wdShapeCenter, text::VertOrientation::CENTER},
+    {automation::wdShapeBottom, text::VertOrientation::BOTTOM},
+};
+
+} // namespace
+
+LoShape::LoShape(std::shared_ptr<Office> office, Reference<frame::XModel> model,
+                 Reference<css::drawing::XShape> shape)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+    , m_shape(std::move(shape))
+    , m_properties(m_shape, UNO_QUERY)
+{
+}
+
+bool LoShape::isFrame() const
+{
+    return Reference<text::XTextFrame>(m_shape, UNO_QUERY).is();
+}
+
+automation::Shape::Kind LoShape::kind() const
+{
+    if (!isFrame())
+        return Kind::Line;
+    const QString officeName = unoGuard(QString(), [&] {
+        return toQString(Reference<container::XNamed>(m_shape, UNO_QUERY_THROW)->getName());
+    });
+    return drawing::isMarkedTextBox(m_model, officeName) ? Kind::TextBox : Kind::Rectangle;
+}
+
+QString LoShape::name() const
+{
+    if (!m_office->isAlive())
+        return QString();
+    return unoGuard(QString(), [&] { return drawing::nameOf(m_model, m_shape); });
+}
+
+void LoShape::setName(const QString &name)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] { drawing::rename(m_model, m_shape, name); });
+}
+
+void LoShape::remove()
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        if (isFrame()) {
+            const Reference<text::XTextContent> content(m_shape, UNO_QUERY_THROW);
+            content->getAnchor()->getText()->removeTextContent(content);
+        } else {
+            drawing::drawPageOf(m_model)->remove(m_shape);
+        }
+    });
+}
+
+float LoShape::position(bool horizontal) const
+{
+    if (!m_office->isAlive())
+        return 0;
+    return unoGuard(0.0f, [&] {
+        sal_Int16 orient = 0;
+        m_properties->getPropertyValue(prop(horizontal ? "HoriOrient" : "VertOrient")) >>= orient;
+        for (const Alignment &a : horizontal ? horizontalAlignments : verticalAlignments) {
+            if (a.orient == orient)
+                return a.constant;
+        }
+        sal_Int32 position = 0;
+        m_properties->getPropertyValue(
+            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"))
+            >>= position;
+        return SectionMap::toPoints(position);
+    });
+}
+
+void LoShape::setPosition(bool horizontal, float value)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        const rtl::OUString orientName = prop(horizontal ? "HoriOrient" : "VertOrient");
+        for (const Alignment &a : horizontal ? horizontalAlignments : verticalAlignments) {
+            if (a.constant == value) {
+                m_properties->setPropertyValue(orientName, Any(a.orient));
+                return;
+            }
+        }
+        m_properties->setPropertyValue(orientName, Any(sal_Int16(0))); // NONE, in both
+        m_properties->setPropertyValue(
+            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"),
+            Any(SectionMap::toHundredthMm(value)));
+    });
+}
+
+float LoShape::left() const
+{
+    return position(true);
+}
+
+void LoShape::setLeft(float value)
+{
+    setPosition(true, value);
+}
+
+float LoShape::top() const
+{
+    return position(false);
+}
+
+void LoShape::setTop(float value)
+{
+    setPosition(false, value);
+}
+
+float LoShape::extent(bool horizontal) const
+{
+    if (!m_office->isAlive())
+        return 0;
+    return unoGuard(0.0f, [&] {
+        const awt::Size size = m_shape->getSize();
+        return SectionMap::toPoints(horizontal ? size.Width : size.Height);
+    });
+}
+
+void LoShape::setExtent(bool horizontal, float points)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        const sal_Int32 value = SectionMap::toHundredthMm(points);
+        if (isFrame()) {
+            m_properties->setPropertyValue(prop(horizontal ? "Width" : "Height"), Any(value));
+            return;
+        }
+        awt::Size size = m_shape->getSize();
+        (horizontal ? size.Width : size.Height) = value;
+        m_shape->setSize(size);
+    });
+}
+
+float LoShape::width() const
+{
+    return extent(true);
+}
+
+void LoShape::setWidth(float points)
+{
+    setExtent(true, points);
+}
+
+float LoShape::height() const
+{
+    return extent(false);
+}
+
+void LoShape::setHeight(float points)
+{
+    setExtent(false, points);
+}
+
+// Drawing objects have a Visible property: hidden ones stay in the document
+// and in the collection. Text frames have none in the office (no property,
+// no layer): they stay shown and answer msoTrue.
+int LoShape::visible() const
+{
+    if (!m_office->isAlive())
+        return automation::msoFalse;
+    return unoGuard(int(automation::msoTrue), [&] {
+        bool shown = true;
+        m_properties->getPropertyValue(prop("Visible")) >>= shown;
+        return shown ? automation::msoTrue : automation::msoFalse;
+    });
+}
+
+void LoShape::setVisible(int triState)
+{
+    if (!m_office->isAlive())
+        return;
+    if (isFrame())
+        return;
+    unoGuardVoid([&] { m_properties->setPropertyValue(prop("Visible"), Any(triState != 0)); });
+}
+
+sal_Int16 LoShape::horizontalRelation(int relative)
+{
+    switch (relative) {
+    case automation::wdRelativeHorizontalPositionPage:
+        return text::RelOrientation::PAGE_FRAME;
+    case automation::wdRelativeHorizontalPositionColumn:
+        return text::RelOrientation::FRAME;
+    case automation::wdRelativeHorizontalPositionCharacter:
+        return text::RelOrientation::CHAR;
+    default:
+        return text::RelOrientation::PAGE_PRINT_AREA;
+    }
+}
+
+sal_Int16 LoShape::verticalRelation(int relative)
+{
+    switch (relative) {
+    case automation::wdRelativeVerticalPositionPage:
+        return text::RelOrientation::PAGE_FRAME;
+    case automation::wdRelativeVerticalPositionParagraph:
+        return text::RelOrientation::FRAME;
+    case automation::wdRelativeVerticalPositionLine:
+        return text::RelOrientation::TEXT_LINE;
+    default:
+        return text::RelOrientation::PAGE_PRINT_AREA;
+    }
+}
+
+int LoShape::relativeVerticalPosition() const
+{
+    if (!m_office->isAlive())
+        return automation::wdRelativeVerticalPositionMargin;
+    return unoGuard(int(automation::wdRelativeVerticalPositionMargin), [&] {
+        sal_Int16 relation = 0;
+        m_properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
+        switch (relation) {
+        case text::RelOrientation::PAGE_FRAME:
+            return automation::wdRelativeVerticalPositionPage;
+        case text::RelOrientation::FRAME:
+        case text::RelOrientation::PRINT_AREA:
+            return automation::wdRelativeVerticalPositionParagraph;
+        case text::RelOrientation::TEXT_LINE:
+            return automation::wdRelativeVerticalPositionLine;
+        default:
+            return automation::wdRelativeVerticalPositionMargin;
+        }
+    });
+}
+
+// A position relative to the line needs the object anchored at a character:
+// a paragraph anchor only knows the paragraph.
+void LoShape::setRelativeVerticalPosition(int relative)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        if (relative == automation::wdRelativeVerticalPositionLine) {
+            m_properties->setPropertyValue(prop("AnchorType"),
+                                           Any(text::TextContentAnchorType_AT_CHARACTER));
+        }
+        m_properties->setPropertyValue(prop("VertOrientRelation"), Any(verticalRelation(relative)));
+    });
+}
+
+int LoShape::relativeHorizontalPosition() const
+{
+    if (!m_office->isAlive())
+        return automation::wdRelativeHorizontalPositionMargin;
+    return unoGuard(int(automation::wdRelativeHorizontalPositionMargin), [&] {
+        sal_Int16 relation = 0;
+        m_properties->getPropertyValue(prop("HoriOrientRelation")) >>= relation;
+        switch (relation) {
+        case text::RelOrientation::PAGE_FRAME:
+            return automation::wdRelativeHorizontalPositionPage;
+        case text::RelOrientation::FRAME:
+        case text::RelOrientation::PRINT_AREA:
+            return automation::wdRelativeHorizontalPositionColumn;
+        case text::RelOrientation::CHAR:
+            return automation::wdRelativeHorizontalPositionCharacter;
+        default:
+            return automation::wdRelativeHorizontalPositionMargin;
+        }
+    });
+}
+
+void LoShape::setRelativeHorizontalPosition(int relative)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        m_properties->setPropertyValue(prop("HoriOrientRelation"),
+                                       Any(horizontalRelation(relative)));
+    });
+}
+
+automation::RangePtr LoShape::anchor()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    Reference<text::XText> story;
+    const long offset = unoGuard(-1L, [&] {
+        const Reference<text::XTextRange> at
+            = Reference<text::XTextContent>(m_shape, UNO_QUERY_THROW)->getAnchor();
+        story = at->getText();
+        return textstory::offsetOf(story, at->getStart());
+    });
+    if (offset < 0 || !story.is())
+        return nullptr;
+    return drawing::rangeOf(m_office, m_model, story, offset, offset);
+}
+
+automation::FillFormatPtr LoShape::fill()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoShapeFill>(m_office, m_properties);
+}
+
+automation::LineFormatPtr LoShape::line()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoShapeLine>(m_office, m_properties, isFrame());
+}
+
+automation::TextFramePtr LoShape::textFrame()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<text::XTextFrame> frame(m_shape, UNO_QUERY);
+    if (!frame.is())
+        return nullptr;
+    return std::make_shared<LoShapeTextFrame>(m_office, m_model, frame);
+}
+
+} // namespace libreoffice

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "automation/shapes.h"
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include <memory>
+
+namespace libreoffice {
+
+class Office;
+
+// One floating object of the document: a text frame (rectangles and text
+// boxes, which can hold tables) or a line shape. Positions are the object's
+// HoriOrient / VertOrient settings: a point value is an offset from what the
+// relative position names, a position constant an alignment.
+class LoShape : public automation::Shape
+{
+public:
+    LoShape(std::shared_ptr<Office> office, css::uno::Reference<css::frame::XModel> model,
+            css::uno::Reference<css::drawing::XShape> shape);
+
+    Kind kind() const override;
+    QString name() const override;
+    void setName(const QString &name) override;
+    void remove() override;
+    float left() const override;
+    void setLeft(float value) override;
+    float top() const override;
+    void setTop(float value) override;
+    float width() const override;
+    void setWidth(float points) override;
+    float height() const override;
+    void setHeight(float points) override;
+    int visible() const override;
+    void setVisible(int triState) override;
+    int relativeVerticalPosition() const override;
+    void setRelativeVerticalPosition(int relative) override;
+    int relativeHorizontalPosition() const override;
+    void setRelativeHorizontalPosition(int relative) override;
+    automation::RangePtr anchor() override;
+    automation::FillFormatPtr fill() override;
+    automation::LineFormatPtr line() override;
+    automation::TextFramePtr textFrame() override;
+
+    // The office's values for the object model's.
+    static sal_Int16 horizontalRelation(int relative);
+    static sal_Int16 verticalRelation(int relative);
+
+private:
+    bool isFrame() const;
+    float position(bool horizontal) const;
+    void setPosition(bool horizontal, float value);
+    float extent(bool horizontal) const;
+    void setExtent(bool horizontal, float points);
+
+    std::shared_ptr<Office> m_office;
+    css::uno::Reference<css::frame::XModel> m_model;
+    css::uno::Reference<css::drawing::XShape> m_shape;
+    css::uno::Reference<css::beans::XPropertySet> m_properties;
+};
+
+} // namespace libreoffice

@@ -1,0 +1,63 @@
+#include "loshapefill.h"
+
+#include "automation/constants.h"
+#include "lodrawing.h"
+#include "loshapecolor.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/drawing/FillStyle.hpp>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+
+namespace libreoffice {
+
+LoShapeFill::LoShapeFill(std::shared_ptr<Office> office, Reference<beans::XPropertySet> shape)
+    : m_office(std::move(office))
+    , m_shape(std::move(shape))
+{
+}
+
+int LoShapeFill::visible() const
+{
+    if (!m_office->isAlive())
+        return automation::msoFalse;
+    return unoGuard(int(automation::msoFalse), [&] {
+        css::drawing::FillStyle style = css::drawing::FillStyle_NONE;
+        m_shape->getPropertyValue(rtl::OUString::createFromAscii("FillStyle")) >>= style;
+        return style == css::drawing::FillStyle_NONE ? automation::msoFalse : automation::msoTrue;
+    });
+}
+
+void LoShapeFill::setVisible(int triState)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        m_shape->setPropertyValue(
+            rtl::OUString::createFromAscii("FillStyle"),
+            Any(triState ? css::drawing::FillStyle_SOLID : css::drawing::FillStyle_NONE));
+    });
+}
+
+automation::ColorFormatPtr LoShapeFill::foreColor()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<beans::XPropertySet> shape = m_shape;
+    return std::make_shared<LoShapeColor>(
+        m_office,
+        [shape] {
+            sal_Int32 color = 0;
+            shape->getPropertyValue(rtl::OUString::createFromAscii("FillColor")) >>= color;
+            return int(drawing::swapRedBlue(color));
+        },
+        [shape](int bgr) {
+            shape->setPropertyValue(rtl::OUString::createFromAscii("FillColor"),
+                                    Any(drawing::swapRedBlue(bgr)));
+        });
+}
+
+} // namespace libreoffice

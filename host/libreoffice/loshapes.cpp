@@ -1,0 +1,240 @@
+#include "loshapes.h"
+
+#include "automation/constants.h"
+#include "automation/text.h"
+#include "lodrawing.h"
+#include "losectionmap.h"
+#include "loshape.h"
+#include "lotextlock.h"
+#include "lotextstory.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/awt/Size.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/drawing/FillStyle.hpp>
+#include <com/sun/star/drawing/LineStyle.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/table/BorderLine2.hpp>
+#include <com/sun/star/table/BorderLineStyle.hpp>
+#include <com/sun/star/text/HoriOrientation.hpp>
+#include <com/sun/star/text/SizeType.hpp>
+#include <com/sun/star/text/TextContentAnchorType.hpp>
+#include <com/sun/star/text/VertOrientation.hpp>
+#include <com/sun/star/text/WrapTextMode.hpp>
+#include <com/sun/star/text/WritingMode2.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+
+#include <cmath>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+namespace {
+
+const float defaultLineWeight = 0.75f;
+const sal_Int32 white = 0xffffff;
+
+rtl::OUString name(const char *ascii)
+{
+    return rtl::OUString::createFromAscii(ascii);
+}
+
+// New objects sit where Word puts them: offsets from the column and the
+// paragraph, text flowing through.
+void place(const Reference<beans::XPropertySet> &properties, float left, float top)
+{
+    properties->setPropertyValue(name("Surround"), Any(text::WrapTextMode_THROUGH));
+    properties->setPropertyValue(name("HoriOrient"), Any(text::HoriOrientation::NONE));
+    properties->setPropertyValue(
+        name("HoriOrientRelation"),
+        Any(LoShape::horizontalRelation(automation::wdRelativeHorizontalPositionColumn)));
+    properties->setPropertyValue(name("HoriOrientPosition"), Any(SectionMap::toHundredthMm(left)));
+    properties->setPropertyValue(name("VertOrient"), Any(text::VertOrientation::NONE));
+    properties->setPropertyValue(
+        name("VertOrientRelation"),
+        Any(LoShape::verticalRelation(automation::wdRelativeVerticalPositionParagraph)));
+    properties->setPropertyValue(name("VertOrientPosition"), Any(SectionMap::toHundredthMm(top)));
+}
+
+} // namespace
+
+LoShapes::LoShapes(std::shared_ptr<Office> office, Reference<frame::XModel> model,
+                   std::function<Reference<text::XText>()> story, bool body)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+    , m_story(std::move(story))
+    , m_body(body)
+{
+}
+
+std::vector<Reference<css::drawing::XShape>> LoShapes::members() const
+{
+    std::vector<Reference<css::drawing::XShape>> result;
+    if (!m_office->isAlive())
+        return result;
+    unoGuardVoid([&] {
+        const Reference<text::XText> story = m_story();
+        const Reference<css::drawing::XDrawPage> page = drawing::drawPageOf(m_model);
+        if (!story.is() || !page.is())
+            return;
+        for (sal_Int32 i = 0, n = page->getCount(); i < n; ++i) {
+            unoGuardVoid([&] {
+                const Reference<css::drawing::XShape> shape(page->getByIndex(i), UNO_QUERY_THROW);
+                const Reference<text::XTextContent> content(shape, UNO_QUERY_THROW);
+                const Reference<text::XTextRange> at = content->getAnchor();
+                if (at.is() && at->getText() == story)
+                    result.push_back(shape);
+            });
+        }
+    });
+    return result;
+}
+
+long LoShapes::count() const
+{
+    return long(members().size());
+}
+
+automation::ShapePtr LoShapes::item(long index)
+{
+    const std::vector<Reference<css::drawing::XShape>> shapes = members();
+    if (index < 1 || index > long(shapes.size()))
+        return nullptr;
+    return std::make_shared<LoShape>(m_office, m_model, shapes[size_t(index - 1)]);
+}
+
+Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor) const
+{
+    Reference<text::XText> story;
+    long offset = 0;
+    if (anchor.isRange() && anchor.toRange()) {
+        const automation::RangePtr range = anchor.toRange();
+        story = drawing::storyOf(m_model, range.get());
+        offset = range->start();
+    } else {
+        story = m_story();
+        Reference<text::XText> selected;
+        long start = 0;
+        long end = 0;
+        if (m_body && textstory::selectionOffsets(m_model, &selected, &start, &end)
+            && selected == story)
+            offset = start;
+    }
+    if (!story.is())
+        return nullptr;
+    return drawing::paragraphStartAt(story, offset);
+}
+
+automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float left, float top,
+                                        float width, float height,
+                                        const automation::Variant &anchor)
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<css::drawing::XShape> added = unoGuard(Reference<css::drawing::XShape>(), [&] {
+        const Reference<text::XTextRange> at = anchorAt(anchor);
+        if (!at.is())
+            return Reference<css::drawing::XShape>();
+        const LoTextLock lock(m_model);
+        const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
+        const Reference<text::XTextContent> frame(
+            factory->createInstance(name("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
+        const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
+        properties->setPropertyValue(name("AnchorType"),
+                                     Any(text::TextContentAnchorType_AT_PARAGRAPH));
+        at->getText()->insertTextContent(at, frame, false);
+
+        properties->setPropertyValue(name("SizeType"), Any(text::SizeType::FIX));
+        properties->setPropertyValue(name("FrameIsAutomaticHeight"), Any(false));
+        properties->setPropertyValue(name("Width"), Any(SectionMap::toHundredthMm(width)));
+        properties->setPropertyValue(name("Height"), Any(SectionMap::toHundredthMm(height)));
+        place(properties, left, top);
+        // Word's new shapes: white fill, a black outline of 0.75 pt, inner
+        // margins of 7.2 pt at the sides and 3.6 pt above and below.
+        properties->setPropertyValue(name("FillStyle"), Any(css::drawing::FillStyle_SOLID));
+        properties->setPropertyValue(name("FillColor"), Any(white));
+        table::BorderLine2 line;
+        line.LineStyle = table::BorderLineStyle::SOLID;
+        line.LineWidth = SectionMap::toHundredthMm(defaultLineWeight);
+        for (const char *border : {"TopBorder", "BottomBorder", "LeftBorder", "RightBorder"})
+            properties->setPropertyValue(name(border), Any(line));
+        properties->setPropertyValue(name("LeftBorderDistance"),
+                                     Any(SectionMap::toHundredthMm(7.2f)));
+        properties->setPropertyValue(name("RightBorderDistance"),
+                                     Any(SectionMap::toHundredthMm(7.2f)));
+        properties->setPropertyValue(name("TopBorderDistance"),
+                                     Any(SectionMap::toHundredthMm(3.6f)));
+        properties->setPropertyValue(name("BottomBorderDistance"),
+                                     Any(SectionMap::toHundredthMm(3.6f)));
+        if (orientation == automation::msoTextOrientationDownward) {
+            properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
+        } else if (orientation == automation::msoTextOrientationUpward) {
+            properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::BT_LR));
+        }
+        if (textBox) {
+            drawing::markTextBox(
+                m_model,
+                toQString(Reference<container::XNamed>(frame, UNO_QUERY_THROW)->getName()));
+        }
+        return Reference<css::drawing::XShape>(frame, UNO_QUERY_THROW);
+    });
+    if (!added.is())
+        return nullptr;
+    return std::make_shared<LoShape>(m_office, m_model, added);
+}
+
+automation::ShapePtr LoShapes::addShape(int type, float left, float top, float width, float height,
+                                        const automation::Variant &anchor)
+{
+    Q_UNUSED(type); // every autoshape is a rectangle: a text frame
+    return addFrame(false, automation::msoTextOrientationHorizontal, left, top, width, height,
+                    anchor);
+}
+
+automation::ShapePtr LoShapes::addTextbox(int orientation, float left, float top, float width,
+                                          float height, const automation::Variant &anchor)
+{
+    return addFrame(true, orientation, left, top, width, height, anchor);
+}
+
+automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, float endY,
+                                       const automation::Variant &anchor)
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<css::drawing::XShape> added = unoGuard(Reference<css::drawing::XShape>(), [&] {
+        const Reference<text::XTextRange> at = anchorAt(anchor);
+        if (!at.is())
+            return Reference<css::drawing::XShape>();
+        const LoTextLock lock(m_model);
+        const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
+        const Reference<css::drawing::XShape> shape(
+            factory->createInstance(name("com.sun.star.drawing.LineShape")), UNO_QUERY_THROW);
+        const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
+        properties->setPropertyValue(name("AnchorType"),
+                                     Any(text::TextContentAnchorType_AT_PARAGRAPH));
+        at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
+                                         false);
+        shape->setSize(awt::Size(SectionMap::toHundredthMm(std::abs(endX - beginX)),
+                                 SectionMap::toHundredthMm(std::abs(endY - beginY))));
+        place(properties, std::min(beginX, endX), std::min(beginY, endY));
+        properties->setPropertyValue(name("LineStyle"), Any(css::drawing::LineStyle_SOLID));
+        properties->setPropertyValue(name("LineWidth"),
+                                     Any(SectionMap::toHundredthMm(defaultLineWeight)));
+        properties->setPropertyValue(name("LineColor"), Any(sal_Int32(0)));
+        return shape;
+    });
+    if (!added.is())
+        return nullptr;
+    return std::make_shared<LoShape>(m_office, m_model, added);
+}
+
+} // namespace libreoffice

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "automation/shapes.h"
+
+#include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace libreoffice {
+
+class Office;
+
+// The floating objects anchored in one text (the body or a footer), in the
+// draw page's order, which is the order they were added in. Rectangles and
+// text boxes are text frames, lines are line shapes.
+class LoShapes : public automation::Shapes
+{
+public:
+    // story answers the text whose objects these are; for the body the
+    // insertion point is the default anchor, elsewhere the story's start.
+    LoShapes(std::shared_ptr<Office> office, css::uno::Reference<css::frame::XModel> model,
+             std::function<css::uno::Reference<css::text::XText>()> story, bool body);
+
+    long count() const override;
+    automation::ShapePtr item(long index) override;
+    automation::ShapePtr addShape(int type, float left, float top, float width, float height,
+                                  const automation::Variant &anchor) override;
+    automation::ShapePtr addLine(float beginX, float beginY, float endX, float endY,
+                                 const automation::Variant &anchor) override;
+    automation::ShapePtr addTextbox(int orientation, float left, float top, float width,
+                                    float height, const automation::Variant &anchor) override;
+
+private:
+    std::vector<css::uno::Reference<css::drawing::XShape>> members() const;
+    // Where a new object goes: the start of the paragraph holding the anchor.
+    css::uno::Reference<css::text::XTextRange> anchorAt(const automation::Variant &anchor) const;
+    automation::ShapePtr addFrame(bool textBox, int orientation, float left, float top, float width,
+                                  float height, const automation::Variant &anchor);
+
+    std::shared_ptr<Office> m_office;
+    css::uno::Reference<css::frame::XModel> m_model;
+    std::function<css::uno::Reference<css::text::XText>()> m_story;
+    bool m_body;
+};
+
+} // namespace libreoffice

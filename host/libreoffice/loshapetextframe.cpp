@@ -1,0 +1,143 @@
+#include "loshapetextframe.h"
+
+#include "automation/constants.h"
+#include "lodrawing.h"
+#include "losectionmap.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/text/WritingMode2.hpp>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+LoShapeTextFrame::LoShapeTextFrame(std::shared_ptr<Office> office, Reference<frame::XModel> model,
+                                   Reference<text::XTextFrame> frame)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+    , m_frame(std::move(frame))
+{
+}
+
+automation::RangePtr LoShapeTextFrame::textRange()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<text::XText> text
+        = unoGuard(Reference<text::XText>(), [&] { return m_frame->getText(); });
+    return drawing::rangeOf(m_office, m_model, text, 0, -1);
+}
+
+int LoShapeTextFrame::autoSize() const
+{
+    if (!m_office->isAlive())
+        return automation::msoFalse;
+    return unoGuard(int(automation::msoFalse), [&] {
+        bool automatic = false;
+        Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
+            ->getPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"))
+            >>= automatic;
+        return automatic ? automation::msoTrue : automation::msoFalse;
+    });
+}
+
+void LoShapeTextFrame::setAutoSize(int value)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
+            ->setPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"),
+                               Any(value != 0));
+    });
+}
+
+float LoShapeTextFrame::margin(const char *property) const
+{
+    if (!m_office->isAlive())
+        return 0;
+    return unoGuard(0.0f, [&] {
+        sal_Int32 distance = 0;
+        Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
+            ->getPropertyValue(rtl::OUString::createFromAscii(property))
+            >>= distance;
+        return SectionMap::toPoints(distance);
+    });
+}
+
+void LoShapeTextFrame::setMargin(const char *property, float points)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
+            ->setPropertyValue(rtl::OUString::createFromAscii(property),
+                               Any(SectionMap::toHundredthMm(points)));
+    });
+}
+
+float LoShapeTextFrame::marginTop() const
+{
+    return margin("TopBorderDistance");
+}
+
+void LoShapeTextFrame::setMarginTop(float points)
+{
+    setMargin("TopBorderDistance", points);
+}
+
+float LoShapeTextFrame::marginBottom() const
+{
+    return margin("BottomBorderDistance");
+}
+
+void LoShapeTextFrame::setMarginBottom(float points)
+{
+    setMargin("BottomBorderDistance", points);
+}
+
+float LoShapeTextFrame::marginLeft() const
+{
+    return margin("LeftBorderDistance");
+}
+
+void LoShapeTextFrame::setMarginLeft(float points)
+{
+    setMargin("LeftBorderDistance", points);
+}
+
+float LoShapeTextFrame::marginRight() const
+{
+    return margin("RightBorderDistance");
+}
+
+void LoShapeTextFrame::setMarginRight(float points)
+{
+    setMargin("RightBorderDistance", points);
+}
+
+// Text running downward is the writing mode top to bottom, right to left;
+// upward is bottom to top, left to right.
+int LoShapeTextFrame::orientation() const
+{
+    if (!m_office->isAlive())
+        return automation::msoTextOrientationHorizontal;
+    return unoGuard(int(automation::msoTextOrientationHorizontal), [&] {
+        sal_Int16 mode = text::WritingMode2::LR_TB;
+        Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
+            ->getPropertyValue(rtl::OUString::createFromAscii("WritingMode"))
+            >>= mode;
+        if (mode == text::WritingMode2::TB_RL)
+            return automation::msoTextOrientationDownward;
+        if (mode == text::WritingMode2::BT_LR)
+            return automation::msoTextOrientationUpward;
+        return automation::msoTextOrientationHorizontal;
+    });
+}
+
+} // namespace libreoffice

@@ -1,0 +1,229 @@
+#include "lotable.h"
+
+#include "lodrawing.h"
+#include "losectionmap.h"
+#include "lotableborders.h"
+#include "lotablecell.h"
+#include "lotablerows.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/text/XTextFramesSupplier.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+
+using namespace css;
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+namespace {
+
+// The row number of a simple cell name ("B3" is row 3); 0 for the names of
+// split cells ("A1.1.2").
+long rowOfCellName(const QString &name)
+{
+    int i = 0;
+    while (i < name.size() && name.at(i).isLetter())
+        ++i;
+    bool ok = false;
+    const long row = name.mid(i).toLong(&ok);
+    return ok ? row : 0;
+}
+
+} // namespace
+
+LoTable::LoTable(std::shared_ptr<Office> office, Reference<frame::XModel> model,
+                 Reference<text::XTextTable> table)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+    , m_table(std::move(table))
+{
+}
+
+std::vector<Reference<table::XCell>> LoTable::rowCells(const Reference<text::XTextTable> &table,
+                                                       long row)
+{
+    std::vector<Reference<table::XCell>> cells;
+    const uno::Sequence<rtl::OUString> names = table->getCellNames();
+    for (sal_Int32 i = 0; i < names.getLength(); ++i) {
+        if (rowOfCellName(toQString(names[i])) == row + 1)
+            cells.push_back(table->getCellByName(names[i]));
+    }
+    return cells;
+}
+
+void LoTable::removeTable(const Reference<text::XTextTable> &table)
+{
+    Reference<lang::XComponent>(table, UNO_QUERY_THROW)->dispose();
+}
+
+automation::RowsPtr LoTable::rows()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoTableRows>(m_office, m_model, m_table);
+}
+
+automation::CellPtr LoTable::cell(long row, long column)
+{
+    if (!m_office->isAlive() || row < 1 || column < 1)
+        return nullptr;
+    const std::vector<Reference<table::XCell>> cells = unoGuard(
+        std::vector<Reference<table::XCell>>(), [&] { return rowCells(m_table, row - 1); });
+    if (column > long(cells.size()))
+        return nullptr;
+    return std::make_shared<LoTableCell>(m_office, m_model, m_table, row - 1,
+                                         cells[size_t(column - 1)]);
+}
+
+namespace {
+
+// The offset of the paragraph after the named table among the elements of
+// the text; -1 when the table is not one of them.
+long offsetAfterTable(const Reference<text::XText> &text, const rtl::OUString &name)
+{
+    const Reference<container::XEnumerationAccess> access(text, UNO_QUERY);
+    if (!access.is())
+        return -1;
+    const Reference<container::XEnumeration> elements = access->createEnumeration();
+    long at = 0;
+    while (elements->hasMoreElements()) {
+        const Any element = elements->nextElement();
+        const Reference<text::XTextTable> table(element, UNO_QUERY);
+        if (table.is()) {
+            if (Reference<container::XNamed>(table, UNO_QUERY_THROW)->getName() == name)
+                return at;
+            continue;
+        }
+        const Reference<text::XTextRange> paragraph(element, UNO_QUERY);
+        if (paragraph.is())
+            at += paragraph->getString().getLength() + 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+// The table's anchor does not lead back to the text holding it: the body and
+// the text frames are searched.
+automation::RangePtr LoTable::range()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    Reference<text::XText> parent;
+    const long offset = unoGuard(-1L, [&] {
+        const rtl::OUString name
+            = Reference<container::XNamed>(m_table, UNO_QUERY_THROW)->getName();
+        std::vector<Reference<text::XText>> candidates {drawing::bodyOf(m_model)};
+        const Reference<text::XTextFramesSupplier> supplier(m_model, UNO_QUERY_THROW);
+        const Reference<container::XIndexAccess> frames(supplier->getTextFrames(), UNO_QUERY_THROW);
+        for (sal_Int32 i = 0, n = frames->getCount(); i < n; ++i) {
+            const Reference<text::XTextFrame> frame(frames->getByIndex(i), UNO_QUERY);
+            if (frame.is())
+                candidates.push_back(frame->getText());
+        }
+        for (const Reference<text::XText> &text : candidates) {
+            const long at = offsetAfterTable(text, name);
+            if (at >= 0) {
+                parent = text;
+                return at;
+            }
+        }
+        return -1L;
+    });
+    if (offset < 0)
+        return nullptr;
+    return drawing::rangeOf(m_office, m_model, parent, offset, offset);
+}
+
+automation::BordersPtr LoTable::borders()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoTableBorders>(m_office,
+                                            Reference<beans::XPropertySet>(m_table, UNO_QUERY));
+}
+
+// Paddings are the cells' border distances, read from the first cell and
+// set on every cell.
+float LoTable::padding(const char *property) const
+{
+    if (!m_office->isAlive())
+        return 0;
+    return unoGuard(0.0f, [&] {
+        const uno::Sequence<rtl::OUString> names = m_table->getCellNames();
+        if (names.getLength() == 0)
+            return 0.0f;
+        sal_Int32 distance = 0;
+        Reference<beans::XPropertySet>(m_table->getCellByName(names[0]), UNO_QUERY_THROW)
+            ->getPropertyValue(rtl::OUString::createFromAscii(property))
+            >>= distance;
+        return SectionMap::toPoints(distance);
+    });
+}
+
+void LoTable::setPadding(const char *property, float points)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        const uno::Sequence<rtl::OUString> names = m_table->getCellNames();
+        for (sal_Int32 i = 0; i < names.getLength(); ++i) {
+            Reference<beans::XPropertySet>(m_table->getCellByName(names[i]), UNO_QUERY_THROW)
+                ->setPropertyValue(rtl::OUString::createFromAscii(property),
+                                   Any(SectionMap::toHundredthMm(points)));
+        }
+    });
+}
+
+float LoTable::topPadding() const
+{
+    return padding("TopBorderDistance");
+}
+
+void LoTable::setTopPadding(float points)
+{
+    setPadding("TopBorderDistance", points);
+}
+
+float LoTable::bottomPadding() const
+{
+    return padding("BottomBorderDistance");
+}
+
+void LoTable::setBottomPadding(float points)
+{
+    setPadding("BottomBorderDistance", points);
+}
+
+float LoTable::leftPadding() const
+{
+    return padding("LeftBorderDistance");
+}
+
+void LoTable::setLeftPadding(float points)
+{
+    setPadding("LeftBorderDistance", points);
+}
+
+float LoTable::rightPadding() const
+{
+    return padding("RightBorderDistance");
+}
+
+void LoTable::setRightPadding(float points)
+{
+    setPadding("RightBorderDistance", points);
+}
+
+} // namespace libreoffice

@@ -1,0 +1,99 @@
+#include "lotables.h"
+
+#include "automation/text.h"
+#include "lodrawing.h"
+#include "lotable.h"
+#include "lotextlock.h"
+#include "lotextstory.h"
+#include "office.h"
+#include "unoutil.h"
+
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/text/ControlCharacter.hpp>
+#include <com/sun/star/text/XParagraphCursor.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+
+using namespace css;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace libreoffice {
+
+LoTables::LoTables(std::shared_ptr<Office> office, Reference<frame::XModel> model)
+    : m_office(std::move(office))
+    , m_model(std::move(model))
+{
+}
+
+std::vector<Reference<text::XTextTable>> LoTables::bodyTables() const
+{
+    std::vector<Reference<text::XTextTable>> tables;
+    if (!m_office->isAlive())
+        return tables;
+    unoGuardVoid([&] {
+        const Reference<container::XEnumeration> elements
+            = Reference<container::XEnumerationAccess>(drawing::bodyOf(m_model), UNO_QUERY_THROW)
+                  ->createEnumeration();
+        while (elements->hasMoreElements()) {
+            const Reference<text::XTextTable> table(elements->nextElement(), UNO_QUERY);
+            if (table.is())
+                tables.push_back(table);
+        }
+    });
+    return tables;
+}
+
+long LoTables::count() const
+{
+    return long(bodyTables().size());
+}
+
+automation::TablePtr LoTables::item(long index)
+{
+    const std::vector<Reference<text::XTextTable>> tables = bodyTables();
+    if (index < 1 || index > long(tables.size()))
+        return nullptr;
+    return std::make_shared<LoTable>(m_office, m_model, tables[size_t(index - 1)]);
+}
+
+// The cells keep the office's default format for new tables rather than
+// taking the paragraph's.
+automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows, long columns,
+                                   const automation::Variant &defaultTableBehavior,
+                                   const automation::Variant &autoFitBehavior)
+{
+    Q_UNUSED(defaultTableBehavior);
+    Q_UNUSED(autoFitBehavior);
+    if (!m_office->isAlive() || !range || rows < 1 || columns < 1)
+        return nullptr;
+    const Reference<text::XTextTable> added = unoGuard(Reference<text::XTextTable>(), [&] {
+        const Reference<text::XText> story = drawing::storyOf(m_model, range.get());
+        if (!story.is())
+            return Reference<text::XTextTable>();
+        const LoTextLock lock(m_model);
+        long offset = range->start();
+        const Reference<text::XTextCursor> cursor = textstory::cursorAt(story, offset, offset);
+        if (!Reference<text::XParagraphCursor>(cursor, UNO_QUERY_THROW)->isStartOfParagraph()) {
+            story->insertControlCharacter(cursor->getStart(),
+                                          text::ControlCharacter::PARAGRAPH_BREAK, false);
+            textstory::shiftSpans(story, offset, offset, 1, nullptr);
+            ++offset;
+        }
+        const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
+        const Reference<text::XTextTable> table(
+            factory->createInstance(rtl::OUString::createFromAscii("com.sun.star.text.TextTable")),
+            UNO_QUERY_THROW);
+        table->initialize(sal_Int32(rows), sal_Int32(columns));
+        story->insertTextContent(drawing::paragraphStartAt(story, offset),
+                                 Reference<text::XTextContent>(table, UNO_QUERY_THROW), false);
+        return table;
+    });
+    if (!added.is())
+        return nullptr;
+    return std::make_shared<LoTable>(m_office, m_model, added);
+}
+
+} // namespace libreoffice
