@@ -1,0 +1,15 @@
+#include "conformancesuite.h"
+#include "sharedoffice.h"
+
+#include <QApplication>
+
+// The conformance suite's layout cases (sections, footers, page numbers,
+// fields, styles, pagination) on LibreOffice.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SharedOffice office;
+    return runConformanceSuite([&office] { return office.application(); }, argc, argv,
+                               {QStringLiteral("LayoutConformanceTest")});
+}
