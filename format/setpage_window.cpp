@@ -1,16 +1,14 @@
 #include "setpage_window.h"
 
+#include "formsupport.h"
 #include "ui_setpage_window.h"
-
-#include <QPushButton>
 
 setPage_window::setPage_window(QWidget *parent)
     : QDialog(parent)
     , m_ui(new Ui::setPage_window)
 {
     m_ui->setupUi(this);
-    m_ui->buttonBox->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    m_ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    labelOkCancel(m_ui->buttonBox);
 }
 
 setPage_window::~setPage_window()

@@ -1,19 +1,17 @@
 #include "hongtou_window.h"
 
 #include "fontfamily.h"
+#include "formsupport.h"
 #include "optionsettings.h"
 #include "templatestore.h"
 #include "ui_hongtou_window.h"
-
-#include <QPushButton>
 
 hongtou_window::hongtou_window(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::hongtou_window)
 {
     ui->setupUi(this);
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    labelOkCancel(ui->buttonBox);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -33,13 +31,7 @@ void hongtou_window::fromA(const QString &file, const QString &name)
     const QString organ = OptionSettings::profileOrganName(unit);
     const double bodySpacing = OptionSettings::bodySpacing();
 
-    ui->comboBox->clear();
-    const QStringList profiles = OptionSettings::unitProfiles();
-    for (const QString &profile : profiles) {
-        ui->comboBox->addItem(profile);
-        if (profile == unit)
-            ui->comboBox->setCurrentIndex(ui->comboBox->count() - 1);
-    }
+    listUnitProfiles(ui->comboBox, unit);
 
     const bool minutes = file == QLatin1String(TemplateKind::Minutes);
     ui->lineEdit_2->setText(organ

@@ -1,19 +1,17 @@
 #include "lianhe_window.h"
 
 #include "fontfamily.h"
+#include "formsupport.h"
 #include "optionsettings.h"
 #include "templatestore.h"
 #include "ui_lianhe_window.h"
-
-#include <QPushButton>
 
 lianhe_window::lianhe_window(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::lianhe_window)
 {
     ui->setupUi(this);
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    labelOkCancel(ui->buttonBox);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -32,13 +30,7 @@ void lianhe_window::fromA(const QString &file, const QString &name)
     const QString titleFont = OptionSettings::titleFont();
     const double bodySpacing = OptionSettings::bodySpacing();
 
-    ui->comboBox->clear();
-    const QStringList profiles = OptionSettings::unitProfiles();
-    for (const QString &profile : profiles) {
-        ui->comboBox->addItem(profile);
-        if (profile == unit)
-            ui->comboBox->setCurrentIndex(ui->comboBox->count() - 1);
-    }
+    listUnitProfiles(ui->comboBox, unit);
 
     ui->lineEdit_2->setPlainText(QStringLiteral("发文机关一\n发文机关二"));
     ui->lineEdit_4->setText(QStringLiteral("文件"));

@@ -1,6 +1,7 @@
 #include "option_window.h"
 
 #include "fontfamily.h"
+#include "formsupport.h"
 #include "optionsettings.h"
 #include "settingsmessagebox.h"
 #include "ui_option_window.h"
@@ -31,13 +32,7 @@ void option_window::loadini(const QString &unit)
 
     const QString shownUnit = unit.isEmpty() ? OptionSettings::unitName() : unit;
 
-    ui->comboBox->clear();
-    const QStringList profiles = OptionSettings::unitProfiles();
-    for (const QString &profile : profiles) {
-        ui->comboBox->addItem(profile);
-        if (profile == shownUnit)
-            ui->comboBox->setCurrentIndex(ui->comboBox->count() - 1);
-    }
+    listUnitProfiles(ui->comboBox, shownUnit);
 
     ui->edtYF->setText(shownUnit);
     ui->edtFW->setText(OptionSettings::profileOrganName(shownUnit));

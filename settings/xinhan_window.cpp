@@ -1,19 +1,17 @@
 #include "xinhan_window.h"
 
 #include "fontfamily.h"
+#include "formsupport.h"
 #include "optionsettings.h"
 #include "templatestore.h"
 #include "ui_xinhan_window.h"
-
-#include <QPushButton>
 
 xinhan_window::xinhan_window(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::xinhan_window)
 {
     ui->setupUi(this);
-    ui->buttonBox->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    labelOkCancel(ui->buttonBox);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
