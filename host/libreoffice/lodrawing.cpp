@@ -97,9 +97,10 @@ automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
     return range;
 }
 
-Reference<text::XTextRange> paragraphStartAt(const Reference<text::XText> &text, long offset)
+Reference<text::XTextRange> paragraphStartAt(const Reference<frame::XModel> &model,
+                                             const Reference<text::XText> &text, long offset)
 {
-    const Reference<text::XTextCursor> cursor = textstory::cursorAt(text, offset, offset);
+    const Reference<text::XTextCursor> cursor = textstory::cursorAt(model, text, offset, offset);
     const Reference<text::XParagraphCursor> paragraph(cursor, UNO_QUERY_THROW);
     paragraph->gotoStartOfParagraph(false);
     return cursor->getStart();

@@ -37,7 +37,8 @@ automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
                              long end);
 // The start of the paragraph holding the Word offset.
 css::uno::Reference<css::text::XTextRange>
-paragraphStartAt(const css::uno::Reference<css::text::XText> &text, long offset);
+paragraphStartAt(const css::uno::Reference<css::frame::XModel> &model,
+                 const css::uno::Reference<css::text::XText> &text, long offset);
 
 // What the office cannot keep on its objects, remembered per document and
 // office name (which the office keeps unique) for as long as the office

@@ -14,6 +14,7 @@
 #include <com/sun/star/drawing/XDrawPage.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextFrame.hpp>
@@ -60,11 +61,20 @@ QString LoRange::text() const
     if (!m_office->isAlive())
         return QString();
     return unoGuard(QString(), [this] {
-        const long total = textstory::storyLength(m_story);
+        const Reference<frame::XModel> document = model();
+        const long total = textstory::storyLength(document, m_story);
         if (m_span->start >= total)
             return QString();
-        QString text = textstory::asWordText(
-            toQString(textstory::cursorAt(m_story, m_span->start, m_span->end)->getString()));
+        QString text;
+        if (!textstory::tablesIn(document, m_story).empty()) {
+            // The text's string counts tables as Word offsets do, where a
+            // cursor could not span from outside a table into it.
+            text = textstory::wordText(document, m_story)
+                       .mid(int(m_span->start), int(m_span->end - m_span->start));
+        } else {
+            text = textstory::asWordText(
+                toQString(textstory::cursorAt(m_story, m_span->start, m_span->end)->getString()));
+        }
         // The last mark is no character of the office's text.
         if (m_span->end >= total)
             text += QLatin1Char('\r');
@@ -77,7 +87,7 @@ void LoRange::setText(const QString &text)
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
-        const long total = textstory::storyLength(m_story);
+        long total = textstory::storyLength(model(), m_story);
         if (m_span->start >= total) {
             const long inserted = insertAt(m_span->start, text);
             m_span->end = m_span->start + inserted;
@@ -89,11 +99,25 @@ void LoRange::setText(const QString &text)
             && !Reference<text::XTextFrame>(m_story, UNO_QUERY).is()
             && !Reference<drawing::XShape>(m_story, UNO_QUERY).is())
             removeAnchoredObjects();
+        const Reference<frame::XModel> document = model();
+        textstory::TableSpans tables = textstory::tablesIn(document, m_story);
         const LoTextLock lock(m_model);
-        // The last mark of the text stays.
-        const long from = m_span->start;
-        const long to = std::min(m_span->end, total - 1);
-        const Reference<text::XTextCursor> cursor = textstory::cursorAt(m_story, from, to);
+        // Replacing a whole text replaces its tables too.
+        if (m_span->start == 0 && m_span->end >= total && !tables.empty()) {
+            for (const textstory::TableSpan &table : tables)
+                Reference<lang::XComponent>(table.table, UNO_QUERY_THROW)->dispose();
+            total = textstory::storyLength(document, m_story);
+            m_span->end = total;
+            tables.clear();
+        }
+        // The last mark of the text stays, and so does the last mark of a
+        // cell; a span reaching into a table from outside stops before it.
+        long from = m_span->start;
+        long to = std::min(m_span->end, total - 1);
+        textstory::keepInOneText(tables, &from, &to);
+        const Reference<text::XTextCursor> cursor
+            = textstory::cursorAt(document, m_story, from, to);
+        const Reference<text::XText> holder = cursor->getText();
         if (to > from) {
             const bool joins = toQString(cursor->getString()).contains(QLatin1Char('\n'));
             // The paragraph whose mark survives keeps its format: LibreOffice
@@ -103,7 +127,7 @@ void LoRange::setText(const QString &text)
             if (joins) {
                 unoGuardVoid([&] {
                     const Reference<text::XTextCursor> last
-                        = m_story->createTextCursorByRange(cursor->getEnd());
+                        = holder->createTextCursorByRange(cursor->getEnd());
                     format = Reference<beans::XMultiPropertySet>(last, UNO_QUERY_THROW)
                                  ->getPropertyValues(names);
                 });
@@ -116,8 +140,9 @@ void LoRange::setText(const QString &text)
                 });
             }
         }
-        const long inserted = textstory::insertParagraphs(m_story, cursor, text);
+        const long inserted = textstory::insertParagraphs(holder, cursor, text);
         textstory::shiftSpans(m_story, from, to, inserted, m_span.get());
+        m_span->start = from;
         m_span->end = from + inserted;
     });
 }
@@ -190,10 +215,11 @@ long LoRange::insertAt(long offset, const QString &text)
     if (text.isEmpty())
         return 0;
     const LoTextLock lock(text.size() > 1 ? m_model : Reference<frame::XModel>());
-    const long total = textstory::storyLength(m_story);
+    const long total = textstory::storyLength(model(), m_story);
     if (offset < total) {
-        const long inserted = textstory::insertParagraphs(
-            m_story, textstory::cursorAt(m_story, offset, offset), text);
+        const Reference<text::XTextCursor> cursor
+            = textstory::cursorAt(model(), m_story, offset, offset);
+        const long inserted = textstory::insertParagraphs(cursor->getText(), cursor, text);
         textstory::shiftSpans(m_story, offset, offset, inserted, m_span.get());
         return inserted;
     }
@@ -216,8 +242,9 @@ automation::FontPtr LoRange::font()
         return nullptr;
     const Reference<text::XText> story = m_story;
     const textstory::SpanPtr span = m_span;
-    return std::make_shared<LoFont>(m_office, [story, span] {
-        return textstory::touchedCursorAt(story, span->start, span->end);
+    const Reference<frame::XModel> document = model();
+    return std::make_shared<LoFont>(m_office, [document, story, span] {
+        return textstory::touchedCursorAt(document, story, span->start, span->end);
     });
 }
 
@@ -227,11 +254,12 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
         return nullptr;
     const Reference<text::XText> story = m_story;
     const textstory::SpanPtr span = m_span;
+    const Reference<frame::XModel> document = model();
     return std::make_shared<LoParagraphFormat>(
         m_office,
-        [story, span] {
+        [document, story, span] {
             const Reference<text::XTextCursor> cursor
-                = textstory::touchedCursorAt(story, span->start, span->end);
+                = textstory::touchedCursorAt(document, story, span->start, span->end);
             std::vector<Reference<beans::XPropertySet>> paragraphs;
             const Reference<container::XEnumeration> elements
                 = Reference<container::XEnumerationAccess>(cursor, UNO_QUERY_THROW)
@@ -256,20 +284,15 @@ automation::ParagraphsPtr LoRange::paragraphs()
     const Reference<text::XText> story = m_story;
     const long start = m_span->start;
     const long end = m_span->end;
-    const Reference<frame::XModel> model = m_model;
-    return std::make_shared<LoParagraphs>(m_office, [story, model, start, end] {
-        const long total = textstory::storyLength(story);
-        // A body in a document without tables gives its offsets in one call.
-        const bool flat = model.is() && !textstory::hasTables(model);
+    const Reference<frame::XModel> document = model();
+    return std::make_shared<LoParagraphs>(m_office, [story, document, start, end] {
+        // A text without tables gives its offsets in one call.
+        const bool flat = textstory::tablesIn(document, story).empty();
         std::vector<textstory::ParagraphEntry> touched;
         for (textstory::ParagraphEntry &entry :
              flat ? textstory::paragraphOffsetsOf(story) : textstory::paragraphsOf(story)) {
-            // Paragraphs of tables inside the text have offsets of their cell:
-            // only a range over the whole text takes them.
-            const bool inside = entry.text == story
-                ? (start == end ? entry.start <= start && start < entry.end
-                                : entry.start < end && entry.end > start)
-                : start == 0 && end >= total;
+            const bool inside = start == end ? entry.start <= start && start < entry.end
+                                             : entry.start < end && entry.end > start;
             if (inside)
                 touched.push_back(std::move(entry));
         }
@@ -283,11 +306,16 @@ automation::Variant LoRange::information(int item)
         return automation::Variant();
     switch (item) {
     case automation::wdWithInTable:
-        return automation::Variant(Reference<table::XCell>(m_story, UNO_QUERY).is());
+        return unoGuard(automation::Variant(), [this] {
+            return automation::Variant(
+                Reference<table::XCell>(m_story, UNO_QUERY).is()
+                || textstory::cellAt(textstory::tablesIn(model(), m_story), m_span->start)
+                    != nullptr);
+        });
     case automation::wdActiveEndPageNumber:
         return unoGuard(automation::Variant(), [this] {
             const Reference<text::XTextCursor> cursor
-                = textstory::cursorAt(m_story, m_span->start, m_span->end);
+                = textstory::cursorAt(model(), m_story, m_span->start, m_span->end);
             return automation::Variant(
                 textstory::pageOf(model(), Reference<text::XTextRange>(cursor.get())));
         });

@@ -130,7 +130,7 @@ Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor
     }
     if (!story.is())
         return nullptr;
-    return drawing::paragraphStartAt(story, offset);
+    return drawing::paragraphStartAt(m_model, story, offset);
 }
 
 automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float left, float top,

@@ -5,6 +5,7 @@
 #include "lotableborders.h"
 #include "lotablecell.h"
 #include "lotablerows.h"
+#include "lotextstory.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -86,64 +87,16 @@ automation::CellPtr LoTable::cell(long row, long column)
                                          cells[size_t(column - 1)]);
 }
 
-namespace {
-
-// The offset of the paragraph after the named table among the elements of
-// the text; -1 when the table is not one of them.
-long offsetAfterTable(const Reference<text::XText> &text, const rtl::OUString &name)
-{
-    const Reference<container::XEnumerationAccess> access(text, UNO_QUERY);
-    if (!access.is())
-        return -1;
-    const Reference<container::XEnumeration> elements = access->createEnumeration();
-    long at = 0;
-    while (elements->hasMoreElements()) {
-        const Any element = elements->nextElement();
-        const Reference<text::XTextTable> table(element, UNO_QUERY);
-        if (table.is()) {
-            if (Reference<container::XNamed>(table, UNO_QUERY_THROW)->getName() == name)
-                return at;
-            continue;
-        }
-        const Reference<text::XTextRange> paragraph(element, UNO_QUERY);
-        if (paragraph.is())
-            at += paragraph->getString().getLength() + 1;
-    }
-    return -1;
-}
-
-} // namespace
-
-// The table's anchor does not lead back to the text holding it: the body and
-// the text frames are searched.
+// The span of the table in the text holding it: the body or a text frame.
 automation::RangePtr LoTable::range()
 {
     if (!m_office->isAlive())
         return nullptr;
-    Reference<text::XText> parent;
-    const long offset = unoGuard(-1L, [&] {
-        const rtl::OUString name
-            = Reference<container::XNamed>(m_table, UNO_QUERY_THROW)->getName();
-        std::vector<Reference<text::XText>> candidates {drawing::bodyOf(m_model)};
-        const Reference<text::XTextFramesSupplier> supplier(m_model, UNO_QUERY_THROW);
-        const Reference<container::XIndexAccess> frames(supplier->getTextFrames(), UNO_QUERY_THROW);
-        for (sal_Int32 i = 0, n = frames->getCount(); i < n; ++i) {
-            const Reference<text::XTextFrame> frame(frames->getByIndex(i), UNO_QUERY);
-            if (frame.is())
-                candidates.push_back(frame->getText());
-        }
-        for (const Reference<text::XText> &text : candidates) {
-            const long at = offsetAfterTable(text, name);
-            if (at >= 0) {
-                parent = text;
-                return at;
-            }
-        }
-        return -1L;
-    });
-    if (offset < 0)
+    Reference<text::XText> holder;
+    textstory::TableSpan span;
+    if (!unoGuard(false, [&] { return textstory::placeOfTable(m_model, m_table, &holder, &span); }))
         return nullptr;
-    return drawing::rangeOf(m_office, m_model, parent, offset, offset);
+    return drawing::rangeOf(m_office, m_model, holder, span.start, span.end);
 }
 
 automation::BordersPtr LoTable::borders()

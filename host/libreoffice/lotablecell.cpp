@@ -5,6 +5,7 @@
 #include "losectionmap.h"
 #include "lostyleborders.h"
 #include "lotable.h"
+#include "lotextstory.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -54,7 +55,28 @@ automation::RangePtr LoTableCell::range()
 {
     if (!m_office->isAlive())
         return nullptr;
-    return drawing::rangeOf(m_office, m_model, Reference<text::XText>(m_cell, UNO_QUERY), 0, -1);
+    // The cell's span in the text holding its table; a table elsewhere (a
+    // footer, a cell) answers the cell's own text.
+    const Reference<text::XText> cellText(m_cell, UNO_QUERY);
+    Reference<text::XText> holder;
+    long start = 0;
+    long end = -1;
+    unoGuardVoid([&] {
+        textstory::TableSpan span;
+        if (!textstory::placeOfTable(m_model, m_table, &holder, &span))
+            return;
+        for (const textstory::CellSpan &cell : span.cells) {
+            if (cell.text == cellText) {
+                start = cell.start;
+                end = cell.end;
+                return;
+            }
+        }
+        holder.clear();
+    });
+    if (!holder.is())
+        return drawing::rangeOf(m_office, m_model, cellText, 0, -1);
+    return drawing::rangeOf(m_office, m_model, holder, start, end);
 }
 
 long LoTableCell::column() const

@@ -75,10 +75,11 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
             return Reference<text::XTextTable>();
         const LoTextLock lock(m_model);
         long offset = range->start();
-        const Reference<text::XTextCursor> cursor = textstory::cursorAt(story, offset, offset);
+        const Reference<text::XTextCursor> cursor
+            = textstory::cursorAt(m_model, story, offset, offset);
         if (!Reference<text::XParagraphCursor>(cursor, UNO_QUERY_THROW)->isStartOfParagraph()) {
-            story->insertControlCharacter(cursor->getStart(),
-                                          text::ControlCharacter::PARAGRAPH_BREAK, false);
+            cursor->getText()->insertControlCharacter(
+                cursor->getStart(), text::ControlCharacter::PARAGRAPH_BREAK, false);
             textstory::shiftSpans(story, offset, offset, 1, nullptr);
             ++offset;
         }
@@ -87,8 +88,11 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
             factory->createInstance(rtl::OUString::createFromAscii("com.sun.star.text.TextTable")),
             UNO_QUERY_THROW);
         table->initialize(sal_Int32(rows), sal_Int32(columns));
-        story->insertTextContent(drawing::paragraphStartAt(story, offset),
-                                 Reference<text::XTextContent>(table, UNO_QUERY_THROW), false);
+        const Reference<text::XTextRange> at = drawing::paragraphStartAt(m_model, story, offset);
+        at->getText()->insertTextContent(at, Reference<text::XTextContent>(table, UNO_QUERY_THROW),
+                                         false);
+        // The new cells' marks are characters of the text from here on.
+        textstory::shiftSpans(story, offset, offset, rows * columns, nullptr);
         return table;
     });
     if (!added.is())

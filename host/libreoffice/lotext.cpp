@@ -30,7 +30,9 @@ automation::RangePtr makeRange(const std::shared_ptr<Office> &office,
     if (!office->isAlive() || !text.is())
         return nullptr;
     if (end < 0) {
-        end = unoGuard(-1L, [&] { return textstory::storyLength(text); });
+        end = unoGuard(-1L, [&] {
+            return textstory::storyLength(model.is() ? model : office->activeDocument(), text);
+        });
         if (end < 0)
             return nullptr;
     }

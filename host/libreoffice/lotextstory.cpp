@@ -6,11 +6,16 @@
 
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
 #include <com/sun/star/text/XPageCursor.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/text/XTextFramesSupplier.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
 #include <com/sun/star/text/XTextTablesSupplier.hpp>
 #include <com/sun/star/text/XTextViewCursor.hpp>
@@ -75,11 +80,13 @@ long movedEnd(long p, long from, long to, long inserted)
     return p + inserted - (to - from);
 }
 
-void appendParagraphs(const Reference<text::XText> &text, std::vector<ParagraphEntry> &entries)
+// Appends the paragraphs of `text` with offsets from `offset` on, as
+// paragraphs of `owner`; answers the offset after them.
+long appendParagraphs(const Reference<text::XText> &text, const Reference<text::XText> &owner,
+                      long offset, std::vector<ParagraphEntry> &entries)
 {
     const Reference<container::XEnumeration> elements
         = Reference<container::XEnumerationAccess>(text, UNO_QUERY_THROW)->createEnumeration();
-    long offset = 0;
     while (elements->hasMoreElements()) {
         const Reference<lang::XServiceInfo> element(elements->nextElement(), UNO_QUERY);
         if (!element.is())
@@ -91,7 +98,7 @@ void appendParagraphs(const Reference<text::XText> &text, std::vector<ParagraphE
             for (sal_Int32 i = 0; i < names.getLength(); ++i) {
                 const Reference<text::XText> cell(table->getCellByName(names[i]), UNO_QUERY);
                 if (cell.is())
-                    appendParagraphs(cell, entries);
+                    offset = appendParagraphs(cell, owner, offset, entries);
             }
             continue;
         }
@@ -100,12 +107,60 @@ void appendParagraphs(const Reference<text::XText> &text, std::vector<ParagraphE
             continue;
         ParagraphEntry entry;
         entry.paragraph.set(element, UNO_QUERY);
-        entry.text = text;
+        entry.text = owner;
         entry.start = offset;
         offset += toQString(range->getString()).size() + 1;
         entry.end = offset;
         entries.push_back(entry);
     }
+    return offset;
+}
+
+TableSpans enumerateTables(const Reference<text::XText> &text)
+{
+    TableSpans tables;
+    const Reference<container::XEnumeration> elements
+        = Reference<container::XEnumerationAccess>(text, UNO_QUERY_THROW)->createEnumeration();
+    long offset = 0;
+    while (elements->hasMoreElements()) {
+        const uno::Any element = elements->nextElement();
+        const Reference<text::XTextTable> table(element, UNO_QUERY);
+        if (!table.is()) {
+            const Reference<text::XTextRange> paragraph(element, UNO_QUERY);
+            if (paragraph.is())
+                offset += paragraph->getString().getLength() + 1;
+            continue;
+        }
+        TableSpan span;
+        span.table = table;
+        span.start = offset;
+        const uno::Sequence<rtl::OUString> names = table->getCellNames();
+        for (sal_Int32 i = 0; i < names.getLength(); ++i) {
+            CellSpan cell;
+            cell.text.set(table->getCellByName(names[i]), UNO_QUERY);
+            if (!cell.text.is())
+                continue;
+            cell.start = offset;
+            offset += storyLength(cell.text);
+            cell.end = offset;
+            span.cells.push_back(cell);
+        }
+        span.end = offset;
+        tables.push_back(span);
+    }
+    return tables;
+}
+
+struct KnownTables
+{
+    rtl::OUString string;
+    TableSpans tables;
+};
+
+std::map<const void *, KnownTables> &knownTables()
+{
+    static std::map<const void *, KnownTables> known;
+    return known;
 }
 
 struct RememberedSelection
@@ -225,8 +280,198 @@ QString asWordText(QString text)
 std::vector<ParagraphEntry> paragraphsOf(const Reference<text::XText> &text)
 {
     std::vector<ParagraphEntry> entries;
-    appendParagraphs(text, entries);
+    appendParagraphs(text, text, 0, entries);
     return entries;
+}
+
+TableSpans tablesIn(const Reference<frame::XModel> &model, const Reference<text::XText> &text)
+{
+    if (!model.is() || !text.is() || !hasTables(model))
+        return TableSpans();
+    auto &known = knownTables();
+    // The text's string leaves out a table that opens the text: its cells'
+    // strings are compared as well.
+    const auto fingerprint = [&text](const TableSpans &tables) {
+        rtl::OUString string = text->getString();
+        const long leading = leadingLength(tables);
+        for (const TableSpan &table : tables) {
+            if (table.end > leading)
+                break;
+            for (const CellSpan &cell : table.cells)
+                string += "\n" + cell.text->getString();
+        }
+        return string;
+    };
+    const auto found = known.find(keyOf(text));
+    if (found != known.end() && found->second.string == fingerprint(found->second.tables))
+        return found->second.tables;
+    // A handful of texts are in use at a time; forget the others.
+    if (known.size() > 32)
+        known.clear();
+    KnownTables &entry = known[keyOf(text)];
+    entry.tables = enumerateTables(text);
+    entry.string = fingerprint(entry.tables);
+    return entry.tables;
+}
+
+long leadingLength(const TableSpans &tables)
+{
+    long at = 0;
+    for (const TableSpan &table : tables) {
+        if (table.start != at)
+            break;
+        at = table.end;
+    }
+    return at;
+}
+
+long storyLength(const Reference<frame::XModel> &model, const Reference<text::XText> &text)
+{
+    return storyLength(text) + leadingLength(tablesIn(model, text));
+}
+
+QString wordText(const Reference<frame::XModel> &model, const Reference<text::XText> &text)
+{
+    QString leading;
+    const TableSpans tables = tablesIn(model, text);
+    const long length = leadingLength(tables);
+    for (const TableSpan &table : tables) {
+        if (table.end > length)
+            break;
+        for (const CellSpan &cell : table.cells)
+            leading += toQString(cell.text->getString()) + QLatin1Char('\n');
+    }
+    return asWordText(leading + toQString(text->getString()));
+}
+
+const CellSpan *cellAt(const TableSpans &tables, long offset)
+{
+    for (const TableSpan &table : tables) {
+        if (offset < table.start || offset >= table.end)
+            continue;
+        for (const CellSpan &cell : table.cells) {
+            if (offset >= cell.start && offset < cell.end)
+                return &cell;
+        }
+    }
+    return nullptr;
+}
+
+void keepInOneText(const TableSpans &tables, long *start, long *end)
+{
+    if (*end < *start)
+        std::swap(*start, *end);
+    if (const CellSpan *cell = cellAt(tables, *start)) {
+        *end = std::min(*end, cell->end - 1);
+        return;
+    }
+    // Outside every table at the start: the span stops before the first
+    // table it reaches into, i.e. before that table's preceding mark, the
+    // last place a cursor can be short of the table.
+    for (const TableSpan &table : tables) {
+        if (table.start >= *start && table.start < *end && *end < table.end) {
+            *end = std::max(*start, table.start - 1);
+            return;
+        }
+    }
+}
+
+namespace {
+
+// The cursor steps from the start of the text to an offset outside its
+// tables: a table and the mark before it are one step.
+long stepsTo(const TableSpans &tables, long offset)
+{
+    long steps = offset;
+    for (const TableSpan &table : tables) {
+        if (table.end <= offset)
+            steps -= table.end - table.start;
+    }
+    return steps;
+}
+
+} // namespace
+
+Reference<text::XTextCursor> cursorAt(const Reference<frame::XModel> &model,
+                                      const Reference<text::XText> &text, long start, long end)
+{
+    const TableSpans tables = tablesIn(model, text);
+    if (tables.empty())
+        return cursorAt(text, start, end);
+    const long total = storyLength(text) + leadingLength(tables);
+    if (end < 0 || end > total - 1)
+        end = total - 1;
+    start = std::clamp(start, 0L, end);
+    keepInOneText(tables, &start, &end);
+    if (const CellSpan *cell = cellAt(tables, start))
+        return cursorAt(cell->text, start - cell->start, end - cell->start);
+    const Reference<text::XTextCursor> cursor = text->createTextCursor();
+    cursor->gotoStart(false);
+    const long from = stepsTo(tables, start);
+    goRight(cursor, from, false);
+    goRight(cursor, stepsTo(tables, end) - from, true);
+    return cursor;
+}
+
+Reference<text::XTextCursor> touchedCursorAt(const Reference<frame::XModel> &model,
+                                             const Reference<text::XText> &text, long start,
+                                             long end)
+{
+    const Reference<text::XTextCursor> cursor = cursorAt(model, text, start, end);
+    if (end > start && !cursor->isCollapsed()
+        && Reference<text::XParagraphCursor>(cursor, UNO_QUERY_THROW)->isStartOfParagraph())
+        cursor->goLeft(1, true);
+    return cursor;
+}
+
+long offsetOf(const Reference<frame::XModel> &model, const Reference<text::XText> &text,
+              const Reference<text::XTextRange> &position)
+{
+    const TableSpans tables = tablesIn(model, text);
+    if (tables.empty())
+        return offsetOf(text, position);
+    // A position in a cell is no position of the text's own cursors.
+    const Reference<uno::XInterface> owner(position->getText(), UNO_QUERY);
+    if (owner.get() != keyOf(text)) {
+        for (const TableSpan &span : tables) {
+            for (const CellSpan &cell : span.cells) {
+                if (keyOf(cell.text) == owner.get())
+                    return cell.start + offsetOf(cell.text, position);
+            }
+        }
+    }
+    return leadingLength(tables) + offsetOf(text, position);
+}
+
+bool placeOfTable(const Reference<frame::XModel> &model, const Reference<text::XTextTable> &table,
+                  Reference<text::XText> *holder, TableSpan *span)
+{
+    std::vector<Reference<text::XText>> candidates;
+    const Reference<text::XTextDocument> document(model, UNO_QUERY);
+    if (document.is())
+        candidates.push_back(document->getText());
+    const Reference<text::XTextFramesSupplier> supplier(model, UNO_QUERY);
+    if (supplier.is()) {
+        const Reference<container::XIndexAccess> frames(supplier->getTextFrames(), UNO_QUERY_THROW);
+        for (sal_Int32 i = 0, n = frames->getCount(); i < n; ++i) {
+            const Reference<text::XTextFrame> frame(frames->getByIndex(i), UNO_QUERY);
+            if (frame.is())
+                candidates.push_back(frame->getText());
+        }
+    }
+    // The office may hand out different objects for one table: tables are
+    // told apart by their names, which it keeps unique.
+    const rtl::OUString wanted = Reference<container::XNamed>(table, UNO_QUERY_THROW)->getName();
+    for (const Reference<text::XText> &text : candidates) {
+        for (const TableSpan &found : tablesIn(model, text)) {
+            if (Reference<container::XNamed>(found.table, UNO_QUERY_THROW)->getName() == wanted) {
+                *holder = text;
+                *span = found;
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 std::vector<ParagraphEntry> paragraphOffsetsOf(const Reference<text::XText> &text)
@@ -284,15 +529,15 @@ long pageOf(const Reference<frame::XModel> &model, const Reference<text::XTextRa
 void select(const Reference<frame::XModel> &model, const Reference<text::XText> &text, long start,
             long end)
 {
-    const Reference<text::XTextCursor> cursor = cursorAt(text, start, end);
+    const Reference<text::XTextCursor> cursor = cursorAt(model, text, start, end);
     const Reference<view::XSelectionSupplier> selection(model->getCurrentController(),
                                                         UNO_QUERY_THROW);
     selection->select(uno::Any(Reference<text::XTextRange>(cursor.get())));
     RememberedSelection remembered;
     remembered.start = start;
     remembered.end = end;
-    remembered.shownStart = offsetOf(text, cursor->getStart());
-    remembered.shownEnd = offsetOf(text, cursor->getEnd());
+    remembered.shownStart = offsetOf(model, text, cursor->getStart());
+    remembered.shownEnd = offsetOf(model, text, cursor->getEnd());
     rememberedSelections()[keyOf(model)] = remembered;
 }
 
@@ -303,8 +548,20 @@ bool selectionOffsets(const Reference<frame::XModel> &model, Reference<text::XTe
     *text = view->getText();
     if (!text->is())
         return false;
-    *start = offsetOf(*text, view->getStart());
-    *end = offsetOf(*text, view->getEnd());
+    // In a table the view's text is the cell: offsets are those of the text
+    // holding the table.
+    if (Reference<table::XCell>(*text, UNO_QUERY).is()) {
+        const Reference<text::XTextTable> table(
+            Reference<beans::XPropertySet>(view, UNO_QUERY_THROW)
+                ->getPropertyValue(rtl::OUString::createFromAscii("TextTable")),
+            UNO_QUERY);
+        Reference<text::XText> holder;
+        TableSpan span;
+        if (table.is() && placeOfTable(model, table, &holder, &span))
+            *text = holder;
+    }
+    *start = offsetOf(model, *text, view->getStart());
+    *end = offsetOf(model, *text, view->getEnd());
     if (*end < *start)
         std::swap(*start, *end);
     const auto found = rememberedSelections().find(keyOf(model));

@@ -7,6 +7,7 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <memory>
@@ -17,14 +18,17 @@
 // text cursor's goRight steps agree with that, except that the story's last
 // mark is no cursor step: the offset just past it is the text's length.
 //
+// Tables count as the object model counts them: a table standing in a text
+// takes its cells' characters and marks, cell by cell, row by row, and the
+// text's string (getString) agrees, so offsets read from strings need no
+// correction. A text cursor does not: it steps over a table and the mark
+// before it in one step, and cannot reach into a cell. Positions inside a
+// table are therefore resolved into the cell's own text (see TableSpan and
+// the cursorAt taking the document).
+//
 // Where LibreOffice differs: a field is one cursor step but shows its whole
 // result in the text, so offsets after a field whose result is longer than
-// one character are off by the difference. Tables are no characters of the
-// text around them: body offsets count the body's own paragraphs, while a
-// cell's paragraphs have offsets in the cell's text. The text's length is
-// taken from its string; with tables in the body that string and the cursor
-// steps may disagree, so offsets near the end of such a body are not
-// guaranteed.
+// one character are off by the difference.
 namespace libreoffice::textstory {
 
 // The offsets of a live range. Spans registered with their text move when an
@@ -76,7 +80,8 @@ struct ParagraphEntry
     long start = 0;
     long end = 0;
 };
-// Every paragraph of the text; tables are walked cell by cell, row by row.
+// Every paragraph of the text; tables are walked cell by cell, row by row,
+// and their paragraphs get the text's offsets and the text as theirs.
 std::vector<ParagraphEntry> paragraphsOf(const css::uno::Reference<css::text::XText> &text);
 
 // The same from the text's string alone (one call to the office), for a text
@@ -89,6 +94,62 @@ paragraphAt(const css::uno::Reference<css::text::XText> &text, long start);
 // Whether the document has tables anywhere (its body's offsets then need
 // the paragraph enumeration).
 bool hasTables(const css::uno::Reference<css::frame::XModel> &model);
+
+// A cell of a table standing in a text, with the Word offsets of the cell
+// in that text (end is just past the cell's last mark).
+struct CellSpan
+{
+    css::uno::Reference<css::text::XText> text;
+    long start = 0;
+    long end = 0;
+};
+// A table standing in a text (not one in a cell or a frame of it).
+struct TableSpan
+{
+    css::uno::Reference<css::text::XTextTable> table;
+    long start = 0;
+    long end = 0;
+    std::vector<CellSpan> cells;
+};
+using TableSpans = std::vector<TableSpan>;
+// The tables of the text in order; empty at once when the document has none.
+// Kept while the text's string stays the same, so a run of calls on a text
+// with tables enumerates it once.
+TableSpans tablesIn(const css::uno::Reference<css::frame::XModel> &model,
+                    const css::uno::Reference<css::text::XText> &text);
+// A text's cursors and its string start after a table that opens the text:
+// the characters of such leading tables.
+long leadingLength(const TableSpans &tables);
+// storyLength and the text's whole string as Word offsets count them, for a
+// text that may hold tables.
+long storyLength(const css::uno::Reference<css::frame::XModel> &model,
+                 const css::uno::Reference<css::text::XText> &text);
+QString wordText(const css::uno::Reference<css::frame::XModel> &model,
+                 const css::uno::Reference<css::text::XText> &text);
+// The cell holding the offset, or null when it is outside every table.
+const CellSpan *cellAt(const TableSpans &tables, long offset);
+// Narrows [start, end) to one text a cursor can span: the text itself or a
+// single cell. A span reaching into a table from outside stops before it; a
+// span leaving a cell ends at the cell's last mark.
+void keepInOneText(const TableSpans &tables, long *start, long *end);
+
+// cursorAt, touchedCursorAt and offsetOf for a text that may hold tables:
+// offsets in a cell give a cursor in the cell's text. Spans are narrowed as
+// keepInOneText does.
+css::uno::Reference<css::text::XTextCursor>
+cursorAt(const css::uno::Reference<css::frame::XModel> &model,
+         const css::uno::Reference<css::text::XText> &text, long start, long end);
+css::uno::Reference<css::text::XTextCursor>
+touchedCursorAt(const css::uno::Reference<css::frame::XModel> &model,
+                const css::uno::Reference<css::text::XText> &text, long start, long end);
+long offsetOf(const css::uno::Reference<css::frame::XModel> &model,
+              const css::uno::Reference<css::text::XText> &text,
+              const css::uno::Reference<css::text::XTextRange> &position);
+// The text standing in the document (the body or a text frame's text) that
+// holds the table, and the table's span there; false when none does.
+bool placeOfTable(const css::uno::Reference<css::frame::XModel> &model,
+                  const css::uno::Reference<css::text::XTextTable> &table,
+                  css::uno::Reference<css::text::XText> *holder, TableSpan *span);
 
 // The paragraph properties that make up a paragraph's format, in the
 // alphabetical order XMultiPropertySet expects.

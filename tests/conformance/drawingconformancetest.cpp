@@ -183,6 +183,7 @@ void DrawingConformanceTest::tableBeforeParagraph()
             QCOMPARE(table->cell(row, column)->range()->text(), QStringLiteral("\r"));
     }
     const RangePtr range = table->range();
+    QVERIFY(range);
     if (before.isEmpty()) {
         QCOMPARE(range->start(), 0L);
     } else {

@@ -34,6 +34,7 @@ private slots:
     void borderWidths_data();
     void borderWidths();
     void tableInTextFrame();
+    void editsAroundATable();
 
 private:
     bool setBody(const QStringList &paragraphs);
@@ -322,8 +323,8 @@ void TestLoDrawing::tableAtRange_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<QString>("body");
     QTest::addColumn<long>("tableAt");
-    // Body text after the table went in, and the offset of the table's
-    // collapsed range (the start of the paragraph after it).
+    // Body text after the table went in (marks left out), and the offset
+    // where the table's range starts: it spans the six cells' marks.
     QTest::newRow("start of document") << 0 << "abc\rdef\r" << 0L;
     QTest::newRow("paragraph start") << 4 << "abc\rdef\r" << 4L;
     QTest::newRow("inside a paragraph") << 5 << "abc\rd\ref\r" << 6L;
@@ -345,7 +346,10 @@ void TestLoDrawing::tableAtRange()
     const RangePtr range = table->range();
     QVERIFY(range);
     QCOMPARE(range->start(), tableAt);
-    QCOMPARE(range->end(), tableAt);
+    QCOMPARE(range->end(), tableAt + 6);
+    QCOMPARE(range->text(), QStringLiteral("\r\r\r\r\r\r"));
+    QCOMPARE(m_doc->range(range->end(), range->end())->paragraphs()->item(1)->range()->text(),
+             body.mid(int(tableAt)).section(QLatin1Char('\r'), 0, 0) + QLatin1Char('\r'));
     QVERIFY(!tables->item(2));
 }
 
@@ -457,3 +461,33 @@ void TestLoDrawing::tableInTextFrame()
 
 QTEST_MAIN(TestLoDrawing)
 #include "tst_lodrawing.moc"
+
+// Offsets stay the object model's around a table: editing a cell moves the
+// ranges after the table, a span reaching into a table from outside stops
+// before it (the office's cursors cannot start outside a table and end in a
+// cell), and replacing the whole body takes the table along.
+void TestLoDrawing::editsAroundATable()
+{
+    QVERIFY(setBody({"abc", "def"}));
+    const TablePtr table = m_doc->tables()->add(m_doc->range(4, 4), 1, 2);
+    QVERIFY(table);
+    const RangePtr after = m_doc->range(6, 9);
+    QCOMPARE(after->text(), QStringLiteral("def"));
+
+    table->cell(1, 1)->range()->setText(QStringLiteral("甲乙丙"));
+    QCOMPARE(table->cell(1, 1)->range()->start(), 4L);
+    QCOMPARE(table->cell(1, 2)->range()->start(), 8L);
+    QCOMPARE(after->start(), 9L);
+    QCOMPARE(after->text(), QStringLiteral("def"));
+    QCOMPARE(m_doc->content()->text(), QStringLiteral("abc\r甲乙丙\r\rdef\r"));
+
+    const RangePtr reaching = m_doc->range(1, 6);
+    reaching->setText(QStringLiteral("X"));
+    QCOMPARE(m_doc->content()->text(), QStringLiteral("aX\r甲乙丙\r\rdef\r"));
+    QCOMPARE(m_doc->tables()->count(), 1L);
+    QCOMPARE(table->cell(1, 1)->range()->text(), QStringLiteral("甲乙丙\r"));
+
+    m_doc->content()->setText(QStringLiteral("新正文"));
+    QCOMPARE(m_doc->tables()->count(), 0L);
+    QCOMPARE(m_doc->content()->text(), QStringLiteral("新正文\r"));
+}

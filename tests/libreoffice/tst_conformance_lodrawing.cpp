@@ -1,0 +1,14 @@
+#include "conformancesuite.h"
+#include "sharedoffice.h"
+
+#include <QApplication>
+
+// The conformance suite's shape and table cases on LibreOffice.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SharedOffice office;
+    return runConformanceSuite([&office] { return office.application(); }, argc, argv,
+                               {QStringLiteral("DrawingConformanceTest")});
+}
