@@ -26,6 +26,9 @@ public:
     void focusWriter();
     // The office's process id while it runs, else 0.
     qint64 processId() const;
+    // The office behind the application, for the writer's own entry points
+    // that the object model lacks (see lofiles.h).
+    std::shared_ptr<Office> office() const { return m_office; }
 
 private:
     std::shared_ptr<Office> m_office;

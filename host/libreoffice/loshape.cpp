@@ -69,10 +69,27 @@ bool LoShape::isFrame() const
     return Reference<text::XTextFrame>(m_shape, UNO_QUERY).is();
 }
 
+Reference<text::XTextFrame> LoShape::textBox() const
+{
+    const Reference<text::XTextFrame> frame(m_shape, UNO_QUERY);
+    if (frame.is())
+        return frame;
+    return unoGuard(Reference<text::XTextFrame>(), [&] {
+        Reference<text::XTextFrame> attached;
+        bool hasTextBox = false;
+        if (m_properties.is() && (m_properties->getPropertyValue(prop("TextBox")) >>= hasTextBox)
+            && hasTextBox)
+            m_properties->getPropertyValue(prop("TextBoxContent")) >>= attached;
+        return attached;
+    });
+}
+
 automation::Shape::Kind LoShape::kind() const
 {
+    // A Word file stores rectangles and text boxes alike as shapes with a
+    // text box, so an opened file's boxes are all text boxes.
     if (!isFrame())
-        return Kind::Line;
+        return textBox().is() ? Kind::TextBox : Kind::Line;
     const QString officeName = unoGuard(QString(), [&] {
         return toQString(Reference<container::XNamed>(m_shape, UNO_QUERY_THROW)->getName());
     });
@@ -142,7 +159,19 @@ void LoShape::setPosition(bool horizontal, float value)
         m_properties->setPropertyValue(
             prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"),
             Any(SectionMap::toHundredthMm(value)));
+        settleDrawing();
     });
+}
+
+// A drawing shape inserted into the text keeps where the office first laid
+// it out (the corner of what it is placed relative to) until its position is
+// set on the shape itself; orientation properties set later are kept, shown
+// back and saved, but not laid out. Setting the position it already reports
+// makes the layout take them. Text frames need nothing of the kind.
+void LoShape::settleDrawing()
+{
+    if (!isFrame())
+        m_shape->setPosition(m_shape->getPosition());
 }
 
 float LoShape::left() const
@@ -295,6 +324,7 @@ void LoShape::setRelativeVerticalPosition(int relative)
                                            Any(text::TextContentAnchorType_AT_CHARACTER));
         }
         m_properties->setPropertyValue(prop("VertOrientRelation"), Any(verticalRelation(relative)));
+        settleDrawing();
     });
 }
 
@@ -326,6 +356,7 @@ void LoShape::setRelativeHorizontalPosition(int relative)
     unoGuardVoid([&] {
         m_properties->setPropertyValue(prop("HoriOrientRelation"),
                                        Any(horizontalRelation(relative)));
+        settleDrawing();
     });
 }
 
@@ -363,7 +394,7 @@ automation::TextFramePtr LoShape::textFrame()
 {
     if (!m_office->isAlive())
         return nullptr;
-    const Reference<text::XTextFrame> frame(m_shape, UNO_QUERY);
+    const Reference<text::XTextFrame> frame = textBox();
     if (!frame.is())
         return nullptr;
     return std::make_shared<LoShapeTextFrame>(m_office, m_model, frame);

@@ -5,6 +5,7 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <memory>
@@ -52,6 +53,11 @@ public:
 
 private:
     bool isFrame() const;
+    void settleDrawing();
+    // The frame holding the shape's text: the shape itself when it is a text
+    // frame, the attached frame of a drawing shape with a text box (what a
+    // Word file's text boxes become when the office opens it), else null.
+    css::uno::Reference<css::text::XTextFrame> textBox() const;
     float position(bool horizontal) const;
     void setPosition(bool horizontal, float value);
     float extent(bool horizontal) const;

@@ -226,6 +226,9 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
         shape->setSize(awt::Size(SectionMap::toHundredthMm(std::abs(endX - beginX)),
                                  SectionMap::toHundredthMm(std::abs(endY - beginY))));
         place(properties, std::min(beginX, endX), std::min(beginY, endY));
+        // Laid out where the properties say only once its position is set
+        // on the shape (see LoShape::settleDrawing).
+        shape->setPosition(shape->getPosition());
         properties->setPropertyValue(name("LineStyle"), Any(css::drawing::LineStyle_SOLID));
         properties->setPropertyValue(name("LineWidth"),
                                      Any(SectionMap::toHundredthMm(defaultLineWeight)));

@@ -6,6 +6,7 @@
 #include "writerwindow.h"
 
 #include <QFileInfo>
+#include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/TerminationVetoException.hpp>
@@ -163,20 +164,36 @@ Reference<frame::XModel> Office::activeDocument()
 
 Reference<frame::XModel> Office::addDocument()
 {
+    return load("private:factory/swriter");
+}
+
+Reference<frame::XModel> Office::openDocument(const QString &path)
+{
+    return load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
+}
+
+Reference<frame::XModel> Office::load(const QByteArray &url)
+{
     if (!isAlive())
         return {};
     if (m_window)
-        return m_window->addDocument();
-    Reference<frame::XModel> model = unoGuard(Reference<frame::XModel>(), [this] {
+        return m_window->addDocument(url.constData());
+    Reference<frame::XModel> model = unoGuard(Reference<frame::XModel>(), [&] {
         beans::PropertyValue hidden;
         hidden.Name = "Hidden";
         hidden.Value <<= true;
         Reference<frame::XComponentLoader> loader(m_connection->desktop(), UNO_QUERY_THROW);
         return Reference<frame::XModel>(
-            loader->loadComponentFromURL("private:factory/swriter", "_blank", 0,
-                                         Sequence<beans::PropertyValue>(&hidden, 1)),
+            loader->loadComponentFromURL(rtl::OUString::createFromAscii(url.constData()), "_blank",
+                                         0, Sequence<beans::PropertyValue>(&hidden, 1)),
             UNO_QUERY);
     });
+    // A file the office opens as something else (a spreadsheet, a drawing)
+    // is not a document of ours.
+    if (model.is() && !Reference<text::XTextDocument>(model, UNO_QUERY).is()) {
+        unoGuardVoid([&] { Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true); });
+        return {};
+    }
     if (model.is())
         m_added.push_back(model);
     return model;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -52,6 +53,9 @@ public:
     // document added that is still open.
     css::uno::Reference<css::frame::XModel> activeDocument();
     css::uno::Reference<css::frame::XModel> addDocument();
+    // Loads the file at path as a new document, shown (embedded) or the
+    // active one (headless); null when it is not a text document.
+    css::uno::Reference<css::frame::XModel> openDocument(const QString &path);
     // Stores the document first when asked and it has a file; otherwise
     // unsaved changes are discarded.
     void closeDocument(const css::uno::Reference<css::frame::XModel> &model, bool save);
@@ -62,6 +66,8 @@ public:
     void focusWriter();
 
 private:
+    // A new document from an ASCII URL (a factory or an encoded file URL).
+    css::uno::Reference<css::frame::XModel> load(const QByteArray &url);
     static bool isOpen(const css::uno::Reference<css::frame::XModel> &model);
 
     bool m_headless;

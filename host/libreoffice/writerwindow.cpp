@@ -328,7 +328,7 @@ Reference<frame::XModel> WriterWindow::shownDocument()
     });
 }
 
-Reference<frame::XModel> WriterWindow::addDocument()
+Reference<frame::XModel> WriterWindow::addDocument(const char *url)
 {
     if (!m_connection->isAlive())
         return {};
@@ -341,7 +341,7 @@ Reference<frame::XModel> WriterWindow::addDocument()
     if (!view)
         return {};
     const int id = view->id;
-    if (!load(view, "private:factory/swriter")) {
+    if (!load(view, url)) {
         if (!reuse) {
             unoGuardVoid(
                 [&] { Reference<util::XCloseable>(view->frame, UNO_QUERY_THROW)->close(true); });

@@ -55,8 +55,10 @@ public:
 
     // The text document of the shown view; null when it shows none.
     css::uno::Reference<css::frame::XModel> shownDocument();
-    // A new empty Writer document, shown.
-    css::uno::Reference<css::frame::XModel> addDocument();
+    // A new Writer document, shown: an empty one, or the file of an encoded
+    // file URL.
+    css::uno::Reference<css::frame::XModel> addDocument(const char *url
+                                                        = "private:factory/swriter");
     // Closes a document; its view goes and another one is shown.
     void closeDocument(const css::uno::Reference<css::frame::XModel> &model);
 

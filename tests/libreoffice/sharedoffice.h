@@ -26,7 +26,8 @@ public:
     ~SharedOffice()
     {
         if (m_application)
-            m_application->quit(automation::Variant(), automation::Variant(), automation::Variant());
+            m_application->quit(automation::Variant(), automation::Variant(),
+                                automation::Variant());
     }
 
     automation::ApplicationPtr application() const
@@ -34,11 +35,18 @@ public:
         return m_application ? std::make_shared<DocumentsOnlyQuit>(m_application) : nullptr;
     }
 
+    // The office's own application, for the writer's entry points beyond the
+    // object model (libreoffice/lofiles.h); never quit it.
+    automation::ApplicationPtr officeApplication() const { return m_application; }
+
 private:
     class DocumentsOnlyQuit : public automation::Application
     {
     public:
-        explicit DocumentsOnlyQuit(automation::ApplicationPtr inner) : m_inner(std::move(inner)) { }
+        explicit DocumentsOnlyQuit(automation::ApplicationPtr inner)
+            : m_inner(std::move(inner))
+        {
+        }
         automation::DocumentsPtr documents() override { return m_inner->documents(); }
         automation::DocumentPtr activeDocument() override { return m_inner->activeDocument(); }
         automation::SelectionPtr selection() override { return m_inner->selection(); }
