@@ -8,6 +8,7 @@
 #include "office.h"
 #include "unoutil.h"
 
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
@@ -16,6 +17,7 @@
 #include <com/sun/star/text/XTextContent.hpp>
 
 using namespace css;
+using css::uno::Any;
 using css::uno::Reference;
 using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
@@ -91,6 +93,21 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
         const Reference<text::XTextRange> at = drawing::paragraphStartAt(m_model, story, offset);
         at->getText()->insertTextContent(at, Reference<text::XTextContent>(table, UNO_QUERY_THROW),
                                          false);
+        // The office makes the first row of a new table a heading row (its
+        // own paragraph style, bold and centred, repeated on every page);
+        // the object model's new tables have plain rows only.
+        const Reference<beans::XPropertySet> tableProperties(table, UNO_QUERY_THROW);
+        tableProperties->setPropertyValue(rtl::OUString::createFromAscii("RepeatHeadline"),
+                                          Any(false));
+        const uno::Sequence<rtl::OUString> cellNames = table->getCellNames();
+        for (const rtl::OUString &cellName : cellNames) {
+            const Reference<text::XText> cell(table->getCellByName(cellName), UNO_QUERY_THROW);
+            const Reference<text::XTextCursor> all = cell->createTextCursor();
+            all->gotoEnd(true);
+            Reference<beans::XPropertySet>(all, UNO_QUERY_THROW)
+                ->setPropertyValue(rtl::OUString::createFromAscii("ParaStyleName"),
+                                   Any(rtl::OUString::createFromAscii("Table Contents")));
+        }
         // The new cells' marks are characters of the text from here on.
         textstory::shiftSpans(story, offset, offset, rows * columns, nullptr);
         return table;

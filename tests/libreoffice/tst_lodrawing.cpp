@@ -363,6 +363,11 @@ void TestLoDrawing::tableRowsAndCells()
     QVERIFY(!rows->item(4));
     QVERIFY(!table->cell(1, 3));
     QCOMPARE(rows->item(2)->cells()->count(), 2L);
+    // The first row is no heading row: its cells look like the others.
+    table->cell(1, 1)->range()->setText(QStringLiteral("甲"));
+    QCOMPARE(table->cell(1, 1)->range()->font()->bold(), 0);
+    QCOMPARE(table->cell(1, 1)->range()->paragraphFormat()->alignment(),
+             table->cell(2, 1)->range()->paragraphFormat()->alignment());
     rows->item(2)->cells()->item(2)->range()->setText(QStringLiteral("乙"));
     QCOMPARE(table->cell(2, 2)->range()->text(), QStringLiteral("乙\r"));
     QVERIFY(table->cell(2, 2)->range()->information(wdWithInTable).toBool());
