@@ -127,8 +127,11 @@ TableSpans enumerateTables(const Reference<text::XText> &text)
         const Reference<text::XTextTable> table(element, UNO_QUERY);
         if (!table.is()) {
             const Reference<text::XTextRange> paragraph(element, UNO_QUERY);
-            if (paragraph.is())
-                offset += paragraph->getString().getLength() + 1;
+            if (!paragraph.is())
+                continue;
+            if (!tables.empty() && tables.back().end == offset)
+                tables.back().after = paragraph;
+            offset += paragraph->getString().getLength() + 1;
             continue;
         }
         TableSpan span;
@@ -405,11 +408,28 @@ Reference<text::XTextCursor> cursorAt(const Reference<frame::XModel> &model,
     keepInOneText(tables, &start, &end);
     if (const CellSpan *cell = cellAt(tables, start))
         return cursorAt(cell->text, start - cell->start, end - cell->start);
-    const Reference<text::XTextCursor> cursor = text->createTextCursor();
-    cursor->gotoStart(false);
-    const long from = stepsTo(tables, start);
-    goRight(cursor, from, false);
-    goRight(cursor, stepsTo(tables, end) - from, true);
+    // A cursor moved over a table in one goRight wanders into its cells:
+    // past a table, cursors start from the paragraph after it.
+    const auto positioned = [&](long offset) {
+        const TableSpan *passed = nullptr;
+        for (const TableSpan &table : tables) {
+            if (table.end <= offset)
+                passed = &table;
+        }
+        Reference<text::XTextCursor> cursor;
+        if (passed && passed->after.is()) {
+            cursor = text->createTextCursorByRange(passed->after->getStart());
+            goRight(cursor, offset - passed->end, false);
+        } else {
+            cursor = text->createTextCursor();
+            cursor->gotoStart(false);
+            goRight(cursor, stepsTo(tables, offset), false);
+        }
+        return cursor;
+    };
+    const Reference<text::XTextCursor> cursor = positioned(start);
+    if (end > start)
+        cursor->gotoRange(positioned(end)->getStart(), true);
     return cursor;
 }
 

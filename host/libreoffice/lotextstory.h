@@ -110,6 +110,9 @@ struct TableSpan
     long start = 0;
     long end = 0;
     std::vector<CellSpan> cells;
+    // The paragraph right after the table, where cursors past it start
+    // from; null when another table or nothing follows.
+    css::uno::Reference<css::text::XTextRange> after;
 };
 using TableSpans = std::vector<TableSpan>;
 // The tables of the text in order; empty at once when the document has none.

@@ -485,6 +485,12 @@ void TestLoDrawing::editsAroundATable()
     QCOMPARE(after->start(), 9L);
     QCOMPARE(after->text(), QStringLiteral("def"));
     QCOMPARE(m_doc->content()->text(), QStringLiteral("abc\r甲乙丙\r\rdef\r"));
+    // Formats past the table land on the characters the offsets name, not
+    // on characters inside the table.
+    m_doc->range(10, 11)->font()->setSize(20);
+    QCOMPARE(m_doc->range(10, 11)->font()->size(), 20.0f);
+    QCOMPARE(m_doc->range(9, 10)->font()->size(), table->cell(1, 1)->range()->font()->size());
+    QVERIFY(m_doc->range(9, 10)->font()->size() != 20.0f);
 
     const RangePtr reaching = m_doc->range(1, 6);
     reaching->setText(QStringLiteral("X"));
