@@ -4,6 +4,7 @@
 #include "automation/text.h"
 #include "lofield.h"
 #include "losectionmap.h"
+#include "lotextstory.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -64,20 +65,17 @@ automation::FieldPtr LoFields::add(const automation::RangePtr &range,
     if (!story.is())
         return nullptr;
     const bool ok = unoGuard(false, [&] {
-        // The field replaces the range's text.
-        Reference<text::XTextCursor> cursor = SectionMap::cursorAt(story, start);
-        for (long left = end - start; left > 0;) {
-            const sal_Int16 step = sal_Int16(std::min<long>(left, 30000));
-            if (!cursor->goRight(step, true))
-                break;
-            left -= step;
-        }
-        story->insertTextContent(Reference<text::XTextRange>(cursor.get()),
-                                 SectionMap::newPageNumberField(m_model), true);
+        // The field replaces the range's text and stands as one character:
+        // the ranges after it move, and the given range spans it.
+        const Reference<text::XTextCursor> cursor = textstory::cursorAt(m_model, story, start, end);
+        cursor->getText()->insertTextContent(Reference<text::XTextRange>(cursor.get()),
+                                             SectionMap::newPageNumberField(m_model), true);
+        textstory::shiftSpans(story, start, end, 1, nullptr);
         return true;
     });
     if (!ok)
         return nullptr;
+    range->setRange(start, start + 1);
     return std::make_shared<LoField>(m_office, automation::wdFieldPage, story, start);
 }
 
