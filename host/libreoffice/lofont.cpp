@@ -38,18 +38,28 @@ LoFont::LoFont(std::shared_ptr<Office> office, CursorSource source)
 {
 }
 
-Any LoFont::read(const char *property) const
+Any LoFont::read(const char *property, bool *mixed) const
 {
+    if (mixed)
+        *mixed = false;
     if (!m_office->isAlive())
         return Any();
     return unoGuard(Any(), [&] {
         const Reference<text::XTextCursor> cursor = m_source();
         const rtl::OUString name = rtl::OUString::createFromAscii(property);
         const Reference<beans::XPropertyState> state(cursor, UNO_QUERY_THROW);
-        if (state->getPropertyState(name) == beans::PropertyState_AMBIGUOUS_VALUE)
+        if (state->getPropertyState(name) == beans::PropertyState_AMBIGUOUS_VALUE) {
+            if (mixed)
+                *mixed = true;
             return Any();
+        }
         return Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)->getPropertyValue(name);
     });
+}
+
+int LoFont::noValue(bool mixed)
+{
+    return mixed ? automation::wdUndefined : 0;
 }
 
 QString LoFont::readName(const char *property) const
@@ -114,7 +124,8 @@ void LoFont::setNameAscii(const QString &name)
 float LoFont::size() const
 {
     float points = 0.0f;
-    return (read("CharHeight") >>= points) ? points : float(automation::wdUndefined);
+    bool mixed = false;
+    return (read("CharHeight", &mixed) >>= points) ? points : float(noValue(mixed));
 }
 
 void LoFont::setSize(float points)
@@ -125,8 +136,9 @@ void LoFont::setSize(float points)
 int LoFont::bold() const
 {
     float weight = 0.0f;
-    if (!(read("CharWeight") >>= weight))
-        return automation::wdUndefined;
+    bool mixed = false;
+    if (!(read("CharWeight", &mixed) >>= weight))
+        return noValue(mixed);
     return weight > awt::FontWeight::NORMAL ? automation::msoTrue : automation::msoFalse;
 }
 
@@ -139,8 +151,9 @@ void LoFont::setBold(int value)
 int LoFont::italic() const
 {
     awt::FontSlant slant = awt::FontSlant_NONE;
-    if (!(read("CharPosture") >>= slant))
-        return automation::wdUndefined;
+    bool mixed = false;
+    if (!(read("CharPosture", &mixed) >>= slant))
+        return noValue(mixed);
     return slant == awt::FontSlant_NONE ? automation::msoFalse : automation::msoTrue;
 }
 
@@ -153,8 +166,9 @@ void LoFont::setItalic(int value)
 int LoFont::color() const
 {
     sal_Int32 rgb = 0;
-    if (!(read("CharColor") >>= rgb))
-        return automation::wdUndefined;
+    bool mixed = false;
+    if (!(read("CharColor", &mixed) >>= rgb))
+        return noValue(mixed);
     return rgb == -1 ? wdColorAutomatic : swapRedBlue(rgb);
 }
 
@@ -166,7 +180,8 @@ void LoFont::setColor(int bgr)
 int LoFont::scaling() const
 {
     sal_Int16 percent = 0;
-    return (read("CharScaleWidth") >>= percent) ? int(percent) : automation::wdUndefined;
+    bool mixed = false;
+    return (read("CharScaleWidth", &mixed) >>= percent) ? int(percent) : noValue(mixed);
 }
 
 void LoFont::setScaling(int percent)

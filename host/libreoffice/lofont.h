@@ -40,8 +40,12 @@ public:
     void setScaling(int percent) override;
 
 private:
-    // The value of one property; an empty Any when the characters differ.
-    css::uno::Any read(const char *property) const;
+    // The property's value; empty when the characters differ (then *mixed
+    // is set) or when the office cannot be asked.
+    css::uno::Any read(const char *property, bool *mixed = nullptr) const;
+    // What a numeric getter answers when read() gave nothing: wdUndefined for
+    // characters that differ, 0 when there was no answer at all.
+    static int noValue(bool mixed);
     QString readName(const char *property) const;
     void write(const char *property, const css::uno::Any &value,
                const char *asianProperty = nullptr);

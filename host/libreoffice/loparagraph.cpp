@@ -2,6 +2,7 @@
 
 #include "loparagraphformat.h"
 #include "lotext.h"
+#include "office.h"
 
 using css::beans::XPropertySet;
 using css::uno::Reference;
@@ -24,6 +25,8 @@ automation::RangePtr LoParagraph::range()
 
 automation::ParagraphFormatPtr LoParagraph::format()
 {
+    if (!m_office->isAlive())
+        return nullptr;
     return m_format;
 }
 

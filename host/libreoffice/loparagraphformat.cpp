@@ -187,10 +187,12 @@ LoParagraphFormat::LoParagraphFormat(std::shared_ptr<Office> office, Source sour
 
 float LoParagraphFormat::read(const std::function<float(const LoParagraphState &)> &value) const
 {
+    // wdUndefined says the paragraphs differ; an office that cannot be asked
+    // answers 0, as every other getter does then.
     const float undefined = float(automation::wdUndefined);
     if (!m_office->isAlive())
-        return undefined;
-    return unoGuard(undefined, [&] {
+        return 0.0f;
+    return unoGuard(0.0f, [&] {
         bool first = true;
         float result = undefined;
         for (const Reference<beans::XPropertySet> &paragraph : m_source()) {

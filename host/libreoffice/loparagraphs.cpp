@@ -22,13 +22,16 @@ const std::vector<textstory::ParagraphEntry> &LoParagraphs::entries() const
     return *m_entries;
 }
 
+// A collection taken while the office ran answers nothing once it has ended.
 long LoParagraphs::count() const
 {
-    return long(entries().size());
+    return m_office->isAlive() ? long(entries().size()) : 0;
 }
 
 automation::ParagraphPtr LoParagraphs::item(long index)
 {
+    if (!m_office->isAlive())
+        return nullptr;
     const auto &all = entries();
     if (index < 1 || index > long(all.size()))
         return nullptr;

@@ -147,18 +147,21 @@ void LoRange::setText(const QString &text)
     });
 }
 
+// Once the office has ended a range is empty at 0, like every other answer.
 long LoRange::start() const
 {
-    return m_span->start;
+    return m_office->isAlive() ? m_span->start : 0;
 }
 
 long LoRange::end() const
 {
-    return m_span->end;
+    return m_office->isAlive() ? m_span->end : 0;
 }
 
 void LoRange::setRange(long start, long end)
 {
+    if (!m_office->isAlive())
+        return;
     m_span->start = std::max(0L, std::min(start, end));
     m_span->end = std::max(m_span->start, std::max(start, end));
 }

@@ -12,9 +12,13 @@
 #include <com/sun/star/beans/XPropertySetInfo.hpp>
 #include <com/sun/star/beans/XPropertyState.hpp>
 #include <com/sun/star/container/XNameContainer.hpp>
+#include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
+#include <com/sun/star/text/XTextViewCursor.hpp>
+#include <com/sun/star/text/XTextViewCursorSupplier.hpp>
 
 using namespace css;
 using css::uno::Any;
@@ -41,6 +45,26 @@ sal_Int16 offsetOf(const Reference<beans::XPropertySet> &paragraph)
     sal_Int16 offset = 0;
     paragraph->getPropertyValue(ascii("PageNumberOffset")) >>= offset;
     return offset;
+}
+
+// The document's insertion point when it sits collapsed at the offset of the
+// body, else null.
+Reference<text::XTextViewCursor> insertionPointAt(const Reference<frame::XModel> &model,
+                                                  const Reference<text::XText> &body, long offset)
+{
+    return unoGuard(Reference<text::XTextViewCursor>(), [&] {
+        const Reference<text::XTextViewCursor> view
+            = Reference<text::XTextViewCursorSupplier>(model->getCurrentController(),
+                                                       UNO_QUERY_THROW)
+                  ->getViewCursor();
+        if (!view->isCollapsed() || view->getText() != body)
+            return Reference<text::XTextViewCursor>();
+        const Reference<text::XTextRange> at(SectionMap::cursorAt(body, offset).get());
+        const bool same = Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)
+                              ->compareRegionStarts(at, Reference<text::XTextRange>(view.get()))
+            == 0;
+        return same ? view : Reference<text::XTextViewCursor>();
+    });
 }
 
 } // namespace
@@ -161,9 +185,17 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
 
         const QString name = copyPageStyle(split.pageStyle);
         const Reference<text::XText> body = SectionMap::body(m_model);
+        const Reference<text::XTextViewCursor> insertionPoint
+            = insertionPointAt(m_model, body, pos);
         body->insertControlCharacter(
             Reference<text::XTextRange>(SectionMap::cursorAt(body, pos).get()),
             text::ControlCharacter::PARAGRAPH_BREAK, false);
+        // An insertion point where the break went in stays before it, as the
+        // object model's selection does when text is inserted at its place;
+        // the office's own cursor moves on behind the new paragraph.
+        if (insertionPoint.is())
+            insertionPoint->gotoRange(
+                Reference<text::XTextRange>(SectionMap::cursorAt(body, pos).get()), false);
 
         // The paragraph after the break starts the new page style, with
         // the numbering of the section it was split from.

@@ -61,20 +61,21 @@ LoShape::LoShape(std::shared_ptr<Office> office, Reference<frame::XModel> model,
     , m_model(std::move(model))
     , m_shape(std::move(shape))
     , m_properties(m_shape, UNO_QUERY)
+    , m_isFrame(
+          unoGuard(false, [&] { return Reference<text::XTextFrame>(m_shape, UNO_QUERY).is(); }))
 {
 }
 
 bool LoShape::isFrame() const
 {
-    return Reference<text::XTextFrame>(m_shape, UNO_QUERY).is();
+    return m_isFrame;
 }
 
 Reference<text::XTextFrame> LoShape::textBox() const
 {
-    const Reference<text::XTextFrame> frame(m_shape, UNO_QUERY);
-    if (frame.is())
-        return frame;
     return unoGuard(Reference<text::XTextFrame>(), [&] {
+        if (isFrame())
+            return Reference<text::XTextFrame>(m_shape, UNO_QUERY);
         Reference<text::XTextFrame> attached;
         bool hasTextBox = false;
         if (m_properties.is() && (m_properties->getPropertyValue(prop("TextBox")) >>= hasTextBox)
@@ -90,10 +91,11 @@ automation::Shape::Kind LoShape::kind() const
     // text box, so an opened file's boxes are all text boxes.
     if (!isFrame())
         return textBox().is() ? Kind::TextBox : Kind::Line;
-    const QString officeName = unoGuard(QString(), [&] {
-        return toQString(Reference<container::XNamed>(m_shape, UNO_QUERY_THROW)->getName());
+    return unoGuard(Kind::Rectangle, [&] {
+        const QString officeName
+            = toQString(Reference<container::XNamed>(m_shape, UNO_QUERY_THROW)->getName());
+        return drawing::isMarkedTextBox(m_model, officeName) ? Kind::TextBox : Kind::Rectangle;
     });
-    return drawing::isMarkedTextBox(m_model, officeName) ? Kind::TextBox : Kind::Rectangle;
 }
 
 QString LoShape::name() const

@@ -67,6 +67,9 @@ private:
     css::uno::Reference<css::frame::XModel> m_model;
     css::uno::Reference<css::drawing::XShape> m_shape;
     css::uno::Reference<css::beans::XPropertySet> m_properties;
+    // Asked once while the shape is made: a query on a shape of an office
+    // that has just died throws.
+    bool m_isFrame = false;
 };
 
 } // namespace libreoffice

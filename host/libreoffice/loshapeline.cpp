@@ -133,9 +133,12 @@ void LoShapeLine::setWeight(float points)
 
 int LoShapeLine::style() const
 {
-    if (!m_office->isAlive() || !m_frame)
+    // Nothing when the office cannot be asked; a drawn line is single.
+    if (!m_office->isAlive())
+        return 0;
+    if (!m_frame)
         return automation::msoLineSingle;
-    return unoGuard(int(automation::msoLineSingle), [&] {
+    return unoGuard(0, [&] {
         switch (frameBorder(m_shape).LineStyle) {
         case table::BorderLineStyle::DOUBLE:
             return automation::msoLineThinThin;
@@ -178,8 +181,8 @@ void LoShapeLine::setStyle(int style)
 int LoShapeLine::dashStyle() const
 {
     if (!m_office->isAlive())
-        return automation::msoLineSolid;
-    return unoGuard(int(automation::msoLineSolid), [&] {
+        return 0;
+    return unoGuard(0, [&] {
         if (m_frame) {
             const sal_Int16 style = frameBorder(m_shape).LineStyle;
             return style == table::BorderLineStyle::DOTTED ? automation::msoLineSquareDot

@@ -125,9 +125,10 @@ void LoShapeTextFrame::setMarginRight(float points)
 // upward is bottom to top, left to right.
 int LoShapeTextFrame::orientation() const
 {
+    // No orientation at all when the office cannot be asked.
     if (!m_office->isAlive())
-        return automation::msoTextOrientationHorizontal;
-    return unoGuard(int(automation::msoTextOrientationHorizontal), [&] {
+        return 0;
+    return unoGuard(0, [&] {
         sal_Int16 mode = text::WritingMode2::LR_TB;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
             ->getPropertyValue(rtl::OUString::createFromAscii("WritingMode"))

@@ -133,7 +133,8 @@ void LoStyleFont::setColor(int bgr)
 
 int LoStyleFont::scaling() const
 {
-    sal_Int16 percent = 100;
+    // Nothing read (the office has gone) answers 0, as the other getters do.
+    sal_Int16 percent = 0;
     get("CharScaleWidth") >>= percent;
     return percent;
 }

@@ -1,0 +1,539 @@
+#include "automation/automation.h"
+#include "format/landscapepage.h"
+#include "format/pageadaptation.h"
+#include "sharedoffice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace automation;
+
+namespace {
+
+const QString kTitle = QStringLiteral("关于做好2025年度安全生产工作的通知");
+const QString kRecipient = QStringLiteral("各区县人民政府，市政府各部门：");
+const QString kFirstHeading = QStringLiteral("一、总体要求");
+const QString kSecondHeading
+    = QStringLiteral("（一）压实工作责任。各级各部门要严格落实安全生产责任制，主要负责同志"
+                     "是本地区本部门安全生产第一责任人，对安全生产工作负总责。");
+const QString kSecondHeadingLead = QStringLiteral("（一）压实工作责任。");
+const QString kNumbered
+    = QStringLiteral("1.建立工作台账。对辖区内重点企业逐一建档，明确责任人和整改时限，"
+                     "做到底数清、情况明。");
+const QString kAfterTable
+    = QStringLiteral("上表所列事项由牵头单位会同有关部门组织实施，每季度末将进展情况"
+                     "报市安全生产委员会办公室。");
+const QString kSecondPartHeading = QStringLiteral("二、工作措施");
+const QString kAttachmentNote = QStringLiteral("附件：1. 安全生产工作任务清单");
+const QString kAttachmentHead = QStringLiteral("附件1");
+const QString kAttachmentTitle = QStringLiteral("安全生产工作任务清单");
+const QString kAttachmentHeading = QStringLiteral("一、重点行业领域排查整治");
+
+QString body(int n)
+{
+    return QStringLiteral("各地区各部门要坚持人民至上、生命至上，统筹发展和安全，"
+                          "以防范化解重大安全风险为主线，扎实推进安全生产治理体系和"
+                          "治理能力现代化，第%1项工作要明确时间表和路线图，"
+                          "确保各项任务落到实处、见到实效。")
+        .arg(n);
+}
+
+// The document as a drafter types it: every line in its own paragraph, the
+// title centred, the body lines and headings indented two characters.
+QStringList documentLines()
+{
+    return {kTitle,
+            kRecipient,
+            QStringLiteral("为深入贯彻落实党中央、国务院关于安全生产工作的决策部署，"
+                           "切实防范遏制各类生产安全事故，现就有关事项通知如下。"),
+            kFirstHeading,
+            body(1),
+            kSecondHeading,
+            kNumbered,
+            QStringLiteral("2.加强定期调度。每月召开一次工作调度会，研究解决"
+                           "工作推进中的困难和问题。"),
+            QStringLiteral("（二）强化风险排查。") + body(2),
+            kAfterTable,
+            kSecondPartHeading,
+            body(3),
+            QStringLiteral("（一）开展专项整治。") + body(4),
+            QStringLiteral("（二）加强宣传教育。") + body(5),
+            QStringLiteral("三、有关要求"),
+            body(6),
+            kAttachmentNote,
+            QStringLiteral("2. 安全生产工作联系人名单"),
+            QString(),
+            QStringLiteral("某某市人民政府办公室"),
+            QStringLiteral("2025年1月6日"),
+            kAttachmentHead,
+            kAttachmentTitle,
+            QString(),
+            kAttachmentHeading,
+            body(7),
+            body(8)};
+}
+
+} // namespace
+
+// Page adaptation with heading recognition on a realistic official document
+// in LibreOffice: page setup, heading and body formats, the table left alone,
+// page-number footers, the exported PDF, and a landscape page put in after.
+class TestLoPageAdaptation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void pageSetup();
+    void headingFonts_data();
+    void headingFonts();
+    void bodyParagraphs_data();
+    void bodyParagraphs();
+    void topLinesStayUnindented();
+    void attachmentTitle();
+    void tableCellsUntouched();
+    void footers_data();
+    void footers();
+    void exportedPdf();
+    void landscapePage();
+
+private:
+    ParagraphPtr paragraphStarting(const QString &prefix);
+    static long lineIndex(const QString &prefix);
+    static long tableLine();
+    // The East Asian font of the characters [from, to) of the paragraph.
+    QString farEastFont(const QString &prefix, int from, int to);
+    bool exportPdf(const QString &fileName);
+    static QString run(const QString &program, const QStringList &args);
+    static QStringList pdfPages(const QString &pdf);
+
+    std::unique_ptr<SharedOffice> m_office;
+    ApplicationPtr m_app;
+    DocumentPtr m_doc;
+    format::LayoutSettings m_settings;
+    QString m_artifacts;
+    int m_portraitPages = 0;
+};
+
+// The paragraph of the typed line that starts with the prefix, found by its
+// place in the document: the table's four cell paragraphs come before the
+// line it was put in front of.
+ParagraphPtr TestLoPageAdaptation::paragraphStarting(const QString &prefix)
+{
+    const long line = lineIndex(prefix);
+    if (line < 0)
+        return nullptr;
+    return m_doc->paragraphs()->item(line + 1 + (line >= tableLine() ? 4 : 0));
+}
+
+long TestLoPageAdaptation::lineIndex(const QString &prefix)
+{
+    const QStringList lines = documentLines();
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!prefix.isEmpty() && lines.at(i).startsWith(prefix))
+            return i;
+    }
+    return -1;
+}
+
+long TestLoPageAdaptation::tableLine()
+{
+    return lineIndex(kAfterTable);
+}
+
+// The paragraph's own text comes back through its range (past the table
+// too: the table's cells count as characters of the body).
+#define CHECK_PARAGRAPH_TEXT(p, prefix)                                                            \
+    do {                                                                                           \
+        QVERIFY2((p)->range()->text().startsWith(prefix), qPrintable((p)->range()->text()));       \
+    } while (false)
+
+QString TestLoPageAdaptation::farEastFont(const QString &prefix, int from, int to)
+{
+    ParagraphPtr p = paragraphStarting(prefix);
+    if (!p)
+        return QStringLiteral("<no paragraph>");
+    RangePtr r = p->range();
+    const long start = r->start();
+    r->setRange(start + from, start + to);
+    return r->font()->nameFarEast();
+}
+
+QString TestLoPageAdaptation::run(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of each page, as pdftotext lays it out.
+QStringList TestLoPageAdaptation::pdfPages(const QString &pdf)
+{
+    QStringList pages
+        = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+              .split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+bool TestLoPageAdaptation::exportPdf(const QString &fileName)
+{
+    const QString path = QDir(m_artifacts).filePath(fileName);
+    QFile::remove(path);
+    PrintOutOptions options;
+    options.outputFileName = path;
+    return m_doc->printOut(options) && QFileInfo(path).size() > 0;
+}
+
+void TestLoPageAdaptation::initTestCase()
+{
+    m_office = std::make_unique<SharedOffice>();
+    m_app = m_office->application();
+    if (!m_app)
+        QSKIP("LibreOffice Writer is not installed");
+    m_artifacts = QStringLiteral(QVX_ARTIFACTS_DIR);
+    QVERIFY(QDir().mkpath(m_artifacts));
+
+    m_doc = m_app->documents()->add();
+    QVERIFY(m_doc);
+    const QStringList lines = documentLines();
+    m_doc->content()->setText(lines.join(QLatin1Char('\n')));
+    ParagraphsPtr paragraphs = m_doc->paragraphs();
+    QCOMPARE(paragraphs->count(), long(lines.size()));
+    for (long i = 1; i <= paragraphs->count(); ++i) {
+        ParagraphPtr p = paragraphs->item(i);
+        const QString &text = lines.at(int(i - 1));
+        if (text == kTitle) {
+            p->setAlignment(wdAlignParagraphCenter);
+            p->range()->font()->setSize(22);
+        } else if (text != kRecipient && !text.isEmpty()) {
+            p->setCharacterUnitFirstLineIndent(2);
+        }
+    }
+
+    // A small table before the paragraph that refers to it, in its own format.
+    RangePtr at = paragraphs->item(tableLine() + 1)->range();
+    QVERIFY(at->text().startsWith(kAfterTable));
+    at->setRange(at->start(), at->start());
+    TablePtr table = m_doc->tables()->add(at, 2, 2);
+    QVERIFY(table);
+    const QStringList cells {QStringLiteral("重点任务"), QStringLiteral("牵头单位"),
+                             QStringLiteral("隐患排查"), QStringLiteral("市应急管理局")};
+    for (int i = 0; i < 4; ++i) {
+        RangePtr r = table->cell(i / 2 + 1, i % 2 + 1)->range();
+        r->setText(cells.at(i));
+        r = table->cell(i / 2 + 1, i % 2 + 1)->range();
+        r->font()->setNameFarEast(QStringLiteral("楷体"));
+        r->font()->setSize(12);
+        r->paragraphFormat()->setAlignment(wdAlignParagraphCenter);
+        r->paragraphFormat()->setLineSpacingRule(wdLineSpaceSingle);
+    }
+
+    QCOMPARE(format::adaptPages(m_app, m_settings, true, true), format::Outcome::Done);
+}
+
+void TestLoPageAdaptation::pageSetup()
+{
+    SectionsPtr sections = m_doc->sections();
+    QCOMPARE(sections->count(), 1L);
+    PageSetupPtr ps = sections->item(1)->pageSetup();
+    QCOMPARE(ps->orientation(), wdOrientPortrait);
+    QVERIFY(qAbs(ps->pageWidth() - 595.2756f) < 0.5f);
+    QVERIFY(qAbs(ps->pageHeight() - 841.8898f) < 0.5f);
+    // The office keeps lengths in 1/100 mm: a quarter point is its rounding.
+    QVERIFY(qAbs(ps->topMargin() - centimetersToPoints(3.36)) < 0.25f);
+    QVERIFY(qAbs(ps->bottomMargin() - centimetersToPoints(3.2)) < 0.25f);
+    QVERIFY(qAbs(ps->leftMargin() - centimetersToPoints(2.8)) < 0.25f);
+    QVERIFY(qAbs(ps->rightMargin() - centimetersToPoints(2.6)) < 0.25f);
+    QCOMPARE(ps->mirrorMargins(), msoTrue);
+    QCOMPARE(ps->layoutMode(), wdLayoutModeGrid);
+    QCOMPARE(ps->linesPage(), 22.0f);
+    QCOMPARE(ps->charsLine(), 28.0f);
+    QCOMPARE(ps->oddAndEvenPagesHeaderFooter(), msoTrue);
+    QCOMPARE(ps->differentFirstPageHeaderFooter(), 0);
+}
+
+void TestLoPageAdaptation::headingFonts_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<int>("headingLength");
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<int>("length");
+
+    const format::LayoutSettings s;
+    QTest::newRow("first level before the table")
+        << kFirstHeading << int(kFirstHeading.size()) << s.headingFont << int(kFirstHeading.size());
+    QTest::newRow("second level: lead sentence with its stop")
+        << kSecondHeading << int(kSecondHeadingLead.size()) << s.subheadingFont
+        << int(kSecondHeading.size());
+    QTest::newRow("first level after the table")
+        << kSecondPartHeading << int(kSecondPartHeading.size()) << s.headingFont
+        << int(kSecondPartHeading.size());
+    QTest::newRow("second level after the table")
+        << QStringLiteral("（一）开展专项整治。") << 10 << s.subheadingFont
+        << int(QStringLiteral("（一）开展专项整治。").size() + body(4).size());
+    QTest::newRow("attachment head") << kAttachmentHead << int(kAttachmentHead.size())
+                                     << s.headingFont << int(kAttachmentHead.size());
+    QTest::newRow("first level in the attachment")
+        << kAttachmentHeading << int(kAttachmentHeading.size()) << s.headingFont
+        << int(kAttachmentHeading.size());
+    QTest::newRow("arabic numbering is body text")
+        << kNumbered << 0 << s.bodyFont << int(kNumbered.size());
+}
+
+// Headings take their role's East Asian font on their lead sentence only; the
+// rest of the paragraph, and "1." items, keep the body font.
+void TestLoPageAdaptation::headingFonts()
+{
+    QFETCH(QString, prefix);
+    QFETCH(int, headingLength);
+    QFETCH(QString, font);
+    QFETCH(int, length);
+
+    ParagraphPtr p = paragraphStarting(prefix);
+    QVERIFY(p);
+    CHECK_PARAGRAPH_TEXT(p, prefix);
+    if (headingLength > 0)
+        QCOMPARE(farEastFont(prefix, 0, headingLength), font);
+    if (headingLength < length)
+        QCOMPARE(farEastFont(prefix, headingLength, length), m_settings.bodyFont);
+    QCOMPARE(p->range()->font()->size(), 16.0f);
+    QCOMPARE(p->lineSpacingRule(), wdLineSpaceExactly);
+    QCOMPARE(p->lineSpacing(), m_settings.bodySpacing);
+    QCOMPARE(p->characterUnitFirstLineIndent(), prefix == kAttachmentHead ? 0.0f : 2.0f);
+}
+
+void TestLoPageAdaptation::bodyParagraphs_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("opening paragraph") << QStringLiteral("为深入贯彻落实");
+    QTest::newRow("body before the table") << body(1);
+    QTest::newRow("body right after the table") << kAfterTable;
+    QTest::newRow("body after the table") << body(3);
+    QTest::newRow("attachment note") << kAttachmentNote;
+    QTest::newRow("signature") << QStringLiteral("某某市人民政府办公室");
+    QTest::newRow("attachment body") << body(7);
+}
+
+// Body paragraphs: exact body line spacing, a two-character first-line
+// indent, left alignment, 16 pt in the body fonts.
+void TestLoPageAdaptation::bodyParagraphs()
+{
+    QFETCH(QString, prefix);
+    ParagraphPtr p = paragraphStarting(prefix);
+    QVERIFY(p);
+    CHECK_PARAGRAPH_TEXT(p, prefix);
+    QCOMPARE(p->lineSpacingRule(), wdLineSpaceExactly);
+    QCOMPARE(p->lineSpacing(), m_settings.bodySpacing);
+    QCOMPARE(p->characterUnitFirstLineIndent(), 2.0f);
+    QCOMPARE(p->alignment(), wdAlignParagraphLeft);
+    RangePtr r = p->range();
+    r->setRange(r->start(), r->end() - 1);
+    QCOMPARE(r->font()->size(), 16.0f);
+    QCOMPARE(r->font()->nameFarEast(), m_settings.bodyFont);
+    QCOMPARE(r->font()->nameAscii(), m_settings.westernFont);
+    QCOMPARE(r->font()->bold(), 0);
+}
+
+// The title and the recipient line have no indent: near the top of the
+// document they are left unrecognised, and take the plain body format.
+void TestLoPageAdaptation::topLinesStayUnindented()
+{
+    for (const QString &prefix : {kTitle, kRecipient}) {
+        ParagraphPtr p = paragraphStarting(prefix);
+        QVERIFY(p);
+        QCOMPARE(p->characterUnitFirstLineIndent(), 0.0f);
+        QCOMPARE(p->firstLineIndent(), 0.0f);
+        QCOMPARE(p->alignment(), wdAlignParagraphLeft);
+        QCOMPARE(p->lineSpacing(), m_settings.bodySpacing);
+        QCOMPARE(farEastFont(prefix, 0, prefix.size()), m_settings.bodyFont);
+        QCOMPARE(p->range()->font()->size(), 16.0f);
+    }
+}
+
+// The attachment's title: centred, 22 pt in the title font at the title
+// spacing; the empty line after it is the 15.6 pt spacer.
+void TestLoPageAdaptation::attachmentTitle()
+{
+    ParagraphPtr title = paragraphStarting(kAttachmentTitle);
+    QVERIFY(title);
+    CHECK_PARAGRAPH_TEXT(title, kAttachmentTitle);
+    QCOMPARE(title->alignment(), wdAlignParagraphCenter);
+    QCOMPARE(title->lineSpacingRule(), wdLineSpaceExactly);
+    QCOMPARE(title->lineSpacing(), m_settings.titleSpacing);
+    QCOMPARE(title->characterUnitFirstLineIndent(), 0.0f);
+    RangePtr r = title->range();
+    r->setRange(r->start(), r->end() - 1);
+    QCOMPARE(r->font()->size(), 22.0f);
+    QCOMPARE(r->font()->nameFarEast(), m_settings.titleFont);
+
+    ParagraphPtr spacer = m_doc->paragraphs()->item(lineIndex(kAttachmentTitle) + 1 + 4 + 1);
+    QVERIFY(spacer);
+    QCOMPARE(spacer->range()->text(), QStringLiteral("\r"));
+    QCOMPARE(spacer->lineSpacing(), 15.6f);
+}
+
+// The table's cells keep the format they were given.
+void TestLoPageAdaptation::tableCellsUntouched()
+{
+    QCOMPARE(m_doc->tables()->count(), 1L);
+    TablePtr table = m_doc->tables()->item(1);
+    for (int i = 0; i < 4; ++i) {
+        RangePtr r = table->cell(i / 2 + 1, i % 2 + 1)->range();
+        QVERIFY(r->text().startsWith(i == 0       ? QStringLiteral("重点任务")
+                                         : i == 3 ? QStringLiteral("市应急管理局")
+                                                  : QString()));
+        QCOMPARE(r->font()->nameFarEast(), QStringLiteral("楷体"));
+        QCOMPARE(r->font()->size(), 12.0f);
+        QCOMPARE(r->paragraphFormat()->alignment(), wdAlignParagraphCenter);
+        QCOMPARE(r->paragraphFormat()->lineSpacingRule(), wdLineSpaceSingle);
+    }
+}
+
+void TestLoPageAdaptation::footers_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("odd pages: right") << wdHeaderFooterPrimary << wdAlignParagraphRight;
+    QTest::newRow("even pages: left") << wdHeaderFooterEvenPages << wdAlignParagraphLeft;
+}
+
+// Odd and even footers carry "— n —" on the outer side, one character in.
+void TestLoPageAdaptation::footers()
+{
+    QFETCH(int, item);
+    QFETCH(int, alignment);
+    HeaderFooterPtr footer = m_doc->sections()->item(1)->footers()->item(item);
+    QCOMPARE(footer->linkToPrevious(), 0);
+    ParagraphPtr number = footer->range()->paragraphs()->item(1);
+    QVERIFY(QRegularExpression(QStringLiteral("^— \\d+ —\\r$"))
+                .match(number->range()->text())
+                .hasMatch());
+    QCOMPARE(number->alignment(), alignment);
+    QCOMPARE(number->characterUnitLeftIndent(), 1.0f);
+    QCOMPARE(number->characterUnitRightIndent(), 1.0f);
+    RangePtr text = number->range();
+    text->setRange(text->start(), text->end() - 1);
+    QCOMPARE(text->font()->name(), m_settings.pageNumberFont);
+    QCOMPARE(text->font()->size(), 14.0f);
+}
+
+// The printed document: several pages, each numbered "— n —" in order, odd
+// numbers further right than even ones; pages 1 and 2 rendered for a look.
+void TestLoPageAdaptation::exportedPdf()
+{
+    const QString pdf = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation.pdf"));
+    QVERIFY(exportPdf(QFileInfo(pdf).fileName()));
+    const QStringList pages = pdfPages(pdf);
+    qInfo("%lld pages", qint64(pages.size()));
+    QVERIFY(pages.size() >= 3);
+    m_portraitPages = int(pages.size());
+    const QRegularExpression number(QStringLiteral("^( *)—\\s*(\\d+)\\s*—\\s*$"),
+                                    QRegularExpression::MultilineOption);
+    int oddIndent = -1;
+    int evenIndent = -1;
+    for (int i = 0; i < pages.size(); ++i) {
+        const QRegularExpressionMatch m = number.match(pages.at(i));
+        QVERIFY2(m.hasMatch(), qPrintable(QStringLiteral("no page number on page %1").arg(i + 1)));
+        QCOMPARE(m.captured(2).toInt(), i + 1);
+        (i % 2 == 0 ? oddIndent : evenIndent) = int(m.captured(1).size());
+    }
+    QVERIFY2(oddIndent > evenIndent + 20,
+             qPrintable(QStringLiteral("odd %1, even %2").arg(oddIndent).arg(evenIndent)));
+    QVERIFY(pages.first().contains(QStringLiteral("年度安全生产工作的通知")));
+    // The attachment's title line is centred on its page.
+    const QRegularExpression titleLine(QStringLiteral("^( *)") + kAttachmentTitle
+                                           + QStringLiteral("\\s*$"),
+                                       QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch title = titleLine.match(pages.join(QString()));
+    QVERIFY(title.hasMatch());
+    QVERIFY2(title.captured(1).size() > 8, qPrintable(title.captured(0)));
+    QVERIFY(pages.join(QString()).contains(QStringLiteral("市应急管理局")));
+
+    const QString prefix = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation"));
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"), QStringLiteral("-f"),
+         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"), pdf, prefix});
+    QVERIFY(QFileInfo::exists(prefix + QStringLiteral("-1.png")));
+    QVERIFY(QFileInfo::exists(prefix + QStringLiteral("-2.png")));
+}
+
+// A landscape page inserted before a second-level heading: three sections, the
+// middle one landscape, page numbers running on through it; rendered for a
+// look with the pages around it.
+void TestLoPageAdaptation::landscapePage()
+{
+    if (m_portraitPages == 0)
+        QSKIP("the portrait export did not run");
+    ParagraphPtr before = paragraphStarting(kSecondHeading);
+    QVERIFY(before);
+    RangePtr at = before->range();
+    at->setRange(at->start(), at->start());
+    at->select();
+    QCOMPARE(format::insertLandscapePage(m_app, m_settings), format::Outcome::Done);
+    const QString pdf
+        = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation-landscape.pdf"));
+    QVERIFY(exportPdf(QFileInfo(pdf).fileName()));
+
+    SectionsPtr sections = m_doc->sections();
+    QCOMPARE(sections->count(), 3L);
+    QCOMPARE(sections->item(1)->pageSetup()->orientation(), wdOrientPortrait);
+    QCOMPARE(sections->item(2)->pageSetup()->orientation(), wdOrientLandscape);
+    QCOMPARE(sections->item(3)->pageSetup()->orientation(), wdOrientPortrait);
+    QVERIFY(sections->item(2)->pageSetup()->pageWidth()
+            > sections->item(2)->pageSetup()->pageHeight());
+    // The insertion point waits at the start of the new landscape section.
+    QCOMPARE(m_app->selection()->start(), sections->item(2)->range()->start());
+    QVERIFY(sections->item(3)->range()->text().startsWith(kSecondHeadingLead));
+
+    const QStringList pages = pdfPages(pdf);
+    qInfo("%lld pages with the landscape page", qint64(pages.size()));
+    QVERIFY(pages.size() > m_portraitPages);
+
+    // Page sizes: exactly one landscape page, between portrait ones.
+    const QString info = run(QStringLiteral("pdfinfo"),
+                             {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                              QString::number(pages.size()), pdf});
+    const QRegularExpression sizeLine(
+        QStringLiteral("Page\\s+(\\d+) size:\\s+([\\d.]+) x ([\\d.]+)"));
+    QList<int> landscape;
+    for (auto it = sizeLine.globalMatch(info); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(2).toDouble() > m.captured(3).toDouble())
+            landscape << m.captured(1).toInt();
+    }
+    QCOMPARE(landscape.size(), 1);
+    const int page = landscape.first();
+    QVERIFY(page > 1 && page < pages.size());
+    // The new page is empty but for its side page number.
+    QString sideText = pages.at(page - 1);
+    sideText.remove(QRegularExpression(QStringLiteral("[\\s—]")));
+    QCOMPARE(sideText, QString::number(page));
+    QVERIFY(pages.at(page - 1).contains(kSecondHeadingLead)
+            || pages.at(page).contains(kSecondHeadingLead));
+
+    // The portrait pages are numbered in order around it.
+    const QRegularExpression number(QStringLiteral("^ *—\\s*(\\d+)\\s*—\\s*$"),
+                                    QRegularExpression::MultilineOption);
+    for (int i : {page - 2, page}) {
+        const QRegularExpressionMatch m = number.match(pages.at(i));
+        QVERIFY2(m.hasMatch(), qPrintable(QStringLiteral("no page number on page %1").arg(i + 1)));
+        QCOMPARE(m.captured(1).toInt(), i + 1);
+    }
+
+    const QString prefix = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation-landscape"));
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"), QStringLiteral("-f"),
+         QString::number(page - 1), QStringLiteral("-l"), QString::number(page + 1), pdf, prefix});
+    QVERIFY(QFileInfo::exists(prefix + QStringLiteral("-%1.png").arg(page)));
+}
+
+QTEST_MAIN(TestLoPageAdaptation)
+#include "tst_lopageadaptation.moc"
