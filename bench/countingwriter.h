@@ -5,8 +5,10 @@
 
 #include "automation/automation.h"
 
-#include <atomic>
+#include <chrono>
+#include <map>
 #include <memory>
+#include <string>
 
 namespace counting {
 
@@ -17,6 +19,49 @@ inline long &calls()
     static long n = 0;
     return n;
 }
+
+// Calls and seconds per method, collected while profiling() is on.
+inline bool &profiling()
+{
+    static bool on = false;
+    return on;
+}
+
+struct MethodCost
+{
+    long calls = 0;
+    double seconds = 0;
+};
+
+inline std::map<std::string, MethodCost> &costPerMethod()
+{
+    static std::map<std::string, MethodCost> costs;
+    return costs;
+}
+
+// Counts one call and, when profiling, times it.
+class Probe
+{
+public:
+    explicit Probe(const char *method) : m_method(method)
+    {
+        ++calls();
+        if (profiling())
+            m_start = std::chrono::steady_clock::now();
+    }
+    ~Probe()
+    {
+        if (!profiling())
+            return;
+        MethodCost &cost = costPerMethod()[m_method];
+        ++cost.calls;
+        cost.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+    }
+
+private:
+    const char *m_method;
+    std::chrono::steady_clock::time_point m_start;
+};
 
 class CountingApplicationEx;
 class CountingApplication;
@@ -105,7 +150,7 @@ class CountingApplicationEx : public automation::ApplicationEx
 public:
     explicit CountingApplicationEx(std::shared_ptr<automation::ApplicationEx> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::ApplicationEx> &inner() const { return m_inner; }
-    std::uint64_t mainWindowId() override { ++calls(); return m_inner->mainWindowId(); }
+    std::uint64_t mainWindowId() override { const Probe probe("ApplicationEx::mainWindowId"); return m_inner->mainWindowId(); }
 
 private:
     std::shared_ptr<automation::ApplicationEx> m_inner;
@@ -116,11 +161,11 @@ class CountingApplication : public automation::Application
 public:
     explicit CountingApplication(std::shared_ptr<automation::Application> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Application> &inner() const { return m_inner; }
-    DocumentsPtr documents() override { ++calls(); return wrap(m_inner->documents()); }
-    DocumentPtr activeDocument() override { ++calls(); return wrap(m_inner->activeDocument()); }
-    SelectionPtr selection() override { ++calls(); return wrap(m_inner->selection()); }
-    ApplicationExPtr applicationEx() override { ++calls(); return wrap(m_inner->applicationEx()); }
-    void quit(const Variant &saveChanges, const Variant &originalFormat, const Variant &routeDocument) override { ++calls(); m_inner->quit(unwrap(saveChanges), unwrap(originalFormat), unwrap(routeDocument)); }
+    DocumentsPtr documents() override { const Probe probe("Application::documents"); return wrap(m_inner->documents()); }
+    DocumentPtr activeDocument() override { const Probe probe("Application::activeDocument"); return wrap(m_inner->activeDocument()); }
+    SelectionPtr selection() override { const Probe probe("Application::selection"); return wrap(m_inner->selection()); }
+    ApplicationExPtr applicationEx() override { const Probe probe("Application::applicationEx"); return wrap(m_inner->applicationEx()); }
+    void quit(const Variant &saveChanges, const Variant &originalFormat, const Variant &routeDocument) override { const Probe probe("Application::quit"); m_inner->quit(unwrap(saveChanges), unwrap(originalFormat), unwrap(routeDocument)); }
 
 private:
     std::shared_ptr<automation::Application> m_inner;
@@ -131,8 +176,8 @@ class CountingField : public automation::Field
 public:
     explicit CountingField(std::shared_ptr<automation::Field> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Field> &inner() const { return m_inner; }
-    int type() const override { ++calls(); return m_inner->type(); }
-    RangePtr result() override { ++calls(); return wrap(m_inner->result()); }
+    int type() const override { const Probe probe("Field::type"); return m_inner->type(); }
+    RangePtr result() override { const Probe probe("Field::result"); return wrap(m_inner->result()); }
 
 private:
     std::shared_ptr<automation::Field> m_inner;
@@ -143,8 +188,8 @@ class CountingFields : public automation::Fields
 public:
     explicit CountingFields(std::shared_ptr<automation::Fields> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Fields> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    FieldPtr add(const RangePtr &range, const Variant &type, const Variant &text, const Variant &preserveFormatting) override { ++calls(); return wrap(m_inner->add(unwrap(range), unwrap(type), unwrap(text), unwrap(preserveFormatting))); }
+    long count() const override { const Probe probe("Fields::count"); return m_inner->count(); }
+    FieldPtr add(const RangePtr &range, const Variant &type, const Variant &text, const Variant &preserveFormatting) override { const Probe probe("Fields::add"); return wrap(m_inner->add(unwrap(range), unwrap(type), unwrap(text), unwrap(preserveFormatting))); }
 
 private:
     std::shared_ptr<automation::Fields> m_inner;
@@ -155,10 +200,10 @@ class CountingStyle : public automation::Style
 public:
     explicit CountingStyle(std::shared_ptr<automation::Style> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Style> &inner() const { return m_inner; }
-    QString nameLocal() const override { ++calls(); return m_inner->nameLocal(); }
-    FontPtr font() override { ++calls(); return wrap(m_inner->font()); }
-    ParagraphFormatPtr paragraphFormat() override { ++calls(); return wrap(m_inner->paragraphFormat()); }
-    BordersPtr borders() override { ++calls(); return wrap(m_inner->borders()); }
+    QString nameLocal() const override { const Probe probe("Style::nameLocal"); return m_inner->nameLocal(); }
+    FontPtr font() override { const Probe probe("Style::font"); return wrap(m_inner->font()); }
+    ParagraphFormatPtr paragraphFormat() override { const Probe probe("Style::paragraphFormat"); return wrap(m_inner->paragraphFormat()); }
+    BordersPtr borders() override { const Probe probe("Style::borders"); return wrap(m_inner->borders()); }
 
 private:
     std::shared_ptr<automation::Style> m_inner;
@@ -169,7 +214,7 @@ class CountingStyles : public automation::Styles
 public:
     explicit CountingStyles(std::shared_ptr<automation::Styles> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Styles> &inner() const { return m_inner; }
-    StylePtr item(const Variant &index) override { ++calls(); return wrap(m_inner->item(unwrap(index))); }
+    StylePtr item(const Variant &index) override { const Probe probe("Styles::item"); return wrap(m_inner->item(unwrap(index))); }
 
 private:
     std::shared_ptr<automation::Styles> m_inner;
@@ -180,10 +225,10 @@ class CountingDocumentProperty : public automation::DocumentProperty
 public:
     explicit CountingDocumentProperty(std::shared_ptr<automation::DocumentProperty> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::DocumentProperty> &inner() const { return m_inner; }
-    QString name() const override { ++calls(); return m_inner->name(); }
-    int type() const override { ++calls(); return m_inner->type(); }
-    Variant value(long lcid) const override { ++calls(); return m_inner->value(lcid); }
-    void setValue(const Variant &value, long lcid) override { ++calls(); m_inner->setValue(unwrap(value), lcid); }
+    QString name() const override { const Probe probe("DocumentProperty::name"); return m_inner->name(); }
+    int type() const override { const Probe probe("DocumentProperty::type"); return m_inner->type(); }
+    Variant value(long lcid) const override { const Probe probe("DocumentProperty::value"); return m_inner->value(lcid); }
+    void setValue(const Variant &value, long lcid) override { const Probe probe("DocumentProperty::setValue"); m_inner->setValue(unwrap(value), lcid); }
 
 private:
     std::shared_ptr<automation::DocumentProperty> m_inner;
@@ -194,9 +239,9 @@ class CountingDocumentProperties : public automation::DocumentProperties
 public:
     explicit CountingDocumentProperties(std::shared_ptr<automation::DocumentProperties> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::DocumentProperties> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    DocumentPropertyPtr item(const Variant &index, long lcid) override { ++calls(); return wrap(m_inner->item(unwrap(index), lcid)); }
-    DocumentPropertyPtr add(const QString &name, bool linkToContent, int type, const Variant &value, const Variant &linkSource, long lcid) override { ++calls(); return wrap(m_inner->add(name, linkToContent, type, unwrap(value), unwrap(linkSource), lcid)); }
+    long count() const override { const Probe probe("DocumentProperties::count"); return m_inner->count(); }
+    DocumentPropertyPtr item(const Variant &index, long lcid) override { const Probe probe("DocumentProperties::item"); return wrap(m_inner->item(unwrap(index), lcid)); }
+    DocumentPropertyPtr add(const QString &name, bool linkToContent, int type, const Variant &value, const Variant &linkSource, long lcid) override { const Probe probe("DocumentProperties::add"); return wrap(m_inner->add(name, linkToContent, type, unwrap(value), unwrap(linkSource), lcid)); }
 
 private:
     std::shared_ptr<automation::DocumentProperties> m_inner;
@@ -207,18 +252,18 @@ class CountingDocument : public automation::Document
 public:
     explicit CountingDocument(std::shared_ptr<automation::Document> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Document> &inner() const { return m_inner; }
-    QString name() const override { ++calls(); return m_inner->name(); }
-    ParagraphsPtr paragraphs() override { ++calls(); return wrap(m_inner->paragraphs()); }
-    SectionsPtr sections() override { ++calls(); return wrap(m_inner->sections()); }
-    FieldsPtr fields() override { ++calls(); return wrap(m_inner->fields()); }
-    StylesPtr styles() override { ++calls(); return wrap(m_inner->styles()); }
-    TablesPtr tables() override { ++calls(); return wrap(m_inner->tables()); }
-    ShapesPtr shapes() override { ++calls(); return wrap(m_inner->shapes()); }
-    DocumentPropertiesPtr customDocumentProperties() override { ++calls(); return wrap(m_inner->customDocumentProperties()); }
-    RangePtr range(long start, long end) override { ++calls(); return wrap(m_inner->range(start, end)); }
-    RangePtr content() override { ++calls(); return wrap(m_inner->content()); }
-    bool printOut(const PrintOutOptions &options) override { ++calls(); return m_inner->printOut(options); }
-    void close(const Variant &saveChanges) override { ++calls(); m_inner->close(unwrap(saveChanges)); }
+    QString name() const override { const Probe probe("Document::name"); return m_inner->name(); }
+    ParagraphsPtr paragraphs() override { const Probe probe("Document::paragraphs"); return wrap(m_inner->paragraphs()); }
+    SectionsPtr sections() override { const Probe probe("Document::sections"); return wrap(m_inner->sections()); }
+    FieldsPtr fields() override { const Probe probe("Document::fields"); return wrap(m_inner->fields()); }
+    StylesPtr styles() override { const Probe probe("Document::styles"); return wrap(m_inner->styles()); }
+    TablesPtr tables() override { const Probe probe("Document::tables"); return wrap(m_inner->tables()); }
+    ShapesPtr shapes() override { const Probe probe("Document::shapes"); return wrap(m_inner->shapes()); }
+    DocumentPropertiesPtr customDocumentProperties() override { const Probe probe("Document::customDocumentProperties"); return wrap(m_inner->customDocumentProperties()); }
+    RangePtr range(long start, long end) override { const Probe probe("Document::range"); return wrap(m_inner->range(start, end)); }
+    RangePtr content() override { const Probe probe("Document::content"); return wrap(m_inner->content()); }
+    bool printOut(const PrintOutOptions &options) override { const Probe probe("Document::printOut"); return m_inner->printOut(options); }
+    void close(const Variant &saveChanges) override { const Probe probe("Document::close"); m_inner->close(unwrap(saveChanges)); }
 
 private:
     std::shared_ptr<automation::Document> m_inner;
@@ -229,9 +274,9 @@ class CountingDocuments : public automation::Documents
 public:
     explicit CountingDocuments(std::shared_ptr<automation::Documents> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Documents> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    DocumentPtr item(long index) override { ++calls(); return wrap(m_inner->item(index)); }
-    DocumentPtr add() override { ++calls(); return wrap(m_inner->add()); }
+    long count() const override { const Probe probe("Documents::count"); return m_inner->count(); }
+    DocumentPtr item(long index) override { const Probe probe("Documents::item"); return wrap(m_inner->item(index)); }
+    DocumentPtr add() override { const Probe probe("Documents::add"); return wrap(m_inner->add()); }
 
 private:
     std::shared_ptr<automation::Documents> m_inner;
@@ -242,34 +287,34 @@ class CountingPageSetup : public automation::PageSetup
 public:
     explicit CountingPageSetup(std::shared_ptr<automation::PageSetup> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::PageSetup> &inner() const { return m_inner; }
-    float topMargin() const override { ++calls(); return m_inner->topMargin(); }
-    void setTopMargin(float points) override { ++calls(); m_inner->setTopMargin(points); }
-    float bottomMargin() const override { ++calls(); return m_inner->bottomMargin(); }
-    void setBottomMargin(float points) override { ++calls(); m_inner->setBottomMargin(points); }
-    float leftMargin() const override { ++calls(); return m_inner->leftMargin(); }
-    void setLeftMargin(float points) override { ++calls(); m_inner->setLeftMargin(points); }
-    float rightMargin() const override { ++calls(); return m_inner->rightMargin(); }
-    void setRightMargin(float points) override { ++calls(); m_inner->setRightMargin(points); }
-    float pageWidth() const override { ++calls(); return m_inner->pageWidth(); }
-    void setPageWidth(float points) override { ++calls(); m_inner->setPageWidth(points); }
-    float pageHeight() const override { ++calls(); return m_inner->pageHeight(); }
-    void setPageHeight(float points) override { ++calls(); m_inner->setPageHeight(points); }
-    float footerDistance() const override { ++calls(); return m_inner->footerDistance(); }
-    void setFooterDistance(float points) override { ++calls(); m_inner->setFooterDistance(points); }
-    int orientation() const override { ++calls(); return m_inner->orientation(); }
-    void setOrientation(int orientation) override { ++calls(); m_inner->setOrientation(orientation); }
-    int mirrorMargins() const override { ++calls(); return m_inner->mirrorMargins(); }
-    void setMirrorMargins(int value) override { ++calls(); m_inner->setMirrorMargins(value); }
-    int layoutMode() const override { ++calls(); return m_inner->layoutMode(); }
-    void setLayoutMode(int mode) override { ++calls(); m_inner->setLayoutMode(mode); }
-    float linesPage() const override { ++calls(); return m_inner->linesPage(); }
-    void setLinesPage(float lines) override { ++calls(); m_inner->setLinesPage(lines); }
-    float charsLine() const override { ++calls(); return m_inner->charsLine(); }
-    void setCharsLine(float chars) override { ++calls(); m_inner->setCharsLine(chars); }
-    int oddAndEvenPagesHeaderFooter() const override { ++calls(); return m_inner->oddAndEvenPagesHeaderFooter(); }
-    void setOddAndEvenPagesHeaderFooter(int value) override { ++calls(); m_inner->setOddAndEvenPagesHeaderFooter(value); }
-    int differentFirstPageHeaderFooter() const override { ++calls(); return m_inner->differentFirstPageHeaderFooter(); }
-    void setDifferentFirstPageHeaderFooter(int value) override { ++calls(); m_inner->setDifferentFirstPageHeaderFooter(value); }
+    float topMargin() const override { const Probe probe("PageSetup::topMargin"); return m_inner->topMargin(); }
+    void setTopMargin(float points) override { const Probe probe("PageSetup::setTopMargin"); m_inner->setTopMargin(points); }
+    float bottomMargin() const override { const Probe probe("PageSetup::bottomMargin"); return m_inner->bottomMargin(); }
+    void setBottomMargin(float points) override { const Probe probe("PageSetup::setBottomMargin"); m_inner->setBottomMargin(points); }
+    float leftMargin() const override { const Probe probe("PageSetup::leftMargin"); return m_inner->leftMargin(); }
+    void setLeftMargin(float points) override { const Probe probe("PageSetup::setLeftMargin"); m_inner->setLeftMargin(points); }
+    float rightMargin() const override { const Probe probe("PageSetup::rightMargin"); return m_inner->rightMargin(); }
+    void setRightMargin(float points) override { const Probe probe("PageSetup::setRightMargin"); m_inner->setRightMargin(points); }
+    float pageWidth() const override { const Probe probe("PageSetup::pageWidth"); return m_inner->pageWidth(); }
+    void setPageWidth(float points) override { const Probe probe("PageSetup::setPageWidth"); m_inner->setPageWidth(points); }
+    float pageHeight() const override { const Probe probe("PageSetup::pageHeight"); return m_inner->pageHeight(); }
+    void setPageHeight(float points) override { const Probe probe("PageSetup::setPageHeight"); m_inner->setPageHeight(points); }
+    float footerDistance() const override { const Probe probe("PageSetup::footerDistance"); return m_inner->footerDistance(); }
+    void setFooterDistance(float points) override { const Probe probe("PageSetup::setFooterDistance"); m_inner->setFooterDistance(points); }
+    int orientation() const override { const Probe probe("PageSetup::orientation"); return m_inner->orientation(); }
+    void setOrientation(int orientation) override { const Probe probe("PageSetup::setOrientation"); m_inner->setOrientation(orientation); }
+    int mirrorMargins() const override { const Probe probe("PageSetup::mirrorMargins"); return m_inner->mirrorMargins(); }
+    void setMirrorMargins(int value) override { const Probe probe("PageSetup::setMirrorMargins"); m_inner->setMirrorMargins(value); }
+    int layoutMode() const override { const Probe probe("PageSetup::layoutMode"); return m_inner->layoutMode(); }
+    void setLayoutMode(int mode) override { const Probe probe("PageSetup::setLayoutMode"); m_inner->setLayoutMode(mode); }
+    float linesPage() const override { const Probe probe("PageSetup::linesPage"); return m_inner->linesPage(); }
+    void setLinesPage(float lines) override { const Probe probe("PageSetup::setLinesPage"); m_inner->setLinesPage(lines); }
+    float charsLine() const override { const Probe probe("PageSetup::charsLine"); return m_inner->charsLine(); }
+    void setCharsLine(float chars) override { const Probe probe("PageSetup::setCharsLine"); m_inner->setCharsLine(chars); }
+    int oddAndEvenPagesHeaderFooter() const override { const Probe probe("PageSetup::oddAndEvenPagesHeaderFooter"); return m_inner->oddAndEvenPagesHeaderFooter(); }
+    void setOddAndEvenPagesHeaderFooter(int value) override { const Probe probe("PageSetup::setOddAndEvenPagesHeaderFooter"); m_inner->setOddAndEvenPagesHeaderFooter(value); }
+    int differentFirstPageHeaderFooter() const override { const Probe probe("PageSetup::differentFirstPageHeaderFooter"); return m_inner->differentFirstPageHeaderFooter(); }
+    void setDifferentFirstPageHeaderFooter(int value) override { const Probe probe("PageSetup::setDifferentFirstPageHeaderFooter"); m_inner->setDifferentFirstPageHeaderFooter(value); }
 
 private:
     std::shared_ptr<automation::PageSetup> m_inner;
@@ -280,7 +325,7 @@ class CountingPageNumber : public automation::PageNumber
 public:
     explicit CountingPageNumber(std::shared_ptr<automation::PageNumber> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::PageNumber> &inner() const { return m_inner; }
-    int alignment() const override { ++calls(); return m_inner->alignment(); }
+    int alignment() const override { const Probe probe("PageNumber::alignment"); return m_inner->alignment(); }
 
 private:
     std::shared_ptr<automation::PageNumber> m_inner;
@@ -291,12 +336,12 @@ class CountingPageNumbers : public automation::PageNumbers
 public:
     explicit CountingPageNumbers(std::shared_ptr<automation::PageNumbers> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::PageNumbers> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    PageNumberPtr add(const Variant &alignment, const Variant &firstPage) override { ++calls(); return wrap(m_inner->add(unwrap(alignment), unwrap(firstPage))); }
-    int restartNumberingAtSection() const override { ++calls(); return m_inner->restartNumberingAtSection(); }
-    void setRestartNumberingAtSection(int value) override { ++calls(); m_inner->setRestartNumberingAtSection(value); }
-    long startingNumber() const override { ++calls(); return m_inner->startingNumber(); }
-    void setStartingNumber(long number) override { ++calls(); m_inner->setStartingNumber(number); }
+    long count() const override { const Probe probe("PageNumbers::count"); return m_inner->count(); }
+    PageNumberPtr add(const Variant &alignment, const Variant &firstPage) override { const Probe probe("PageNumbers::add"); return wrap(m_inner->add(unwrap(alignment), unwrap(firstPage))); }
+    int restartNumberingAtSection() const override { const Probe probe("PageNumbers::restartNumberingAtSection"); return m_inner->restartNumberingAtSection(); }
+    void setRestartNumberingAtSection(int value) override { const Probe probe("PageNumbers::setRestartNumberingAtSection"); m_inner->setRestartNumberingAtSection(value); }
+    long startingNumber() const override { const Probe probe("PageNumbers::startingNumber"); return m_inner->startingNumber(); }
+    void setStartingNumber(long number) override { const Probe probe("PageNumbers::setStartingNumber"); m_inner->setStartingNumber(number); }
 
 private:
     std::shared_ptr<automation::PageNumbers> m_inner;
@@ -307,12 +352,12 @@ class CountingHeaderFooter : public automation::HeaderFooter
 public:
     explicit CountingHeaderFooter(std::shared_ptr<automation::HeaderFooter> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::HeaderFooter> &inner() const { return m_inner; }
-    RangePtr range() override { ++calls(); return wrap(m_inner->range()); }
-    int linkToPrevious() const override { ++calls(); return m_inner->linkToPrevious(); }
-    void setLinkToPrevious(int value) override { ++calls(); m_inner->setLinkToPrevious(value); }
-    PageNumbersPtr pageNumbers() override { ++calls(); return wrap(m_inner->pageNumbers()); }
-    ShapesPtr shapes() override { ++calls(); return wrap(m_inner->shapes()); }
-    int index() const override { ++calls(); return m_inner->index(); }
+    RangePtr range() override { const Probe probe("HeaderFooter::range"); return wrap(m_inner->range()); }
+    int linkToPrevious() const override { const Probe probe("HeaderFooter::linkToPrevious"); return m_inner->linkToPrevious(); }
+    void setLinkToPrevious(int value) override { const Probe probe("HeaderFooter::setLinkToPrevious"); m_inner->setLinkToPrevious(value); }
+    PageNumbersPtr pageNumbers() override { const Probe probe("HeaderFooter::pageNumbers"); return wrap(m_inner->pageNumbers()); }
+    ShapesPtr shapes() override { const Probe probe("HeaderFooter::shapes"); return wrap(m_inner->shapes()); }
+    int index() const override { const Probe probe("HeaderFooter::index"); return m_inner->index(); }
 
 private:
     std::shared_ptr<automation::HeaderFooter> m_inner;
@@ -323,8 +368,8 @@ class CountingHeadersFooters : public automation::HeadersFooters
 public:
     explicit CountingHeadersFooters(std::shared_ptr<automation::HeadersFooters> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::HeadersFooters> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    HeaderFooterPtr item(int index) override { ++calls(); return wrap(m_inner->item(index)); }
+    long count() const override { const Probe probe("HeadersFooters::count"); return m_inner->count(); }
+    HeaderFooterPtr item(int index) override { const Probe probe("HeadersFooters::item"); return wrap(m_inner->item(index)); }
 
 private:
     std::shared_ptr<automation::HeadersFooters> m_inner;
@@ -335,11 +380,11 @@ class CountingSection : public automation::Section
 public:
     explicit CountingSection(std::shared_ptr<automation::Section> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Section> &inner() const { return m_inner; }
-    RangePtr range() override { ++calls(); return wrap(m_inner->range()); }
-    PageSetupPtr pageSetup() override { ++calls(); return wrap(m_inner->pageSetup()); }
-    HeadersFootersPtr footers() override { ++calls(); return wrap(m_inner->footers()); }
-    HeadersFootersPtr headers() override { ++calls(); return wrap(m_inner->headers()); }
-    long index() const override { ++calls(); return m_inner->index(); }
+    RangePtr range() override { const Probe probe("Section::range"); return wrap(m_inner->range()); }
+    PageSetupPtr pageSetup() override { const Probe probe("Section::pageSetup"); return wrap(m_inner->pageSetup()); }
+    HeadersFootersPtr footers() override { const Probe probe("Section::footers"); return wrap(m_inner->footers()); }
+    HeadersFootersPtr headers() override { const Probe probe("Section::headers"); return wrap(m_inner->headers()); }
+    long index() const override { const Probe probe("Section::index"); return m_inner->index(); }
 
 private:
     std::shared_ptr<automation::Section> m_inner;
@@ -350,9 +395,9 @@ class CountingSections : public automation::Sections
 public:
     explicit CountingSections(std::shared_ptr<automation::Sections> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Sections> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    SectionPtr item(long index) override { ++calls(); return wrap(m_inner->item(index)); }
-    SectionPtr add(const Variant &range, const Variant &start) override { ++calls(); return wrap(m_inner->add(unwrap(range), unwrap(start))); }
+    long count() const override { const Probe probe("Sections::count"); return m_inner->count(); }
+    SectionPtr item(long index) override { const Probe probe("Sections::item"); return wrap(m_inner->item(index)); }
+    SectionPtr add(const Variant &range, const Variant &start) override { const Probe probe("Sections::add"); return wrap(m_inner->add(unwrap(range), unwrap(start))); }
 
 private:
     std::shared_ptr<automation::Sections> m_inner;
@@ -363,8 +408,8 @@ class CountingColorFormat : public automation::ColorFormat
 public:
     explicit CountingColorFormat(std::shared_ptr<automation::ColorFormat> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::ColorFormat> &inner() const { return m_inner; }
-    int rgb() const override { ++calls(); return m_inner->rgb(); }
-    void setRgb(int bgr) override { ++calls(); m_inner->setRgb(bgr); }
+    int rgb() const override { const Probe probe("ColorFormat::rgb"); return m_inner->rgb(); }
+    void setRgb(int bgr) override { const Probe probe("ColorFormat::setRgb"); m_inner->setRgb(bgr); }
 
 private:
     std::shared_ptr<automation::ColorFormat> m_inner;
@@ -375,9 +420,9 @@ class CountingFillFormat : public automation::FillFormat
 public:
     explicit CountingFillFormat(std::shared_ptr<automation::FillFormat> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::FillFormat> &inner() const { return m_inner; }
-    int visible() const override { ++calls(); return m_inner->visible(); }
-    void setVisible(int triState) override { ++calls(); m_inner->setVisible(triState); }
-    ColorFormatPtr foreColor() override { ++calls(); return wrap(m_inner->foreColor()); }
+    int visible() const override { const Probe probe("FillFormat::visible"); return m_inner->visible(); }
+    void setVisible(int triState) override { const Probe probe("FillFormat::setVisible"); m_inner->setVisible(triState); }
+    ColorFormatPtr foreColor() override { const Probe probe("FillFormat::foreColor"); return wrap(m_inner->foreColor()); }
 
 private:
     std::shared_ptr<automation::FillFormat> m_inner;
@@ -388,15 +433,15 @@ class CountingLineFormat : public automation::LineFormat
 public:
     explicit CountingLineFormat(std::shared_ptr<automation::LineFormat> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::LineFormat> &inner() const { return m_inner; }
-    int visible() const override { ++calls(); return m_inner->visible(); }
-    void setVisible(int triState) override { ++calls(); m_inner->setVisible(triState); }
-    float weight() const override { ++calls(); return m_inner->weight(); }
-    void setWeight(float points) override { ++calls(); m_inner->setWeight(points); }
-    int style() const override { ++calls(); return m_inner->style(); }
-    void setStyle(int style) override { ++calls(); m_inner->setStyle(style); }
-    int dashStyle() const override { ++calls(); return m_inner->dashStyle(); }
-    void setDashStyle(int dash) override { ++calls(); m_inner->setDashStyle(dash); }
-    ColorFormatPtr foreColor() override { ++calls(); return wrap(m_inner->foreColor()); }
+    int visible() const override { const Probe probe("LineFormat::visible"); return m_inner->visible(); }
+    void setVisible(int triState) override { const Probe probe("LineFormat::setVisible"); m_inner->setVisible(triState); }
+    float weight() const override { const Probe probe("LineFormat::weight"); return m_inner->weight(); }
+    void setWeight(float points) override { const Probe probe("LineFormat::setWeight"); m_inner->setWeight(points); }
+    int style() const override { const Probe probe("LineFormat::style"); return m_inner->style(); }
+    void setStyle(int style) override { const Probe probe("LineFormat::setStyle"); m_inner->setStyle(style); }
+    int dashStyle() const override { const Probe probe("LineFormat::dashStyle"); return m_inner->dashStyle(); }
+    void setDashStyle(int dash) override { const Probe probe("LineFormat::setDashStyle"); m_inner->setDashStyle(dash); }
+    ColorFormatPtr foreColor() override { const Probe probe("LineFormat::foreColor"); return wrap(m_inner->foreColor()); }
 
 private:
     std::shared_ptr<automation::LineFormat> m_inner;
@@ -407,18 +452,18 @@ class CountingTextFrame : public automation::TextFrame
 public:
     explicit CountingTextFrame(std::shared_ptr<automation::TextFrame> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::TextFrame> &inner() const { return m_inner; }
-    RangePtr textRange() override { ++calls(); return wrap(m_inner->textRange()); }
-    int autoSize() const override { ++calls(); return m_inner->autoSize(); }
-    void setAutoSize(int value) override { ++calls(); m_inner->setAutoSize(value); }
-    float marginTop() const override { ++calls(); return m_inner->marginTop(); }
-    void setMarginTop(float points) override { ++calls(); m_inner->setMarginTop(points); }
-    float marginBottom() const override { ++calls(); return m_inner->marginBottom(); }
-    void setMarginBottom(float points) override { ++calls(); m_inner->setMarginBottom(points); }
-    float marginLeft() const override { ++calls(); return m_inner->marginLeft(); }
-    void setMarginLeft(float points) override { ++calls(); m_inner->setMarginLeft(points); }
-    float marginRight() const override { ++calls(); return m_inner->marginRight(); }
-    void setMarginRight(float points) override { ++calls(); m_inner->setMarginRight(points); }
-    int orientation() const override { ++calls(); return m_inner->orientation(); }
+    RangePtr textRange() override { const Probe probe("TextFrame::textRange"); return wrap(m_inner->textRange()); }
+    int autoSize() const override { const Probe probe("TextFrame::autoSize"); return m_inner->autoSize(); }
+    void setAutoSize(int value) override { const Probe probe("TextFrame::setAutoSize"); m_inner->setAutoSize(value); }
+    float marginTop() const override { const Probe probe("TextFrame::marginTop"); return m_inner->marginTop(); }
+    void setMarginTop(float points) override { const Probe probe("TextFrame::setMarginTop"); m_inner->setMarginTop(points); }
+    float marginBottom() const override { const Probe probe("TextFrame::marginBottom"); return m_inner->marginBottom(); }
+    void setMarginBottom(float points) override { const Probe probe("TextFrame::setMarginBottom"); m_inner->setMarginBottom(points); }
+    float marginLeft() const override { const Probe probe("TextFrame::marginLeft"); return m_inner->marginLeft(); }
+    void setMarginLeft(float points) override { const Probe probe("TextFrame::setMarginLeft"); m_inner->setMarginLeft(points); }
+    float marginRight() const override { const Probe probe("TextFrame::marginRight"); return m_inner->marginRight(); }
+    void setMarginRight(float points) override { const Probe probe("TextFrame::setMarginRight"); m_inner->setMarginRight(points); }
+    int orientation() const override { const Probe probe("TextFrame::orientation"); return m_inner->orientation(); }
 
 private:
     std::shared_ptr<automation::TextFrame> m_inner;
@@ -429,28 +474,28 @@ class CountingShape : public automation::Shape
 public:
     explicit CountingShape(std::shared_ptr<automation::Shape> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Shape> &inner() const { return m_inner; }
-    Kind kind() const override { ++calls(); return m_inner->kind(); }
-    QString name() const override { ++calls(); return m_inner->name(); }
-    void setName(const QString &name) override { ++calls(); m_inner->setName(name); }
-    void remove() override { ++calls(); m_inner->remove(); }
-    float left() const override { ++calls(); return m_inner->left(); }
-    void setLeft(float value) override { ++calls(); m_inner->setLeft(value); }
-    float top() const override { ++calls(); return m_inner->top(); }
-    void setTop(float value) override { ++calls(); m_inner->setTop(value); }
-    float width() const override { ++calls(); return m_inner->width(); }
-    void setWidth(float points) override { ++calls(); m_inner->setWidth(points); }
-    float height() const override { ++calls(); return m_inner->height(); }
-    void setHeight(float points) override { ++calls(); m_inner->setHeight(points); }
-    int visible() const override { ++calls(); return m_inner->visible(); }
-    void setVisible(int triState) override { ++calls(); m_inner->setVisible(triState); }
-    int relativeVerticalPosition() const override { ++calls(); return m_inner->relativeVerticalPosition(); }
-    void setRelativeVerticalPosition(int relative) override { ++calls(); m_inner->setRelativeVerticalPosition(relative); }
-    int relativeHorizontalPosition() const override { ++calls(); return m_inner->relativeHorizontalPosition(); }
-    void setRelativeHorizontalPosition(int relative) override { ++calls(); m_inner->setRelativeHorizontalPosition(relative); }
-    RangePtr anchor() override { ++calls(); return wrap(m_inner->anchor()); }
-    FillFormatPtr fill() override { ++calls(); return wrap(m_inner->fill()); }
-    LineFormatPtr line() override { ++calls(); return wrap(m_inner->line()); }
-    TextFramePtr textFrame() override { ++calls(); return wrap(m_inner->textFrame()); }
+    Kind kind() const override { const Probe probe("Shape::kind"); return m_inner->kind(); }
+    QString name() const override { const Probe probe("Shape::name"); return m_inner->name(); }
+    void setName(const QString &name) override { const Probe probe("Shape::setName"); m_inner->setName(name); }
+    void remove() override { const Probe probe("Shape::remove"); m_inner->remove(); }
+    float left() const override { const Probe probe("Shape::left"); return m_inner->left(); }
+    void setLeft(float value) override { const Probe probe("Shape::setLeft"); m_inner->setLeft(value); }
+    float top() const override { const Probe probe("Shape::top"); return m_inner->top(); }
+    void setTop(float value) override { const Probe probe("Shape::setTop"); m_inner->setTop(value); }
+    float width() const override { const Probe probe("Shape::width"); return m_inner->width(); }
+    void setWidth(float points) override { const Probe probe("Shape::setWidth"); m_inner->setWidth(points); }
+    float height() const override { const Probe probe("Shape::height"); return m_inner->height(); }
+    void setHeight(float points) override { const Probe probe("Shape::setHeight"); m_inner->setHeight(points); }
+    int visible() const override { const Probe probe("Shape::visible"); return m_inner->visible(); }
+    void setVisible(int triState) override { const Probe probe("Shape::setVisible"); m_inner->setVisible(triState); }
+    int relativeVerticalPosition() const override { const Probe probe("Shape::relativeVerticalPosition"); return m_inner->relativeVerticalPosition(); }
+    void setRelativeVerticalPosition(int relative) override { const Probe probe("Shape::setRelativeVerticalPosition"); m_inner->setRelativeVerticalPosition(relative); }
+    int relativeHorizontalPosition() const override { const Probe probe("Shape::relativeHorizontalPosition"); return m_inner->relativeHorizontalPosition(); }
+    void setRelativeHorizontalPosition(int relative) override { const Probe probe("Shape::setRelativeHorizontalPosition"); m_inner->setRelativeHorizontalPosition(relative); }
+    RangePtr anchor() override { const Probe probe("Shape::anchor"); return wrap(m_inner->anchor()); }
+    FillFormatPtr fill() override { const Probe probe("Shape::fill"); return wrap(m_inner->fill()); }
+    LineFormatPtr line() override { const Probe probe("Shape::line"); return wrap(m_inner->line()); }
+    TextFramePtr textFrame() override { const Probe probe("Shape::textFrame"); return wrap(m_inner->textFrame()); }
 
 private:
     std::shared_ptr<automation::Shape> m_inner;
@@ -461,11 +506,11 @@ class CountingShapes : public automation::Shapes
 public:
     explicit CountingShapes(std::shared_ptr<automation::Shapes> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Shapes> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    ShapePtr item(long index) override { ++calls(); return wrap(m_inner->item(index)); }
-    ShapePtr addShape(int type, float left, float top, float width, float height, const Variant &anchor) override { ++calls(); return wrap(m_inner->addShape(type, left, top, width, height, unwrap(anchor))); }
-    ShapePtr addLine(float beginX, float beginY, float endX, float endY, const Variant &anchor) override { ++calls(); return wrap(m_inner->addLine(beginX, beginY, endX, endY, unwrap(anchor))); }
-    ShapePtr addTextbox(int orientation, float left, float top, float width, float height, const Variant &anchor) override { ++calls(); return wrap(m_inner->addTextbox(orientation, left, top, width, height, unwrap(anchor))); }
+    long count() const override { const Probe probe("Shapes::count"); return m_inner->count(); }
+    ShapePtr item(long index) override { const Probe probe("Shapes::item"); return wrap(m_inner->item(index)); }
+    ShapePtr addShape(int type, float left, float top, float width, float height, const Variant &anchor) override { const Probe probe("Shapes::addShape"); return wrap(m_inner->addShape(type, left, top, width, height, unwrap(anchor))); }
+    ShapePtr addLine(float beginX, float beginY, float endX, float endY, const Variant &anchor) override { const Probe probe("Shapes::addLine"); return wrap(m_inner->addLine(beginX, beginY, endX, endY, unwrap(anchor))); }
+    ShapePtr addTextbox(int orientation, float left, float top, float width, float height, const Variant &anchor) override { const Probe probe("Shapes::addTextbox"); return wrap(m_inner->addTextbox(orientation, left, top, width, height, unwrap(anchor))); }
 
 private:
     std::shared_ptr<automation::Shapes> m_inner;
@@ -476,14 +521,14 @@ class CountingCell : public automation::Cell
 public:
     explicit CountingCell(std::shared_ptr<automation::Cell> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Cell> &inner() const { return m_inner; }
-    RangePtr range() override { ++calls(); return wrap(m_inner->range()); }
-    float width() const override { ++calls(); return m_inner->width(); }
-    void setWidth(float points) override { ++calls(); m_inner->setWidth(points); }
-    float height() const override { ++calls(); return m_inner->height(); }
-    void setHeight(float points) override { ++calls(); m_inner->setHeight(points); }
-    int verticalAlignment() const override { ++calls(); return m_inner->verticalAlignment(); }
-    void setVerticalAlignment(int alignment) override { ++calls(); m_inner->setVerticalAlignment(alignment); }
-    BordersPtr borders() override { ++calls(); return wrap(m_inner->borders()); }
+    RangePtr range() override { const Probe probe("Cell::range"); return wrap(m_inner->range()); }
+    float width() const override { const Probe probe("Cell::width"); return m_inner->width(); }
+    void setWidth(float points) override { const Probe probe("Cell::setWidth"); m_inner->setWidth(points); }
+    float height() const override { const Probe probe("Cell::height"); return m_inner->height(); }
+    void setHeight(float points) override { const Probe probe("Cell::setHeight"); m_inner->setHeight(points); }
+    int verticalAlignment() const override { const Probe probe("Cell::verticalAlignment"); return m_inner->verticalAlignment(); }
+    void setVerticalAlignment(int alignment) override { const Probe probe("Cell::setVerticalAlignment"); m_inner->setVerticalAlignment(alignment); }
+    BordersPtr borders() override { const Probe probe("Cell::borders"); return wrap(m_inner->borders()); }
 
 private:
     std::shared_ptr<automation::Cell> m_inner;
@@ -494,8 +539,8 @@ class CountingCells : public automation::Cells
 public:
     explicit CountingCells(std::shared_ptr<automation::Cells> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Cells> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    CellPtr item(long index) override { ++calls(); return wrap(m_inner->item(index)); }
+    long count() const override { const Probe probe("Cells::count"); return m_inner->count(); }
+    CellPtr item(long index) override { const Probe probe("Cells::item"); return wrap(m_inner->item(index)); }
 
 private:
     std::shared_ptr<automation::Cells> m_inner;
@@ -506,9 +551,9 @@ class CountingRow : public automation::Row
 public:
     explicit CountingRow(std::shared_ptr<automation::Row> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Row> &inner() const { return m_inner; }
-    CellsPtr cells() override { ++calls(); return wrap(m_inner->cells()); }
-    RangePtr range() override { ++calls(); return wrap(m_inner->range()); }
-    void remove() override { ++calls(); m_inner->remove(); }
+    CellsPtr cells() override { const Probe probe("Row::cells"); return wrap(m_inner->cells()); }
+    RangePtr range() override { const Probe probe("Row::range"); return wrap(m_inner->range()); }
+    void remove() override { const Probe probe("Row::remove"); m_inner->remove(); }
 
 private:
     std::shared_ptr<automation::Row> m_inner;
@@ -519,10 +564,10 @@ class CountingRows : public automation::Rows
 public:
     explicit CountingRows(std::shared_ptr<automation::Rows> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Rows> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    RowPtr item(long index) override { ++calls(); return wrap(m_inner->item(index)); }
-    int alignment() const override { ++calls(); return m_inner->alignment(); }
-    void setAlignment(int alignment) override { ++calls(); m_inner->setAlignment(alignment); }
+    long count() const override { const Probe probe("Rows::count"); return m_inner->count(); }
+    RowPtr item(long index) override { const Probe probe("Rows::item"); return wrap(m_inner->item(index)); }
+    int alignment() const override { const Probe probe("Rows::alignment"); return m_inner->alignment(); }
+    void setAlignment(int alignment) override { const Probe probe("Rows::setAlignment"); m_inner->setAlignment(alignment); }
 
 private:
     std::shared_ptr<automation::Rows> m_inner;
@@ -533,18 +578,18 @@ class CountingTable : public automation::Table
 public:
     explicit CountingTable(std::shared_ptr<automation::Table> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Table> &inner() const { return m_inner; }
-    RowsPtr rows() override { ++calls(); return wrap(m_inner->rows()); }
-    CellPtr cell(long row, long column) override { ++calls(); return wrap(m_inner->cell(row, column)); }
-    RangePtr range() override { ++calls(); return wrap(m_inner->range()); }
-    BordersPtr borders() override { ++calls(); return wrap(m_inner->borders()); }
-    float topPadding() const override { ++calls(); return m_inner->topPadding(); }
-    void setTopPadding(float points) override { ++calls(); m_inner->setTopPadding(points); }
-    float bottomPadding() const override { ++calls(); return m_inner->bottomPadding(); }
-    void setBottomPadding(float points) override { ++calls(); m_inner->setBottomPadding(points); }
-    float leftPadding() const override { ++calls(); return m_inner->leftPadding(); }
-    void setLeftPadding(float points) override { ++calls(); m_inner->setLeftPadding(points); }
-    float rightPadding() const override { ++calls(); return m_inner->rightPadding(); }
-    void setRightPadding(float points) override { ++calls(); m_inner->setRightPadding(points); }
+    RowsPtr rows() override { const Probe probe("Table::rows"); return wrap(m_inner->rows()); }
+    CellPtr cell(long row, long column) override { const Probe probe("Table::cell"); return wrap(m_inner->cell(row, column)); }
+    RangePtr range() override { const Probe probe("Table::range"); return wrap(m_inner->range()); }
+    BordersPtr borders() override { const Probe probe("Table::borders"); return wrap(m_inner->borders()); }
+    float topPadding() const override { const Probe probe("Table::topPadding"); return m_inner->topPadding(); }
+    void setTopPadding(float points) override { const Probe probe("Table::setTopPadding"); m_inner->setTopPadding(points); }
+    float bottomPadding() const override { const Probe probe("Table::bottomPadding"); return m_inner->bottomPadding(); }
+    void setBottomPadding(float points) override { const Probe probe("Table::setBottomPadding"); m_inner->setBottomPadding(points); }
+    float leftPadding() const override { const Probe probe("Table::leftPadding"); return m_inner->leftPadding(); }
+    void setLeftPadding(float points) override { const Probe probe("Table::setLeftPadding"); m_inner->setLeftPadding(points); }
+    float rightPadding() const override { const Probe probe("Table::rightPadding"); return m_inner->rightPadding(); }
+    void setRightPadding(float points) override { const Probe probe("Table::setRightPadding"); m_inner->setRightPadding(points); }
 
 private:
     std::shared_ptr<automation::Table> m_inner;
@@ -555,9 +600,9 @@ class CountingTables : public automation::Tables
 public:
     explicit CountingTables(std::shared_ptr<automation::Tables> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Tables> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    TablePtr item(long index) override { ++calls(); return wrap(m_inner->item(index)); }
-    TablePtr add(const RangePtr &range, long rows, long columns, const Variant &defaultTableBehavior, const Variant &autoFitBehavior) override { ++calls(); return wrap(m_inner->add(unwrap(range), rows, columns, unwrap(defaultTableBehavior), unwrap(autoFitBehavior))); }
+    long count() const override { const Probe probe("Tables::count"); return m_inner->count(); }
+    TablePtr item(long index) override { const Probe probe("Tables::item"); return wrap(m_inner->item(index)); }
+    TablePtr add(const RangePtr &range, long rows, long columns, const Variant &defaultTableBehavior, const Variant &autoFitBehavior) override { const Probe probe("Tables::add"); return wrap(m_inner->add(unwrap(range), rows, columns, unwrap(defaultTableBehavior), unwrap(autoFitBehavior))); }
 
 private:
     std::shared_ptr<automation::Tables> m_inner;
@@ -568,22 +613,22 @@ class CountingFont : public automation::Font
 public:
     explicit CountingFont(std::shared_ptr<automation::Font> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Font> &inner() const { return m_inner; }
-    QString name() const override { ++calls(); return m_inner->name(); }
-    void setName(const QString &name) override { ++calls(); m_inner->setName(name); }
-    QString nameFarEast() const override { ++calls(); return m_inner->nameFarEast(); }
-    void setNameFarEast(const QString &name) override { ++calls(); m_inner->setNameFarEast(name); }
-    QString nameAscii() const override { ++calls(); return m_inner->nameAscii(); }
-    void setNameAscii(const QString &name) override { ++calls(); m_inner->setNameAscii(name); }
-    float size() const override { ++calls(); return m_inner->size(); }
-    void setSize(float points) override { ++calls(); m_inner->setSize(points); }
-    int bold() const override { ++calls(); return m_inner->bold(); }
-    void setBold(int value) override { ++calls(); m_inner->setBold(value); }
-    int italic() const override { ++calls(); return m_inner->italic(); }
-    void setItalic(int value) override { ++calls(); m_inner->setItalic(value); }
-    int color() const override { ++calls(); return m_inner->color(); }
-    void setColor(int bgr) override { ++calls(); m_inner->setColor(bgr); }
-    int scaling() const override { ++calls(); return m_inner->scaling(); }
-    void setScaling(int percent) override { ++calls(); m_inner->setScaling(percent); }
+    QString name() const override { const Probe probe("Font::name"); return m_inner->name(); }
+    void setName(const QString &name) override { const Probe probe("Font::setName"); m_inner->setName(name); }
+    QString nameFarEast() const override { const Probe probe("Font::nameFarEast"); return m_inner->nameFarEast(); }
+    void setNameFarEast(const QString &name) override { const Probe probe("Font::setNameFarEast"); m_inner->setNameFarEast(name); }
+    QString nameAscii() const override { const Probe probe("Font::nameAscii"); return m_inner->nameAscii(); }
+    void setNameAscii(const QString &name) override { const Probe probe("Font::setNameAscii"); m_inner->setNameAscii(name); }
+    float size() const override { const Probe probe("Font::size"); return m_inner->size(); }
+    void setSize(float points) override { const Probe probe("Font::setSize"); m_inner->setSize(points); }
+    int bold() const override { const Probe probe("Font::bold"); return m_inner->bold(); }
+    void setBold(int value) override { const Probe probe("Font::setBold"); m_inner->setBold(value); }
+    int italic() const override { const Probe probe("Font::italic"); return m_inner->italic(); }
+    void setItalic(int value) override { const Probe probe("Font::setItalic"); m_inner->setItalic(value); }
+    int color() const override { const Probe probe("Font::color"); return m_inner->color(); }
+    void setColor(int bgr) override { const Probe probe("Font::setColor"); m_inner->setColor(bgr); }
+    int scaling() const override { const Probe probe("Font::scaling"); return m_inner->scaling(); }
+    void setScaling(int percent) override { const Probe probe("Font::setScaling"); m_inner->setScaling(percent); }
 
 private:
     std::shared_ptr<automation::Font> m_inner;
@@ -594,25 +639,25 @@ class CountingParagraphFormat : public automation::ParagraphFormat
 public:
     explicit CountingParagraphFormat(std::shared_ptr<automation::ParagraphFormat> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::ParagraphFormat> &inner() const { return m_inner; }
-    void reset() override { ++calls(); m_inner->reset(); }
-    int alignment() const override { ++calls(); return m_inner->alignment(); }
-    void setAlignment(int alignment) override { ++calls(); m_inner->setAlignment(alignment); }
-    int lineSpacingRule() const override { ++calls(); return m_inner->lineSpacingRule(); }
-    void setLineSpacingRule(int rule) override { ++calls(); m_inner->setLineSpacingRule(rule); }
-    float lineSpacing() const override { ++calls(); return m_inner->lineSpacing(); }
-    void setLineSpacing(float points) override { ++calls(); m_inner->setLineSpacing(points); }
-    float firstLineIndent() const override { ++calls(); return m_inner->firstLineIndent(); }
-    void setFirstLineIndent(float points) override { ++calls(); m_inner->setFirstLineIndent(points); }
-    float leftIndent() const override { ++calls(); return m_inner->leftIndent(); }
-    void setLeftIndent(float points) override { ++calls(); m_inner->setLeftIndent(points); }
-    float rightIndent() const override { ++calls(); return m_inner->rightIndent(); }
-    void setRightIndent(float points) override { ++calls(); m_inner->setRightIndent(points); }
-    float characterUnitFirstLineIndent() const override { ++calls(); return m_inner->characterUnitFirstLineIndent(); }
-    void setCharacterUnitFirstLineIndent(float chars) override { ++calls(); m_inner->setCharacterUnitFirstLineIndent(chars); }
-    float characterUnitLeftIndent() const override { ++calls(); return m_inner->characterUnitLeftIndent(); }
-    void setCharacterUnitLeftIndent(float chars) override { ++calls(); m_inner->setCharacterUnitLeftIndent(chars); }
-    float characterUnitRightIndent() const override { ++calls(); return m_inner->characterUnitRightIndent(); }
-    void setCharacterUnitRightIndent(float chars) override { ++calls(); m_inner->setCharacterUnitRightIndent(chars); }
+    void reset() override { const Probe probe("ParagraphFormat::reset"); m_inner->reset(); }
+    int alignment() const override { const Probe probe("ParagraphFormat::alignment"); return m_inner->alignment(); }
+    void setAlignment(int alignment) override { const Probe probe("ParagraphFormat::setAlignment"); m_inner->setAlignment(alignment); }
+    int lineSpacingRule() const override { const Probe probe("ParagraphFormat::lineSpacingRule"); return m_inner->lineSpacingRule(); }
+    void setLineSpacingRule(int rule) override { const Probe probe("ParagraphFormat::setLineSpacingRule"); m_inner->setLineSpacingRule(rule); }
+    float lineSpacing() const override { const Probe probe("ParagraphFormat::lineSpacing"); return m_inner->lineSpacing(); }
+    void setLineSpacing(float points) override { const Probe probe("ParagraphFormat::setLineSpacing"); m_inner->setLineSpacing(points); }
+    float firstLineIndent() const override { const Probe probe("ParagraphFormat::firstLineIndent"); return m_inner->firstLineIndent(); }
+    void setFirstLineIndent(float points) override { const Probe probe("ParagraphFormat::setFirstLineIndent"); m_inner->setFirstLineIndent(points); }
+    float leftIndent() const override { const Probe probe("ParagraphFormat::leftIndent"); return m_inner->leftIndent(); }
+    void setLeftIndent(float points) override { const Probe probe("ParagraphFormat::setLeftIndent"); m_inner->setLeftIndent(points); }
+    float rightIndent() const override { const Probe probe("ParagraphFormat::rightIndent"); return m_inner->rightIndent(); }
+    void setRightIndent(float points) override { const Probe probe("ParagraphFormat::setRightIndent"); m_inner->setRightIndent(points); }
+    float characterUnitFirstLineIndent() const override { const Probe probe("ParagraphFormat::characterUnitFirstLineIndent"); return m_inner->characterUnitFirstLineIndent(); }
+    void setCharacterUnitFirstLineIndent(float chars) override { const Probe probe("ParagraphFormat::setCharacterUnitFirstLineIndent"); m_inner->setCharacterUnitFirstLineIndent(chars); }
+    float characterUnitLeftIndent() const override { const Probe probe("ParagraphFormat::characterUnitLeftIndent"); return m_inner->characterUnitLeftIndent(); }
+    void setCharacterUnitLeftIndent(float chars) override { const Probe probe("ParagraphFormat::setCharacterUnitLeftIndent"); m_inner->setCharacterUnitLeftIndent(chars); }
+    float characterUnitRightIndent() const override { const Probe probe("ParagraphFormat::characterUnitRightIndent"); return m_inner->characterUnitRightIndent(); }
+    void setCharacterUnitRightIndent(float chars) override { const Probe probe("ParagraphFormat::setCharacterUnitRightIndent"); m_inner->setCharacterUnitRightIndent(chars); }
 
 private:
     std::shared_ptr<automation::ParagraphFormat> m_inner;
@@ -623,18 +668,18 @@ class CountingRange : public automation::Range
 public:
     explicit CountingRange(std::shared_ptr<automation::Range> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Range> &inner() const { return m_inner; }
-    QString text() const override { ++calls(); return m_inner->text(); }
-    void setText(const QString &text) override { ++calls(); m_inner->setText(text); }
-    long start() const override { ++calls(); return m_inner->start(); }
-    long end() const override { ++calls(); return m_inner->end(); }
-    void setRange(long start, long end) override { ++calls(); m_inner->setRange(start, end); }
-    void select() override { ++calls(); m_inner->select(); }
-    void insertBefore(const QString &text) override { ++calls(); m_inner->insertBefore(text); }
-    void insertAfter(const QString &text) override { ++calls(); m_inner->insertAfter(text); }
-    FontPtr font() override { ++calls(); return wrap(m_inner->font()); }
-    ParagraphFormatPtr paragraphFormat() override { ++calls(); return wrap(m_inner->paragraphFormat()); }
-    ParagraphsPtr paragraphs() override { ++calls(); return wrap(m_inner->paragraphs()); }
-    Variant information(int item) override { ++calls(); return m_inner->information(item); }
+    QString text() const override { const Probe probe("Range::text"); return m_inner->text(); }
+    void setText(const QString &text) override { const Probe probe("Range::setText"); m_inner->setText(text); }
+    long start() const override { const Probe probe("Range::start"); return m_inner->start(); }
+    long end() const override { const Probe probe("Range::end"); return m_inner->end(); }
+    void setRange(long start, long end) override { const Probe probe("Range::setRange"); m_inner->setRange(start, end); }
+    void select() override { const Probe probe("Range::select"); m_inner->select(); }
+    void insertBefore(const QString &text) override { const Probe probe("Range::insertBefore"); m_inner->insertBefore(text); }
+    void insertAfter(const QString &text) override { const Probe probe("Range::insertAfter"); m_inner->insertAfter(text); }
+    FontPtr font() override { const Probe probe("Range::font"); return wrap(m_inner->font()); }
+    ParagraphFormatPtr paragraphFormat() override { const Probe probe("Range::paragraphFormat"); return wrap(m_inner->paragraphFormat()); }
+    ParagraphsPtr paragraphs() override { const Probe probe("Range::paragraphs"); return wrap(m_inner->paragraphs()); }
+    Variant information(int item) override { const Probe probe("Range::information"); return m_inner->information(item); }
 
 private:
     std::shared_ptr<automation::Range> m_inner;
@@ -645,8 +690,8 @@ class CountingParagraphs : public automation::Paragraphs
 public:
     explicit CountingParagraphs(std::shared_ptr<automation::Paragraphs> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Paragraphs> &inner() const { return m_inner; }
-    long count() const override { ++calls(); return m_inner->count(); }
-    ParagraphPtr item(long index) override { ++calls(); return wrap(m_inner->item(index)); }
+    long count() const override { const Probe probe("Paragraphs::count"); return m_inner->count(); }
+    ParagraphPtr item(long index) override { const Probe probe("Paragraphs::item"); return wrap(m_inner->item(index)); }
 
 private:
     std::shared_ptr<automation::Paragraphs> m_inner;
@@ -657,27 +702,27 @@ class CountingParagraph : public automation::Paragraph
 public:
     explicit CountingParagraph(std::shared_ptr<automation::Paragraph> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Paragraph> &inner() const { return m_inner; }
-    void reset() override { ++calls(); m_inner->reset(); }
-    int alignment() const override { ++calls(); return m_inner->alignment(); }
-    void setAlignment(int alignment) override { ++calls(); m_inner->setAlignment(alignment); }
-    int lineSpacingRule() const override { ++calls(); return m_inner->lineSpacingRule(); }
-    void setLineSpacingRule(int rule) override { ++calls(); m_inner->setLineSpacingRule(rule); }
-    float lineSpacing() const override { ++calls(); return m_inner->lineSpacing(); }
-    void setLineSpacing(float points) override { ++calls(); m_inner->setLineSpacing(points); }
-    float firstLineIndent() const override { ++calls(); return m_inner->firstLineIndent(); }
-    void setFirstLineIndent(float points) override { ++calls(); m_inner->setFirstLineIndent(points); }
-    float leftIndent() const override { ++calls(); return m_inner->leftIndent(); }
-    void setLeftIndent(float points) override { ++calls(); m_inner->setLeftIndent(points); }
-    float rightIndent() const override { ++calls(); return m_inner->rightIndent(); }
-    void setRightIndent(float points) override { ++calls(); m_inner->setRightIndent(points); }
-    float characterUnitFirstLineIndent() const override { ++calls(); return m_inner->characterUnitFirstLineIndent(); }
-    void setCharacterUnitFirstLineIndent(float chars) override { ++calls(); m_inner->setCharacterUnitFirstLineIndent(chars); }
-    float characterUnitLeftIndent() const override { ++calls(); return m_inner->characterUnitLeftIndent(); }
-    void setCharacterUnitLeftIndent(float chars) override { ++calls(); m_inner->setCharacterUnitLeftIndent(chars); }
-    float characterUnitRightIndent() const override { ++calls(); return m_inner->characterUnitRightIndent(); }
-    void setCharacterUnitRightIndent(float chars) override { ++calls(); m_inner->setCharacterUnitRightIndent(chars); }
-    RangePtr range() override { ++calls(); return wrap(m_inner->range()); }
-    ParagraphFormatPtr format() override { ++calls(); return wrap(m_inner->format()); }
+    void reset() override { const Probe probe("Paragraph::reset"); m_inner->reset(); }
+    int alignment() const override { const Probe probe("Paragraph::alignment"); return m_inner->alignment(); }
+    void setAlignment(int alignment) override { const Probe probe("Paragraph::setAlignment"); m_inner->setAlignment(alignment); }
+    int lineSpacingRule() const override { const Probe probe("Paragraph::lineSpacingRule"); return m_inner->lineSpacingRule(); }
+    void setLineSpacingRule(int rule) override { const Probe probe("Paragraph::setLineSpacingRule"); m_inner->setLineSpacingRule(rule); }
+    float lineSpacing() const override { const Probe probe("Paragraph::lineSpacing"); return m_inner->lineSpacing(); }
+    void setLineSpacing(float points) override { const Probe probe("Paragraph::setLineSpacing"); m_inner->setLineSpacing(points); }
+    float firstLineIndent() const override { const Probe probe("Paragraph::firstLineIndent"); return m_inner->firstLineIndent(); }
+    void setFirstLineIndent(float points) override { const Probe probe("Paragraph::setFirstLineIndent"); m_inner->setFirstLineIndent(points); }
+    float leftIndent() const override { const Probe probe("Paragraph::leftIndent"); return m_inner->leftIndent(); }
+    void setLeftIndent(float points) override { const Probe probe("Paragraph::setLeftIndent"); m_inner->setLeftIndent(points); }
+    float rightIndent() const override { const Probe probe("Paragraph::rightIndent"); return m_inner->rightIndent(); }
+    void setRightIndent(float points) override { const Probe probe("Paragraph::setRightIndent"); m_inner->setRightIndent(points); }
+    float characterUnitFirstLineIndent() const override { const Probe probe("Paragraph::characterUnitFirstLineIndent"); return m_inner->characterUnitFirstLineIndent(); }
+    void setCharacterUnitFirstLineIndent(float chars) override { const Probe probe("Paragraph::setCharacterUnitFirstLineIndent"); m_inner->setCharacterUnitFirstLineIndent(chars); }
+    float characterUnitLeftIndent() const override { const Probe probe("Paragraph::characterUnitLeftIndent"); return m_inner->characterUnitLeftIndent(); }
+    void setCharacterUnitLeftIndent(float chars) override { const Probe probe("Paragraph::setCharacterUnitLeftIndent"); m_inner->setCharacterUnitLeftIndent(chars); }
+    float characterUnitRightIndent() const override { const Probe probe("Paragraph::characterUnitRightIndent"); return m_inner->characterUnitRightIndent(); }
+    void setCharacterUnitRightIndent(float chars) override { const Probe probe("Paragraph::setCharacterUnitRightIndent"); m_inner->setCharacterUnitRightIndent(chars); }
+    RangePtr range() override { const Probe probe("Paragraph::range"); return wrap(m_inner->range()); }
+    ParagraphFormatPtr format() override { const Probe probe("Paragraph::format"); return wrap(m_inner->format()); }
 
 private:
     std::shared_ptr<automation::Paragraph> m_inner;
@@ -688,13 +733,13 @@ class CountingSelection : public automation::Selection
 public:
     explicit CountingSelection(std::shared_ptr<automation::Selection> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Selection> &inner() const { return m_inner; }
-    RangePtr range() override { ++calls(); return wrap(m_inner->range()); }
-    long start() const override { ++calls(); return m_inner->start(); }
-    long end() const override { ++calls(); return m_inner->end(); }
-    FontPtr font() override { ++calls(); return wrap(m_inner->font()); }
-    ParagraphFormatPtr paragraphFormat() override { ++calls(); return wrap(m_inner->paragraphFormat()); }
-    PageSetupPtr pageSetup() override { ++calls(); return wrap(m_inner->pageSetup()); }
-    Variant information(int item) override { ++calls(); return m_inner->information(item); }
+    RangePtr range() override { const Probe probe("Selection::range"); return wrap(m_inner->range()); }
+    long start() const override { const Probe probe("Selection::start"); return m_inner->start(); }
+    long end() const override { const Probe probe("Selection::end"); return m_inner->end(); }
+    FontPtr font() override { const Probe probe("Selection::font"); return wrap(m_inner->font()); }
+    ParagraphFormatPtr paragraphFormat() override { const Probe probe("Selection::paragraphFormat"); return wrap(m_inner->paragraphFormat()); }
+    PageSetupPtr pageSetup() override { const Probe probe("Selection::pageSetup"); return wrap(m_inner->pageSetup()); }
+    Variant information(int item) override { const Probe probe("Selection::information"); return m_inner->information(item); }
 
 private:
     std::shared_ptr<automation::Selection> m_inner;
@@ -705,10 +750,10 @@ class CountingBorder : public automation::Border
 public:
     explicit CountingBorder(std::shared_ptr<automation::Border> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Border> &inner() const { return m_inner; }
-    int lineStyle() const override { ++calls(); return m_inner->lineStyle(); }
-    void setLineStyle(int style) override { ++calls(); m_inner->setLineStyle(style); }
-    int lineWidth() const override { ++calls(); return m_inner->lineWidth(); }
-    void setLineWidth(int code) override { ++calls(); m_inner->setLineWidth(code); }
+    int lineStyle() const override { const Probe probe("Border::lineStyle"); return m_inner->lineStyle(); }
+    void setLineStyle(int style) override { const Probe probe("Border::setLineStyle"); m_inner->setLineStyle(style); }
+    int lineWidth() const override { const Probe probe("Border::lineWidth"); return m_inner->lineWidth(); }
+    void setLineWidth(int code) override { const Probe probe("Border::setLineWidth"); m_inner->setLineWidth(code); }
 
 private:
     std::shared_ptr<automation::Border> m_inner;
@@ -719,7 +764,7 @@ class CountingBorders : public automation::Borders
 public:
     explicit CountingBorders(std::shared_ptr<automation::Borders> inner) : m_inner(std::move(inner)) { }
     const std::shared_ptr<automation::Borders> &inner() const { return m_inner; }
-    BorderPtr item(int index) override { ++calls(); return wrap(m_inner->item(index)); }
+    BorderPtr item(int index) override { const Probe probe("Borders::item"); return wrap(m_inner->item(index)); }
 
 private:
     std::shared_ptr<automation::Borders> m_inner;

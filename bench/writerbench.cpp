@@ -1,7 +1,10 @@
 // Measures the object-model workloads of the layout commands on each writer:
 // how many object-model calls they make, how long they take, and the rate.
 //
-//   writerbench [--no-libreoffice]
+//   writerbench [--no-libreoffice] [--profile]
+//
+// --profile adds, for each writer, the object-model methods that took the
+// most time over all workloads, with their calls and seconds.
 //
 // Workloads:
 //   build-1000   type a document of 1,000 paragraphs, one insertion each
@@ -16,6 +19,9 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <algorithm>
+#include <vector>
 
 using namespace automation;
 
@@ -99,6 +105,25 @@ void print(QTextStream &out, const QString &writer, const QList<Result> &results
     out.flush();
 }
 
+void printProfile(QTextStream &out, const QString &writer)
+{
+    std::vector<std::pair<std::string, counting::MethodCost>> costs(
+        counting::costPerMethod().begin(), counting::costPerMethod().end());
+    std::sort(costs.begin(), costs.end(),
+              [](const auto &a, const auto &b) { return a.second.seconds > b.second.seconds; });
+    out << writer << ": methods by time\n";
+    for (size_t i = 0; i < costs.size() && i < 20; ++i) {
+        out << "  " << QString::fromStdString(costs[i].first).leftJustified(40)
+            << QString::number(costs[i].second.calls).rightJustified(9) << " calls "
+            << QString::number(costs[i].second.seconds, 'f', 3).rightJustified(9) << " s "
+            << QString::number(costs[i].second.seconds * 1e3 / costs[i].second.calls, 'f', 2)
+                   .rightJustified(8)
+            << " ms/call\n";
+    }
+    out.flush();
+    counting::costPerMethod().clear();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -106,15 +131,19 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
     QTextStream out(stdout);
+    const bool profile = QCoreApplication::arguments().contains(QStringLiteral("--profile"));
+    counting::profiling() = profile;
     print(out, QStringLiteral("in-process"),
           runWorkloads(inprocess::InProcessApplication::create()));
+    if (profile)
+        printProfile(out, QStringLiteral("in-process"));
 
     if (QCoreApplication::arguments().contains(QStringLiteral("--no-libreoffice")))
         return 0;
-    QTemporaryDir profile;
+    QTemporaryDir profileDir;
     libreoffice::ClientOptions options;
     options.headless = true;
-    options.profileDirectory = profile.path();
+    options.profileDirectory = profileDir.path();
     std::unique_ptr<WriterClient> client = libreoffice::makeClient(options);
     ApplicationPtr office;
     if (!client || client->getApplication(&office) != 0 || !office) {
@@ -122,6 +151,8 @@ int main(int argc, char *argv[])
         return 0;
     }
     print(out, QStringLiteral("libreoffice"), runWorkloads(office));
+    if (profile)
+        printProfile(out, QStringLiteral("libreoffice"));
     office->quit(Variant(), Variant(), Variant());
     return 0;
 }
