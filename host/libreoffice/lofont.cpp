@@ -1,6 +1,7 @@
 #include "lofont.h"
 
 #include "automation/constants.h"
+#include "lowritebatch.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -68,26 +69,22 @@ QString LoFont::readName(const char *property) const
     return (read(property) >>= name) ? toQString(name) : QString();
 }
 
+// Consecutive writes through one font are held and sent together (see
+// lowritebatch.h), on the cursor taken for the first of them.
 void LoFont::write(const char *property, const Any &value, const char *asianProperty)
 {
     if (!m_office->isAlive())
         return;
-    unoGuardVoid([&] {
-        const Reference<text::XTextCursor> cursor = m_source();
-        if (!asianProperty) {
-            Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
-                ->setPropertyValue(rtl::OUString::createFromAscii(property), value);
-            return;
+    unoGuardHolding([&] {
+        if (!m_held.is() || !writebatch::holds(m_held)) {
+            writebatch::send();
+            m_held.set(m_source(), UNO_QUERY_THROW);
         }
-        // Both scripts in one call; the names in alphabetical order.
-        rtl::OUString names[] = {rtl::OUString::createFromAscii(property),
-                                 rtl::OUString::createFromAscii(asianProperty)};
-        if (names[1] < names[0])
-            std::swap(names[0], names[1]);
-        const Any values[] = {value, value};
-        Reference<beans::XMultiPropertySet>(cursor, UNO_QUERY_THROW)
-            ->setPropertyValues(uno::Sequence<rtl::OUString>(names, 2),
-                                uno::Sequence<Any>(values, 2));
+        writebatch::Values values;
+        values[rtl::OUString::createFromAscii(property)] = value;
+        if (asianProperty)
+            values[rtl::OUString::createFromAscii(asianProperty)] = value;
+        writebatch::hold(m_held, values);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "automation/text.h"
 
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
 #include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
@@ -52,6 +53,8 @@ private:
 
     std::shared_ptr<Office> m_office;
     CursorSource m_source;
+    // The cursor the held writes go to.
+    css::uno::Reference<css::beans::XMultiPropertySet> m_held;
 };
 
 } // namespace libreoffice

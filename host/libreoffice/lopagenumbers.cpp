@@ -4,6 +4,7 @@
 #include "loheaderfooter.h"
 #include "lopagenumber.h"
 #include "losectionmap.h"
+#include "lotextstory.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -138,6 +139,7 @@ void LoPageNumbers::setOffset(long number)
     Reference<beans::XPropertySet> first = firstParagraph();
     if (!first.is())
         return;
+    textstory::noteEdit(SectionMap::body(m_model));
     rtl::OUString pageDesc;
     first->getPropertyValue(ascii("PageDescName")) >>= pageDesc;
     if (number > 0) {

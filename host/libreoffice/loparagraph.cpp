@@ -1,6 +1,7 @@
 #include "loparagraph.h"
 
 #include "loparagraphformat.h"
+#include "lorange.h"
 #include "lotext.h"
 #include "office.h"
 
@@ -13,14 +14,18 @@ LoParagraph::LoParagraph(std::shared_ptr<Office> office, textstory::ParagraphEnt
     : m_office(std::move(office))
     , m_entry(std::move(entry))
 {
-    const Reference<XPropertySet> paragraph = m_entry.paragraph;
-    m_format = std::make_shared<LoParagraphFormat>(
-        m_office, [paragraph] { return std::vector<Reference<XPropertySet>> {paragraph}; });
+    m_format = std::make_shared<LoParagraphFormat>(m_office, m_entry.paragraph);
 }
 
 automation::RangePtr LoParagraph::range()
 {
-    return makeTextRange(m_office, m_entry.text, m_entry.start, m_entry.end);
+    if (!m_office->isAlive())
+        return nullptr;
+    auto range = std::make_shared<LoRange>(m_office, m_entry.text, Reference<css::frame::XModel>(),
+                                           m_entry.start, m_entry.end);
+    range->setParagraph(Reference<css::text::XTextRange>(m_entry.paragraph, css::uno::UNO_QUERY),
+                        m_entry.home, m_entry.inTable);
+    return range;
 }
 
 automation::ParagraphFormatPtr LoParagraph::format()

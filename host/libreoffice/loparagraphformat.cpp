@@ -2,6 +2,7 @@
 
 #include "automation/constants.h"
 #include "lotextlock.h"
+#include "lowritebatch.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -77,6 +78,11 @@ struct LoParagraphState
 
     static LoParagraphState load(const Reference<beans::XPropertySet> &paragraph);
     void store(const Reference<beans::XPropertySet> &paragraph) const;
+    // The paragraph properties of the state, the attribute left out.
+    writebatch::Values values() const;
+    // Writes the exact values into the attribute container (on the office's
+    // side) and adds the container to the values.
+    void storeAttribute(writebatch::Values &values);
     void setSpacingPoints(float points);
 };
 
@@ -140,12 +146,27 @@ void LoParagraphState::setSpacingPoints(float value)
                                                                   : sal_Int16(toHundredths(value));
 }
 
-void LoParagraphState::store(const Reference<beans::XPropertySet> &paragraph) const
+writebatch::Values LoParagraphState::values() const
 {
-    sal_Int32 indents[3];
+    writebatch::Values values;
+    const auto indent = [this](int side) {
+        return Any(toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]));
+    };
+    values[rtl::OUString("ParaAdjust")] = Any(adjust);
+    values[rtl::OUString("ParaFirstLineIndent")] = indent(0);
+    values[rtl::OUString("ParaLastLineAdjust")] = Any(lastAdjust);
+    values[rtl::OUString("ParaLeftMargin")] = indent(1);
+    values[rtl::OUString("ParaLineSpacing")] = Any(spacing);
+    values[rtl::OUString("ParaRightMargin")] = indent(2);
+    return values;
+}
+
+void LoParagraphState::storeAttribute(writebatch::Values &values)
+{
+    if (!attributes.is())
+        return;
     QStringList items;
     for (int side = 0; side < 3; ++side) {
-        indents[side] = toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]);
         items << QStringLiteral("%1=%2")
                      .arg(QLatin1String(sideKeys[side]))
                      .arg(points[side], 0, 'g', 9);
@@ -154,27 +175,33 @@ void LoParagraphState::store(const Reference<beans::XPropertySet> &paragraph) co
                      .arg(chars[side], 0, 'g', 9);
     }
     items << QStringLiteral("ls=%1").arg(lineSpacing, 0, 'g', 9);
-    Any attributeValue;
-    if (attributes.is()) {
-        xml::AttributeData data;
-        data.Type = "CDATA";
-        data.Value = toOUString(items.join(QLatin1Char(';')));
-        const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
-        if (stored)
-            attributes->replaceByName(attribute, Any(data));
-        else
-            attributes->insertByName(attribute, Any(data));
-        attributeValue <<= attributes;
+    xml::AttributeData data;
+    data.Type = "CDATA";
+    data.Value = toOUString(items.join(QLatin1Char(';')));
+    const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
+    if (stored) {
+        attributes->replaceByName(attribute, Any(data));
+    } else {
+        attributes->insertByName(attribute, Any(data));
+        stored = true;
     }
-    const rtl::OUString names[]
-        = {"ParaAdjust",      "ParaFirstLineIndent", "ParaLastLineAdjust",       "ParaLeftMargin",
-           "ParaLineSpacing", "ParaRightMargin",     "ParaUserDefinedAttributes"};
-    const Any values[] = {Any(adjust),  Any(indents[0]), Any(lastAdjust), Any(indents[1]),
-                          Any(spacing), Any(indents[2]), attributeValue};
-    const int count = attributes.is() ? 7 : 6;
+    values[rtl::OUString("ParaUserDefinedAttributes")] = Any(attributes);
+}
+
+void LoParagraphState::store(const Reference<beans::XPropertySet> &paragraph) const
+{
+    writebatch::Values all = values();
+    LoParagraphState copy = *this;
+    copy.storeAttribute(all);
+    std::vector<rtl::OUString> names;
+    std::vector<Any> anys;
+    for (const auto &value : all) {
+        names.push_back(value.first);
+        anys.push_back(value.second);
+    }
     Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY_THROW)
-        ->setPropertyValues(uno::Sequence<rtl::OUString>(names, count),
-                            uno::Sequence<Any>(values, count));
+        ->setPropertyValues(uno::Sequence<rtl::OUString>(names.data(), sal_Int32(names.size())),
+                            uno::Sequence<Any>(anys.data(), sal_Int32(anys.size())));
 }
 
 LoParagraphFormat::LoParagraphFormat(std::shared_ptr<Office> office, Source source,
@@ -182,6 +209,14 @@ LoParagraphFormat::LoParagraphFormat(std::shared_ptr<Office> office, Source sour
     : m_office(std::move(office))
     , m_source(std::move(source))
     , m_model(std::move(model))
+{
+}
+
+LoParagraphFormat::LoParagraphFormat(std::shared_ptr<Office> office,
+                                     const Reference<beans::XPropertySet> &paragraph)
+    : m_office(std::move(office))
+    , m_source([paragraph] { return std::vector<Reference<beans::XPropertySet>> {paragraph}; })
+    , m_paragraph(paragraph, UNO_QUERY)
 {
 }
 
@@ -211,6 +246,23 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
 {
     if (!m_office->isAlive())
         return;
+    if (m_paragraph.is()) {
+        // One paragraph: consecutive changes are held and sent together,
+        // starting from the state read before the first of them.
+        unoGuardHolding([&] {
+            if (!m_held || !writebatch::holds(m_paragraph)) {
+                writebatch::send();
+                m_held = std::make_shared<LoParagraphState>(LoParagraphState::load(
+                    Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY_THROW)));
+            }
+            change(*m_held);
+            const std::shared_ptr<LoParagraphState> state = m_held;
+            writebatch::hold(m_paragraph, state->values(), [state](writebatch::Values &values) {
+                state->storeAttribute(values);
+            });
+        });
+        return;
+    }
     unoGuardVoid([&] {
         const std::vector<Reference<beans::XPropertySet>> paragraphs = m_source();
         const LoTextLock lock(paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());

@@ -2,6 +2,7 @@
 
 #include "automation/text.h"
 
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/uno/Reference.hxx>
@@ -34,6 +35,10 @@ public:
     // The model, when given, has its views held while many paragraphs change.
     LoParagraphFormat(std::shared_ptr<Office> office, Source source,
                       css::uno::Reference<css::frame::XModel> model = {});
+    // The format of one paragraph: its changes are held and sent together
+    // (see lowritebatch.h).
+    LoParagraphFormat(std::shared_ptr<Office> office,
+                      const css::uno::Reference<css::beans::XPropertySet> &paragraph);
 
     void reset() override;
     int alignment() const override;
@@ -62,6 +67,9 @@ private:
     std::shared_ptr<Office> m_office;
     Source m_source;
     css::uno::Reference<css::frame::XModel> m_model;
+    css::uno::Reference<css::beans::XMultiPropertySet> m_paragraph;
+    // The state the held changes were made to.
+    std::shared_ptr<LoParagraphState> m_held;
 };
 
 } // namespace libreoffice

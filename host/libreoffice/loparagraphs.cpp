@@ -4,6 +4,9 @@
 #include "office.h"
 #include "unoutil.h"
 
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+
 namespace libreoffice {
 
 LoParagraphs::LoParagraphs(std::shared_ptr<Office> office, Source source)
@@ -35,14 +38,39 @@ automation::ParagraphPtr LoParagraphs::item(long index)
     const auto &all = entries();
     if (index < 1 || index > long(all.size()))
         return nullptr;
-    textstory::ParagraphEntry entry = all[size_t(index - 1)];
-    if (!entry.paragraph.is()) {
+    textstory::ParagraphEntry &entry = (*m_entries)[size_t(index - 1)];
+    if (!entry.paragraph.is() && !findParagraph(entry))
+        return nullptr;
+    return std::make_shared<LoParagraph>(m_office, entry);
+}
+
+bool LoParagraphs::findParagraph(textstory::ParagraphEntry &entry)
+{
+    if (entry.index < 0) {
         entry.paragraph = unoGuard(entry.paragraph,
                                    [&] { return textstory::paragraphAt(entry.text, entry.start); });
-        if (!entry.paragraph.is())
-            return nullptr;
+        return entry.paragraph.is();
     }
-    return std::make_shared<LoParagraph>(m_office, entry);
+    unoGuardVoid([&] {
+        if (!m_walk.is() || m_walked > entry.index) {
+            m_walk = css::uno::Reference<css::container::XEnumerationAccess>(
+                         entry.text, css::uno::UNO_QUERY_THROW)
+                         ->createEnumeration();
+            m_walked = 0;
+        }
+        // The entries are the text's paragraphs in order (a text without
+        // tables has no other elements).
+        while (m_walked <= entry.index && m_walk->hasMoreElements()) {
+            const css::uno::Reference<css::beans::XPropertySet> paragraph(m_walk->nextElement(),
+                                                                          css::uno::UNO_QUERY);
+            // Entries of a range are a run of the text's paragraphs.
+            const long at = m_walked - m_entries->front().index;
+            if (at >= 0 && at < long(m_entries->size()) && !(*m_entries)[size_t(at)].paragraph.is())
+                (*m_entries)[size_t(at)].paragraph = paragraph;
+            ++m_walked;
+        }
+    });
+    return entry.paragraph.is();
 }
 
 } // namespace libreoffice

@@ -3,6 +3,8 @@
 #include "automation/text.h"
 #include "lotextstory.h"
 
+#include <com/sun/star/container/XEnumeration.hpp>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,10 +28,16 @@ public:
 
 private:
     const std::vector<textstory::ParagraphEntry> &entries() const;
+    // Gives the entry its paragraph object: entries made from the text's
+    // string alone get theirs from one walk over the text's paragraphs,
+    // taken as far as needed.
+    bool findParagraph(textstory::ParagraphEntry &entry);
 
     std::shared_ptr<Office> m_office;
     Source m_source;
     mutable std::optional<std::vector<textstory::ParagraphEntry>> m_entries;
+    css::uno::Reference<css::container::XEnumeration> m_walk;
+    long m_walked = 0;
 };
 
 } // namespace libreoffice

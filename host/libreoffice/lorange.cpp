@@ -51,15 +51,40 @@ LoRange::LoRange(std::shared_ptr<Office> office, Reference<text::XText> story,
     textstory::track(m_story, m_span);
 }
 
+// A range made without its document belongs to the one active when it is
+// first asked for.
 Reference<frame::XModel> LoRange::model() const
 {
-    return m_model.is() ? m_model : m_office->activeDocument();
+    if (!m_model.is())
+        m_model = m_office->activeDocument();
+    return m_model;
+}
+
+void LoRange::setParagraph(const Reference<text::XTextRange> &paragraph,
+                           const Reference<text::XText> &home, bool inTable)
+{
+    m_paragraph = paragraph;
+    m_paragraphHome = home;
+    m_paragraphStart = m_span->start;
+    m_paragraphEnd = m_span->end;
+    m_paragraphInTable = inTable;
+}
+
+bool LoRange::isParagraph() const
+{
+    return m_paragraph.is() && m_paragraphHome.is() && m_span->start == m_paragraphStart
+        && m_span->end == m_paragraphEnd;
 }
 
 QString LoRange::text() const
 {
     if (!m_office->isAlive())
         return QString();
+    if (isParagraph()) {
+        return unoGuard(QString(), [this] {
+            return textstory::asWordText(toQString(m_paragraph->getString())) + QLatin1Char('\r');
+        });
+    }
     return unoGuard(QString(), [this] {
         const Reference<frame::XModel> document = model();
         const long total = textstory::storyLength(document, m_story);
@@ -196,6 +221,12 @@ void LoRange::select()
 {
     if (!m_office->isAlive())
         return;
+    if (isParagraph()) {
+        unoGuardVoid([this] {
+            textstory::selectParagraph(model(), m_story, m_paragraph, m_span->start, m_span->end);
+        });
+        return;
+    }
     unoGuardVoid([this] { textstory::select(model(), m_story, m_span->start, m_span->end); });
 }
 
@@ -245,6 +276,14 @@ automation::FontPtr LoRange::font()
         return nullptr;
     const Reference<text::XText> story = m_story;
     const textstory::SpanPtr span = m_span;
+    if (isParagraph()) {
+        // The paragraph's characters, its mark left out, as touchedCursorAt
+        // would give them.
+        const Reference<text::XText> home = m_paragraphHome;
+        const Reference<text::XTextRange> paragraph = m_paragraph;
+        return std::make_shared<LoFont>(
+            m_office, [home, paragraph] { return home->createTextCursorByRange(paragraph); });
+    }
     const Reference<frame::XModel> document = model();
     return std::make_shared<LoFont>(m_office, [document, story, span] {
         return textstory::touchedCursorAt(document, story, span->start, span->end);
@@ -257,6 +296,9 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
         return nullptr;
     const Reference<text::XText> story = m_story;
     const textstory::SpanPtr span = m_span;
+    if (isParagraph())
+        return std::make_shared<LoParagraphFormat>(
+            m_office, Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY));
     const Reference<frame::XModel> document = model();
     return std::make_shared<LoParagraphFormat>(
         m_office,
@@ -309,6 +351,8 @@ automation::Variant LoRange::information(int item)
         return automation::Variant();
     switch (item) {
     case automation::wdWithInTable:
+        if (isParagraph())
+            return automation::Variant(m_paragraphInTable);
         return unoGuard(automation::Variant(), [this] {
             return automation::Variant(
                 Reference<table::XCell>(m_story, UNO_QUERY).is()

@@ -5,6 +5,7 @@
 
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <memory>
@@ -39,7 +40,15 @@ public:
     automation::ParagraphsPtr paragraphs() override;
     automation::Variant information(int item) override;
 
+    // Makes the range a paragraph's: while its offsets stay those it has
+    // now, text, formats, selection and the table question go straight to
+    // the paragraph object instead of through offsets (one call instead of
+    // a walk over the text).
+    void setParagraph(const css::uno::Reference<css::text::XTextRange> &paragraph,
+                      const css::uno::Reference<css::text::XText> &home, bool inTable);
+
 private:
+    bool isParagraph() const;
     // Inserts at a Word offset; answers the inserted length.
     long insertAt(long offset, const QString &text);
     css::uno::Reference<css::frame::XModel> model() const;
@@ -48,8 +57,13 @@ private:
 
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::text::XText> m_story;
-    css::uno::Reference<css::frame::XModel> m_model;
+    mutable css::uno::Reference<css::frame::XModel> m_model;
     textstory::SpanPtr m_span;
+    css::uno::Reference<css::text::XTextRange> m_paragraph;
+    css::uno::Reference<css::text::XText> m_paragraphHome;
+    long m_paragraphStart = -1;
+    long m_paragraphEnd = -1;
+    bool m_paragraphInTable = false;
 };
 
 } // namespace libreoffice

@@ -1,9 +1,13 @@
 #include "losectionmap.h"
 
+#include "lotextstory.h"
+
 #include "unoutil.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QTimer>
 
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
@@ -117,8 +121,50 @@ Reference<text::XText> SectionMap::body(const Reference<frame::XModel> &model)
     return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
 }
 
+namespace {
+
+// The sections last worked out per document, kept while no edit has been
+// made through this client and until the event loop runs again (when the
+// user may have changed the document in the writer's window): a command
+// asks for them many times, and each time is a walk over every paragraph.
+struct KnownSections
+{
+    Reference<frame::XModel> model; // keeps the key's bridge object alive
+    long edits = -1;
+    bool withOffsets = false;
+    std::vector<SectionPart> parts;
+};
+
+std::map<const void *, KnownSections> &knownSections()
+{
+    static std::map<const void *, KnownSections> known;
+    return known;
+}
+
+} // namespace
+
 std::vector<SectionPart> SectionMap::sections(const Reference<frame::XModel> &model,
                                               bool withOffsets)
+{
+    const void *key = Reference<uno::XInterface>(model, UNO_QUERY).get();
+    const long edits = textstory::edits(body(model));
+    auto found = knownSections().find(key);
+    if (found != knownSections().end() && found->second.edits == edits
+        && (found->second.withOffsets || !withOffsets))
+        return found->second.parts;
+    const std::vector<SectionPart> parts = computeSections(model, withOffsets);
+    if (knownSections().empty() && QCoreApplication::instance())
+        QTimer::singleShot(0, [] { knownSections().clear(); });
+    KnownSections &known = knownSections()[key];
+    known.model = model;
+    known.edits = edits;
+    known.withOffsets = withOffsets;
+    known.parts = parts;
+    return parts;
+}
+
+std::vector<SectionPart> SectionMap::computeSections(const Reference<frame::XModel> &model,
+                                                     bool withOffsets)
 {
     std::vector<SectionPart> parts;
     Reference<container::XEnumerationAccess> access(body(model), UNO_QUERY_THROW);
@@ -179,18 +225,10 @@ Reference<beans::XPropertySet> SectionMap::pageStyle(const Reference<frame::XMod
     return Reference<beans::XPropertySet>(styles->getByName(styleName), UNO_QUERY);
 }
 
-Reference<text::XTextCursor> SectionMap::cursorAt(const Reference<text::XText> &text, long offset)
+Reference<text::XTextCursor> SectionMap::cursorAt(const Reference<frame::XModel> &model,
+                                                  const Reference<text::XText> &text, long offset)
 {
-    Reference<text::XTextCursor> cursor = text->createTextCursor();
-    cursor->gotoStart(false);
-    // goRight takes a 16-bit count: move in chunks.
-    while (offset > 0) {
-        const sal_Int16 step = sal_Int16(std::min<long>(offset, 30000));
-        if (!cursor->goRight(step, false))
-            break;
-        offset -= step;
-    }
-    return cursor;
+    return textstory::cursorAt(model, text, offset, offset);
 }
 
 float SectionMap::toPoints(sal_Int32 hundredthMm)

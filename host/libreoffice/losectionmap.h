@@ -37,6 +37,8 @@ public:
     // paragraph's text costs a bridge call each).
     static std::vector<SectionPart> sections(const css::uno::Reference<css::frame::XModel> &model,
                                              bool withOffsets = false);
+    static std::vector<SectionPart>
+    computeSections(const css::uno::Reference<css::frame::XModel> &model, bool withOffsets);
     // Copies the footers and headers of linked sections from the sections
     // they show, so that the pages show what the object model says. Called
     // before the document is printed or sections are handed out.
@@ -48,7 +50,8 @@ public:
 
     // A cursor at a Word offset of the text (clamped to its end).
     static css::uno::Reference<css::text::XTextCursor>
-    cursorAt(const css::uno::Reference<css::text::XText> &text, long offset);
+    cursorAt(const css::uno::Reference<css::frame::XModel> &model,
+             const css::uno::Reference<css::text::XText> &text, long offset);
 
     // Lengths: the object model speaks points, Writer 1/100 mm.
     static float toPoints(sal_Int32 hundredthMm);

@@ -5,6 +5,7 @@
 #include "loheaderfooter.h"
 #include "losection.h"
 #include "losectionmap.h"
+#include "lotextstory.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -59,7 +60,7 @@ Reference<text::XTextViewCursor> insertionPointAt(const Reference<frame::XModel>
                   ->getViewCursor();
         if (!view->isCollapsed() || view->getText() != body)
             return Reference<text::XTextViewCursor>();
-        const Reference<text::XTextRange> at(SectionMap::cursorAt(body, offset).get());
+        const Reference<text::XTextRange> at(SectionMap::cursorAt(model, body, offset).get());
         const bool same = Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)
                               ->compareRegionStarts(at, Reference<text::XTextRange>(view.get()))
             == 0;
@@ -188,20 +189,23 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         const Reference<text::XTextViewCursor> insertionPoint
             = insertionPointAt(m_model, body, pos);
         body->insertControlCharacter(
-            Reference<text::XTextRange>(SectionMap::cursorAt(body, pos).get()),
+            Reference<text::XTextRange>(SectionMap::cursorAt(m_model, body, pos).get()),
             text::ControlCharacter::PARAGRAPH_BREAK, false);
+        textstory::shiftSpans(body, pos, pos, 1, nullptr);
         // An insertion point where the break went in stays before it, as the
         // object model's selection does when text is inserted at its place;
         // the office's own cursor moves on behind the new paragraph.
         if (insertionPoint.is())
             insertionPoint->gotoRange(
-                Reference<text::XTextRange>(SectionMap::cursorAt(body, pos).get()), false);
+                Reference<text::XTextRange>(SectionMap::cursorAt(m_model, body, pos).get()), false);
 
         // The paragraph after the break starts the new page style, with
         // the numbering of the section it was split from.
-        Reference<beans::XPropertySet> tail(SectionMap::cursorAt(body, pos + 1), UNO_QUERY_THROW);
+        Reference<beans::XPropertySet> tail(SectionMap::cursorAt(m_model, body, pos + 1),
+                                            UNO_QUERY_THROW);
         unoGuardVoid([&] { tail->setPropertyValue(ascii("PageNumberOffset"), Any()); });
         tail->setPropertyValue(ascii("PageDescName"), Any(toOUString(name)));
+        textstory::noteEdit(body);
         if (headOffset > 0)
             tail->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
         SectionMap::setStartingNumber(m_model, name,
@@ -210,7 +214,7 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         // Splitting the section's first paragraph may have moved its page
         // break: put it back.
         if (!headDesc.isEmpty()) {
-            Reference<beans::XPropertySet> head(SectionMap::cursorAt(body, split.start),
+            Reference<beans::XPropertySet> head(SectionMap::cursorAt(m_model, body, split.start),
                                                 UNO_QUERY_THROW);
             rtl::OUString current;
             head->getPropertyValue(ascii("PageDescName")) >>= current;

@@ -16,6 +16,7 @@
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextFrame.hpp>
 #include <com/sun/star/text/XTextFramesSupplier.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
 #include <com/sun/star/text/XTextTablesSupplier.hpp>
 #include <com/sun/star/text/XTextViewCursor.hpp>
@@ -108,6 +109,8 @@ long appendParagraphs(const Reference<text::XText> &text, const Reference<text::
         ParagraphEntry entry;
         entry.paragraph.set(element, UNO_QUERY);
         entry.text = owner;
+        entry.home = text;
+        entry.inTable = text != owner;
         entry.start = offset;
         offset += toQString(range->getString()).size() + 1;
         entry.end = offset;
@@ -156,6 +159,7 @@ TableSpans enumerateTables(const Reference<text::XText> &text)
 
 struct KnownTables
 {
+    Reference<text::XText> text; // keeps the key's bridge object alive
     rtl::OUString string;
     TableSpans tables;
 };
@@ -166,12 +170,13 @@ std::map<const void *, KnownTables> &knownTables()
     return known;
 }
 
+// What was last selected through the object model: the offsets asked for,
+// the text they are offsets of, and the range the view was given.
 struct RememberedSelection
 {
-    long start = 0;
-    long end = 0;
-    long shownStart = 0;
-    long shownEnd = 0;
+    SpanPtr span; // moved by later edits like any range
+    Reference<text::XText> text;
+    Reference<text::XTextRange> shown;
 };
 
 std::map<const void *, RememberedSelection> &rememberedSelections()
@@ -204,9 +209,41 @@ void track(const Reference<text::XText> &text, const SpanPtr &span)
     spans.push_back(span);
 }
 
+namespace {
+
+// Keyed by the text's bridge object, which stays the same one only while a
+// reference to it is held: the entries hold one.
+struct EditCount
+{
+    Reference<text::XText> text;
+    long count = 0;
+};
+
+std::map<const void *, EditCount> &editCounts()
+{
+    static std::map<const void *, EditCount> counts;
+    return counts;
+}
+
+} // namespace
+
+long edits(const Reference<text::XText> &text)
+{
+    const auto found = editCounts().find(keyOf(text));
+    return found == editCounts().end() ? 0 : found->second.count;
+}
+
+void noteEdit(const Reference<text::XText> &text)
+{
+    EditCount &entry = editCounts()[keyOf(text)];
+    entry.text = text;
+    ++entry.count;
+}
+
 void shiftSpans(const Reference<text::XText> &text, long from, long to, long inserted,
                 const Span *self)
 {
+    noteEdit(text);
     auto found = liveSpans().find(keyOf(text));
     if (found == liveSpans().end())
         return;
@@ -312,6 +349,7 @@ TableSpans tablesIn(const Reference<frame::XModel> &model, const Reference<text:
     if (known.size() > 32)
         known.clear();
     KnownTables &entry = known[keyOf(text)];
+    entry.text = text;
     entry.tables = enumerateTables(text);
     entry.string = fingerprint(entry.tables);
     return entry.tables;
@@ -501,6 +539,8 @@ std::vector<ParagraphEntry> paragraphOffsetsOf(const Reference<text::XText> &tex
     for (const QString &paragraph : toQString(text->getString()).split(QLatin1Char('\n'))) {
         ParagraphEntry entry;
         entry.text = text;
+        entry.home = text;
+        entry.index = long(entries.size());
         entry.start = offset;
         offset += paragraph.size() + 1;
         entry.end = offset;
@@ -546,25 +586,71 @@ long pageOf(const Reference<frame::XModel> &model, const Reference<text::XTextRa
     return page;
 }
 
+namespace {
+
+void selectShown(const Reference<frame::XModel> &model, const Reference<text::XText> &text,
+                 const Reference<text::XTextRange> &shown, long start, long end)
+{
+    const Reference<view::XSelectionSupplier> selection(model->getCurrentController(),
+                                                        UNO_QUERY_THROW);
+    selection->select(uno::Any(shown));
+    RememberedSelection remembered;
+    remembered.span = std::make_shared<Span>();
+    remembered.span->start = start;
+    remembered.span->end = end;
+    track(text, remembered.span);
+    remembered.text = text;
+    remembered.shown = shown;
+    rememberedSelections()[keyOf(model)] = remembered;
+}
+
+// Whether the view still shows the remembered range; a range of another
+// text cannot be compared and is not shown.
+bool stillShown(const Reference<text::XTextViewCursor> &view, const RememberedSelection &remembered)
+{
+    if (!remembered.shown.is())
+        return false;
+    try {
+        const Reference<text::XTextRangeCompare> compare(remembered.shown->getText(),
+                                                         UNO_QUERY_THROW);
+        const Reference<text::XTextRange> at(view.get());
+        return compare->compareRegionStarts(at, remembered.shown) == 0
+            && compare->compareRegionEnds(at, remembered.shown) == 0;
+    } catch (const uno::Exception &) {
+        return false;
+    }
+}
+
+} // namespace
+
 void select(const Reference<frame::XModel> &model, const Reference<text::XText> &text, long start,
             long end)
 {
     const Reference<text::XTextCursor> cursor = cursorAt(model, text, start, end);
-    const Reference<view::XSelectionSupplier> selection(model->getCurrentController(),
-                                                        UNO_QUERY_THROW);
-    selection->select(uno::Any(Reference<text::XTextRange>(cursor.get())));
-    RememberedSelection remembered;
-    remembered.start = start;
-    remembered.end = end;
-    remembered.shownStart = offsetOf(model, text, cursor->getStart());
-    remembered.shownEnd = offsetOf(model, text, cursor->getEnd());
-    rememberedSelections()[keyOf(model)] = remembered;
+    selectShown(model, text, Reference<text::XTextRange>(cursor.get()), start, end);
+}
+
+void selectParagraph(const Reference<frame::XModel> &model, const Reference<text::XText> &text,
+                     const Reference<text::XTextRange> &paragraph, long start, long end)
+{
+    selectShown(model, text, paragraph, start, end);
 }
 
 bool selectionOffsets(const Reference<frame::XModel> &model, Reference<text::XText> *text,
                       long *start, long *end)
 {
     const Reference<text::XTextViewCursor> view = viewCursorOf(model);
+    // What was selected through the object model and is still shown
+    // answers the offsets asked for: the view cannot select a text's last
+    // mark, and working the offsets out again takes a walk over the text.
+    const auto found = rememberedSelections().find(keyOf(model));
+    if (found != rememberedSelections().end() && found->second.text.is()
+        && stillShown(view, found->second)) {
+        *text = found->second.text;
+        *start = found->second.span->start;
+        *end = found->second.span->end;
+        return true;
+    }
     *text = view->getText();
     if (!text->is())
         return false;
@@ -584,12 +670,6 @@ bool selectionOffsets(const Reference<frame::XModel> &model, Reference<text::XTe
     *end = offsetOf(model, *text, view->getEnd());
     if (*end < *start)
         std::swap(*start, *end);
-    const auto found = rememberedSelections().find(keyOf(model));
-    if (found != rememberedSelections().end() && found->second.shownStart == *start
-        && found->second.shownEnd == *end) {
-        *start = found->second.start;
-        *end = found->second.end;
-    }
     return true;
 }
 

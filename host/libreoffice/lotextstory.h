@@ -44,6 +44,11 @@ struct Span
 using SpanPtr = std::shared_ptr<Span>;
 
 void track(const css::uno::Reference<css::text::XText> &text, const SpanPtr &span);
+// A count of the edits made through this client (text changed, breaks or
+// page styles of paragraphs changed), for what is worked out from the whole
+// text and kept: it holds while the count stays the same.
+long edits(const css::uno::Reference<css::text::XText> &text);
+void noteEdit(const css::uno::Reference<css::text::XText> &text);
 // After the characters [from, to) of the text were replaced by `inserted`
 // characters: moves every live span of the text except `self`.
 void shiftSpans(const css::uno::Reference<css::text::XText> &text, long from, long to,
@@ -79,6 +84,12 @@ struct ParagraphEntry
     css::uno::Reference<css::text::XText> text;
     long start = 0;
     long end = 0;
+    // The text the paragraph itself stands in: `text`, or a cell of it.
+    css::uno::Reference<css::text::XText> home;
+    bool inTable = false;
+    // The paragraph's place among the text's paragraphs, for entries made
+    // from the string alone (-1 otherwise).
+    long index = -1;
 };
 // Every paragraph of the text; tables are walked cell by cell, row by row,
 // and their paragraphs get the text's offsets and the text as theirs.
@@ -172,6 +183,11 @@ long pageOf(const css::uno::Reference<css::frame::XModel> &model,
 // what was selected.
 void select(const css::uno::Reference<css::frame::XModel> &model,
             const css::uno::Reference<css::text::XText> &text, long start, long end);
+// The same for a paragraph's span, selecting the paragraph object itself.
+void selectParagraph(const css::uno::Reference<css::frame::XModel> &model,
+                     const css::uno::Reference<css::text::XText> &text,
+                     const css::uno::Reference<css::text::XTextRange> &paragraph, long start,
+                     long end);
 // The text the view's selection is in and its offsets there.
 bool selectionOffsets(const css::uno::Reference<css::frame::XModel> &model,
                       css::uno::Reference<css::text::XText> *text, long *start, long *end);

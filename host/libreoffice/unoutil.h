@@ -21,12 +21,17 @@ QString toQString(const rtl::OUString &text);
 css::uno::Any toAny(const automation::Variant &value);
 automation::Variant toVariant(const css::uno::Any &value);
 
+namespace writebatch {
+void send();
+}
+
 // Runs one step that talks to the office. Whatever goes wrong on the way (the
 // office died, the bridge dropped, an object was closed under us) ends in the
 // fallback value instead of an exception: callers answer null objects,
 // empty values or do nothing.
 template<typename Result, typename Fn> Result unoGuard(Result fallback, Fn &&fn)
 {
+    writebatch::send(); // held property writes go first (lowritebatch.h)
     try {
         return fn();
     } catch (const css::uno::Exception &) {
@@ -36,6 +41,18 @@ template<typename Result, typename Fn> Result unoGuard(Result fallback, Fn &&fn)
 }
 
 template<typename Fn> void unoGuardVoid(Fn &&fn)
+{
+    writebatch::send();
+    try {
+        fn();
+    } catch (const css::uno::Exception &) {
+    } catch (const std::exception &) {
+    }
+}
+
+// A step that adds to the held property writes rather than talking to the
+// office first (see lowritebatch.h); otherwise as unoGuardVoid.
+template<typename Fn> void unoGuardHolding(Fn &&fn)
 {
     try {
         fn();

@@ -26,6 +26,8 @@ private slots:
     void pageNumbersAndTable();
     void selectionOverLastMark();
     void rangesBelongToTheirDocument();
+    void heldWritesReachTheOffice();
+    void paragraphRangesFollowEdits();
 
 private:
     bool setBody(const QStringList &paragraphs);
@@ -228,3 +230,62 @@ int main(int argc, char **argv)
 }
 
 #include "tst_lotext.moc"
+
+// Formatting writes are held and sent together: whatever is asked or done
+// next, through any object, sees them, and they land on the paragraph they
+// were made for even when the text changes right after.
+void TestLoText::heldWritesReachTheOffice()
+{
+    QVERIFY(setBody({"甲甲", "乙乙", "丙丙"}));
+    const ParagraphsPtr paragraphs = m_doc->paragraphs();
+    const ParagraphPtr second = paragraphs->item(2);
+    second->setAlignment(wdAlignParagraphCenter);
+    second->setLineSpacingRule(wdLineSpaceExactly);
+    second->setLineSpacing(28.95f);
+    QCOMPARE(m_doc->range(3, 4)->paragraphFormat()->alignment(), int(wdAlignParagraphCenter));
+    QCOMPARE(m_doc->range(3, 4)->paragraphFormat()->lineSpacing(), 28.95f);
+
+    // Font writes of one paragraph, then another paragraph's: each keeps its own.
+    const FontPtr font = second->range()->font();
+    font->setSize(20);
+    font->setBold(-1);
+    paragraphs->item(3)->range()->font()->setSize(9);
+    QCOMPARE(m_doc->range(3, 5)->font()->size(), 20.0f);
+    QCOMPARE(m_doc->range(3, 5)->font()->bold(), -1);
+    QCOMPARE(m_doc->range(6, 8)->font()->size(), 9.0f);
+
+    // A held write, then an edit before the paragraph: the write is the
+    // second paragraph's still.
+    const ParagraphPtr third = paragraphs->item(3);
+    third->setAlignment(wdAlignParagraphRight);
+    m_doc->range(0, 0)->insertBefore(QStringLiteral("新\n"));
+    QCOMPARE(m_doc->paragraphs()->item(4)->alignment(), int(wdAlignParagraphRight));
+    QCOMPARE(m_doc->paragraphs()->item(3)->alignment(), int(wdAlignParagraphCenter));
+
+    // A character-unit indent set after the font size follows the new size.
+    third->range()->font()->setSize(16);
+    third->setCharacterUnitFirstLineIndent(2);
+    QCOMPARE(m_doc->paragraphs()->item(4)->characterUnitFirstLineIndent(), 2.0f);
+}
+
+// A paragraph's range answers through the paragraph while its offsets are
+// the paragraph's, and through offsets once they change.
+void TestLoText::paragraphRangesFollowEdits()
+{
+    QVERIFY(setBody({"一二三", "四五六"}));
+    const RangePtr range = m_doc->paragraphs()->item(2)->range();
+    QCOMPARE(range->text(), QStringLiteral("四五六\r"));
+    QCOMPARE(range->information(wdWithInTable).toBool(), false);
+    range->select();
+    QCOMPARE(m_app->selection()->start(), 4L);
+    QCOMPARE(m_app->selection()->end(), 8L);
+    m_doc->range(0, 0)->insertBefore(QStringLiteral("零\n"));
+    QCOMPARE(range->start(), 6L);
+    QCOMPARE(range->text(), QStringLiteral("四五六\r"));
+    QCOMPARE(m_app->selection()->start(), 6L);
+    range->setRange(range->start() + 1, range->start() + 2);
+    QCOMPARE(range->text(), QStringLiteral("五"));
+    range->font()->setBold(-1);
+    QCOMPARE(m_doc->range(6, 7)->font()->bold(), 0);
+    QCOMPARE(m_doc->range(7, 8)->font()->bold(), -1);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/uno/Any.hxx>
+#include <com/sun/star/uno/Reference.hxx>
+#include <rtl/ustring.hxx>
+
+#include <functional>
+#include <map>
+
+// Property writes held back and sent together. Formatting a paragraph is a
+// run of single-property calls of the object model (alignment, spacing,
+// indents, then the font's name, size, weight ...); each would be a round
+// trip to the office and a reformat there. Consecutive writes to one target
+// are kept here and sent as one setPropertyValues when anything else talks
+// to the office: every unoGuard step sends them first, so whatever is read
+// or done next sees them. A write to another target sends the held ones
+// first, so writes reach the office in the order they were made.
+namespace libreoffice::writebatch {
+
+using Values = std::map<rtl::OUString, css::uno::Any>;
+// Runs just before the held values are sent, to add values that need a
+// call of their own to be made (e.g. a container filled on the office's
+// side); it may change the values.
+using Prepare = std::function<void(Values &)>;
+
+// Whether writes to the target are being held (the last write went to it
+// and nothing has talked to the office since).
+bool holds(const css::uno::Reference<css::beans::XMultiPropertySet> &target);
+// Holds the values for the target (sending what is held for another one
+// first); a later value of the same property replaces the earlier one. A
+// given prepare step replaces the one held.
+void hold(const css::uno::Reference<css::beans::XMultiPropertySet> &target, const Values &values,
+          Prepare prepare = Prepare());
+// Sends what is held. Errors end like unoGuard's: the writes are dropped.
+void send();
+// Drops what is held without sending it (the office has gone).
+void drop();
+
+} // namespace libreoffice::writebatch
