@@ -39,6 +39,7 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
     if (!model.is())
         return false;
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    office->releaseControllers();
     const bool stored = unoGuard(false, [&] {
         beans::PropertyValue filter;
         filter.Name = "FilterName";

@@ -127,6 +127,7 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
         return false;
     const QString outputFile
         = options.outputFileName.isMissing() ? QString() : options.outputFileName.toString();
+    office->releaseControllers(); // pages are printed as laid out
     return unoGuard(false, [&] {
         // Linked footers show what the footers they follow hold now.
         SectionMap::syncLinked(model);

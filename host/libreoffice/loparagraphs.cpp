@@ -9,9 +9,11 @@
 
 namespace libreoffice {
 
-LoParagraphs::LoParagraphs(std::shared_ptr<Office> office, Source source)
+LoParagraphs::LoParagraphs(std::shared_ptr<Office> office, Source source,
+                           css::uno::Reference<css::frame::XModel> model)
     : m_office(std::move(office))
     , m_source(std::move(source))
+    , m_model(std::move(model))
 {
 }
 
@@ -35,6 +37,7 @@ automation::ParagraphPtr LoParagraphs::item(long index)
 {
     if (!m_office->isAlive())
         return nullptr;
+    m_office->holdControllers(m_model);
     const auto &all = entries();
     if (index < 1 || index > long(all.size()))
         return nullptr;

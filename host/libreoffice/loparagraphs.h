@@ -4,6 +4,7 @@
 #include "lotextstory.h"
 
 #include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 
 #include <functional>
 #include <memory>
@@ -21,7 +22,10 @@ class LoParagraphs : public automation::Paragraphs
 public:
     using Source = std::function<std::vector<textstory::ParagraphEntry>()>;
 
-    LoParagraphs(std::shared_ptr<Office> office, Source source);
+    // Walking through the model's paragraphs holds its views still (see
+    // Office::holdControllers).
+    LoParagraphs(std::shared_ptr<Office> office, Source source,
+                 css::uno::Reference<css::frame::XModel> model = {});
 
     long count() const override;
     automation::ParagraphPtr item(long index) override;
@@ -35,6 +39,7 @@ private:
 
     std::shared_ptr<Office> m_office;
     Source m_source;
+    css::uno::Reference<css::frame::XModel> m_model;
     mutable std::optional<std::vector<textstory::ParagraphEntry>> m_entries;
     css::uno::Reference<css::container::XEnumeration> m_walk;
     long m_walked = 0;

@@ -330,19 +330,22 @@ automation::ParagraphsPtr LoRange::paragraphs()
     const long start = m_span->start;
     const long end = m_span->end;
     const Reference<frame::XModel> document = model();
-    return std::make_shared<LoParagraphs>(m_office, [story, document, start, end] {
-        // A text without tables gives its offsets in one call.
-        const bool flat = textstory::tablesIn(document, story).empty();
-        std::vector<textstory::ParagraphEntry> touched;
-        for (textstory::ParagraphEntry &entry :
-             flat ? textstory::paragraphOffsetsOf(story) : textstory::paragraphsOf(story)) {
-            const bool inside = start == end ? entry.start <= start && start < entry.end
-                                             : entry.start < end && entry.end > start;
-            if (inside)
-                touched.push_back(std::move(entry));
-        }
-        return touched;
-    });
+    return std::make_shared<LoParagraphs>(
+        m_office,
+        [story, document, start, end] {
+            // A text without tables gives its offsets in one call.
+            const bool flat = textstory::tablesIn(document, story).empty();
+            std::vector<textstory::ParagraphEntry> touched;
+            for (textstory::ParagraphEntry &entry :
+                 flat ? textstory::paragraphOffsetsOf(story) : textstory::paragraphsOf(story)) {
+                const bool inside = start == end ? entry.start <= start && start < entry.end
+                                                 : entry.start < end && entry.end > start;
+                if (inside)
+                    touched.push_back(std::move(entry));
+            }
+            return touched;
+        },
+        document);
 }
 
 automation::Variant LoRange::information(int item)
@@ -361,6 +364,7 @@ automation::Variant LoRange::information(int item)
         });
     case automation::wdActiveEndPageNumber:
         return unoGuard(automation::Variant(), [this] {
+            m_office->releaseControllers(); // the page comes from the layout
             const Reference<text::XTextCursor> cursor
                 = textstory::cursorAt(model(), m_story, m_span->start, m_span->end);
             return automation::Variant(

@@ -54,6 +54,7 @@ Reference<text::XTextViewCursor> insertionPointAt(const Reference<frame::XModel>
                                                   const Reference<text::XText> &body, long offset)
 {
     return unoGuard(Reference<text::XTextViewCursor>(), [&] {
+        textstory::showSelection(model);
         const Reference<text::XTextViewCursor> view
             = Reference<text::XTextViewCursorSupplier>(model->getCurrentController(),
                                                        UNO_QUERY_THROW)

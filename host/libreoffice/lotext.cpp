@@ -63,11 +63,14 @@ automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &offi
     const Reference<text::XText> body = bodyOf(model);
     if (!body.is())
         return nullptr;
-    return std::make_shared<LoParagraphs>(office, [body, model] {
-        // Without tables the body's text gives every offset in one call.
-        return textstory::hasTables(model) ? textstory::paragraphsOf(body)
-                                           : textstory::paragraphOffsetsOf(body);
-    });
+    return std::make_shared<LoParagraphs>(
+        office,
+        [body, model] {
+            // Without tables the body's text gives every offset in one call.
+            return textstory::hasTables(model) ? textstory::paragraphsOf(body)
+                                               : textstory::paragraphOffsetsOf(body);
+        },
+        model);
 }
 
 } // namespace libreoffice

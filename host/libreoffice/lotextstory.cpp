@@ -2,7 +2,9 @@
 
 #include "unoutil.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
@@ -177,6 +179,10 @@ struct RememberedSelection
     SpanPtr span; // moved by later edits like any range
     Reference<text::XText> text;
     Reference<text::XTextRange> shown;
+    Reference<frame::XModel> model;
+    // Whether the view was given the range yet: a command selecting
+    // paragraph after paragraph only needs the last one shown.
+    bool inView = false;
 };
 
 std::map<const void *, RememberedSelection> &rememberedSelections()
@@ -576,6 +582,7 @@ uno::Sequence<rtl::OUString> paragraphFormatNames()
 
 long pageOf(const Reference<frame::XModel> &model, const Reference<text::XTextRange> &position)
 {
+    showSelection(model);
     const Reference<text::XTextViewCursor> view = viewCursorOf(model);
     const Reference<text::XTextCursor> saved
         = view->getText()->createTextCursorByRange(Reference<text::XTextRange>(view.get()));
@@ -591,9 +598,6 @@ namespace {
 void selectShown(const Reference<frame::XModel> &model, const Reference<text::XText> &text,
                  const Reference<text::XTextRange> &shown, long start, long end)
 {
-    const Reference<view::XSelectionSupplier> selection(model->getCurrentController(),
-                                                        UNO_QUERY_THROW);
-    selection->select(uno::Any(shown));
     RememberedSelection remembered;
     remembered.span = std::make_shared<Span>();
     remembered.span->start = start;
@@ -601,7 +605,29 @@ void selectShown(const Reference<frame::XModel> &model, const Reference<text::XT
     track(text, remembered.span);
     remembered.text = text;
     remembered.shown = shown;
+    remembered.model = model;
     rememberedSelections()[keyOf(model)] = remembered;
+    static bool scheduled = false;
+    if (!scheduled && QCoreApplication::instance()) {
+        scheduled = true;
+        QTimer::singleShot(0, [] {
+            scheduled = false;
+            showSelections();
+        });
+    }
+}
+
+void show(RememberedSelection &remembered)
+{
+    if (remembered.inView)
+        return;
+    remembered.inView = true;
+    try {
+        const Reference<view::XSelectionSupplier> selection(
+            remembered.model->getCurrentController(), UNO_QUERY_THROW);
+        selection->select(uno::Any(remembered.shown));
+    } catch (const uno::Exception &) {
+    }
 }
 
 // Whether the view still shows the remembered range; a range of another
@@ -623,6 +649,19 @@ bool stillShown(const Reference<text::XTextViewCursor> &view, const RememberedSe
 
 } // namespace
 
+void showSelection(const Reference<frame::XModel> &model)
+{
+    const auto found = rememberedSelections().find(keyOf(model));
+    if (found != rememberedSelections().end())
+        show(found->second);
+}
+
+void showSelections()
+{
+    for (auto &remembered : rememberedSelections())
+        show(remembered.second);
+}
+
 void select(const Reference<frame::XModel> &model, const Reference<text::XText> &text, long start,
             long end)
 {
@@ -639,11 +678,19 @@ void selectParagraph(const Reference<frame::XModel> &model, const Reference<text
 bool selectionOffsets(const Reference<frame::XModel> &model, Reference<text::XText> *text,
                       long *start, long *end)
 {
-    const Reference<text::XTextViewCursor> view = viewCursorOf(model);
-    // What was selected through the object model and is still shown
-    // answers the offsets asked for: the view cannot select a text's last
-    // mark, and working the offsets out again takes a walk over the text.
+    // What was selected through the object model and is (or is about to
+    // be) shown answers the offsets asked for: the view cannot select a
+    // text's last mark, and working the offsets out again takes a walk over
+    // the text.
     const auto found = rememberedSelections().find(keyOf(model));
+    if (found != rememberedSelections().end() && found->second.text.is()
+        && !found->second.inView) {
+        *text = found->second.text;
+        *start = found->second.span->start;
+        *end = found->second.span->end;
+        return true;
+    }
+    const Reference<text::XTextViewCursor> view = viewCursorOf(model);
     if (found != rememberedSelections().end() && found->second.text.is()
         && stillShown(view, found->second)) {
         *text = found->second.text;

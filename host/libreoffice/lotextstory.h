@@ -188,6 +188,11 @@ void selectParagraph(const css::uno::Reference<css::frame::XModel> &model,
                      const css::uno::Reference<css::text::XText> &text,
                      const css::uno::Reference<css::text::XTextRange> &paragraph, long start,
                      long end);
+// Gives the view what was last selected through the object model: a
+// selection is shown when the event loop next runs or when the view is
+// asked something, not at once.
+void showSelection(const css::uno::Reference<css::frame::XModel> &model);
+void showSelections();
 // The text the view's selection is in and its offsets there.
 bool selectionOffsets(const css::uno::Reference<css::frame::XModel> &model,
                       css::uno::Reference<css::text::XText> *text, long *start, long *end);

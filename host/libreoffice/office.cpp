@@ -1,11 +1,14 @@
 #include "office.h"
 
+#include "lotextstory.h"
 #include "officeconnection.h"
 #include "officeprofile.h"
 #include "unoutil.h"
 #include "writerwindow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
@@ -203,6 +206,7 @@ void Office::closeDocument(const Reference<frame::XModel> &model, bool save)
 {
     if (!isAlive() || !model.is())
         return;
+    releaseControllers();
     if (save) {
         unoGuardVoid([&] {
             Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
@@ -218,10 +222,44 @@ void Office::closeDocument(const Reference<frame::XModel> &model, bool save)
     m_added.erase(std::remove(m_added.begin(), m_added.end(), model), m_added.end());
 }
 
+void Office::holdControllers(const Reference<frame::XModel> &model)
+{
+    if (!model.is() || !isAlive())
+        return;
+    for (const Reference<frame::XModel> &held : m_held) {
+        if (held == model)
+            return;
+    }
+    unoGuardVoid([&] {
+        model->lockControllers();
+        m_held.push_back(model);
+    });
+    if (!m_releaseScheduled && QCoreApplication::instance()) {
+        m_releaseScheduled = std::make_shared<bool>(true);
+        const std::weak_ptr<bool> scheduled = m_releaseScheduled;
+        QTimer::singleShot(0, [this, scheduled] {
+            if (!scheduled.expired())
+                releaseControllers();
+        });
+    }
+}
+
+void Office::releaseControllers()
+{
+    textstory::showSelections();
+    m_releaseScheduled.reset();
+    std::vector<Reference<frame::XModel>> held;
+    held.swap(m_held);
+    for (const Reference<frame::XModel> &model : held)
+        unoGuardVoid([&] { model->unlockControllers(); });
+}
+
 void Office::quit()
 {
     if (!m_connection)
         return;
+    m_held.clear();
+    m_releaseScheduled.reset();
     m_mayTerminate->store(true);
     if (m_window)
         m_window->beginShutdown();

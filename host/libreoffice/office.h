@@ -65,6 +65,13 @@ public:
     void quit();
     void focusWriter();
 
+    // Keeps the document's views (and its layout) still while a command
+    // works through it paragraph by paragraph; they follow again when the
+    // event loop next runs, or at once through releaseControllers (before
+    // anything that asks the layout: page numbers, printing, storing).
+    void holdControllers(const css::uno::Reference<css::frame::XModel> &model);
+    void releaseControllers();
+
 private:
     // A new document from an ASCII URL (a factory or an encoded file URL).
     css::uno::Reference<css::frame::XModel> load(const QByteArray &url);
@@ -76,6 +83,8 @@ private:
     std::unique_ptr<OfficeConnection> m_connection;
     std::unique_ptr<WriterWindow> m_window;
     std::vector<css::uno::Reference<css::frame::XModel>> m_added;
+    std::vector<css::uno::Reference<css::frame::XModel>> m_held;
+    std::shared_ptr<bool> m_releaseScheduled;
     std::shared_ptr<std::atomic<bool>> m_mayTerminate;
 };
 
