@@ -33,6 +33,11 @@ int swapRedBlue(int color)
 
 } // namespace
 
+void LoFont::writeTo(const Reference<beans::XMultiPropertySet> &target)
+{
+    m_target = target;
+}
+
 LoFont::LoFont(std::shared_ptr<Office> office, CursorSource source)
     : m_office(std::move(office))
     , m_source(std::move(source))
@@ -78,7 +83,10 @@ void LoFont::write(const char *property, const Any &value, const char *asianProp
     unoGuardHolding([&] {
         if (!m_held.is() || !writebatch::holds(m_held)) {
             writebatch::send();
-            m_held.set(m_source(), UNO_QUERY_THROW);
+            if (m_target.is())
+                m_held = m_target;
+            else
+                m_held.set(m_source(), UNO_QUERY_THROW);
         }
         writebatch::Values values;
         values[rtl::OUString::createFromAscii(property)] = value;

@@ -22,6 +22,9 @@ public:
     using CursorSource = std::function<css::uno::Reference<css::text::XTextCursor>()>;
 
     LoFont(std::shared_ptr<Office> office, CursorSource source);
+    // Writes go to the whole of this object (a paragraph) rather than to a
+    // cursor from the source; reads still use the source.
+    void writeTo(const css::uno::Reference<css::beans::XMultiPropertySet> &target);
 
     QString name() const override;
     void setName(const QString &name) override;
@@ -53,8 +56,9 @@ private:
 
     std::shared_ptr<Office> m_office;
     CursorSource m_source;
-    // The cursor the held writes go to.
+    // The cursor (or target) the held writes go to.
     css::uno::Reference<css::beans::XMultiPropertySet> m_held;
+    css::uno::Reference<css::beans::XMultiPropertySet> m_target;
 };
 
 } // namespace libreoffice

@@ -139,14 +139,15 @@ void LoPageNumbers::setOffset(long number)
     Reference<beans::XPropertySet> first = firstParagraph();
     if (!first.is())
         return;
-    textstory::noteEdit(SectionMap::body(m_model));
     rtl::OUString pageDesc;
     first->getPropertyValue(ascii("PageDescName")) >>= pageDesc;
     if (number > 0) {
         // Writer keeps the offset with a page break: the first section
         // names its page style as well.
-        if (pageDesc.isEmpty())
+        if (pageDesc.isEmpty()) {
             first->setPropertyValue(ascii("PageDescName"), Any(toOUString(m_pageStyle)));
+            textstory::noteEdit(SectionMap::body(m_model));
+        }
         first->setPropertyValue(ascii("PageNumberOffset"), Any(sal_Int16(number)));
         return;
     }
@@ -154,8 +155,10 @@ void LoPageNumbers::setOffset(long number)
     first->setPropertyValue(ascii("PageNumberOffset"), Any());
     rtl::OUString after;
     first->getPropertyValue(ascii("PageDescName")) >>= after;
-    if (after != pageDesc && !pageDesc.isEmpty())
+    if (after != pageDesc && !pageDesc.isEmpty()) {
         first->setPropertyValue(ascii("PageDescName"), Any(pageDesc));
+        textstory::noteEdit(SectionMap::body(m_model));
+    }
 }
 
 int LoPageNumbers::restartNumberingAtSection() const

@@ -281,8 +281,11 @@ automation::FontPtr LoRange::font()
         // would give them.
         const Reference<text::XText> home = m_paragraphHome;
         const Reference<text::XTextRange> paragraph = m_paragraph;
-        return std::make_shared<LoFont>(
+        auto font = std::make_shared<LoFont>(
             m_office, [home, paragraph] { return home->createTextCursorByRange(paragraph); });
+        // A paragraph object sets character properties on all its text.
+        font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY));
+        return font;
     }
     const Reference<frame::XModel> document = model();
     return std::make_shared<LoFont>(m_office, [document, story, span] {

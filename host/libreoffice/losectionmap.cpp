@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QStringList>
 #include <QTimer>
 
 #include <com/sun/star/container/XEnumeration.hpp>
@@ -152,13 +153,15 @@ std::vector<SectionPart> SectionMap::sections(const Reference<frame::XModel> &mo
     if (found != knownSections().end() && found->second.edits == edits
         && (found->second.withOffsets || !withOffsets))
         return found->second.parts;
-    const std::vector<SectionPart> parts = computeSections(model, withOffsets);
+    // Offsets come at no cost without tables: then they are always worked out.
+    const std::vector<SectionPart> parts
+        = computeSections(model, withOffsets || !textstory::hasTables(model));
     if (knownSections().empty() && QCoreApplication::instance())
         QTimer::singleShot(0, [] { knownSections().clear(); });
     KnownSections &known = knownSections()[key];
     known.model = model;
     known.edits = edits;
-    known.withOffsets = withOffsets;
+    known.withOffsets = withOffsets || !textstory::hasTables(model);
     known.parts = parts;
     return parts;
 }
@@ -167,18 +170,30 @@ std::vector<SectionPart> SectionMap::computeSections(const Reference<frame::XMod
                                                      bool withOffsets)
 {
     std::vector<SectionPart> parts;
-    Reference<container::XEnumerationAccess> access(body(model), UNO_QUERY_THROW);
+    const Reference<text::XText> text = body(model);
+    // Without tables every element is a paragraph, and the body's string
+    // gives all their lengths in one call.
+    QStringList lines;
+    const bool flat = !textstory::hasTables(model);
+    if (flat)
+        lines = toQString(text->getString()).split(QLatin1Char('\n'));
+    Reference<container::XEnumerationAccess> access(text, UNO_QUERY_THROW);
     Reference<container::XEnumeration> elements = access->createEnumeration();
     long offset = 0;
+    int index = 0;
     while (elements->hasMoreElements()) {
         Reference<beans::XPropertySet> element(elements->nextElement(), UNO_QUERY);
         if (!element.is())
             continue;
         long length = 0;
         Reference<text::XTextTable> table;
-        if (withOffsets || parts.empty())
+        if (flat) {
+            length = index < lines.size() ? lines.at(index).size() + 1 : 1;
+            ++index;
+        } else if (withOffsets || parts.empty()) {
             table.set(element, UNO_QUERY);
-        if (withOffsets) {
+        }
+        if (withOffsets && !flat) {
             if (table.is()) {
                 length = tableLength(table);
             } else {

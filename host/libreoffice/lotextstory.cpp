@@ -683,8 +683,7 @@ bool selectionOffsets(const Reference<frame::XModel> &model, Reference<text::XTe
     // text's last mark, and working the offsets out again takes a walk over
     // the text.
     const auto found = rememberedSelections().find(keyOf(model));
-    if (found != rememberedSelections().end() && found->second.text.is()
-        && !found->second.inView) {
+    if (found != rememberedSelections().end() && found->second.text.is() && !found->second.inView) {
         *text = found->second.text;
         *start = found->second.span->start;
         *end = found->second.span->end;
