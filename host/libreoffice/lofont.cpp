@@ -38,7 +38,12 @@ void LoFont::writeTo(const Reference<beans::XMultiPropertySet> &target)
     m_target = target;
 }
 
-LoFont::LoFont(std::shared_ptr<Office> office, CursorSource source)
+void LoFont::onSizeChanged(std::function<void()> sizeChanged)
+{
+    m_sizeChanged = std::move(sizeChanged);
+}
+
+LoFont::LoFont(std::shared_ptr<Office> office, Source source)
     : m_office(std::move(office))
     , m_source(std::move(source))
 {
@@ -51,7 +56,7 @@ Any LoFont::read(const char *property, bool *mixed) const
     if (!m_office->isAlive())
         return Any();
     return unoGuard(Any(), [&] {
-        const Reference<text::XTextCursor> cursor = m_source();
+        const Reference<beans::XPropertySet> cursor = m_source();
         const rtl::OUString name = rtl::OUString::createFromAscii(property);
         const Reference<beans::XPropertyState> state(cursor, UNO_QUERY_THROW);
         if (state->getPropertyState(name) == beans::PropertyState_AMBIGUOUS_VALUE) {
@@ -59,7 +64,7 @@ Any LoFont::read(const char *property, bool *mixed) const
                 *mixed = true;
             return Any();
         }
-        return Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)->getPropertyValue(name);
+        return cursor->getPropertyValue(name);
     });
 }
 
@@ -136,6 +141,8 @@ float LoFont::size() const
 void LoFont::setSize(float points)
 {
     write("CharHeight", Any(points), "CharHeightAsian");
+    if (m_sizeChanged && m_office->isAlive())
+        unoGuardVoid(m_sizeChanged); // sends the size first
 }
 
 int LoFont::bold() const

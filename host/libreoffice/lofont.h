@@ -3,7 +3,7 @@
 #include "automation/text.h"
 
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
-#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <functional>
@@ -13,15 +13,17 @@ namespace libreoffice {
 
 class Office;
 
-// Character formatting over the characters of a text cursor that the source
-// makes afresh for every call, so that the font follows its range. Mixed
-// values are detected with the cursor's property states.
+// Character formatting of what the source gives: a text cursor made afresh
+// for every call, so that the font follows its range, or a style. Mixed
+// values are detected with the object's property states.
 class LoFont : public automation::Font
 {
 public:
-    using CursorSource = std::function<css::uno::Reference<css::text::XTextCursor>()>;
+    using Source = std::function<css::uno::Reference<css::beans::XPropertySet>()>;
 
-    LoFont(std::shared_ptr<Office> office, CursorSource source);
+    LoFont(std::shared_ptr<Office> office, Source source);
+    // Called after the size was set (a style whose size the grid follows).
+    void onSizeChanged(std::function<void()> sizeChanged);
     // Writes go to the whole of this object (a paragraph) rather than to a
     // cursor from the source; reads still use the source.
     void writeTo(const css::uno::Reference<css::beans::XMultiPropertySet> &target);
@@ -55,7 +57,8 @@ private:
                const char *asianProperty = nullptr);
 
     std::shared_ptr<Office> m_office;
-    CursorSource m_source;
+    Source m_source;
+    std::function<void()> m_sizeChanged;
     // The cursor (or target) the held writes go to.
     css::uno::Reference<css::beans::XMultiPropertySet> m_held;
     css::uno::Reference<css::beans::XMultiPropertySet> m_target;

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/container/NoSuchElementException.hpp>
 #include <com/sun/star/container/XNameContainer.hpp>
 #include <com/sun/star/style/LineSpacing.hpp>
 #include <com/sun/star/style/LineSpacingMode.hpp>
@@ -107,10 +108,16 @@ LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &pa
 
     QMap<QString, float> stored;
     const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
-    state.stored = state.attributes.is() && state.attributes->hasByName(attribute);
+    // Asked for directly (one round trip), an absent attribute throws.
+    xml::AttributeData data;
+    state.stored = false;
+    if (state.attributes.is()) {
+        try {
+            state.stored = state.attributes->getByName(attribute) >>= data;
+        } catch (const container::NoSuchElementException &) {
+        }
+    }
     if (state.stored) {
-        xml::AttributeData data;
-        state.attributes->getByName(attribute) >>= data;
         for (const QString &item : toQString(data.Value).split(QLatin1Char(';'))) {
             const int eq = item.indexOf(QLatin1Char('='));
             if (eq > 0)

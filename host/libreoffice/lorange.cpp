@@ -281,15 +281,18 @@ automation::FontPtr LoRange::font()
         // would give them.
         const Reference<text::XText> home = m_paragraphHome;
         const Reference<text::XTextRange> paragraph = m_paragraph;
-        auto font = std::make_shared<LoFont>(
-            m_office, [home, paragraph] { return home->createTextCursorByRange(paragraph); });
+        auto font = std::make_shared<LoFont>(m_office, [home, paragraph] {
+            return Reference<beans::XPropertySet>(home->createTextCursorByRange(paragraph),
+                                                  UNO_QUERY);
+        });
         // A paragraph object sets character properties on all its text.
         font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY));
         return font;
     }
     const Reference<frame::XModel> document = model();
     return std::make_shared<LoFont>(m_office, [document, story, span] {
-        return textstory::touchedCursorAt(document, story, span->start, span->end);
+        return Reference<beans::XPropertySet>(
+            textstory::touchedCursorAt(document, story, span->start, span->end), UNO_QUERY);
     });
 }
 

@@ -1,7 +1,7 @@
 #include "lostyle.h"
 
+#include "lofont.h"
 #include "lostyleborders.h"
-#include "lostylefont.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -32,7 +32,10 @@ automation::FontPtr LoStyle::font()
 {
     if (!m_office->isAlive())
         return nullptr;
-    return std::make_shared<LoStyleFont>(m_office, m_style, m_sizeChanged);
+    const Reference<css::beans::XPropertySet> style = m_style;
+    auto font = std::make_shared<LoFont>(m_office, [style] { return style; });
+    font->onSizeChanged(m_sizeChanged);
+    return font;
 }
 
 automation::ParagraphFormatPtr LoStyle::paragraphFormat()
