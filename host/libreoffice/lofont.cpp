@@ -87,7 +87,9 @@ void LoFont::write(const char *property, const Any &value, const char *asianProp
         return;
     unoGuardHolding([&] {
         if (!m_held.is() || !writebatch::holds(m_held)) {
-            writebatch::send();
+            // Writes to a paragraph join those held for it (its format's).
+            if (!m_target.is() || !writebatch::holds(m_target))
+                writebatch::send();
             if (m_target.is())
                 m_held = m_target;
             else

@@ -10,9 +10,11 @@ using css::uno::Reference;
 
 namespace libreoffice {
 
-LoParagraph::LoParagraph(std::shared_ptr<Office> office, textstory::ParagraphEntry entry)
+LoParagraph::LoParagraph(std::shared_ptr<Office> office, textstory::ParagraphEntry entry,
+                         Reference<css::frame::XModel> model)
     : m_office(std::move(office))
     , m_entry(std::move(entry))
+    , m_model(std::move(model))
 {
     m_format = std::make_shared<LoParagraphFormat>(m_office, m_entry.paragraph);
 }
@@ -21,8 +23,8 @@ automation::RangePtr LoParagraph::range()
 {
     if (!m_office->isAlive())
         return nullptr;
-    auto range = std::make_shared<LoRange>(m_office, m_entry.text, Reference<css::frame::XModel>(),
-                                           m_entry.start, m_entry.end);
+    auto range
+        = std::make_shared<LoRange>(m_office, m_entry.text, m_model, m_entry.start, m_entry.end);
     range->setParagraph(Reference<css::text::XTextRange>(m_entry.paragraph, css::uno::UNO_QUERY),
                         m_entry.home, m_entry.inTable);
     return range;

@@ -3,6 +3,8 @@
 #include "automation/text.h"
 #include "lotextstory.h"
 
+#include <com/sun/star/frame/XModel.hpp>
+
 #include <memory>
 
 namespace libreoffice {
@@ -15,7 +17,9 @@ class Office;
 class LoParagraph : public automation::Paragraph
 {
 public:
-    LoParagraph(std::shared_ptr<Office> office, textstory::ParagraphEntry entry);
+    // The model, when known, is the document of the paragraph's range.
+    LoParagraph(std::shared_ptr<Office> office, textstory::ParagraphEntry entry,
+                css::uno::Reference<css::frame::XModel> model = {});
 
     automation::RangePtr range() override;
     automation::ParagraphFormatPtr format() override;
@@ -43,6 +47,7 @@ public:
 private:
     std::shared_ptr<Office> m_office;
     textstory::ParagraphEntry m_entry;
+    css::uno::Reference<css::frame::XModel> m_model;
     std::shared_ptr<LoParagraphFormat> m_format;
 };
 

@@ -257,14 +257,28 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
         // One paragraph: consecutive changes are held and sent together,
         // starting from the state read before the first of them.
         unoGuardHolding([&] {
-            if (!m_held || !writebatch::holds(m_paragraph)) {
+            // One state per held paragraph, whichever format object of it
+            // writes.
+            static std::shared_ptr<LoParagraphState> held;
+            static Reference<beans::XMultiPropertySet> heldFor;
+            if (!held || heldFor.get() != m_paragraph.get() || !writebatch::holds(m_paragraph)) {
                 writebatch::send();
-                m_held = std::make_shared<LoParagraphState>(LoParagraphState::load(
+                held.reset();
+                held = std::make_shared<LoParagraphState>(LoParagraphState::load(
                     Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY_THROW)));
+                heldFor = m_paragraph;
             }
-            change(*m_held);
-            const std::shared_ptr<LoParagraphState> state = m_held;
+            change(*held);
+            const std::shared_ptr<LoParagraphState> state = held;
+            // The paragraph's own font writes are held with these (same
+            // target): a new size held there sizes the character-unit
+            // indents when they are sent.
             writebatch::hold(m_paragraph, state->values(), [state](writebatch::Values &values) {
+                const auto size = values.find(rtl::OUString("CharHeight"));
+                if (size != values.end())
+                    size->second >>= state->fontSize;
+                for (const auto &value : state->values())
+                    values[value.first] = value.second;
                 state->storeAttribute(values);
             });
         });

@@ -68,8 +68,6 @@ private:
     Source m_source;
     css::uno::Reference<css::frame::XModel> m_model;
     css::uno::Reference<css::beans::XMultiPropertySet> m_paragraph;
-    // The state the held changes were made to.
-    std::shared_ptr<LoParagraphState> m_held;
 };
 
 } // namespace libreoffice

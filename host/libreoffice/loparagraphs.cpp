@@ -44,7 +44,7 @@ automation::ParagraphPtr LoParagraphs::item(long index)
     textstory::ParagraphEntry &entry = (*m_entries)[size_t(index - 1)];
     if (!entry.paragraph.is() && !findParagraph(entry))
         return nullptr;
-    return std::make_shared<LoParagraph>(m_office, entry);
+    return std::make_shared<LoParagraph>(m_office, entry, m_model);
 }
 
 bool LoParagraphs::findParagraph(textstory::ParagraphEntry &entry)

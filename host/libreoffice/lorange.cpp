@@ -65,15 +65,25 @@ void LoRange::setParagraph(const Reference<text::XTextRange> &paragraph,
 {
     m_paragraph = paragraph;
     m_paragraphHome = home;
-    m_paragraphStart = m_span->start;
-    m_paragraphEnd = m_span->end;
+    m_paragraphSpan = std::make_shared<textstory::Span>(*m_span);
+    m_paragraphLength = m_span->end - m_span->start;
+    textstory::track(m_story, m_paragraphSpan);
     m_paragraphInTable = inTable;
 }
 
 bool LoRange::isParagraph() const
 {
-    return m_paragraph.is() && m_paragraphHome.is() && m_span->start == m_paragraphStart
-        && m_span->end == m_paragraphEnd;
+    return insideParagraph() && m_span->start == m_paragraphSpan->start
+        && m_span->end == m_paragraphSpan->end;
+}
+
+bool LoRange::insideParagraph() const
+{
+    // An edit inside the paragraph (a new mark, a join) may have changed
+    // what the paragraph object covers; goRight takes 16-bit counts.
+    return m_paragraph.is() && m_paragraphHome.is() && m_paragraphLength < 30000
+        && m_paragraphSpan->end - m_paragraphSpan->start == m_paragraphLength
+        && m_span->start >= m_paragraphSpan->start && m_span->end <= m_paragraphSpan->end;
 }
 
 QString LoRange::text() const
@@ -81,7 +91,8 @@ QString LoRange::text() const
     if (!m_office->isAlive())
         return QString();
     if (isParagraph()) {
-        return unoGuard(QString(), [this] {
+        // Held format writes do not change the text: they can wait.
+        return unoGuardHolding(QString(), [this] {
             return textstory::asWordText(toQString(m_paragraph->getString())) + QLatin1Char('\r');
         });
     }
@@ -222,8 +233,10 @@ void LoRange::select()
     if (!m_office->isAlive())
         return;
     if (isParagraph()) {
-        unoGuardVoid([this] {
-            textstory::selectParagraph(model(), m_story, m_paragraph, m_span->start, m_span->end);
+        // Only remembered until the view is given it: held writes can wait.
+        const Reference<frame::XModel> document = model();
+        unoGuardHolding([&] {
+            textstory::selectParagraph(document, m_story, m_paragraph, m_span->start, m_span->end);
         });
         return;
     }
@@ -289,6 +302,21 @@ automation::FontPtr LoRange::font()
         font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY));
         return font;
     }
+    if (insideParagraph()) {
+        // Counted from the paragraph's start instead of the text's; the
+        // paragraph's mark left out as touchedCursorAt would.
+        const Reference<text::XText> home = m_paragraphHome;
+        const Reference<text::XTextRange> paragraph = m_paragraph;
+        const textstory::SpanPtr whole = m_paragraphSpan;
+        return std::make_shared<LoFont>(m_office, [home, paragraph, whole, span] {
+            const Reference<text::XTextCursor> cursor
+                = home->createTextCursorByRange(paragraph->getStart());
+            const long end = std::min(span->end, whole->end - 1);
+            cursor->goRight(sal_Int16(span->start - whole->start), false);
+            cursor->goRight(sal_Int16(std::max(0L, end - span->start)), true);
+            return Reference<beans::XPropertySet>(cursor, UNO_QUERY);
+        });
+    }
     const Reference<frame::XModel> document = model();
     return std::make_shared<LoFont>(m_office, [document, story, span] {
         return Reference<beans::XPropertySet>(
@@ -302,7 +330,7 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
         return nullptr;
     const Reference<text::XText> story = m_story;
     const textstory::SpanPtr span = m_span;
-    if (isParagraph())
+    if (isParagraph() || insideParagraph())
         return std::make_shared<LoParagraphFormat>(
             m_office, Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY));
     const Reference<frame::XModel> document = model();

@@ -49,6 +49,9 @@ public:
 
 private:
     bool isParagraph() const;
+    // Whether the range lies in its paragraph, which has not been edited
+    // since: offsets in it count from the paragraph's start.
+    bool insideParagraph() const;
     // Inserts at a Word offset; answers the inserted length.
     long insertAt(long offset, const QString &text);
     css::uno::Reference<css::frame::XModel> model() const;
@@ -61,8 +64,10 @@ private:
     textstory::SpanPtr m_span;
     css::uno::Reference<css::text::XTextRange> m_paragraph;
     css::uno::Reference<css::text::XText> m_paragraphHome;
-    long m_paragraphStart = -1;
-    long m_paragraphEnd = -1;
+    // The paragraph's offsets, moved by edits like the range's own; its
+    // length when it was handed out.
+    textstory::SpanPtr m_paragraphSpan;
+    long m_paragraphLength = -1;
     bool m_paragraphInTable = false;
 };
 

@@ -50,8 +50,19 @@ template<typename Fn> void unoGuardVoid(Fn &&fn)
     }
 }
 
-// A step that adds to the held property writes rather than talking to the
-// office first (see lowritebatch.h); otherwise as unoGuardVoid.
+// A step that adds to the held property writes, or reads what they cannot
+// change (a paragraph's text), without sending them first (see
+// lowritebatch.h); otherwise as unoGuard.
+template<typename Result, typename Fn> Result unoGuardHolding(Result fallback, Fn &&fn)
+{
+    try {
+        return fn();
+    } catch (const css::uno::Exception &) {
+    } catch (const std::exception &) {
+    }
+    return fallback;
+}
+
 template<typename Fn> void unoGuardHolding(Fn &&fn)
 {
     try {

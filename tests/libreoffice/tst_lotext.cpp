@@ -262,6 +262,20 @@ void TestLoText::heldWritesReachTheOffice()
     QCOMPARE(m_doc->paragraphs()->item(4)->alignment(), int(wdAlignParagraphRight));
     QCOMPARE(m_doc->paragraphs()->item(3)->alignment(), int(wdAlignParagraphCenter));
 
+    // Two format objects of one paragraph, their writes interleaved: none
+    // is lost.
+    const ParagraphPtr first = m_doc->paragraphs()->item(1);
+    const RangePtr firstRange = first->range();
+    first->setAlignment(wdAlignParagraphRight);
+    firstRange->paragraphFormat()->setLineSpacingRule(wdLineSpaceExactly);
+    firstRange->paragraphFormat()->setLineSpacing(30);
+    firstRange->font()->setSize(14);
+    first->setRightIndent(12);
+    QCOMPARE(m_doc->range(0, 1)->paragraphFormat()->alignment(), int(wdAlignParagraphRight));
+    QCOMPARE(m_doc->range(0, 1)->paragraphFormat()->lineSpacing(), 30.0f);
+    QCOMPARE(m_doc->range(0, 1)->paragraphFormat()->rightIndent(), 12.0f);
+    QCOMPARE(m_doc->range(0, 1)->font()->size(), 14.0f);
+
     // A character-unit indent set after the font size follows the new size.
     third->range()->font()->setSize(16);
     third->setCharacterUnitFirstLineIndent(2);
@@ -288,4 +302,11 @@ void TestLoText::paragraphRangesFollowEdits()
     range->font()->setBold(-1);
     QCOMPARE(m_doc->range(6, 7)->font()->bold(), 0);
     QCOMPARE(m_doc->range(7, 8)->font()->bold(), -1);
+
+    // Split by an edit made elsewhere, the paragraph is two: the range reads
+    // both through offsets.
+    const RangePtr whole = m_doc->paragraphs()->item(3)->range();
+    QCOMPARE(whole->text(), QStringLiteral("四五六\r"));
+    m_doc->range(whole->start() + 1, whole->start() + 1)->insertBefore(QStringLiteral("\n"));
+    QCOMPARE(whole->text(), QStringLiteral("四\r五六\r"));
 }
