@@ -958,16 +958,18 @@ void TestLoKill::footerSequenceKilledBetweenCalls()
         QVERIFY(!text || text->text().isEmpty());
         QCOMPARE(footer->linkToPrevious(), 0);
     }
-    if (range) {
+    if (range)
         QCOMPARE(range->text(), QString());
-        QCOMPARE(range->end(), 0L);
-    }
     // A page number keeps the alignment it was added with.
     if (number)
         number->alignment();
     if (numbers)
         QCOMPARE(numbers->count(), 0L);
     QVERIFY(!app->activeDocument());
+    // Offsets are the range's own: they answer 0 once the death is known.
+    QTest::qWait(300);
+    if (range)
+        QCOMPARE(range->end(), 0L);
     timer.restart();
     app->quit();
     QVERIFY(timer.elapsed() < 2000);
@@ -1030,7 +1032,9 @@ void TestLoKill::commandKilledWhileRunning()
     DocumentPtr document = app->documents()->add();
     QVERIFY(document);
     QStringList text {QStringLiteral("关于做好年度工作的通知"), QStringLiteral("各单位：")};
-    for (int i = 1; i <= 150; ++i) {
+    // Long enough that either command is still at work when the office is
+    // killed, however fast the machine.
+    for (int i = 1; i <= 600; ++i) {
         if (i % 30 == 1)
             text << QStringLiteral("一、第%1部分。要求如下。").arg(i / 30 + 1);
         else if (i % 10 == 1)
