@@ -37,8 +37,6 @@ public:
     // paragraph's text costs a bridge call each).
     static std::vector<SectionPart> sections(const css::uno::Reference<css::frame::XModel> &model,
                                              bool withOffsets = false);
-    static std::vector<SectionPart>
-    computeSections(const css::uno::Reference<css::frame::XModel> &model, bool withOffsets);
     // Copies the footers and headers of linked sections from the sections
     // they show, so that the pages show what the object model says. Called
     // before the document is printed or sections are handed out.
@@ -87,6 +85,11 @@ public:
                                const QString &pageStyle);
     static void setStartingNumber(const css::uno::Reference<css::frame::XModel> &model,
                                   const QString &pageStyle, long number);
+
+private:
+    // One walk over the body's paragraphs.
+    static std::vector<SectionPart>
+    computeSections(const css::uno::Reference<css::frame::XModel> &model, bool withOffsets);
 };
 
 } // namespace libreoffice

@@ -81,9 +81,4 @@ void send()
     sending() = false;
 }
 
-void drop()
-{
-    held() = Held();
-}
-
 } // namespace libreoffice::writebatch

@@ -34,7 +34,5 @@ void hold(const css::uno::Reference<css::beans::XMultiPropertySet> &target, cons
           Prepare prepare = Prepare());
 // Sends what is held. Errors end like unoGuard's: the writes are dropped.
 void send();
-// Drops what is held without sending it (the office has gone).
-void drop();
 
 } // namespace libreoffice::writebatch
