@@ -4,6 +4,7 @@
 #include "lorange.h"
 #include "lotext.h"
 #include "office.h"
+#include "unoutil.h"
 
 using css::beans::XPropertySet;
 using css::uno::Reference;
@@ -25,8 +26,11 @@ automation::RangePtr LoParagraph::range()
         return nullptr;
     auto range
         = std::make_shared<LoRange>(m_office, m_entry.text, m_model, m_entry.start, m_entry.end);
-    range->setParagraph(Reference<css::text::XTextRange>(m_entry.paragraph, css::uno::UNO_QUERY),
-                        m_entry.home, m_entry.inTable);
+    unoGuardVoid([&] {
+        range->setParagraph(
+            Reference<css::text::XTextRange>(m_entry.paragraph, css::uno::UNO_QUERY), m_entry.home,
+            m_entry.inTable);
+    });
     return range;
 }
 

@@ -223,8 +223,8 @@ LoParagraphFormat::LoParagraphFormat(std::shared_ptr<Office> office,
                                      const Reference<beans::XPropertySet> &paragraph)
     : m_office(std::move(office))
     , m_source([paragraph] { return std::vector<Reference<beans::XPropertySet>> {paragraph}; })
-    , m_paragraph(paragraph, UNO_QUERY)
 {
+    unoGuardVoid([&] { m_paragraph.set(paragraph, UNO_QUERY); });
 }
 
 float LoParagraphFormat::read(const std::function<float(const LoParagraphState &)> &value) const

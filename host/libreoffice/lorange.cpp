@@ -299,7 +299,8 @@ automation::FontPtr LoRange::font()
                                                   UNO_QUERY);
         });
         // A paragraph object sets character properties on all its text.
-        font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY));
+        unoGuardVoid(
+            [&] { font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY)); });
         return font;
     }
     if (insideParagraph()) {
@@ -330,9 +331,12 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
         return nullptr;
     const Reference<text::XText> story = m_story;
     const textstory::SpanPtr span = m_span;
-    if (isParagraph() || insideParagraph())
-        return std::make_shared<LoParagraphFormat>(
-            m_office, Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY));
+    if (isParagraph() || insideParagraph()) {
+        const Reference<beans::XPropertySet> paragraph
+            = unoGuard(Reference<beans::XPropertySet>(),
+                       [this] { return Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY); });
+        return paragraph.is() ? std::make_shared<LoParagraphFormat>(m_office, paragraph) : nullptr;
+    }
     const Reference<frame::XModel> document = model();
     return std::make_shared<LoParagraphFormat>(
         m_office,

@@ -46,10 +46,15 @@ std::map<const void *, std::vector<std::weak_ptr<Span>>> &liveSpans()
     return spans;
 }
 
+// A dead bridge throws even for this; the object's own address then serves.
 const void *keyOf(const Reference<text::XText> &text)
 {
-    const Reference<uno::XInterface> normalized(text, UNO_QUERY);
-    return normalized.get();
+    try {
+        const Reference<uno::XInterface> normalized(text, UNO_QUERY);
+        return normalized.get();
+    } catch (const uno::RuntimeException &) {
+        return text.get();
+    }
 }
 
 void goRight(const Reference<text::XTextCursor> &cursor, long count, bool expand)
@@ -193,8 +198,12 @@ std::map<const void *, RememberedSelection> &rememberedSelections()
 
 const void *keyOf(const Reference<frame::XModel> &model)
 {
-    const Reference<uno::XInterface> normalized(model, UNO_QUERY);
-    return normalized.get();
+    try {
+        const Reference<uno::XInterface> normalized(model, UNO_QUERY);
+        return normalized.get();
+    } catch (const uno::RuntimeException &) {
+        return model.get();
+    }
 }
 
 Reference<text::XTextViewCursor> viewCursorOf(const Reference<frame::XModel> &model)

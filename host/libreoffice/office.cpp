@@ -226,11 +226,11 @@ void Office::holdControllers(const Reference<frame::XModel> &model)
 {
     if (!model.is() || !isAlive())
         return;
-    for (const Reference<frame::XModel> &held : m_held) {
-        if (held == model)
-            return;
-    }
     unoGuardVoid([&] {
+        for (const Reference<frame::XModel> &held : m_held) {
+            if (held == model)
+                return;
+        }
         model->lockControllers();
         m_held.push_back(model);
     });

@@ -328,11 +328,15 @@ void TestLoKill::checkParagraph(const ParagraphPtr &p, int depth)
 
 void TestLoKill::checkParagraphs(const ParagraphsPtr &p, int depth)
 {
-    // A collection taken while the office ran answers nothing either.
-    QCOMPARE(p->count(), 0L);
+    // A collection taken while the office ran answers nothing either once
+    // the death is heard of; before that it may still hand out what it had
+    // (whose paragraphs answer nothing).
     QVERIFY(!p->item(0));
     const ParagraphPtr first = p->item(1);
-    QVERIFY(!first);
+    if (m_strict) {
+        QCOMPARE(p->count(), 0L);
+        QVERIFY(!first);
+    }
     if (first && depth > 0)
         CHECK_DEAD(checkParagraph(first, depth - 1));
 }
@@ -345,11 +349,15 @@ void TestLoKill::checkRange(const RangePtr &r, int depth)
     r->insertAfter(QStringLiteral("后\n"));
     r->select();
     QCOMPARE(r->text(), QString());
-    // Offsets are answered as 0, also those set after the death.
-    QCOMPARE(r->start(), 0L);
-    QCOMPARE(r->end(), 0L);
     QVERIFY(r->information(wdActiveEndPageNumber).isMissing());
-    QVERIFY(r->information(wdWithInTable).isMissing());
+    // What a range answers without asking the office (its offsets, whether
+    // its paragraph stands in a table) is empty once the death is heard of;
+    // before that it may still be what the range knew.
+    if (m_strict) {
+        QCOMPARE(r->start(), 0L);
+        QCOMPARE(r->end(), 0L);
+        QVERIFY(r->information(wdWithInTable).isMissing());
+    }
     DEAD_OBJECT(r->font(), checkFont);
     DEAD_OBJECT(r->paragraphFormat(), checkParagraphFormat);
     DEAD_OBJECT(r->paragraphs(), checkParagraphs);
