@@ -1,0 +1,15 @@
+#include "sharedoffice.h"
+#include "textblockstest.h"
+
+#include <QApplication>
+#include <QtTest>
+
+// The title and signature blocks' paragraph tables on LibreOffice.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SharedOffice office;
+    TextBlocksTest test([&office] { return office.application(); });
+    return QTest::qExec(&test, argc, argv);
+}
