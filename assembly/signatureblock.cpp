@@ -38,8 +38,8 @@ QString signatureText(const SignatureTexts &texts)
     return text;
 }
 
-// The receiving paragraph starts at the left margin with the body's
-// two-character first-line indent.
+// The receiving paragraph, and with it every line of the signature, starts
+// at the left margin with the body's two-character first-line indent.
 void setBodyIndents(const ParagraphPtr &p)
 {
     if (!p)
@@ -107,15 +107,6 @@ WrittenBlock writeSignature(const DocumentPtr &document, const SignatureTexts &t
     range->setRange(mark, mark + 1);
     range->insertBefore(text);
 
-    // The unit (or placeholder) line and the date line stand where their
-    // blanks put them; a note line keeps the indent.
-    const long unitLine = target + 3;
-    for (long i = unitLine; i <= unitLine + 1; ++i) {
-        if (const ParagraphPtr line = paragraph(document, i)) {
-            line->setFirstLineIndent(0);
-            line->setCharacterUnitFirstLineIndent(0);
-        }
-    }
     block.status = WrittenBlock::Status::Written;
     block.range = document->range(mark, mark + long(text.size()));
     block.firstParagraph = target + 1;
@@ -138,10 +129,12 @@ void writeAttendance(const DocumentPtr &document, long index, const QString &lab
     }
     range->setText(QLatin1Char('\n') + label + list);
     // The line is formatted once written: the text replaced a paragraph
-    // mark, and the line takes the format of the mark that survived.
+    // mark, and the line takes the format of the mark that survived. The
+    // label starts two characters in, as body text does, and the names
+    // that run on align after it.
     const long start = range->start();
     if (const ParagraphPtr line = paragraph(document, index + 1)) {
-        line->setCharacterUnitLeftIndent(2);
+        line->setCharacterUnitLeftIndent(5);
         line->setCharacterUnitRightIndent(0);
         line->setCharacterUnitFirstLineIndent(-3);
         line->setAlignment(wdAlignParagraphLeft);

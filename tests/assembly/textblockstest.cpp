@@ -177,17 +177,17 @@ void TextBlocksTest::signatureBlock_data()
     QTest::addColumn<QStringList>("body");
     QTest::addColumn<QStringList>("expected");
     const QString unit = QStringLiteral("某某市人民政府"); // 7 characters
-    const QString date = QStringLiteral("{30}2024年5月6日") + kPlain;
+    const QString date = QStringLiteral("{30}2024年5月6日") + kBody;
     const QStringList closing {QStringLiteral("正文。")};
     const QString bodyBlank = blank("29.65", "2,0,0");
-    const QStringList signature {"正文。" + kBody, bodyBlank, bodyBlank, "{30}" + unit + kPlain,
+    const QStringList signature {"正文。" + kBody, bodyBlank, bodyBlank, "{30}" + unit + kBody,
                                  date};
 
     QTest::newRow("no attachment, one-character note left out")
         << "xiaxing.ini" << QStringList {unit, "无", "", "", ""} << closing << signature;
     QTest::newRow("unit and date of 46 characters: no blanks before the unit")
         << "shangxing.ini" << QStringList {QString(37, QChar(0x67D0)), "", "", "", ""} << closing
-        << signature.mid(0, 3) + QStringList {QString(37, QChar(0x67D0)) + kPlain, date};
+        << signature.mid(0, 3) + QStringList {QString(37, QChar(0x67D0)) + kBody, date};
     QTest::newRow("attachment note, then the note in parentheses")
         << "xinhan.ini" << QStringList {unit, "此件公开发布", "", "", ""}
         << QStringList {"结束语。", "", "附件：1.名单", "2.清单", "", "尾"}
@@ -198,14 +198,14 @@ void TextBlocksTest::signatureBlock_data()
                         bodyBlank,
                         bodyBlank,
                         bodyBlank,
-                        "{30}" + unit + kPlain,
+                        "{30}" + unit + kBody,
                         date,
                         "（此件公开发布）" + kBody,
                         "尾" + kBody};
     QTest::newRow("joint issue placeholders")
         << "lianhe.ini" << QStringList {unit, "", "", "", ""} << closing
-        << signature.mid(0, 3) + QStringList {"{10}发文机关一{8}发文机关二" + kPlain, date};
-    const QString hanging = QStringLiteral("|0|29.65|-3,2,0|HT..FS 16");
+        << signature.mid(0, 3) + QStringList {"{10}发文机关一{8}发文机关二" + kBody, date};
+    const QString hanging = QStringLiteral("|0|29.65|-3,5,0|HT..FS 16");
     const QStringList minutes {"纪要正文。" + kBody, blank("15.6", "2,0,0")};
     QTest::newRow("minutes with attendees only")
         << "jiyao.ini" << QStringList {unit, "", "张三、李四", "", ""} << QStringList {"纪要正文。"}
