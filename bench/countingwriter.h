@@ -71,6 +71,8 @@ class CountingStyle;
 class CountingStyles;
 class CountingDocumentProperty;
 class CountingDocumentProperties;
+class CountingBookmark;
+class CountingBookmarks;
 class CountingDocument;
 class CountingDocuments;
 class CountingPageSetup;
@@ -110,6 +112,8 @@ template<> struct Wrapper<automation::Style> { using type = CountingStyle; };
 template<> struct Wrapper<automation::Styles> { using type = CountingStyles; };
 template<> struct Wrapper<automation::DocumentProperty> { using type = CountingDocumentProperty; };
 template<> struct Wrapper<automation::DocumentProperties> { using type = CountingDocumentProperties; };
+template<> struct Wrapper<automation::Bookmark> { using type = CountingBookmark; };
+template<> struct Wrapper<automation::Bookmarks> { using type = CountingBookmarks; };
 template<> struct Wrapper<automation::Document> { using type = CountingDocument; };
 template<> struct Wrapper<automation::Documents> { using type = CountingDocuments; };
 template<> struct Wrapper<automation::PageSetup> { using type = CountingPageSetup; };
@@ -247,6 +251,33 @@ private:
     std::shared_ptr<automation::DocumentProperties> m_inner;
 };
 
+class CountingBookmark : public automation::Bookmark
+{
+public:
+    explicit CountingBookmark(std::shared_ptr<automation::Bookmark> inner) : m_inner(std::move(inner)) { }
+    const std::shared_ptr<automation::Bookmark> &inner() const { return m_inner; }
+    QString name() const override { const Probe probe("Bookmark::name"); return m_inner->name(); }
+    RangePtr range() override { const Probe probe("Bookmark::range"); return wrap(m_inner->range()); }
+    void remove() override { const Probe probe("Bookmark::remove"); m_inner->remove(); }
+
+private:
+    std::shared_ptr<automation::Bookmark> m_inner;
+};
+
+class CountingBookmarks : public automation::Bookmarks
+{
+public:
+    explicit CountingBookmarks(std::shared_ptr<automation::Bookmarks> inner) : m_inner(std::move(inner)) { }
+    const std::shared_ptr<automation::Bookmarks> &inner() const { return m_inner; }
+    long count() const override { const Probe probe("Bookmarks::count"); return m_inner->count(); }
+    BookmarkPtr item(const Variant &index) override { const Probe probe("Bookmarks::item"); return wrap(m_inner->item(unwrap(index))); }
+    bool exists(const QString &name) const override { const Probe probe("Bookmarks::exists"); return m_inner->exists(name); }
+    BookmarkPtr add(const QString &name, const RangePtr &range) override { const Probe probe("Bookmarks::add"); return wrap(m_inner->add(name, unwrap(range))); }
+
+private:
+    std::shared_ptr<automation::Bookmarks> m_inner;
+};
+
 class CountingDocument : public automation::Document
 {
 public:
@@ -260,6 +291,7 @@ public:
     TablesPtr tables() override { const Probe probe("Document::tables"); return wrap(m_inner->tables()); }
     ShapesPtr shapes() override { const Probe probe("Document::shapes"); return wrap(m_inner->shapes()); }
     DocumentPropertiesPtr customDocumentProperties() override { const Probe probe("Document::customDocumentProperties"); return wrap(m_inner->customDocumentProperties()); }
+    BookmarksPtr bookmarks() override { const Probe probe("Document::bookmarks"); return wrap(m_inner->bookmarks()); }
     RangePtr range(long start, long end) override { const Probe probe("Document::range"); return wrap(m_inner->range(start, end)); }
     RangePtr content() override { const Probe probe("Document::content"); return wrap(m_inner->content()); }
     bool printOut(const PrintOutOptions &options) override { const Probe probe("Document::printOut"); return m_inner->printOut(options); }

@@ -67,6 +67,33 @@ public:
         = 0;
 };
 
+// A named span of the body, stored with the document. Its range follows the
+// edits: text inserted before it moves it, text inserted or deleted inside it
+// widens or narrows it. Names are compared whole and case-sensitively.
+class Bookmark : public Object
+{
+public:
+    virtual QString name() const = 0;
+    // The marked span as it is now; null once the bookmark is gone.
+    virtual RangePtr range() = 0;
+    // Removes the mark; the text stays (Delete in the object model).
+    virtual void remove() = 0;
+};
+
+class Bookmarks : public Object
+{
+public:
+    virtual long count() const = 0;
+    // By name, or by 1-based index in the writer's order; null when there
+    // is no such bookmark.
+    virtual BookmarkPtr item(const Variant &index) = 0;
+    virtual bool exists(const QString &name) const = 0;
+    // Marks the range of the body under the name; a bookmark of the same
+    // name is moved there, so a name is never there twice. Null when the
+    // range is not one of the body.
+    virtual BookmarkPtr add(const QString &name, const RangePtr &range) = 0;
+};
+
 // The eighteen optional arguments of Document.PrintOut, all missing unless set.
 struct PrintOutOptions
 {
@@ -86,6 +113,7 @@ public:
     virtual TablesPtr tables() = 0;
     virtual ShapesPtr shapes() = 0;
     virtual DocumentPropertiesPtr customDocumentProperties() = 0;
+    virtual BookmarksPtr bookmarks() = 0;
     // A range of the body.
     virtual RangePtr range(long start, long end) = 0;
     virtual RangePtr content() = 0;

@@ -211,6 +211,82 @@ private:
     DocModel m_doc;
 };
 
+class BookmarkImpl : public automation::Bookmark
+{
+public:
+    BookmarkImpl(DocModel doc, QString name)
+        : m_doc(std::move(doc))
+        , m_name(std::move(name))
+    {
+    }
+    QString name() const override { return m_name; }
+    // A range of its own: moving it does not move the bookmark.
+    RangePtr range() override
+    {
+        const model::Bookmark *mark = find();
+        return mark ? RangeImpl::make(m_doc, m_doc->body, mark->span->start, mark->span->end)
+                    : nullptr;
+    }
+    void remove() override
+    {
+        auto &marks = m_doc->bookmarks;
+        marks.erase(std::remove_if(marks.begin(), marks.end(),
+                                   [this](const model::Bookmark &b) { return b.name == m_name; }),
+                    marks.end());
+    }
+
+private:
+    const model::Bookmark *find() const
+    {
+        for (const model::Bookmark &mark : m_doc->bookmarks) {
+            if (mark.name == m_name)
+                return &mark;
+        }
+        return nullptr;
+    }
+
+    DocModel m_doc;
+    QString m_name;
+};
+
+class BookmarksImpl : public Bookmarks
+{
+public:
+    explicit BookmarksImpl(DocModel doc)
+        : m_doc(std::move(doc))
+    {
+    }
+    long count() const override { return long(m_doc->bookmarks.size()); }
+    BookmarkPtr item(const Variant &index) override
+    {
+        if (index.isString())
+            return exists(index.toString())
+                ? std::make_shared<BookmarkImpl>(m_doc, index.toString())
+                : nullptr;
+        const long i = index.isMissing() ? 0 : long(index.toInt());
+        if (i < 1 || i > count())
+            return nullptr;
+        return std::make_shared<BookmarkImpl>(m_doc, m_doc->bookmarks[i - 1].name);
+    }
+    bool exists(const QString &name) const override
+    {
+        return std::any_of(m_doc->bookmarks.begin(), m_doc->bookmarks.end(),
+                           [&](const model::Bookmark &b) { return b.name == name; });
+    }
+    BookmarkPtr add(const QString &name, const RangePtr &range) override
+    {
+        auto r = std::dynamic_pointer_cast<RangeImpl>(range);
+        if (!r || r->story() != m_doc->body || name.isEmpty())
+            return nullptr;
+        std::make_shared<BookmarkImpl>(m_doc, name)->remove();
+        m_doc->bookmarks.push_back({name, m_doc->body->newRange(r->start(), r->end())});
+        return std::make_shared<BookmarkImpl>(m_doc, name);
+    }
+
+private:
+    DocModel m_doc;
+};
+
 class DocumentImpl : public automation::Document
 {
 public:
@@ -240,6 +316,7 @@ public:
     {
         return std::make_shared<DocumentPropertiesImpl>(m_doc);
     }
+    BookmarksPtr bookmarks() override { return std::make_shared<BookmarksImpl>(m_doc); }
     RangePtr range(long start, long end) override
     {
         return RangeImpl::make(m_doc, m_doc->body, start, end);

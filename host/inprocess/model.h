@@ -245,6 +245,13 @@ struct Property
     automation::Variant value;
 };
 
+// A named live span of the body.
+struct Bookmark
+{
+    QString name;
+    std::shared_ptr<RangeState> span;
+};
+
 struct Document
 {
     QString name;
@@ -253,6 +260,7 @@ struct Document
     ShapeList shapes;
     std::map<int, Style> styles;
     std::vector<Property> properties;
+    std::vector<Bookmark> bookmarks;
     // The selection: a story and a live range in it.
     std::shared_ptr<Story> selectionStory;
     std::shared_ptr<RangeState> selection;

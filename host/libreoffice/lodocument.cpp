@@ -1,5 +1,6 @@
 #include "lodocument.h"
 
+#include "lobookmarks.h"
 #include "lodocumentproperties.h"
 #include "lodrawing.h"
 #include "lolayout.h"
@@ -78,6 +79,13 @@ automation::ShapesPtr LoDocument::shapes()
     const Reference<frame::XModel> model = m_model;
     return std::make_shared<LoShapes>(
         m_office, m_model, [model] { return drawing::bodyOf(model); }, true);
+}
+
+automation::BookmarksPtr LoDocument::bookmarks()
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    return std::make_shared<LoBookmarks>(m_office, m_model);
 }
 
 automation::DocumentPropertiesPtr LoDocument::customDocumentProperties()

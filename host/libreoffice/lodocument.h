@@ -27,6 +27,7 @@ public:
     automation::TablesPtr tables() override;
     automation::ShapesPtr shapes() override;
     automation::DocumentPropertiesPtr customDocumentProperties() override;
+    automation::BookmarksPtr bookmarks() override;
     automation::RangePtr range(long start, long end) override;
     automation::RangePtr content() override;
     bool printOut(const automation::PrintOutOptions &options) override;

@@ -183,3 +183,96 @@ void DocumentConformanceTest::centimetersToPoints()
     QCOMPARE(m_app->centimetersToPoints(2.54), 72.0f);
     QCOMPARE(m_app->centimetersToPoints(21.0), 595.2756f);
 }
+
+void DocumentConformanceTest::bookmarkFollowsEdits_data()
+{
+    QTest::addColumn<int>("edit");
+    QTest::addColumn<QString>("marked");
+    QTest::addColumn<QStringList>("body");
+    // The body is "前言", "标题", "主送：", "正文"; the bookmark runs from the
+    // start of "标题" to the end of "主送：", the last mark left out.
+    QTest::newRow("paragraph inserted before")
+        << 0 << "标题\r主送：" << QStringList {"新段", "前言", "标题", "主送：", "正文"};
+    QTest::newRow("text typed inside")
+        << 1 << "标题文字\r主送：" << QStringList {"前言", "标题文字", "主送：", "正文"};
+    QTest::newRow("text deleted inside")
+        << 2 << "标题\r主" << QStringList {"前言", "标题", "主", "正文"};
+    QTest::newRow("text edited after")
+        << 3 << "标题\r主送：" << QStringList {"前言", "标题", "主送：", "正文二"};
+    QTest::newRow("marked text deleted") << 4 << "" << QStringList {"前言", "", "正文"};
+    QTest::newRow("paragraph typed at its end")
+        << 5 << "标题\r主送：" << QStringList {"前言", "标题", "主送：", "新段", "正文"};
+}
+
+// A bookmark marks the paragraphs a command wrote, so that a later run can
+// find exactly them again, whatever the user did around them. Text typed at
+// its end stays outside it (at its start, writers differ).
+void DocumentConformanceTest::bookmarkFollowsEdits()
+{
+    QFETCH(int, edit);
+    QFETCH(QString, marked);
+    QFETCH(QStringList, body);
+    QVERIFY(setBody({"前言", "标题", "主送：", "正文"}));
+    const BookmarksPtr bookmarks = m_doc->bookmarks();
+    QVERIFY(bookmarks);
+    QVERIFY(bookmarks->add(QStringLiteral("head"), m_doc->range(3, 9)));
+
+    switch (edit) {
+    case 0:
+        paragraphRange(1)->insertBefore(QStringLiteral("新段\n"));
+        break;
+    case 1:
+        m_doc->range(5, 5)->insertBefore(QStringLiteral("文字"));
+        break;
+    case 2:
+        m_doc->range(7, 9)->setText(QString());
+        break;
+    case 3:
+        m_doc->range(10, 12)->setText(QStringLiteral("正文二"));
+        break;
+    case 4:
+        bookmarks->item(QStringLiteral("head"))->range()->setText(QString());
+        break;
+    case 5:
+        m_doc->range(9, 9)->insertBefore(QStringLiteral("\n新段"));
+        break;
+    }
+    QCOMPARE(bodyParagraphs(), withMarks(body));
+    const BookmarkPtr head = m_doc->bookmarks()->item(QStringLiteral("head"));
+    QVERIFY(head);
+    const RangePtr range = head->range();
+    QVERIFY(range);
+    QCOMPARE(range->text(), marked);
+}
+
+void DocumentConformanceTest::bookmarkNames()
+{
+    QVERIFY(setBody({"甲", "乙", "丙", "丁"}));
+    const BookmarksPtr bookmarks = m_doc->bookmarks();
+    QCOMPARE(bookmarks->count(), 0L);
+    QVERIFY(!bookmarks->exists(QStringLiteral("a")));
+    QVERIFY(!bookmarks->item(QStringLiteral("a")));
+    QVERIFY(!bookmarks->item(1));
+
+    QVERIFY(bookmarks->add(QStringLiteral("a"), paragraphRange(1)));
+    QVERIFY(bookmarks->add(QStringLiteral("b"), paragraphRange(3)));
+    // Adding a name again moves that bookmark.
+    QVERIFY(bookmarks->add(QStringLiteral("a"), paragraphRange(2)));
+    QCOMPARE(bookmarks->count(), 2L);
+    QVERIFY(bookmarks->exists(QStringLiteral("a")));
+    QVERIFY(!bookmarks->exists(QStringLiteral("A")));
+    QCOMPARE(bookmarks->item(QStringLiteral("a"))->range()->text(), QStringLiteral("乙\r"));
+    QVERIFY(bookmarks->item(1) && bookmarks->item(2) && !bookmarks->item(3));
+
+    // Its range is a copy: moving it leaves the bookmark where it was.
+    const BookmarkPtr b = bookmarks->item(QStringLiteral("b"));
+    b->range()->setRange(0, 1);
+    QCOMPARE(b->range()->text(), QStringLiteral("丙\r"));
+
+    // Removing the mark keeps the text.
+    b->remove();
+    QVERIFY(!bookmarks->exists(QStringLiteral("b")));
+    QVERIFY(!b->range());
+    QCOMPARE(bodyParagraphs(), withMarks({"甲", "乙", "丙", "丁"}));
+    QCOMPARE(bookmarks->count(), 1L);
+}

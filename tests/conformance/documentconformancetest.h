@@ -2,8 +2,8 @@
 
 #include "conformancetest.h"
 
-// The application and its documents, the selection, and custom document
-// properties.
+// The application and its documents, the selection, custom document
+// properties and bookmarks.
 class DocumentConformanceTest : public ConformanceTest
 {
     Q_OBJECT
@@ -21,4 +21,7 @@ private slots:
     void selectionFollowsRange();
     void selectionFormats();
     void centimetersToPoints();
+    void bookmarkFollowsEdits_data();
+    void bookmarkFollowsEdits();
+    void bookmarkNames();
 };

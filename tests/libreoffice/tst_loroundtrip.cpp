@@ -17,8 +17,8 @@ const int wdColorAutomatic = -16777216;
 
 // Documents made through the object model on LibreOffice, saved as .docx and
 // opened again: what a document carries from one session to the next (named
-// shapes, the record in the custom properties, page-number footers and the
-// formats) must come back through the object model as it was set.
+// shapes, the record in the custom properties, bookmarks, page-number footers
+// and the formats) must come back through the object model as it was set.
 class TestLoRoundTrip : public QObject
 {
     Q_OBJECT
@@ -38,6 +38,7 @@ private slots:
     void paragraphs_data();
     void paragraphs();
     void characterUnitIndents();
+    void bookmarks();
 
 private:
     bool setBody(const QStringList &paragraphs);
@@ -415,6 +416,33 @@ void TestLoRoundTrip::characterUnitIndents()
     QVERIFY(qAbs(second->rightIndent() - 16) < 0.05f);
     QCOMPARE(first->characterUnitFirstLineIndent(), 0.0f);
     QCOMPARE(second->characterUnitLeftIndent(), 0.0f);
+}
+
+// Bookmarks within one paragraph, over its text or empty in an empty
+// paragraph, come back where they were. (One that spans paragraphs does not:
+// the office writes a second start for it.)
+void TestLoRoundTrip::bookmarks()
+{
+    QVERIFY(setBody({"某某文〔2024〕3号", "", "正文。", "某某单位"}));
+    const ParagraphsPtr all = m_doc->paragraphs();
+    const RangePtr number = all->item(1)->range();
+    number->setRange(number->start(), number->end() - 1);
+    const RangePtr empty = all->item(2)->range();
+    empty->setRange(empty->start(), empty->start());
+    const BookmarksPtr marks = m_doc->bookmarks();
+    QVERIFY(marks->add(QStringLiteral("_qvx_number"), number));
+    QVERIFY(marks->add(QStringLiteral("_qvx_blank"), empty));
+    QVERIFY(marks->add(QStringLiteral("sign"), all->item(4)->range()));
+
+    QVERIFY(reopen());
+    const BookmarksPtr back = m_doc->bookmarks();
+    QCOMPARE(back->count(), 3L);
+    QCOMPARE(back->item(QStringLiteral("_qvx_number"))->range()->text(),
+             QStringLiteral("某某文〔2024〕3号"));
+    const RangePtr blank = back->item(QStringLiteral("_qvx_blank"))->range();
+    QCOMPARE(blank->start(), long(QStringLiteral("某某文〔2024〕3号\r").size()));
+    QCOMPARE(blank->end(), blank->start());
+    QCOMPARE(back->item(QStringLiteral("sign"))->range()->text(), QStringLiteral("某某单位"));
 }
 
 QTEST_MAIN(TestLoRoundTrip)

@@ -52,6 +52,11 @@ automation::DocumentPropertiesPtr RecordingDocument::customDocumentProperties()
     return std::make_shared<RecordingProperties>(std::move(properties), m_log);
 }
 
+automation::BookmarksPtr RecordingDocument::bookmarks()
+{
+    return m_inner->bookmarks();
+}
+
 automation::RangePtr RecordingDocument::range(long start, long end)
 {
     return m_inner->range(start, end);
