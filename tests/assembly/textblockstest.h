@@ -2,10 +2,12 @@
 
 #include "conformancetest.h"
 
-// The title and signature blocks on any writer: the paragraphs they leave
-// (text, alignment, exact spacing, character indents, fonts) after a small
-// body, and documents that give them little to work with. The writer comes
-// from the factory, as in the conformance suite.
+// The title and signature blocks on any writer, made by the factory as in
+// the conformance suite: the paragraphs they leave (text, alignment, exact
+// spacing, character indents, fonts) after a small body, documents that give
+// them little to work with, and on a writer that exports PDF every kind
+// written as a conversion writes it on a realistic body, measured against
+// the type area and the spacings (the pages are kept for a look).
 class TextBlocksTest : public ConformanceTest
 {
     Q_OBJECT
@@ -20,15 +22,15 @@ private slots:
     void signatureBlock();
     void badDocuments_data();
     void badDocuments();
+    void pages_data();
+    void pages();
 
 private:
-    // Types the body, each paragraph in the body format after page
-    // adaptation: 16 pt, exact 29.65 pt, two-character first-line indent.
+    // Each paragraph in the body format after page adaptation.
     void prepareBody(const QStringList &paragraphs);
-    // "text|alignment|exact spacing|first,left,right character indents|font
-    // size"; runs of blanks in the text are written "{n}", the font is the
+    // Every paragraph as "text|alignment|exact spacing|first,left,right
+    // character indents|font", blank runs written "{n}", the font being the
     // East Asian font of the first character and, when it differs, ".." and
-    // that of the last.
-    QString describe(long index) const;
+    // that of the last, then the size ("-" for an empty paragraph).
     QStringList describeAll() const;
 };
