@@ -6,6 +6,17 @@ using namespace automation;
 
 namespace assembly::blocktext {
 
+WrittenBlock::Status activeDocument(const ApplicationPtr &app, DocumentPtr *document)
+{
+    if (!app)
+        return WrittenBlock::Status::NoApplication;
+    *document = app->activeDocument();
+    if (!*document)
+        return WrittenBlock::Status::NoDocument;
+    return paragraphCount(*document) < 1 ? WrittenBlock::Status::NoParagraphs
+                                         : WrittenBlock::Status::Written;
+}
+
 ParagraphPtr paragraph(const DocumentPtr &document, long index)
 {
     const ParagraphsPtr paragraphs = document ? document->paragraphs() : nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/forward.h"
+#include "writtenblock.h"
 
 #include <QString>
 
@@ -8,6 +9,11 @@
 // objects quietly: a writer that gives no object for a paragraph leaves that
 // step undone, never the whole block.
 namespace assembly::blocktext {
+
+// The application's active document when it has paragraphs (Written), or
+// what is missing.
+WrittenBlock::Status activeDocument(const automation::ApplicationPtr &app,
+                                    automation::DocumentPtr *document);
 
 // Paragraph `index` (1-based) of the body, asked afresh: a writer's
 // Paragraphs collection may be a snapshot taken before the last edit.

@@ -192,17 +192,10 @@ WrittenBlock writeSignatureBlock(const ApplicationPtr &app, const SignatureTexts
                                  const QString &labelFont)
 {
     WrittenBlock block;
-    if (!app)
+    DocumentPtr document;
+    block.status = blocktext::activeDocument(app, &document);
+    if (block.status != WrittenBlock::Status::Written)
         return block;
-    const DocumentPtr document = app->activeDocument();
-    if (!document) {
-        block.status = WrittenBlock::Status::NoDocument;
-        return block;
-    }
-    if (blocktext::paragraphCount(document) < 1) {
-        block.status = WrittenBlock::Status::NoParagraphs;
-        return block;
-    }
     if (texts.kind == QLatin1String(TemplateKind::Minutes))
         return writeAttendanceLines(document, texts, labelFont);
     return writeSignature(document, texts);

@@ -267,17 +267,14 @@ WrittenBlock writeTitleBlock(const ApplicationPtr &app, const TitleTexts &texts,
                              const TitleSettings &settings)
 {
     WrittenBlock block;
-    if (!app)
+    DocumentPtr document;
+    block.status = blocktext::activeDocument(app, &document);
+    if (block.status != WrittenBlock::Status::Written)
         return block;
-    const DocumentPtr document = app->activeDocument();
-    if (!document) {
-        block.status = WrittenBlock::Status::NoDocument;
-        return block;
-    }
     const long before = blocktext::paragraphCount(document);
     const ParagraphPtr first = blocktext::paragraph(document, 1);
     const RangePtr firstRange = first ? first->range() : nullptr;
-    if (before < 1 || !firstRange) {
+    if (!firstRange) {
         block.status = WrittenBlock::Status::NoParagraphs;
         return block;
     }
@@ -288,7 +285,6 @@ WrittenBlock writeTitleBlock(const ApplicationPtr &app, const TitleTexts &texts,
 
     TitleWriter(document, texts, settings).write();
 
-    block.status = WrittenBlock::Status::Written;
     const long written = blocktext::paragraphCount(document) - before;
     const ParagraphPtr last = written > 0 ? blocktext::paragraph(document, written) : nullptr;
     const RangePtr lastRange = last ? last->range() : nullptr;
