@@ -10,13 +10,13 @@
 #include <QStringList>
 
 #include <com/sun/star/beans/PropertyAttribute.hpp>
+#include <com/sun/star/beans/UnknownPropertyException.hpp>
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
 #include <com/sun/star/beans/XMultiPropertyStates.hpp>
 #include <com/sun/star/container/NoSuchElementException.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XNameContainer.hpp>
-#include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/style/LineSpacing.hpp>
 #include <com/sun/star/style/LineSpacingMode.hpp>
 #include <com/sun/star/style/ParagraphAdjust.hpp>
@@ -364,11 +364,18 @@ void LoParagraphFormat::resizeCharacterIndents(const Reference<frame::XModel> &m
         = Reference<container::XEnumerationAccess>(document->getText(), UNO_QUERY_THROW)
               ->createEnumeration();
     const LoTextLock lock(model);
+    const rtl::OUString ours = rtl::OUString::createFromAscii(formatAttribute);
+    // Three calls a paragraph: only those with the object model's values
+    // can have character-unit indents.
     while (walk->hasMoreElements()) {
-        // Tables are elements of their own: their cells keep their indents.
         const Reference<beans::XPropertySet> paragraph(walk->nextElement(), UNO_QUERY);
-        const Reference<lang::XServiceInfo> info(paragraph, UNO_QUERY);
-        if (!info.is() || !info->supportsService("com.sun.star.text.Paragraph"))
+        Reference<container::XNameContainer> attributes;
+        try {
+            paragraph->getPropertyValue("ParaUserDefinedAttributes") >>= attributes;
+        } catch (const beans::UnknownPropertyException &) {
+            continue; // a table: its cells keep their indents
+        }
+        if (!attributes.is() || !attributes->hasByName(ours))
             continue;
         const LoParagraphState state = LoParagraphState::load(paragraph);
         if (state.chars[0] != 0.0f || state.chars[1] != 0.0f || state.chars[2] != 0.0f)
