@@ -100,15 +100,19 @@ WrittenBlock writeSignature(const DocumentPtr &document, const SignatureTexts &t
         block.status = WrittenBlock::Status::NoParagraphs;
         return block;
     }
-    range->select();
     setBodyIndents(p);
     const QString text = signatureText(texts);
     const long mark = range->end() - 1;
     range->setRange(mark, mark + 1);
     range->insertBefore(text);
+    // The view goes to the signature with the cursor after it: a selection
+    // over it would be replaced by the next key the user types.
+    const long end = mark + long(text.size());
+    if (const RangePtr cursor = document->range(end, end))
+        cursor->select();
 
     block.status = WrittenBlock::Status::Written;
-    block.range = document->range(mark, mark + long(text.size()));
+    block.range = document->range(mark, end);
     block.firstParagraph = target + 1;
     block.lastParagraph = target + long(text.count(QLatin1Char('\n')));
     return block;

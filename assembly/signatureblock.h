@@ -37,7 +37,7 @@ struct SignatureTexts
 // ("附件：...", whose preceding blank line becomes 15.6 pt), or else after
 // the last paragraph, three lines down. Its lines take the format of the
 // paragraph they are typed into, set to the body's indents (two characters
-// on the first line, none on the sides).
+// on the first line, none on the sides). The cursor is left after it.
 //
 // The written range is the text the block added: taking it out again gives
 // back the body's text as it was.
