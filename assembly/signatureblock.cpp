@@ -4,7 +4,6 @@
 #include "blocktext.h"
 #include "templatestore.h"
 
-#include <utility>
 
 using namespace automation;
 
