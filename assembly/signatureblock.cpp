@@ -4,7 +4,6 @@
 #include "blocktext.h"
 #include "templatestore.h"
 
-
 using namespace automation;
 
 namespace assembly {
