@@ -1,8 +1,13 @@
-#include "modalcloser.h"
 #include "page/messages.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
 
+// The boxes as they really run: a timer finds the box that is up, notes how it
+// looks and answers it with a click on the button of the given text, or with
+// Enter when no text is given.
 class TestMessages : public QObject
 {
     Q_OBJECT
@@ -16,26 +21,68 @@ void TestMessages::boxes_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("result");
 
-    QTest::newRow("error") << 0 << QStringLiteral("错误") << QStringLiteral("请确认是否已打开文档!")
-                           << int(QMessageBox::Critical);
-    QTest::newRow("error with title")
-        << 1 << QStringLiteral("设置出错") << QStringLiteral("单位名称不能为空!")
-        << int(QMessageBox::Critical);
-    QTest::newRow("information") << 2 << QStringLiteral("提示") << QStringLiteral("打印完成。")
-                                 << int(QMessageBox::Information);
+    const QString ok = QStringLiteral("确 定");
+    const QString cancel = QStringLiteral("取 消");
+    QTest::newRow("error") << 0 << QStringLiteral("错误") << int(QMessageBox::NoIcon)
+                           << QStringList {ok} << ok << false;
+    QTest::newRow("error with title") << 1 << QStringLiteral("设置出错") << int(QMessageBox::NoIcon)
+                                      << QStringList {ok} << ok << false;
+    QTest::newRow("information") << 2 << QStringLiteral("提示") << int(QMessageBox::Information)
+                                 << QStringList {ok} << ok << false;
+    QTest::newRow("confirm, OK") << 3 << QStringLiteral("警告") << int(QMessageBox::Warning)
+                                 << QStringList {cancel, ok} << ok << true;
+    QTest::newRow("confirm, cancel") << 3 << QStringLiteral("警告") << int(QMessageBox::Warning)
+                                     << QStringList {cancel, ok} << cancel << false;
+    QTest::newRow("confirm, Enter") << 3 << QStringLiteral("警告") << int(QMessageBox::Warning)
+                                    << QStringList {cancel, ok} << QString() << false;
 }
 
 void TestMessages::boxes()
 {
     QFETCH(int, kind);
     QFETCH(QString, title);
-    QFETCH(QString, text);
     QFETCH(int, icon);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, answer);
+    QFETCH(bool, result);
 
-    ModalCloser closer;
+    const QString text = QStringLiteral("请确认是否已打开文档!");
+    QMessageBox *seen = nullptr;
+    QString seenTitle;
+    QString seenText;
+    QStringList seenButtons;
+    int seenIcon = -1;
+    QTimer timer;
+    timer.setInterval(10);
+    connect(&timer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box == seen)
+            return;
+        seen = box;
+        seenTitle = box->windowTitle();
+        seenText = box->text();
+        seenIcon = box->icon();
+        QVERIFY(!box->parentWidget());
+        QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+        for (QAbstractButton *button : box->buttons())
+            seenButtons << button->text();
+        if (answer.isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Return);
+            return;
+        }
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == answer)
+                button->click();
+        }
+    });
+    timer.start();
+
+    bool chosen = false;
     switch (kind) {
     case 0:
         showError(text);
@@ -43,20 +90,22 @@ void TestMessages::boxes()
     case 1:
         showError(text, title);
         break;
-    default:
+    case 2:
         showInformation(title, text);
+        break;
+    default:
+        chosen = askToConfirm(text);
         break;
     }
 
-    // The call returns only once the box has been closed.
-    QCOMPARE(closer.seen().size(), size_t(1));
-    const SeenBox &box = closer.seen().front();
-    QCOMPARE(box.title, title);
-    QCOMPARE(box.text, text);
-    QCOMPARE(int(box.icon), icon);
-    QCOMPARE(box.buttons, QStringList {QStringLiteral("确 定")});
-    QVERIFY(!box.hasParent);
-    QVERIFY(box.modal);
+    // Each call returns only once its box has been answered.
+    QVERIFY(seen);
+    QCOMPARE(seenTitle, title);
+    QCOMPARE(seenText, text);
+    QCOMPARE(seenIcon, icon);
+    seenButtons.sort();
+    QCOMPARE(seenButtons, buttons);
+    QCOMPARE(chosen, result);
 }
 
 QTEST_MAIN(TestMessages)
