@@ -24,9 +24,8 @@ public:
     // Sets keys of a file of the settings directory through a plain QSettings.
     void setValues(const QString &fileName, const QVariantMap &values) const;
     bool settingsDirectoryExists() const;
-    // While set, no file of the test process can grow, as on a full disk: a
-    // settings or template file cannot be written. Lifted at the latest when
-    // the home goes.
+    // While set, no file of the process can grow, as on a full disk; lifted
+    // at the latest when the home goes.
     void setDiskFull(bool full);
 
 private:

@@ -466,7 +466,6 @@ void TestHongtouWindow::refused_data()
                            << QStringLiteral("模板名称不能包含“/”或“\\”字符!") << false;
     QTest::newRow("backslash") << QStringLiteral("县政府文件") << QStringLiteral("县政府\\文件")
                                << mark << QStringLiteral("模板名称不能包含“/”或“\\”字符!") << false;
-    // Valid, but the file cannot be written: the message names the file.
     QTest::newRow("disk full") << QString() << QStringLiteral("区政府文件") << mark << QString()
                                << true;
 }
