@@ -98,8 +98,8 @@ void input_window::arrangeForKind()
     const bool upGoing = m_file == QLatin1String(TemplateKind::UpGoing);
     ui->lbqf->setVisible(upGoing);
     ui->edqf->setVisible(upGoing);
-    ui->numberRow->setStretchFactor(ui->edwh, upGoing ? 0 : 1);
-    ui->numberRow->setStretchFactor(ui->edqf, upGoing ? 1 : 0);
+    ui->numberRow->setStretchFactor(ui->edwh, upGoing ? 3 : 1);
+    ui->numberRow->setStretchFactor(ui->edqf, upGoing ? 2 : 0);
     if (!upGoing)
         ui->edqf->clear();
 
