@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <QVariantMap>
-#include <Qt>
+#include <qnamespace.h>
 
 class QComboBox;
 class QDateEdit;
