@@ -1,9 +1,11 @@
 #include "formsupport.h"
 
 #include "optionsettings.h"
+#include "page/messages.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QPushButton>
 
 void labelOkCancel(QDialogButtonBox *box)
@@ -12,13 +14,28 @@ void labelOkCancel(QDialogButtonBox *box)
     box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
 }
 
-void listUnitProfiles(QComboBox *box, const QString &current)
+void showSettingsError(const QString &text)
+{
+    showError(text, QStringLiteral("设置出错"));
+}
+
+QString unwritableFileMessage(const QString &filePath)
+{
+    return QStringLiteral("无法写入文件“%1”（文件夹不可写或磁盘已满），刚才的内容没有保存!")
+        .arg(QDir::toNativeSeparators(filePath));
+}
+
+void fillList(QComboBox *box, const QStringList &names, const QString &current)
 {
     box->clear();
-    const QStringList profiles = OptionSettings::unitProfiles();
-    for (const QString &profile : profiles) {
-        box->addItem(profile);
-        if (profile == current)
+    for (const QString &name : names) {
+        box->addItem(name);
+        if (name == current)
             box->setCurrentIndex(box->count() - 1);
     }
+}
+
+void listUnitProfiles(QComboBox *box, const QString &current)
+{
+    fillList(box, OptionSettings::unitProfiles(), current);
 }

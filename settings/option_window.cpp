@@ -3,7 +3,7 @@
 #include "fontfamily.h"
 #include "formsupport.h"
 #include "optionsettings.h"
-#include "settingsmessagebox.h"
+#include "page/messages.h"
 #include "ui_option_window.h"
 
 #include <QSettings>
@@ -64,22 +64,28 @@ bool option_window::checkUnitName()
     const QString unit = ui->edtYF->text().trimmed();
     ui->edtYF->setText(unit);
     if (unit.length() < 5) {
-        SettingsMessageBox::showError(QStringLiteral("印发单位文字不能小于5字!"));
+        showSettingsError(QStringLiteral("印发单位文字不能小于5字!"));
         return false;
     }
     // Mended: the unit name becomes the group of its profile, and the INI
     // layer would split a name holding "/" or "\" into nested groups.
     if (!OptionSettings::isUsableGroupName(unit)) {
-        SettingsMessageBox::showError(QStringLiteral("印发单位名称不能包含“/”或“\\”字符!"));
+        showSettingsError(QStringLiteral("印发单位名称不能包含“/”或“\\”字符!"));
+        return false;
+    }
+    // Mended: a profile named "General" would be the group of the global keys,
+    // and saving would write its organ name among them.
+    if (unit == QLatin1String("General")) {
+        showSettingsError(QStringLiteral("印发单位名称不能为“General”!"));
         return false;
     }
     return true;
 }
 
-void option_window::savesettings()
+bool option_window::savesettings()
 {
     if (!checkUnitName())
-        return;
+        return false;
 
     const QString unit = ui->edtYF->text();
     {
@@ -103,16 +109,22 @@ void option_window::savesettings()
         settings.setValue(OptionKey::LandscapeBottomMargin, ui->dsbBottom_2->value());
         settings.setValue(OptionKey::LandscapeLeftMargin, ui->dsbLeft_2->value());
         settings.setValue(OptionKey::LandscapeRightMargin, ui->dsbRight_2->value());
+        // Mended: a file that cannot be written (read-only folder, full disk)
+        // lost the values without a word. The form keeps what the user
+        // entered and the dialog stays open.
+        if (!OptionSettings::writeOut(settings)) {
+            showSettingsError(unwritableFileMessage(settings.fileName()));
+            return false;
+        }
     }
     loadini(unit);
+    return true;
 }
 
 void option_window::on_btnOK_clicked()
 {
-    if (!checkUnitName())
-        return;
-    savesettings();
-    accept();
+    if (savesettings())
+        accept();
 }
 
 void option_window::on_pushButton_clicked()
@@ -122,7 +134,7 @@ void option_window::on_pushButton_clicked()
     const QString unit = ui->comboBox->currentText();
     if (unit.isEmpty())
         return;
-    if (!SettingsMessageBox::confirm(QStringLiteral("确定删除此印发单位设置吗？")))
+    if (!askToConfirm(QStringLiteral("确定删除此印发单位设置吗？")))
         return;
     {
         QSettings settings(OptionSettings::settingsFilePath(), QSettings::IniFormat);

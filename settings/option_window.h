@@ -26,7 +26,8 @@ public slots:
     // Shows the unit chosen in the combo box.
     void changeYF(const QString &unit);
     // Checks the unit name and writes the whole form; the dialog stays open.
-    void savesettings();
+    // False, after telling the user why, when nothing could be saved.
+    bool savesettings();
 
 private slots:
     void on_btnOK_clicked();

@@ -69,6 +69,12 @@ QString OptionSettings::textOf(const QVariant &value)
     return value.toString();
 }
 
+bool OptionSettings::writeOut(QSettings &settings)
+{
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 QStringList OptionSettings::unitProfiles()
 {
     const QSettings settings(settingsFilePath(), QSettings::IniFormat);

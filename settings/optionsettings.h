@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVariant>
 
+class QSettings;
+
 // Key paths of the settings file. "General/..." are the global settings;
 // a unit profile is the group named by the unit, holding OptionKey::ProfileOrgan.
 namespace OptionKey {
@@ -56,6 +58,10 @@ public:
     // How a stored value converts: the rules above, for any QSettings value.
     static double numberOf(const QVariant &value);
     static QString textOf(const QVariant &value);
+
+    // Writes what was set through `settings` to its file now. False when the
+    // file could not be written (read-only folder, full disk).
+    static bool writeOut(QSettings &settings);
 
     // Unit profiles: every group except "General", in the file's own order.
     static QStringList unitProfiles();

@@ -1,7 +1,8 @@
 #include "templatestore.h"
 
+#include "formsupport.h"
 #include "optionsettings.h"
-#include "settingsmessagebox.h"
+#include "page/messages.h"
 
 #include <QSettings>
 
@@ -56,7 +57,12 @@ int TemplateStore::rawInteger(const QString &kind, const QString &name, const QS
 
 bool TemplateStore::readFlag(const QString &kind, const QString &name, const QString &key)
 {
-    return rawNumber(kind, name, key) != 0;
+    // Mended: a hand-edited "true" read as false. A number is true when it is
+    // not 0; any other text reads as QVariant reads it ("true", "false").
+    const QVariant value = storedValue(kind, name, key);
+    bool isNumber = false;
+    const double number = value.toDouble(&isNumber);
+    return isNumber ? number != 0 : value.toBool();
 }
 
 double TemplateStore::readNumber(const QString &kind, const QString &name, const QString &key,
@@ -92,18 +98,18 @@ bool TemplateStore::save(const QString &kind, const QString &oldName, const QStr
                          const QString &markText, const QVariantMap &values)
 {
     if (markText.isEmpty()) {
-        SettingsMessageBox::showError(QStringLiteral("发文单位标识文字不能为空!"));
+        showSettingsError(QStringLiteral("发文单位标识文字不能为空!"));
         return false;
     }
     if (name.isEmpty()) {
-        SettingsMessageBox::showError(QStringLiteral("模板名称不能为空!"));
+        showSettingsError(QStringLiteral("模板名称不能为空!"));
         return false;
     }
     // Mended: the INI layer reads "/" and "\" in a group name as group
     // separators, so such a template would come back split into nested groups
     // and spoil the file.
     if (!OptionSettings::isUsableGroupName(name)) {
-        SettingsMessageBox::showError(QStringLiteral("模板名称不能包含“/”或“\\”字符!"));
+        showSettingsError(QStringLiteral("模板名称不能包含“/”或“\\”字符!"));
         return false;
     }
 
@@ -114,20 +120,20 @@ bool TemplateStore::save(const QString &kind, const QString &oldName, const QStr
         groups = settings.childGroups();
     }
     if (isNew && groups.contains(name)) {
-        SettingsMessageBox::showError(QStringLiteral("模板名称已存在，不能重复!"));
+        showSettingsError(QStringLiteral("模板名称已存在，不能重复!"));
         return false;
     }
     // Mended: the group "General" holds the file's own keys; a template of
     // that name would be mixed into them and never be listed.
     if (name == QLatin1String("General")) {
-        SettingsMessageBox::showError(QStringLiteral("模板名称不能为“General”!"));
+        showSettingsError(QStringLiteral("模板名称不能为“General”!"));
         return false;
     }
     // Mended: a changed template saved under the name of another existing
     // template would silently replace it; ask first.
     const bool replacesOther = !isNew && name != oldName && groups.contains(name);
     if (replacesOther
-        && !SettingsMessageBox::confirm(
+        && !askToConfirm(
             QStringLiteral("已有名为“%1”的模板，保存将替换该模板。确定替换吗？").arg(name)))
         return false;
 
@@ -156,7 +162,27 @@ bool TemplateStore::save(const QString &kind, const QString &oldName, const QStr
         settings.setValue(it.key(), it.value());
     settings.endGroup();
     settings.setValue(QLatin1String(TemplateKey::LastUsed), name);
+    // Mended: a file that cannot be written (read-only folder, full disk) lost
+    // the template while the editor closed as if it had been saved.
+    if (!OptionSettings::writeOut(settings)) {
+        showSettingsError(unwritableFileMessage(settings.fileName()));
+        return false;
+    }
     return true;
+}
+
+bool TemplateStore::recordNumber(const QString &kind, const QString &name,
+                                 const QVariantMap &values)
+{
+    if (name.isEmpty())
+        return false;
+    QSettings settings(filePath(kind), QSettings::IniFormat);
+    settings.setValue(QLatin1String(TemplateKey::LastUsed), name);
+    settings.beginGroup(name);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    settings.endGroup();
+    return OptionSettings::writeOut(settings);
 }
 
 bool TemplateStore::removeTemplate(const QString &kind, const QString &name)

@@ -70,7 +70,8 @@ public:
     static QString rawText(const QString &kind, const QString &name, const QString &key);
     // A number truncated toward zero, for the fields that hold whole numbers.
     static int rawInteger(const QString &kind, const QString &name, const QString &key);
-    // Check states and flags: any non-zero number is true.
+    // Check states and flags: a number is true when it is not 0, a text as
+    // QVariant reads it ("true" and "false").
     static bool readFlag(const QString &kind, const QString &name, const QString &key);
     static double readNumber(const QString &kind, const QString &name, const QString &key,
                              double defaultValue);
@@ -87,9 +88,15 @@ public:
     // template the editor was opened on (empty for a new one), `name` and
     // `markText` already trimmed. Checks them, telling the user what is wrong,
     // then writes the template and makes it the last used. False when nothing
-    // was written.
+    // was written, also when the file could not be written.
     static bool save(const QString &kind, const QString &oldName, const QString &name,
                      const QString &markText, const QVariantMap &values);
+
+    // Records the document number a conversion used: `values` under the
+    // template `name`, which becomes the last used. False when nothing was
+    // recorded (no name, or the file could not be written); the caller tells
+    // the user.
+    static bool recordNumber(const QString &kind, const QString &name, const QVariantMap &values);
 
     // Removes a template. An empty name removes nothing.
     static bool removeTemplate(const QString &kind, const QString &name);

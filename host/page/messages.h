@@ -1,12 +1,28 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
-// Every message box of the program: modal, without a parent, with a single
-// button labelled "确 定". They return when the user has closed the box.
+#include <functional>
 
-// Reports a failure; the title is "错误" unless another is given.
+// Every message box of the program: modal over the whole application, without
+// a parent, its buttons relabelled "确 定" (and "取 消"). Each call returns once
+// the box has been closed.
+
+// Reports a failure, without an icon. The title is "错误" unless another is
+// given (the settings and template dialogs use "设置出错").
 void showError(const QString &text, const QString &title = QStringLiteral("错误"));
 
-// Shows a piece of information.
+// A message with the information icon.
 void showInformation(const QString &title, const QString &text);
+
+// Asks before something is removed or replaced: warning icon, title "警告",
+// buttons "确 定" and "取 消". "取 消" is the default, so that Enter removes
+// nothing. True when "确 定" was chosen.
+bool askToConfirm(const QString &text);
+
+// The test hook of the message boxes. While a hook is set, each box is built as
+// usual and handed to the hook instead of being run; the hook returns the
+// button that counts as chosen. An empty hook restores the normal run.
+using MessageBoxHook = std::function<QMessageBox::StandardButton(QMessageBox &box)>;
+void setMessageBoxHook(MessageBoxHook hook);

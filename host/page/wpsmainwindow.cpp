@@ -3,6 +3,8 @@
 #include "automation/application.h"
 #include "automation/variant.h"
 #include "format/setpage_window.h"
+#include "input_window.h"
+#include "jiyao_window.h"
 #include "wpswindow.h"
 
 #include <QHBoxLayout>
@@ -22,6 +24,8 @@ WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
     // anything else. The client and the automation objects start empty; the
     // writer is started by initApp().
     m_setPageWindow = new setPage_window;
+    m_inputWindow = new input_window;
+    m_jiyaoWindow = new jiyao_window;
 
     m_host = new WPSWindow(this, std::move(factory));
 

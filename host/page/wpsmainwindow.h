@@ -2,6 +2,7 @@
 
 #include "automation/forward.h"
 #include "defaultwriter.h"
+#include "elementrecord.h"
 #include "writerclient.h"
 
 #include <QString>
@@ -9,6 +10,8 @@
 
 class QHBoxLayout;
 class WPSWindow;
+class input_window;
+class jiyao_window;
 class setPage_window;
 
 // The page of the main window. It owns the writer host and the writer's
@@ -42,6 +45,14 @@ public:
     // each with a fixed name and element id.
     QString readgwinfo(long id, const QString &name);
     void writegwinfo(long id, const QString &name, const QString &value);
+    QString readgwinfo(const DocumentElement &element)
+    {
+        return readgwinfo(element.id, element.key());
+    }
+    void writegwinfo(const DocumentElement &element, const QString &value)
+    {
+        writegwinfo(element.id, element.key(), value);
+    }
 
     // Commands of the "系统设置" group.
     void openSettings();
@@ -79,6 +90,8 @@ public:
     void focusWriter();
 
     setPage_window *pageAdaptationDialog() const { return m_setPageWindow; }
+    input_window *elementInputDialog() const { return m_inputWindow; }
+    jiyao_window *minutesInputDialog() const { return m_jiyaoWindow; }
 
 private slots:
     void setPageOptionExc(bool formatBody, bool recogniseHeadings);
@@ -91,6 +104,8 @@ private:
     // element input, minutes and briefings) are created first in the
     // constructor, without a parent, and live as long as the process.
     setPage_window *m_setPageWindow = nullptr;
+    input_window *m_inputWindow = nullptr;
+    jiyao_window *m_jiyaoWindow = nullptr;
     WriterClient *m_client = nullptr;
     WPSWindow *m_host = nullptr;
     automation::ApplicationPtr m_application;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 
 ModalCloser::ModalCloser(QObject *parent)
     : QObject(parent)
@@ -10,6 +11,11 @@ ModalCloser::ModalCloser(QObject *parent)
     m_timer.setInterval(10);
     connect(&m_timer, &QTimer::timeout, this, &ModalCloser::closeActiveModal);
     m_timer.start();
+}
+
+void ModalCloser::answerWithEnter(bool enter)
+{
+    m_enter = enter;
 }
 
 const std::vector<SeenBox> &ModalCloser::seen() const
@@ -46,6 +52,11 @@ void ModalCloser::closeActiveModal()
         seen.hasParent = box->parentWidget() != nullptr;
         seen.modal = box->isModal();
         m_seen.push_back(seen);
+        if (m_enter) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(box, &press);
+            return;
+        }
         if (!box->buttons().isEmpty()) {
             box->buttons().first()->click();
             return;

@@ -18,8 +18,9 @@ struct SeenBox
     bool modal = false;
 };
 
-// While it exists, closes every modal widget that comes up (clicking the only
-// button of a message box) and records the message boxes it closed.
+// While it exists, closes every modal widget that comes up (clicking the first
+// button of a message box, or pressing Enter on it) and records the message
+// boxes it closed.
 class ModalCloser : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ class ModalCloser : public QObject
 public:
     explicit ModalCloser(QObject *parent = nullptr);
 
+    void answerWithEnter(bool enter);
     const std::vector<SeenBox> &seen() const;
     QStringList titles() const;
     void clear();
@@ -36,4 +38,5 @@ private:
 
     QTimer m_timer;
     std::vector<SeenBox> m_seen;
+    bool m_enter = false;
 };

@@ -1,4 +1,5 @@
 #include "fakewriterclient.h"
+#include "page/elementrecord.h"
 #include "page/wpsmainwindow.h"
 #include "propertycalllog.h"
 #include "watchedapplication.h"
@@ -12,14 +13,8 @@ Q_DECLARE_METATYPE(automation::Variant)
 
 namespace {
 
-struct Element
-{
-    long id;
-    const char *key;
-};
-
-// The keys and ids a converted document carries.
-const Element kElements[] = {
+// The names and ids that documents converted before carry.
+const std::pair<long, const char *> kStored[] = {
     {6001, "MiJi"},    {6002, "QiXian"},    {6003, "JinJi"},       {6004, "WenHao"},
     {6005, "BiaoTi"},  {6006, "ZhuSong"},   {6009, "ChenWenDate"}, {6010, "YinFaDate"},
     {6011, "GongKai"}, {6012, "FaWenUnit"}, {6013, "YinFaUnit"},   {6014, "QianFa"},
@@ -35,6 +30,7 @@ private slots:
     void init();
     void cleanup();
 
+    void namesAndIdsAreThoseDocumentsCarry();
     void missingKeyReadsEmpty_data();
     void missingKeyReadsEmpty();
     void everyKeyKeepsItsOwnValue();
@@ -89,12 +85,21 @@ automation::DocumentPropertiesPtr TestElementRecord::properties() const
     return m_document->customDocumentProperties();
 }
 
+void TestElementRecord::namesAndIdsAreThoseDocumentsCarry()
+{
+    QCOMPARE(std::size(Element::all), std::size(kStored));
+    for (size_t i = 0; i < std::size(kStored); ++i) {
+        QCOMPARE(Element::all[i].id, kStored[i].first);
+        QCOMPARE(Element::all[i].key(), QString::fromLatin1(kStored[i].second));
+    }
+}
+
 void TestElementRecord::missingKeyReadsEmpty_data()
 {
     QTest::addColumn<long>("id");
     QTest::addColumn<QString>("key");
-    for (const Element &element : kElements)
-        QTest::newRow(element.key) << element.id << QString::fromLatin1(element.key);
+    for (const DocumentElement &element : Element::all)
+        QTest::newRow(element.name) << element.id << element.key();
 }
 
 void TestElementRecord::missingKeyReadsEmpty()
@@ -105,7 +110,7 @@ void TestElementRecord::missingKeyReadsEmpty()
     // Another element is there; the one asked for is not.
     const QString other
         = key == QLatin1String("MiJi") ? QStringLiteral("JinJi") : QStringLiteral("MiJi");
-    m_page->writegwinfo(6001, other, QStringLiteral("秘密"));
+    m_page->writegwinfo(Element::MiJi.id, other, QStringLiteral("秘密"));
 
     const QString value = m_page->readgwinfo(id, key);
     QVERIFY(value.isEmpty());
@@ -115,17 +120,16 @@ void TestElementRecord::missingKeyReadsEmpty()
 
 void TestElementRecord::everyKeyKeepsItsOwnValue()
 {
-    for (const Element &element : kElements)
-        m_page->writegwinfo(element.id, QString::fromLatin1(element.key),
-                            QStringLiteral("值-%1").arg(element.id));
+    for (const DocumentElement &element : Element::all)
+        m_page->writegwinfo(element.id, element.key(), QStringLiteral("值-%1").arg(element.id));
 
-    QCOMPARE(properties()->count(), long(std::size(kElements)));
-    for (const Element &element : kElements) {
-        const QString key = QString::fromLatin1(element.key);
+    QCOMPARE(properties()->count(), long(std::size(Element::all)));
+    for (const DocumentElement &element : Element::all) {
+        const QString key = element.key();
         QCOMPARE(m_page->readgwinfo(element.id, key), QStringLiteral("值-%1").arg(element.id));
         const automation::DocumentPropertyPtr property
             = properties()->item(automation::Variant(key));
-        QVERIFY2(property, element.key);
+        QVERIFY2(property, element.name);
         QCOMPARE(property->type(), automation::msoPropertyTypeString);
         QCOMPARE(property->value().toString(), QStringLiteral("值-%1").arg(element.id));
     }
@@ -133,19 +137,18 @@ void TestElementRecord::everyKeyKeepsItsOwnValue()
 
 void TestElementRecord::writingTwiceLeavesOneProperty()
 {
-    m_page->writegwinfo(6004, QStringLiteral("WenHao"), QStringLiteral("国办发〔2024〕1号"));
-    m_page->writegwinfo(6004, QStringLiteral("WenHao"), QStringLiteral("国办发〔2024〕2号"));
+    m_page->writegwinfo(Element::WenHao, QStringLiteral("国办发〔2024〕1号"));
+    m_page->writegwinfo(Element::WenHao, QStringLiteral("国办发〔2024〕2号"));
 
     QCOMPARE(properties()->count(), 1L);
-    QCOMPARE(m_page->readgwinfo(6004, QStringLiteral("WenHao")),
-             QStringLiteral("国办发〔2024〕2号"));
+    QCOMPARE(m_page->readgwinfo(Element::WenHao), QStringLiteral("国办发〔2024〕2号"));
     QCOMPARE(properties()->item(automation::Variant(QStringLiteral("WenHao")))->value().toString(),
              QStringLiteral("国办发〔2024〕2号"));
 }
 
 void TestElementRecord::emptyTextIsStored()
 {
-    m_page->writegwinfo(6011, QStringLiteral("GongKai"), QString());
+    m_page->writegwinfo(Element::GongKai, QString());
 
     QCOMPARE(properties()->count(), 1L);
     const automation::DocumentPropertyPtr property
@@ -153,13 +156,13 @@ void TestElementRecord::emptyTextIsStored()
     QVERIFY(property);
     QCOMPARE(property->type(), automation::msoPropertyTypeString);
     QVERIFY(property->value().toString().isEmpty());
-    QVERIFY(m_page->readgwinfo(6011, QStringLiteral("GongKai")).isEmpty());
+    QVERIFY(m_page->readgwinfo(Element::GongKai).isEmpty());
 
     // Overwriting an empty value with text, and text with empty text.
-    m_page->writegwinfo(6011, QStringLiteral("GongKai"), QStringLiteral("主动公开"));
-    QCOMPARE(m_page->readgwinfo(6011, QStringLiteral("GongKai")), QStringLiteral("主动公开"));
-    m_page->writegwinfo(6011, QStringLiteral("GongKai"), QString());
-    QVERIFY(m_page->readgwinfo(6011, QStringLiteral("GongKai")).isEmpty());
+    m_page->writegwinfo(Element::GongKai, QStringLiteral("主动公开"));
+    QCOMPARE(m_page->readgwinfo(Element::GongKai), QStringLiteral("主动公开"));
+    m_page->writegwinfo(Element::GongKai, QString());
+    QVERIFY(m_page->readgwinfo(Element::GongKai).isEmpty());
     QCOMPARE(properties()->count(), 1L);
 }
 
@@ -184,24 +187,24 @@ void TestElementRecord::otherTypesReadAsText()
     // Set by some other program.
     properties()->add(QStringLiteral("JinJi"), false, type, value);
 
-    QCOMPARE(m_page->readgwinfo(6003, QStringLiteral("JinJi")), text);
+    QCOMPARE(m_page->readgwinfo(Element::JinJi), text);
 }
 
 void TestElementRecord::noDocument()
 {
-    m_page->writegwinfo(6001, QStringLiteral("MiJi"), QStringLiteral("机密"));
+    m_page->writegwinfo(Element::MiJi, QStringLiteral("机密"));
     m_document->close();
     m_document.reset();
     QVERIFY(!m_inner->activeDocument());
 
-    QVERIFY(m_page->readgwinfo(6001, QStringLiteral("MiJi")).isEmpty());
-    m_page->writegwinfo(6003, QStringLiteral("JinJi"), QStringLiteral("特急"));
+    QVERIFY(m_page->readgwinfo(Element::MiJi).isEmpty());
+    m_page->writegwinfo(Element::JinJi, QStringLiteral("特急"));
 
     // The write was not kept for a document opened later.
     m_document = m_inner->documents()->add();
     QVERIFY(m_document);
     QCOMPARE(properties()->count(), 0L);
-    QVERIFY(m_page->readgwinfo(6003, QStringLiteral("JinJi")).isEmpty());
+    QVERIFY(m_page->readgwinfo(Element::JinJi).isEmpty());
 }
 
 void TestElementRecord::callsCarryTheElementId()
@@ -209,22 +212,22 @@ void TestElementRecord::callsCarryTheElementId()
     const QString item = QStringLiteral("item String:QianFa 6014");
 
     m_log->calls.clear();
-    QVERIFY(m_page->readgwinfo(6014, QStringLiteral("QianFa")).isEmpty());
+    QVERIFY(m_page->readgwinfo(Element::QianFa).isEmpty());
     QCOMPARE(m_log->calls, QStringList {item});
 
     m_log->calls.clear();
-    m_page->writegwinfo(6014, QStringLiteral("QianFa"), QStringLiteral("张三"));
+    m_page->writegwinfo(Element::QianFa, QStringLiteral("张三"));
     QCOMPARE(m_log->calls,
              (QStringList {item,
                            QStringLiteral("add QianFa link=0 type=4 value=String:张三 "
                                           "source=Int:0 6014")}));
 
     m_log->calls.clear();
-    m_page->writegwinfo(6014, QStringLiteral("QianFa"), QStringLiteral("李四"));
+    m_page->writegwinfo(Element::QianFa, QStringLiteral("李四"));
     QCOMPARE(m_log->calls, (QStringList {item, QStringLiteral("setValue String:李四 6014")}));
 
     m_log->calls.clear();
-    QCOMPARE(m_page->readgwinfo(6014, QStringLiteral("QianFa")), QStringLiteral("李四"));
+    QCOMPARE(m_page->readgwinfo(Element::QianFa), QStringLiteral("李四"));
     QCOMPARE(m_log->calls, (QStringList {item, QStringLiteral("value 6014")}));
 }
 

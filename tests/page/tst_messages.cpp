@@ -16,35 +16,38 @@ void TestMessages::boxes_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<bool>("result");
 
-    QTest::newRow("error") << 0 << QStringLiteral("错误") << QStringLiteral("请确认是否已打开文档!")
-                           << int(QMessageBox::Critical);
-    QTest::newRow("error with title")
-        << 1 << QStringLiteral("设置出错") << QStringLiteral("单位名称不能为空!")
-        << int(QMessageBox::Critical);
-    QTest::newRow("information") << 2 << QStringLiteral("提示") << QStringLiteral("打印完成。")
-                                 << int(QMessageBox::Information);
+    QTest::newRow("error") << 0 << "错误" << int(QMessageBox::NoIcon) << false << false;
+    QTest::newRow("information") << 1 << "提示" << int(QMessageBox::Information) << false << false;
+    QTest::newRow("confirm, OK") << 2 << "警告" << int(QMessageBox::Warning) << false << true;
+    // Enter never confirms a removal.
+    QTest::newRow("confirm, Enter") << 2 << "警告" << int(QMessageBox::Warning) << true << false;
 }
 
 void TestMessages::boxes()
 {
     QFETCH(int, kind);
     QFETCH(QString, title);
-    QFETCH(QString, text);
     QFETCH(int, icon);
+    QFETCH(bool, enter);
+    QFETCH(bool, result);
 
+    const QString text = QStringLiteral("请确认是否已打开文档!");
     ModalCloser closer;
+    closer.answerWithEnter(enter);
+    bool chosen = false;
     switch (kind) {
     case 0:
         showError(text);
         break;
     case 1:
-        showError(text, title);
+        showInformation(title, text);
         break;
     default:
-        showInformation(title, text);
+        chosen = askToConfirm(text);
         break;
     }
 
@@ -54,9 +57,11 @@ void TestMessages::boxes()
     QCOMPARE(box.title, title);
     QCOMPARE(box.text, text);
     QCOMPARE(int(box.icon), icon);
-    QCOMPARE(box.buttons, QStringList {QStringLiteral("确 定")});
+    const QStringList buttons = {"确 定", "取 消"};
+    QCOMPARE(box.buttons, buttons.mid(0, kind == 2 ? 2 : 1));
     QVERIFY(!box.hasParent);
     QVERIFY(box.modal);
+    QCOMPARE(chosen, result);
 }
 
 QTEST_MAIN(TestMessages)

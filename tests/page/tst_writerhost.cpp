@@ -1,4 +1,5 @@
 #include "fakewriterclient.h"
+#include "page/elementrecord.h"
 #include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
 #include "watchedapplication.h"
@@ -162,8 +163,8 @@ void TestWriterHost::missingClient()
     QVERIFY(!page.host()->container());
 
     // Without a writer the element record has nothing to read or write.
-    page.writegwinfo(6001, QStringLiteral("MiJi"), QStringLiteral("秘密"));
-    QCOMPARE(page.readgwinfo(6001, QStringLiteral("MiJi")), QString());
+    page.writegwinfo(Element::MiJi, QStringLiteral("秘密"));
+    QCOMPARE(page.readgwinfo(Element::MiJi), QString());
 }
 
 void TestWriterHost::addContainerTwiceKeepsOne()

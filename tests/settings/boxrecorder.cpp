@@ -1,12 +1,12 @@
 #include "boxrecorder.h"
 
-#include "settingsmessagebox.h"
+#include "page/messages.h"
 
 #include <QAbstractButton>
 
 BoxRecorder::BoxRecorder()
 {
-    SettingsMessageBox::setHook([this](QMessageBox &box) {
+    setMessageBoxHook([this](QMessageBox &box) {
         RecordedBox seen;
         seen.title = box.windowTitle();
         seen.text = box.text();
@@ -23,7 +23,7 @@ BoxRecorder::BoxRecorder()
 
 BoxRecorder::~BoxRecorder()
 {
-    SettingsMessageBox::setHook({});
+    setMessageBoxHook({});
 }
 
 void BoxRecorder::answerNext(QMessageBox::StandardButton button)

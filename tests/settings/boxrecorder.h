@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-// What a settings message box looked like.
+// What a message box looked like.
 struct RecordedBox
 {
     QString title;
@@ -15,8 +15,8 @@ struct RecordedBox
     Qt::WindowModality modality = Qt::NonModal;
 };
 
-// While it exists, the settings message boxes are recorded instead of shown
-// and answered from a queue of buttons; with the queue empty the answer is OK.
+// While it exists, the message boxes are recorded instead of shown and
+// answered from a queue of buttons; with the queue empty the answer is OK.
 class BoxRecorder
 {
 public:

@@ -5,6 +5,9 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 TestHome::TestHome()
     : m_previousHome(qgetenv("HOME"))
 {
@@ -14,6 +17,7 @@ TestHome::TestHome()
 
 TestHome::~TestHome()
 {
+    setDiskFull(false);
     qputenv("HOME", m_previousHome);
 }
 
@@ -56,4 +60,20 @@ void TestHome::setValues(const QString &fileName, const QVariantMap &values) con
 bool TestHome::settingsDirectoryExists() const
 {
     return QDir(m_dir.path() + QStringLiteral("/Quorvex")).exists();
+}
+
+void TestHome::setDiskFull(bool full)
+{
+    if (full == m_diskFull)
+        return;
+    // A write past the file size limit fails with EFBIG instead of raising
+    // SIGXFSZ, once that signal is ignored.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    if (full)
+        m_fileSizeLimit = limit.rlim_cur;
+    limit.rlim_cur = full ? 0 : rlim_t(m_fileSizeLimit);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    m_diskFull = full;
 }

@@ -24,10 +24,15 @@ public:
     // Sets keys of a file of the settings directory through a plain QSettings.
     void setValues(const QString &fileName, const QVariantMap &values) const;
     bool settingsDirectoryExists() const;
+    // While set, no file of the process can grow, as on a full disk; lifted
+    // at the latest when the home goes.
+    void setDiskFull(bool full);
 
 private:
     QTemporaryDir m_dir;
     QByteArray m_previousHome;
+    bool m_diskFull = false;
+    quint64 m_fileSizeLimit = 0;
 };
 
 // main() for the settings tests: HOME points at an empty directory before the

@@ -1,4 +1,5 @@
 #include "boxrecorder.h"
+#include "formsupport.h"
 #include "hongtou_window.h"
 #include "templatestore.h"
 #include "testhome.h"
@@ -444,25 +445,29 @@ void TestHongtouWindow::refused_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("markText");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("diskFull");
 
     const QString mark = QStringLiteral("某某县人民政府文件");
     QTest::newRow("mark of spaces")
         << QString() << QStringLiteral("新模板") << QStringLiteral("   ")
-        << QStringLiteral("发文单位标识文字不能为空!");
-    QTest::newRow("name of spaces")
-        << QString() << QStringLiteral("   ") << mark << QStringLiteral("模板名称不能为空!");
+        << QStringLiteral("发文单位标识文字不能为空!") << false;
+    QTest::newRow("name of spaces") << QString() << QStringLiteral("   ") << mark
+                                    << QStringLiteral("模板名称不能为空!") << false;
     QTest::newRow("both empty") << QString() << QString() << QString()
-                                << QStringLiteral("发文单位标识文字不能为空!");
+                                << QStringLiteral("发文单位标识文字不能为空!") << false;
     QTest::newRow("new, name taken") << QString() << QStringLiteral(" 县政府文件 ") << mark
-                                     << QStringLiteral("模板名称已存在，不能重复!");
+                                     << QStringLiteral("模板名称已存在，不能重复!") << false;
     QTest::newRow("new General") << QString() << QStringLiteral("General") << mark
-                                 << QStringLiteral("模板名称已存在，不能重复!");
-    QTest::newRow("changed, General") << QStringLiteral("县政府文件") << QStringLiteral("General")
-                                      << mark << QStringLiteral("模板名称不能为“General”!");
+                                 << QStringLiteral("模板名称已存在，不能重复!") << false;
+    QTest::newRow("changed, General")
+        << QStringLiteral("县政府文件") << QStringLiteral("General") << mark
+        << QStringLiteral("模板名称不能为“General”!") << false;
     QTest::newRow("slash") << QString() << QStringLiteral("县政府/文件") << mark
-                           << QStringLiteral("模板名称不能包含“/”或“\\”字符!");
+                           << QStringLiteral("模板名称不能包含“/”或“\\”字符!") << false;
     QTest::newRow("backslash") << QStringLiteral("县政府文件") << QStringLiteral("县政府\\文件")
-                               << mark << QStringLiteral("模板名称不能包含“/”或“\\”字符!");
+                               << mark << QStringLiteral("模板名称不能包含“/”或“\\”字符!") << false;
+    QTest::newRow("disk full") << QString() << QStringLiteral("区政府文件") << mark << QString()
+                               << true;
 }
 
 void TestHongtouWindow::refused()
@@ -471,11 +476,14 @@ void TestHongtouWindow::refused()
     QFETCH(QString, name);
     QFETCH(QString, markText);
     QFETCH(QString, message);
+    QFETCH(bool, diskFull);
 
     m_home->setValues(xiaxing,
                       {{QStringLiteral("General/mb"), QStringLiteral("县政府文件")},
                        {QStringLiteral("县政府文件/FW"), QStringLiteral("某某县人民政府文件")}});
     const QByteArray before = m_home->readFile(xiaxing);
+    if (diskFull)
+        message = unwritableFileMessage(m_home->templateFile(xiaxing));
 
     const auto editor = openEditor(xiaxing, opened);
     QVERIFY(editor);
@@ -486,7 +494,9 @@ void TestHongtouWindow::refused()
     QVX_FIND(QDialogButtonBox, buttonBox, *editor, "buttonBox");
     replaceText(lineEdit_3, name);
     replaceText(lineEdit_2, markText);
+    m_home->setDiskFull(diskFull);
     click(buttonBox->button(QDialogButtonBox::Ok));
+    m_home->setDiskFull(false);
 
     QCOMPARE(boxes.texts(), QStringList(message));
     QCOMPARE(boxes.boxes().first().title, QStringLiteral("设置出错"));

@@ -302,6 +302,8 @@ void TestOptionWindow::unitName_data()
                            << separator;
     QTest::newRow("backslash") << QStringLiteral("县政府\\办公室 ")
                                << QStringLiteral("县政府\\办公室") << separator;
+    QTest::newRow("General") << QStringLiteral(" General") << QStringLiteral("General")
+                             << QStringLiteral("印发单位名称不能为“General”!");
 }
 
 void TestOptionWindow::unitName()
@@ -350,16 +352,22 @@ void TestOptionWindow::unitName()
 void TestOptionWindow::okButton_data()
 {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enter");
+    QTest::addColumn<bool>("diskFull");
     QTest::addColumn<bool>("closes");
 
-    QTest::newRow("short") << QStringLiteral(" 办公室 ") << false;
-    QTest::newRow("slash") << QStringLiteral("县政府/办公室") << false;
-    QTest::newRow("valid") << QStringLiteral(" 县政府办公室 ") << true;
+    QTest::newRow("short") << QStringLiteral(" 办公室 ") << false << false << false;
+    QTest::newRow("slash") << QStringLiteral("县政府/办公室") << false << false << false;
+    QTest::newRow("valid") << QStringLiteral(" 县政府办公室 ") << false << false << true;
+    QTest::newRow("Enter in a field") << QStringLiteral("县政府办公室") << true << false << true;
+    QTest::newRow("disk full") << QStringLiteral("县政府办公室") << false << true << false;
 }
 
 void TestOptionWindow::okButton()
 {
     QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(bool, diskFull);
     QFETCH(bool, closes);
 
     BoxRecorder boxes;
@@ -369,12 +377,17 @@ void TestOptionWindow::okButton()
     QVX_FIND(QLineEdit, edtYF, dialog, "edtYF");
     QVX_FIND(QPushButton, btnOK, dialog, "btnOK");
     replaceText(edtYF, typed);
-    click(btnOK);
+    m_home->setDiskFull(diskFull);
+    if (enter)
+        QTest::keyClick(edtYF, Qt::Key_Return);
+    else
+        click(btnOK);
+    m_home->setDiskFull(false);
 
     QCOMPARE(edtYF->text(), typed.trimmed());
     QCOMPARE(dialog.isVisible(), !closes);
     QCOMPARE(boxes.boxes().size(), closes ? 0 : 1);
-    QCOMPARE(m_home->settingsDirectoryExists(), closes);
+    QCOMPARE(fileBytes(m_home->settingsFile()).contains("YF="), closes);
     if (closes) {
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const QSettings plain(m_home->settingsFile(), QSettings::IniFormat);

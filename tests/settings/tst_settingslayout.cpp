@@ -3,21 +3,15 @@
 #include "option_window.h"
 #include "templatestore.h"
 #include "testhome.h"
+#include "uidriver.h"
 #include "xinhan_window.h"
 
-#include <QAbstractButton>
-#include <QAbstractSpinBox>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QSettings>
 #include <QtTest>
 
 #include <memory>
 
-// The dialogs at the size of their forms: nothing is cut off. With
-// QVX_SHOTS_DIR set, each dialog is also saved there as a PNG.
+// The dialogs at the size of their forms: nothing is cut off.
 class TestSettingsLayout : public QObject
 {
     Q_OBJECT
@@ -84,47 +78,7 @@ void TestSettingsLayout::dialogs()
     QCOMPARE(dialog->size(), formSize);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-    QVERIFY2(dialog->size() == formSize,
-             qPrintable(QStringLiteral("shown at %1 x %2, the layout needs %3 x %4")
-                            .arg(dialog->width())
-                            .arg(dialog->height())
-                            .arg(dialog->minimumSizeHint().width())
-                            .arg(dialog->minimumSizeHint().height())));
-
-    const QRect inside = dialog->rect();
-    const QList<QWidget *> widgets = dialog->findChildren<QWidget *>();
-    for (QWidget *w : widgets) {
-        if (!w->isVisibleTo(dialog.get()) || w->isWindow())
-            continue;
-        const QString what = QStringLiteral("%1 \"%2\"")
-                                 .arg(w->objectName(),
-                                      qobject_cast<QLabel *>(w) ? qobject_cast<QLabel *>(w)->text()
-                                          : qobject_cast<QAbstractButton *>(w)
-                                          ? qobject_cast<QAbstractButton *>(w)->text()
-                                          : QString());
-        const QRect geometry(w->mapTo(dialog.get(), QPoint(0, 0)), w->size());
-        QVERIFY2(inside.contains(geometry), qPrintable(what + QStringLiteral(" lies outside")));
-        if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
-            || qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QLineEdit *>(w)
-            || qobject_cast<QComboBox *>(w)) {
-            const QSize needed = w->minimumSizeHint();
-            QVERIFY2(w->width() >= needed.width() && w->height() >= needed.height(),
-                     qPrintable(what
-                                + QStringLiteral(" is %1 x %2 but needs %3 x %4")
-                                      .arg(w->width())
-                                      .arg(w->height())
-                                      .arg(needed.width())
-                                      .arg(needed.height())));
-        }
-    }
-
-    const QString shots = qEnvironmentVariable("QVX_SHOTS_DIR");
-    if (!shots.isEmpty()) {
-        QDir().mkpath(shots);
-        QVERIFY(dialog->grab().save(shots + QLatin1Char('/')
-                                    + QLatin1String(QTest::currentDataTag())
-                                    + QStringLiteral(".png")));
-    }
+    verifyLaidOut(dialog.get(), formSize);
 }
 
 QVX_SETTINGS_TEST_MAIN(TestSettingsLayout)

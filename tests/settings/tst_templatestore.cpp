@@ -102,7 +102,10 @@ void TestTemplateStore::flags_data()
     QTest::newRow("-1") << QByteArray("-1") << true;
     QTest::newRow("0") << QByteArray("0") << false;
     QTest::newRow("empty") << QByteArray("") << false;
-    QTest::newRow("word") << QByteArray("bold") << false;
+    // Text reads as QVariant reads a boolean.
+    QTest::newRow("true") << QByteArray("true") << true;
+    QTest::newRow("False") << QByteArray("False") << false;
+    QTest::newRow("other word") << QByteArray("bold") << true;
 }
 
 void TestTemplateStore::flags()

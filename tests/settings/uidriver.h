@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QSize;
 class QWidget;
 
 // Driving the dialogs' widgets as a user would.
@@ -15,6 +16,12 @@ void typeText(QWidget *widget, const QString &text);
 void replaceText(QWidget *widget, const QString &text);
 // A left click in the middle of the button.
 void click(QAbstractButton *button);
+
+// Checks a shown window's layout: it keeps the size of its form, every
+// visible widget lies inside it, and labels, buttons and fields have at least
+// the size they need. With QVX_SHOTS_DIR set, the window is also saved there
+// as a PNG named by the test's data tag.
+void verifyLaidOut(QWidget *window, const QSize &formSize);
 
 // Looks up a named child widget of a type; the test fails when it is missing.
 #define QVX_FIND(Type, var, parent, name)                                                          \

@@ -1,0 +1,205 @@
+#include "input_window.h"
+
+#include "documentnumber.h"
+#include "formsupport.h"
+#include "hongtou_window.h"
+#include "lianhe_window.h"
+#include "templatestore.h"
+#include "ui_input_window.h"
+#include "xinhan_window.h"
+
+#include <QDate>
+
+namespace {
+
+const QString kGeneral = QStringLiteral("General");
+
+int yearOrCurrent(int year)
+{
+    return year == 0 ? QDate::currentDate().year() : year;
+}
+
+} // namespace
+
+input_window::input_window(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::input_window)
+    , m_hongtou(new hongtou_window)
+    , m_xinhan(new xinhan_window)
+    , m_lianhe(new lianhe_window)
+{
+    ui->setupUi(this);
+    labelOkCancel(ui->buttonBox);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // A template saved in an editor is listed and selected at once.
+    connect(m_hongtou, &hongtou_window::sendmb, this, &input_window::loadmb);
+    connect(m_xinhan, &xinhan_window::sendmb, this, &input_window::loadmb);
+    connect(m_lianhe, &lianhe_window::sendmb, this, &input_window::loadmb);
+
+    ui->sbyear->setValue(QDate::currentDate().year());
+    ui->decw->setDate(QDate::currentDate());
+    ui->deyf->setDate(QDate::currentDate());
+}
+
+input_window::~input_window()
+{
+    delete m_lianhe;
+    delete m_xinhan;
+    delete m_hongtou;
+    delete ui;
+}
+
+void input_window::fromRootWin(const QString &kind, const QString &security, const QString &period,
+                               const QString &urgency, const QString &number, const QString &title,
+                               const QString &recipient, const QString &copyTo, const QString &note,
+                               const QString &writtenOn, const QString &printedOn,
+                               const QString &disclosure, const QString &issuingUnit,
+                               const QString &printingUnit, const QString &signer)
+{
+    Q_UNUSED(issuingUnit)
+    Q_UNUSED(printingUnit)
+
+    m_file = kind;
+    // The counter of the template confirmed last; listing the templates then
+    // shows the counter and values of the one that ends up selected.
+    const QString lastUsed = TemplateStore::lastUsed(kind);
+    showCounter(lastUsed.isEmpty() ? kGeneral : lastUsed);
+    listTemplates(ui->cmbmb, kind, lastUsed);
+
+    ui->cmbmj->setEditText(security);
+    ui->cmbqx->setEditText(period);
+    ui->cmbjj->setEditText(urgency);
+
+    // The number the document already carries wins over the counter.
+    m_storedNumber = number;
+    BracketNumber stored;
+    if (parseBracketNumber(number, &stored)) {
+        ui->edwh->setText(stored.code);
+        ui->sbyear->setValue(stored.year);
+        ui->sbwh->setValue(stored.number);
+    }
+
+    ui->edtbt->setText(title);
+    ui->edtzs->setText(recipient);
+    ui->edtcs->setText(copyTo);
+    ui->edtfz->setText(note);
+    showStoredDate(ui->decw, writtenOn);
+    showStoredDate(ui->deyf, printedOn);
+    ui->cmbgk->setEditText(disclosure);
+    ui->edqf->setText(signer);
+    arrangeForKind();
+}
+
+void input_window::arrangeForKind()
+{
+    // Up-going documents name their signer at the right end of the number
+    // row, with the number pressed to the left; the other kinds have no
+    // signer and spread the number over the row.
+    const bool upGoing = m_file == QLatin1String(TemplateKind::UpGoing);
+    ui->lbqf->setVisible(upGoing);
+    ui->edqf->setVisible(upGoing);
+    ui->numberRow->setStretchFactor(ui->edwh, upGoing ? 3 : 1);
+    ui->numberRow->setStretchFactor(ui->edqf, upGoing ? 2 : 0);
+    if (!upGoing)
+        ui->edqf->clear();
+
+    const QString arrow = QStringLiteral("选择模板及输入公文要素  →");
+    if (upGoing)
+        setWindowTitle(arrow + QStringLiteral("上行文"));
+    else if (m_file == QLatin1String(TemplateKind::Letter))
+        setWindowTitle(arrow + QStringLiteral("信函格式"));
+    else if (m_file == QLatin1String(TemplateKind::DownGoing))
+        setWindowTitle(arrow + QStringLiteral("下行文/平行文"));
+    else if (m_file == QLatin1String(TemplateKind::JointIssue))
+        setWindowTitle(arrow + QStringLiteral("联合发文"));
+}
+
+void input_window::showCounter(const QString &group)
+{
+    ui->edwh->setText(TemplateStore::rawText(m_file, group, TemplateKey::NumberPrefix));
+    ui->sbyear->setValue(
+        yearOrCurrent(TemplateStore::rawInteger(m_file, group, TemplateKey::NumberYear)));
+    ui->sbwh->setValue(
+        nextRunningNumber(TemplateStore::rawInteger(m_file, group, TemplateKey::Number)));
+}
+
+QString input_window::lastIssued(const QString &group) const
+{
+    BracketNumber last;
+    last.code = TemplateStore::rawText(m_file, group, TemplateKey::NumberPrefix);
+    last.year = yearOrCurrent(TemplateStore::rawInteger(m_file, group, TemplateKey::NumberYear));
+    last.number = TemplateStore::rawInteger(m_file, group, TemplateKey::Number);
+    return composeBracketNumber(last);
+}
+
+void input_window::loadmb(const QString &name)
+{
+    listTemplates(ui->cmbmb, m_file, name);
+}
+
+void input_window::on_cmbmb_currentIndexChanged(int index)
+{
+    if (index < 0) {
+        m_template = TemplateValues();
+        return;
+    }
+    const QString name = ui->cmbmb->itemText(index);
+    showCounter(name);
+    m_template = readTemplateValues(m_file, name);
+}
+
+void input_window::openEditor(const QString &name)
+{
+    if (m_file == QLatin1String(TemplateKind::Letter))
+        openTemplateEditor(m_xinhan, m_file, name);
+    else if (m_file == QLatin1String(TemplateKind::JointIssue))
+        openTemplateEditor(m_lianhe, m_file, name);
+    else
+        openTemplateEditor(m_hongtou, m_file, name);
+}
+
+void input_window::on_pushButton_clicked()
+{
+    openEditor(ui->cmbmb->currentText());
+}
+
+void input_window::on_pushButton_2_clicked()
+{
+    openEditor(QString());
+}
+
+void input_window::on_pushButton_3_clicked()
+{
+    if (deleteTemplate(m_file, ui->cmbmb->currentText()))
+        loadmb(QString());
+}
+
+void input_window::on_buttonBox_accepted()
+{
+    const QString name = ui->cmbmb->currentText();
+    BracketNumber parts;
+    parts.code = ui->edwh->text();
+    parts.year = ui->sbyear->value();
+    parts.number = ui->sbwh->value();
+
+    Confirmation confirmation;
+    confirmation.kind = m_file;
+    confirmation.templateName = name;
+    confirmation.number = composeBracketNumber(parts);
+    confirmation.storedNumber = m_storedNumber;
+    confirmation.lastIssued = lastIssued(name);
+    confirmation.lastRunning = TemplateStore::rawInteger(m_file, name, TemplateKey::Number);
+    confirmation.counter = {{TemplateKey::NumberPrefix, parts.code},
+                            {TemplateKey::NumberYear, parts.year},
+                            {TemplateKey::Number, parts.number}};
+    if (!recordConfirmation(confirmation))
+        return;
+
+    emit sendSettings(m_file, name, ui->cmbmj->currentText(), ui->cmbqx->currentText(),
+                      ui->cmbjj->currentText(), confirmation.number, ui->edtbt->text(),
+                      ui->edtzs->text(), ui->edtcs->text(), ui->edtfz->text(), dateText(ui->decw),
+                      dateText(ui->deyf), ui->cmbgk->currentText(), m_template.markText,
+                      m_template.unit, m_template.signature, ui->edqf->text(), QString(), QString(),
+                      QString());
+    accept();
+}
