@@ -273,20 +273,14 @@ void TextBlocksTest::pages()
     s.controlSpacing = head[4].toFloat();
     s.insertedLines = head[5].toDouble();
     s.compilingUnit = QStringLiteral("某某市人民政府办公室");
-    using Status = assembly::WrittenBlock::Status;
-    QCOMPARE(
-        assembly::writeSignatureBlock(
-            m_app, {kind, unit, date, "此件公开发布", "张三、李四", "王五", ""}, "方正黑体_GBK")
-            .status,
-        Status::Written);
-    QCOMPARE(format::adaptPages(m_app, format::LayoutSettings(), false, false),
-             format::Outcome::Done);
-    QCOMPARE(assembly::writeTitleBlock(m_app,
-                                       {kind, number, head[1], head[2], title,
-                                        "各区县人民政府，市政府各部门", head[3], date},
-                                       s)
-                 .status,
-             Status::Written);
+    const assembly::SignatureTexts sign {kind,         unit,   date, "此件公开发布",
+                                         "张三、李四", "王五", ""};
+    const assembly::TitleTexts texts {
+        kind, number, head[1], head[2], title, "各区县人民政府，市政府各部门", head[3], date};
+    QCOMPARE(assembly::writeSignatureBlock(m_app, sign, "方正黑体_GBK").status,
+             WrittenBlock::Status::Written);
+    QCOMPARE(format::adaptPages(m_app, {}, false, false), format::Outcome::Done);
+    QCOMPARE(assembly::writeTitleBlock(m_app, texts, s).status, WrittenBlock::Status::Written);
 
     const QString name
         = QDir(QStringLiteral(QVX_ARTIFACTS_DIR)).filePath("textblocks-" + kind.section('.', 0, 0));
