@@ -73,6 +73,19 @@ public:
     void setPageOption();
     void insertHPpage();
 
+    // Blocks of a conversion (assembly/conversioncommands.cpp).
+    // The title block: kind (template file), template name, document number,
+    // security level line, urgency, title, main recipient, signer, date of
+    // writing.
+    void insetwt(const QString &kind, const QString &templateName, const QString &number,
+                 const QString &level, const QString &urgency, const QString &title,
+                 const QString &recipient, const QString &signer, const QString &date);
+    // The signature block: kind, signature unit, date of writing, note, and
+    // for minutes the attendees, those on leave and those attending without
+    // vote.
+    void insetlk(const QString &kind, const QString &unit, const QString &date, const QString &note,
+                 const QString &attendees, const QString &onLeave, const QString &nonVoting);
+
     // Gives the keyboard focus back to the writer after a command.
     void focusWriter();
 
