@@ -153,13 +153,16 @@ float LoTableCell::height() const
     });
 }
 
+// The object model's height is a least height: a row whose text needs more
+// grows (Writer's automatic height keeps Height as the row's minimum; a fixed
+// height would clip the text).
 void LoTableCell::setHeight(float points)
 {
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
         const Reference<beans::XPropertySet> row = rowOf(m_table, m_row);
-        row->setPropertyValue(prop("IsAutoHeight"), Any(false));
+        row->setPropertyValue(prop("IsAutoHeight"), Any(true));
         row->setPropertyValue(prop("Height"), Any(SectionMap::toHundredthMm(points)));
     });
 }
