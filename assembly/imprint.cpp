@@ -247,8 +247,9 @@ Outcome drawImprint(const ApplicationPtr &app, const ImprintInput &input, const 
         drawBox(document, shapes, probe, input, rows, s);
         return Outcome::Done;
     }
-    probe->paragraphFormat()->setLineSpacingRule(rule);
+    // Spacing first: set under a single rule it would make the rule multiple.
     probe->paragraphFormat()->setLineSpacing(spacing);
+    probe->paragraphFormat()->setLineSpacingRule(rule);
     document->range(probe->start() - 1, probe->start())->setText(QString());
     return Outcome::Done;
 }

@@ -11,8 +11,8 @@
 #include <com/sun/star/drawing/FillStyle.hpp>
 #include <com/sun/star/drawing/LineStyle.hpp>
 #include <com/sun/star/drawing/PointSequenceSequence.hpp>
-#include <com/sun/star/drawing/XShapeDescriptor.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/text/VertOrientation.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 
@@ -236,9 +236,8 @@ Reference<css::drawing::XShape> replace(const Reference<frame::XModel> &model,
 
 bool isCompound(const Reference<css::drawing::XShape> &shape)
 {
-    const Reference<css::drawing::XShapeDescriptor> descriptor(shape, UNO_QUERY);
-    return descriptor.is()
-        && descriptor->getShapeType() == rtl::OUString::createFromAscii(polygonShape);
+    const Reference<lang::XServiceInfo> info(shape, UNO_QUERY);
+    return info.is() && info->supportsService(rtl::OUString::createFromAscii(polygonShape));
 }
 
 int styleOf(const Reference<css::drawing::XShape> &shape)

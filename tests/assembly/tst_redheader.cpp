@@ -25,8 +25,8 @@ private slots:
     void readsTemplate();
 
 private:
-    QMap<QString, ShapePtr> draw(const QString &kind, const HeaderTemplate &t,
-                                 const QString &level = QString());
+    QMultiMap<QString, ShapePtr> draw(const QString &kind, const HeaderTemplate &t,
+                                      const QString &level = QString());
 
     std::shared_ptr<inprocess::InProcessApplication> m_app;
     DocumentPtr m_doc;
@@ -71,16 +71,16 @@ void tst_RedHeader::init()
     m_doc->content()->setText(QStringLiteral("\n\n\n关于做好工作的通知\n\n各单位：\n正文。"));
 }
 
-QMap<QString, ShapePtr> tst_RedHeader::draw(const QString &kind, const HeaderTemplate &t,
-                                            const QString &level)
+QMultiMap<QString, ShapePtr> tst_RedHeader::draw(const QString &kind, const HeaderTemplate &t,
+                                                 const QString &level)
 {
     const assembly::HeaderInput input {kind, level, QStringLiteral("某府函〔2024〕8号")};
     if (assembly::drawRedHeader(m_app, input, t) != assembly::Outcome::Done)
         return {};
-    QMap<QString, ShapePtr> byName;
+    QMultiMap<QString, ShapePtr> byName;
     const ShapesPtr shapes = m_doc->shapes();
     for (long i = 1; i <= shapes->count(); ++i)
-        byName.insertMulti(shapes->item(i)->name(), shapes->item(i));
+        byName.insert(shapes->item(i)->name(), shapes->item(i));
     return byName;
 }
 
@@ -109,7 +109,7 @@ void tst_RedHeader::shapes()
     QFETCH(QString, level);
     QFETCH(QStringList, names);
     const HeaderTemplate t = templateOf(kind);
-    const QMap<QString, ShapePtr> shapes = draw(kind, t, level);
+    const QMultiMap<QString, ShapePtr> shapes = draw(kind, t, level);
     QCOMPARE(shapes.keys(), names);
     const bool letter = kind == QLatin1String("xinhan.ini");
     const QString dump = inprocess::InProcessApplication::dumpDocument(m_doc);
@@ -204,7 +204,7 @@ void tst_RedHeader::secondRunReplacesHeaderOnly()
     shapes->addShape(msoShapeRectangle, 0, 0, 10, 10)->setName(QStringLiteral("GWXH"));
     shapes->addShape(msoShapeRectangle, 0, 0, 10, 10)->setName(QStringLiteral("WJBT1"));
     draw(QStringLiteral("xinhan.ini"), templateOf(QStringLiteral("xinhan.ini")));
-    const QMap<QString, ShapePtr> after
+    const QMultiMap<QString, ShapePtr> after
         = draw(QStringLiteral("xinhan.ini"), templateOf(QStringLiteral("xinhan.ini")));
     QCOMPARE(after.keys(), (QStringList {"BTBX", "GWXH", "WJBT", "WJBT1", "hanWenHao", "secBTBX"}));
 }
