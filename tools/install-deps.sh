@@ -8,7 +8,8 @@ packages=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n libqt5x11extras5-dev
     libreoffice-writer libreoffice-dev
     xvfb xauth x11-utils xdotool libxcb1-dev
-    fonts-noto-cjk poppler-utils imagemagick
+    fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming libfontconfig-dev
+    poppler-utils imagemagick
 )
 
 missing=()

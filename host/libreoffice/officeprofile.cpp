@@ -1,5 +1,7 @@
 #include "officeprofile.h"
 
+#include "fontreplacements.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -74,8 +76,16 @@ bool OfficeProfile::isTemporary() const
 bool OfficeProfile::seed(const QString &directory)
 {
     const QString path = directory + QLatin1Char('/') + QLatin1String(registryFile);
-    if (QFileInfo::exists(path))
-        return true;
+    if (!QFileInfo::exists(path) && !writeFirstStartRegistry(path))
+        return false;
+    // Fonts may have been installed or removed since the last start. A table
+    // that cannot be written only costs the stand-ins: the office still runs.
+    writeFontReplacements(path, neededFontReplacements());
+    return true;
+}
+
+bool OfficeProfile::writeFirstStartRegistry(const QString &path)
+{
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     // The last version marks the profile as already used by this office, so

@@ -11,9 +11,10 @@ namespace libreoffice {
 
 // The office's user profile as this program uses it: a directory of its own,
 // never the user's LibreOffice profile. A new profile is seeded so that its
-// first start skips the office's first-start work. One office runs per
-// profile; when another instance of this program holds the profile, a
-// temporary one is used instead.
+// first start skips the office's first-start work, and every start gives it
+// the replacement table of the fonts official documents name (fontreplacements.h). One office runs
+// per profile; when another instance of this program holds the profile, a temporary one is used
+// instead.
 class OfficeProfile
 {
 public:
@@ -35,7 +36,10 @@ public:
     bool isTemporary() const;
 
 private:
+    // Seeds a new profile, and brings the font replacement table of any
+    // profile up to the fonts installed now.
     static bool seed(const QString &directory);
+    static bool writeFirstStartRegistry(const QString &path);
     static QString officeVersion();
 
     QString m_directory;

@@ -1,0 +1,93 @@
+#include "libreoffice/fontreplacements.h"
+
+#include <QtTest>
+
+#include <QTemporaryDir>
+
+using namespace libreoffice;
+
+// The office's replacement table for the fonts official documents name.
+class TestFontReplacements : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void needed_data();
+    void needed();
+    void registryKeepsUserEntries();
+};
+
+void TestFontReplacements::needed_data()
+{
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QString>("standIn"); // empty: no replacement
+
+    const QStringList debian {QStringLiteral("Noto Serif CJK SC"),
+                              QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UKai CN"),
+                              QStringLiteral("AR PL UMing CN")};
+    QTest::newRow("title") << debian << "方正小标宋_GBK"
+                           << "Noto Serif CJK SC";
+    QTest::newRow("heading") << debian << "方正黑体_GBK"
+                             << "Noto Sans CJK SC";
+    QTest::newRow("kai") << debian << "方正楷体_GBK"
+                         << "AR PL UKai CN";
+    QTest::newRow("song: half-width ASCII") << debian << "宋体"
+                                            << "AR PL UMing CN";
+    QTest::newRow("fangsong") << debian << "方正仿宋_GBK"
+                              << "AR PL UMing CN";
+    QTest::newRow("installed font kept")
+        << (debian + QStringList {QStringLiteral("方正黑体_GBK")}) << "方正黑体_GBK" << QString();
+    QTest::newRow("second choice") << QStringList {QStringLiteral("Noto Serif CJK SC")} << "宋体"
+                                   << "Noto Serif CJK SC";
+    QTest::newRow("no stand-in") << QStringList() << "方正楷体_GBK" << QString();
+}
+
+void TestFontReplacements::needed()
+{
+    QFETCH(QStringList, installed);
+    QFETCH(QString, font);
+    QFETCH(QString, standIn);
+    const auto replacements
+        = neededFontReplacements([&](const QString &family) { return installed.contains(family); });
+    QString found;
+    for (const FontReplacement &r : replacements) {
+        if (r.font == font)
+            found = r.family;
+    }
+    QCOMPARE(found, standIn);
+}
+
+// Every start rewrites our entries from scratch; the user's own stay.
+void TestFontReplacements::registryKeepsUserEntries()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("registrymodifications.xcu"));
+    const QByteArray user = "<item oor:path=\"/org.openoffice.Office.Common/Font/Substitution/"
+                            "FontPairs\"><node oor:name=\"_0\" oor:op=\"replace\"><prop "
+                            "oor:name=\"ReplaceFont\" oor:op=\"fuse\"><value>Arial</value></prop>"
+                            "</node></item>";
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<?xml version=\"1.0\"?>\n<oor:items>\n" + user + "\n</oor:items>\n");
+    }
+    const QVector<FontReplacement> two {{QStringLiteral("宋体"), QStringLiteral("A")},
+                                        {QStringLiteral("黑体"), QStringLiteral("B")}};
+    QVERIFY(writeFontReplacements(path, two));
+    QVERIFY(writeFontReplacements(path, {{QStringLiteral("宋体"), QStringLiteral("C")}}));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QString::fromUtf8(user)));
+    QCOMPARE(text.count(QStringLiteral("<value>宋体</value>")), 1);
+    QVERIFY(text.contains(QStringLiteral("<value>C</value>")));
+    QVERIFY(!text.contains(QStringLiteral("黑体")));
+    QCOMPARE(text.count(QStringLiteral("oor:name=\"Replacement\"")), 1);
+    QVERIFY(text.trimmed().endsWith(QStringLiteral("</oor:items>")));
+    QVERIFY(!writeFontReplacements(dir.filePath(QStringLiteral("missing.xcu")), two));
+}
+
+QTEST_GUILESS_MAIN(TestFontReplacements)
+#include "tst_fontreplacements.moc"
