@@ -27,7 +27,9 @@ void setLook(const RangePtr &range, const TextLook &look)
         return;
     font->setColor(look.color);
     font->setSize(look.size);
-    if (look.westernFont.isEmpty()) {
+    if (look.font.isEmpty()) {
+        // the writer's own font
+    } else if (look.westernFont.isEmpty()) {
         font->setName(look.font);
     } else {
         font->setNameFarEast(look.font);

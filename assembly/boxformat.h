@@ -13,8 +13,8 @@ namespace assembly {
 void setPlainBox(const automation::ShapePtr &box, float sideMargin, float topBottomMargin = 0);
 
 // Character format of a run of text. A font name applies to every script
-// unless a Western font is given, which then takes the Latin letters; a
-// scaling of 0 and a bold of -1 leave those unset.
+// unless a Western font is given, which then takes the Latin letters; an
+// empty font name, a scaling of 0 and a bold of -1 leave those unset.
 struct TextLook
 {
     int color = 0;

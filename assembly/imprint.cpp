@@ -120,7 +120,11 @@ ShapePtr drawBox(const DocumentPtr &document, const ShapesPtr &shapes, const Ran
         setLook(all, look);
         if (const ParagraphFormatPtr format = all->paragraphFormat()) {
             format->setLineSpacingRule(wdLineSpaceSingle);
-            format->setCharacterUnitLeftIndent(1);
+            // Mended: one character in from either end of the rules, lines
+            // after the first under the text after "抄送：". A left indent of
+            // 1 with the hanging 3 would start the first line two
+            // characters left of the rules.
+            format->setCharacterUnitLeftIndent(4);
             format->setCharacterUnitRightIndent(1);
             format->setCharacterUnitFirstLineIndent(-3);
         }
@@ -135,12 +139,13 @@ ShapePtr drawBox(const DocumentPtr &document, const ShapesPtr &shapes, const Ran
 
     const RowsPtr tableRows = table->rows();
     if (input.kind == QLatin1String(TemplateKind::Letter)) {
+        // Row 2 goes first: the row that stays last is then unruled for good.
+        if (const RowPtr second = tableRows ? tableRows->item(2) : nullptr)
+            second->remove();
         if (first) {
             setBorder(first->borders(), wdBorderTop, wdLineStyleNone);
             setBorder(first->borders(), wdBorderBottom, wdLineStyleNone);
         }
-        if (const RowPtr second = tableRows ? tableRows->item(2) : nullptr)
-            second->remove();
         if (input.copyTo.isEmpty()) {
             if (const RowPtr only = tableRows ? tableRows->item(1) : nullptr)
                 only->remove();

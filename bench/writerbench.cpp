@@ -103,9 +103,9 @@ QList<Result> runWorkloads(const ApplicationPtr &inner)
     const assembly::HeaderInput headerInput {QStringLiteral("xinhan.ini"), QStringLiteral("机密"),
                                              QStringLiteral("某府函〔2024〕8号")};
     const assembly::ImprintInput imprintInput {
-        QStringLiteral("xiaxing.ini"), QStringLiteral("某某市人民政府办公室"),
+        QStringLiteral("xiaxing.ini"),   QStringLiteral("某某市人民政府办公室"),
         QStringLiteral("2024年5月16日"), QStringLiteral("市委办公室，市人大常委会办公室"),
-        QStringLiteral("主动公开"), QString()};
+        QStringLiteral("主动公开"),      QString()};
     for (const char *name : {"header+bj", "header+bj 2"}) {
         results << measure(QLatin1String(name), [&] {
             assembly::drawRedHeader(app, headerInput, header);

@@ -144,7 +144,7 @@ void keepCentred(const Reference<css::drawing::XShape> &shape, sal_Int32 before,
 struct RuleState
 {
     Reference<text::XTextRange> anchor;
-    Any anchorType, surround, zOrder, visible;
+    Any anchorType, surround, opaque, zOrder, visible;
     Any horiOrient, horiRelation, horiPosition, vertOrient, vertRelation;
     sal_Int32 line = 0; // vertical offset of the line the rule stands for
     sal_Int32 width = 0, weight = 0, color = 0;
@@ -159,6 +159,7 @@ RuleState stateOf(const Reference<css::drawing::XShape> &shape)
     s.anchor = Reference<text::XTextContent>(shape, UNO_QUERY_THROW)->getAnchor();
     s.anchorType = p->getPropertyValue(prop("AnchorType"));
     s.surround = p->getPropertyValue(prop("Surround"));
+    s.opaque = p->getPropertyValue(prop("Opaque"));
     s.zOrder = p->getPropertyValue(prop("ZOrder"));
     s.visible = p->getPropertyValue(prop("Visible"));
     s.horiOrient = p->getPropertyValue(prop("HoriOrient"));
@@ -199,11 +200,11 @@ Reference<css::drawing::XShape> replace(const Reference<frame::XModel> &model,
         factory->createInstance(prop(compound ? polygonShape : lineShape)), UNO_QUERY_THROW);
     const Reference<beans::XPropertySet> p = propertiesOf(shape);
     p->setPropertyValue(prop("AnchorType"), s.anchorType);
-    if (compound)
-        p->setPropertyValue(prop("PolyPolygon"), Any(bars(style, 0, 0, s.width, s.weight)));
     s.anchor->getText()->insertTextContent(
         s.anchor, Reference<text::XTextContent>(shape, UNO_QUERY_THROW), false);
     if (compound) {
+        // The bars' points are only taken once the shape is in the text.
+        p->setPropertyValue(prop("PolyPolygon"), Any(bars(style, 0, 0, s.width, s.weight)));
         p->setPropertyValue(prop("LineStyle"), Any(css::drawing::LineStyle_NONE));
         p->setPropertyValue(
             prop("FillStyle"),
@@ -218,6 +219,7 @@ Reference<css::drawing::XShape> replace(const Reference<frame::XModel> &model,
         p->setPropertyValue(prop("LineColor"), Any(s.color));
     }
     p->setPropertyValue(prop("Surround"), s.surround);
+    p->setPropertyValue(prop("Opaque"), s.opaque);
     p->setPropertyValue(prop("HoriOrient"), s.horiOrient);
     p->setPropertyValue(prop("HoriOrientRelation"), s.horiRelation);
     p->setPropertyValue(prop("HoriOrientPosition"), s.horiPosition);

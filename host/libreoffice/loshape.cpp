@@ -340,13 +340,17 @@ int LoShape::relativeVerticalPosition() const
 }
 
 // A position relative to the line needs the object anchored at a character:
-// a paragraph anchor only knows the paragraph.
+// a paragraph anchor only knows the paragraph. Objects made here are; one of
+// an opened document may not be.
 void LoShape::setRelativeVerticalPosition(int relative)
 {
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
-        if (relative == automation::wdRelativeVerticalPositionLine) {
+        text::TextContentAnchorType anchorType = text::TextContentAnchorType_AT_CHARACTER;
+        m_object->properties->getPropertyValue(prop("AnchorType")) >>= anchorType;
+        if (relative == automation::wdRelativeVerticalPositionLine
+            && anchorType != text::TextContentAnchorType_AT_CHARACTER) {
             m_object->properties->setPropertyValue(prop("AnchorType"),
                                                    Any(text::TextContentAnchorType_AT_CHARACTER));
         }
