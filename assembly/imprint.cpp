@@ -112,13 +112,19 @@ ShapePtr drawBox(const DocumentPtr &document, const ShapesPtr &shapes, const Ran
     table->setRightPadding(0);
     table->setTopPadding(0);
     table->setBottomPadding(0);
-    if (const RangePtr all = table->range()) {
+    // Cell by cell, as the whole table's range would do: the embedded
+    // office formats a range across cells in its first cell only.
+    for (long row = 1; row <= 2; ++row) {
+        const CellPtr cell = table->cell(row, 1);
+        const RangePtr text = cell ? cell->range() : nullptr;
+        if (!text)
+            continue;
         TextLook look;
         look.size = tableFontSize;
         look.font = s.bodyFont;
         look.westernFont = s.westernFont;
-        setLook(all, look);
-        if (const ParagraphFormatPtr format = all->paragraphFormat()) {
+        setLook(text, look);
+        if (const ParagraphFormatPtr format = text->paragraphFormat()) {
             format->setLineSpacingRule(wdLineSpaceSingle);
             // Mended: one character in from either end of the rules, lines
             // after the first under the text after "抄送：". A left indent of
