@@ -18,6 +18,8 @@ private slots:
     void deleteNamedShapesWalkingDown();
     void shapeAnchor_data();
     void shapeAnchor();
+    void ruleStyles_data();
+    void ruleStyles();
     void tableBeforeParagraph_data();
     void tableBeforeParagraph();
     void tableCellText();
