@@ -146,13 +146,15 @@ void TestLoRedHeader::initTestCase()
 
 void TestLoRedHeader::fillLastPage(const DocumentPtr &doc)
 {
-    // One-line paragraphs until one falls onto a new page, which goes again.
+    // One-line paragraphs until one falls onto a new page; its text goes
+    // again, and the page before ends with the text at its foot.
     const long page = doc->content()->information(wdActiveEndPageNumber).toInt();
     for (int i = 0; i < 30; ++i) {
-        doc->content()->insertAfter(QStringLiteral("\n补充说明。"));
+        doc->content()->insertAfter(QStringLiteral("补充说明。"));
         if (doc->content()->information(wdActiveEndPageNumber).toInt() > page) {
-            const RangePtr all = doc->content();
-            doc->range(all->end() - 7, all->end() - 1)->setText(QString());
+            const ParagraphsPtr paragraphs = doc->paragraphs();
+            const RangePtr added = paragraphs->item(paragraphs->count())->range();
+            doc->range(added->start(), added->end() - 1)->setText(QString());
             return;
         }
     }
