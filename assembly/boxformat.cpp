@@ -57,14 +57,14 @@ RangePtr writeBoxText(const ShapePtr &box, const QString &text, const TextLook &
     const TextFramePtr frame = box ? box->textFrame() : nullptr;
     if (!frame)
         return nullptr;
-    if (!text.isEmpty()) {
-        if (const RangePtr range = frame->textRange())
-            range->setText(text);
-    }
-    const RangePtr all = frame->textRange();
-    setLook(all, look);
-    setExactLines(all, spacing, alignment);
-    return all;
+    const RangePtr range = frame->textRange();
+    if (!range)
+        return nullptr;
+    if (!text.isEmpty())
+        range->setText(text);
+    setLook(range, look);
+    setExactLines(range, spacing, alignment);
+    return range;
 }
 
 } // namespace assembly

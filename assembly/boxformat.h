@@ -29,8 +29,8 @@ void setLook(const automation::RangePtr &range, const TextLook &look);
 // Paragraphs with exact line spacing (points) and an alignment.
 void setExactLines(const automation::RangePtr &range, float spacing, int alignment);
 
-// Writes `text` as the whole text of a box and formats all of it, the
-// paragraph marks included, so that text written there later looks alike.
+// Writes `text` as the whole text of a box (none: keeps what is there) and
+// formats it.
 automation::RangePtr writeBoxText(const automation::ShapePtr &box, const QString &text,
                                   const TextLook &look, float spacing, int alignment);
 

@@ -24,13 +24,6 @@ void deleteImprints(const ShapesPtr &shapes)
     }
 }
 
-RangePtr lastParagraph(const DocumentPtr &document)
-{
-    const ParagraphsPtr paragraphs = document->paragraphs();
-    const ParagraphPtr last = paragraphs ? paragraphs->item(paragraphs->count()) : nullptr;
-    return last ? last->range() : nullptr;
-}
-
 void setBorder(const BordersPtr &borders, int side, int style, int width = 0)
 {
     const BorderPtr border = borders ? borders->item(side) : nullptr;
@@ -54,13 +47,6 @@ void setRow(const CellPtr &cell, float height, int topWidth, int bottomWidth)
     setBorder(borders, wdBorderRight, wdLineStyleNone);
     setBorder(borders, wdBorderTop, wdLineStyleSingle, topWidth);
     setBorder(borders, wdBorderBottom, wdLineStyleSingle, bottomWidth);
-}
-
-void writeCell(const CellPtr &cell, const QString &text)
-{
-    const RangePtr range = cell ? cell->range() : nullptr;
-    if (range)
-        range->setText(text);
 }
 
 // Draws the whole box anchored at the end of `anchor`; null when the writer
@@ -112,17 +98,24 @@ ShapePtr drawBox(const DocumentPtr &document, const ShapesPtr &shapes, const Ran
     table->setRightPadding(0);
     table->setTopPadding(0);
     table->setBottomPadding(0);
+    setBorder(table->borders(), wdBorderLeft, wdLineStyleNone);
+    setBorder(table->borders(), wdBorderRight, wdLineStyleNone);
+
     // Cell by cell, as the whole table's range would do: the embedded
     // office formats a range across cells in its first cell only.
-    for (long row = 1; row <= 2; ++row) {
+    const bool letter = input.kind == QLatin1String(TemplateKind::Letter);
+    const float rowHeight = centimetersToPoints(s.rowHeight);
+    for (long row = 1; row <= (letter ? 1 : 2); ++row) {
         const CellPtr cell = table->cell(row, 1);
         const RangePtr text = cell ? cell->range() : nullptr;
         if (!text)
             continue;
+        text->setText(row == 1 ? rows.first : rows.second);
         TextLook look;
         look.size = tableFontSize;
         look.font = s.bodyFont;
         look.westernFont = s.westernFont;
+        look.scaling = row == 2 ? rows.scaling : 0;
         setLook(text, look);
         if (const ParagraphFormatPtr format = text->paragraphFormat()) {
             format->setLineSpacingRule(wdLineSpaceSingle);
@@ -133,22 +126,19 @@ ShapePtr drawBox(const DocumentPtr &document, const ShapesPtr &shapes, const Ran
             format->setCharacterUnitLeftIndent(4);
             format->setCharacterUnitRightIndent(1);
             format->setCharacterUnitFirstLineIndent(-3);
+            if (row == 2)
+                format->setAlignment(wdAlignParagraphDistribute);
         }
+        setRow(cell, rowHeight, row == 1 ? s.outerRule : s.innerRule,
+               row == 1 ? s.innerRule : s.outerRule);
     }
-    setBorder(table->borders(), wdBorderLeft, wdLineStyleNone);
-    setBorder(table->borders(), wdBorderRight, wdLineStyleNone);
-
-    const float rowHeight = centimetersToPoints(s.rowHeight);
-    const CellPtr first = table->cell(1, 1);
-    setRow(first, rowHeight, s.outerRule, s.innerRule);
-    writeCell(first, rows.first);
 
     const RowsPtr tableRows = table->rows();
-    if (input.kind == QLatin1String(TemplateKind::Letter)) {
+    if (letter) {
         // Row 2 goes first: the row that stays last is then unruled for good.
         if (const RowPtr second = tableRows ? tableRows->item(2) : nullptr)
             second->remove();
-        if (first) {
+        if (const CellPtr first = table->cell(1, 1)) {
             setBorder(first->borders(), wdBorderTop, wdLineStyleNone);
             setBorder(first->borders(), wdBorderBottom, wdLineStyleNone);
         }
@@ -157,16 +147,6 @@ ShapePtr drawBox(const DocumentPtr &document, const ShapesPtr &shapes, const Ran
                 only->remove();
         }
         return box;
-    }
-
-    const CellPtr second = table->cell(2, 1);
-    setRow(second, rowHeight, s.innerRule, s.outerRule);
-    writeCell(second, rows.second);
-    if (const RangePtr range = second ? second->range() : nullptr) {
-        if (const ParagraphFormatPtr format = range->paragraphFormat())
-            format->setAlignment(wdAlignParagraphDistribute);
-        if (rows.scaling > 0)
-            range->font()->setScaling(rows.scaling);
     }
     if (rows.first.isEmpty()) {
         if (const RowPtr row = tableRows ? tableRows->item(1) : nullptr)
@@ -222,14 +202,16 @@ Outcome drawImprint(const ApplicationPtr &app, const ImprintInput &input, const 
     if (!document)
         return Outcome::NoDocument;
     const ShapesPtr shapes = document->shapes();
-    const RangePtr last = lastParagraph(document);
-    if (!shapes || !last)
+    const ParagraphsPtr paragraphs = document->paragraphs();
+    const ParagraphPtr last = paragraphs ? paragraphs->item(paragraphs->count()) : nullptr;
+    const RangePtr anchor = last ? last->range() : nullptr;
+    if (!shapes || !anchor)
         return Outcome::NoDocument;
     const ImprintRows rows = imprintRows(input, input.unit.isEmpty() ? s.unit : input.unit);
 
     deleteImprints(shapes);
-    const long textEnd = last->end();
-    const ShapePtr box = drawBox(document, shapes, last, input, rows, s);
+    const long textEnd = anchor->end();
+    const ShapePtr box = drawBox(document, shapes, anchor, input, rows, s);
     if (!box)
         return Outcome::Done;
 
@@ -244,24 +226,24 @@ Outcome drawImprint(const ApplicationPtr &app, const ImprintInput &input, const 
     const RangePtr content = document->content();
     if (height <= 0 || textPage <= 0 || !content)
         return Outcome::Done;
-    const ParagraphPtr before = document->paragraphs()->item(document->paragraphs()->count());
-    const int rule = before->lineSpacingRule();
-    const float spacing = before->lineSpacing();
+    const int rule = last->lineSpacingRule();
+    const float spacing = last->lineSpacing();
     content->insertAfter(QStringLiteral("\n"));
-    const RangePtr probe = lastParagraph(document);
-    if (!probe)
+    const RangePtr probe = document->range(textEnd, textEnd);
+    const ParagraphFormatPtr format = probe ? probe->paragraphFormat() : nullptr;
+    if (!format)
         return Outcome::Done;
-    probe->paragraphFormat()->setLineSpacingRule(wdLineSpaceExactly);
-    probe->paragraphFormat()->setLineSpacing(height);
+    format->setLineSpacingRule(wdLineSpaceExactly);
+    format->setLineSpacing(height);
     if (pageOf(probe) > textPage) {
         box->remove();
         drawBox(document, shapes, probe, input, rows, s);
         return Outcome::Done;
     }
     // Spacing first: set under a single rule it would make the rule multiple.
-    probe->paragraphFormat()->setLineSpacing(spacing);
-    probe->paragraphFormat()->setLineSpacingRule(rule);
-    document->range(probe->start() - 1, probe->start())->setText(QString());
+    format->setLineSpacing(spacing);
+    format->setLineSpacingRule(rule);
+    document->range(textEnd - 1, textEnd)->setText(QString());
     return Outcome::Done;
 }
 

@@ -85,9 +85,8 @@ void writeCell(const CellPtr &cell, double widthCm, const QString &text, const T
     if (!range)
         return;
     range->setText(text);
-    const RangePtr all = cell->range();
-    setLook(all, look);
-    setExactLines(all, spacing, alignment);
+    setLook(range, look);
+    setExactLines(range, spacing, alignment);
 }
 
 // The mark box: one box with the mark, or for a joint issue a box holding a
