@@ -145,53 +145,6 @@ void DrawingConformanceTest::shapeAnchor()
     }
 }
 
-void DrawingConformanceTest::ruleStyles_data()
-{
-    QTest::addColumn<int>("style");
-    QTest::newRow("single") << msoLineSingle;
-    QTest::newRow("thin-thick") << msoLineThinThick;
-    QTest::newRow("thick-thin") << msoLineThickThin;
-    QTest::newRow("thin-thin") << msoLineThinThin;
-}
-
-// A rule keeps its name, place, size, weight, colour and visibility through
-// changes of its line style, and back to a single line.
-void DrawingConformanceTest::ruleStyles()
-{
-    QFETCH(int, style);
-    QVERIFY(setBody({"正文"}));
-    const ShapesPtr shapes = m_doc->shapes();
-    const ShapePtr rule = shapes->addLine(79.37f, 150, 521.57f, 150, Variant(paragraphRange(1)));
-    QVERIFY(rule);
-    rule->setName(QStringLiteral("红线"));
-    rule->setRelativeVerticalPosition(wdRelativeVerticalPositionPage);
-    rule->setTop(300);
-    rule->setRelativeHorizontalPosition(wdRelativeHorizontalPositionColumn);
-    rule->setLeft(wdShapeCenter);
-    rule->line()->setWeight(4.5f);
-    rule->line()->foreColor()->setRgb(wdColorRed);
-    for (int next : {style, msoLineSingle}) {
-        rule->line()->setStyle(next);
-        rule->setWidth(481.89f);
-        for (const ShapePtr &shape : {rule, shapes->item(1)}) {
-            QCOMPARE(shapes->count(), 1L);
-            QCOMPARE(shape->name(), QStringLiteral("红线"));
-            QVERIFY(shape->kind() == Shape::Kind::Line && !shape->textFrame());
-            QVERIFY(qAbs(shape->top() - 300) < 0.1f);
-            QCOMPARE(shape->left(), wdShapeCenter);
-            QVERIFY(qAbs(shape->width() - 481.89f) < 0.1f);
-            QCOMPARE(shape->line()->style(), next);
-            QVERIFY(qAbs(shape->line()->weight() - 4.5f) < 0.05f);
-            QCOMPARE(shape->line()->foreColor()->rgb(), wdColorRed);
-        }
-    }
-    rule->line()->setStyle(style);
-    rule->line()->setVisible(msoFalse);
-    QCOMPARE(shapes->item(1)->line()->visible(), msoFalse);
-    rule->line()->setWeight(9);
-    QVERIFY(qAbs(rule->top() - 300) < 0.1f);
-}
-
 void DrawingConformanceTest::tableBeforeParagraph_data()
 {
     QTest::addColumn<int>("start");

@@ -18,8 +18,6 @@ private slots:
     void deleteNamedShapesWalkingDown();
     void shapeAnchor_data();
     void shapeAnchor();
-    void ruleStyles_data();
-    void ruleStyles();
     void tableBeforeParagraph_data();
     void tableBeforeParagraph();
     void tableCellText();
