@@ -1,6 +1,7 @@
 #include "headertemplate.h"
 
 #include "optionsettings.h"
+#include "pagegeometry.h"
 #include "templatestore.h"
 
 #include <QtGlobal>
@@ -11,12 +12,8 @@ namespace assembly {
 
 namespace {
 
-// The A4 page and its type area (centimetres).
-const double pageHeight = 29.7;
-const double typeAreaWidth = 15.6;
 // The widest box that, centred on the type area, stays on the page.
 const double widestBox = 20.8;
-const double boxHeight = 2;
 // Beyond these the writers refuse the value or draw nothing sensible.
 const double largestFont = 300;
 const double largestSpacing = 1584;
@@ -52,10 +49,10 @@ bool HeaderTemplate::read(const QString &kind, const QString &name, HeaderTempla
     // Mended: a box of no width would stack the mark a character a line
     // down the page; it spans the type area instead.
     const double width = number(TemplateKey::BoxWidth);
-    t.boxWidth = width > 0 ? qMin(width, widestBox) : typeAreaWidth;
+    t.boxWidth = width > 0 ? qMin(width, widestBox) : page::typeAreaWidth;
     const double secondWidth = number(TemplateKey::SecondBoxWidth);
     t.secondBoxWidth = secondWidth > 0 ? qMin(secondWidth, widestBox - t.boxWidth) : 0;
-    t.boxTop = qBound(0.0, number(TemplateKey::BoxTop), pageHeight - boxHeight);
+    t.boxTop = qBound(0.0, number(TemplateKey::BoxTop), page::height - page::markBoxHeight);
     t.bold = TemplateStore::readFlag(kind, name, TemplateKey::MarkBold);
     t.markSize = sized(number(TemplateKey::MarkSize), 57, largestFont);
     t.markSpacing = sized(number(TemplateKey::MarkSpacing), 61, largestSpacing);
@@ -67,8 +64,8 @@ bool HeaderTemplate::read(const QString &kind, const QString &name, HeaderTempla
     // An unset weight is the editors' proposal for the kind.
     const bool letter = kind == QLatin1String(TemplateKind::Letter);
     t.ruleWeight = sized(number(TemplateKey::RuleWeight), letter ? 4.5 : 1.25, heaviestRule);
-    t.ruleTop = qBound(0.0, number(TemplateKey::RuleTop), pageHeight);
-    t.footRuleBottom = qBound(0.0, number(TemplateKey::FootRuleBottom), pageHeight);
+    t.ruleTop = qBound(0.0, number(TemplateKey::RuleTop), page::height);
+    t.footRuleBottom = qBound(0.0, number(TemplateKey::FootRuleBottom), page::height);
     t.star = TemplateStore::readFlag(kind, name, TemplateKey::RuleStar);
     const int line = TemplateStore::rawInteger(kind, name, TemplateKey::InsertedLines);
     t.insertLine = line > 0 ? line : 1;

@@ -1,6 +1,7 @@
 #include "imprint.h"
 
 #include "automation/automation.h"
+#include "blocktarget.h"
 #include "boxformat.h"
 #include "templatestore.h"
 
@@ -196,22 +197,14 @@ ImprintRows imprintRows(const ImprintInput &input, const QString &unit)
 
 Outcome drawImprint(const ApplicationPtr &app, const ImprintInput &input, const ImprintSettings &s)
 {
-    if (!app)
-        return Outcome::NoApplication;
-    const DocumentPtr document = app->activeDocument();
-    if (!document)
-        return Outcome::NoDocument;
-    const ShapesPtr shapes = document->shapes();
-    const ParagraphsPtr paragraphs = document->paragraphs();
-    const ParagraphPtr last = paragraphs ? paragraphs->item(paragraphs->count()) : nullptr;
-    const RangePtr anchor = last ? last->range() : nullptr;
-    if (!shapes || !anchor)
-        return Outcome::NoDocument;
+    const BlockTarget target = blockTarget(app, 0);
+    if (target.outcome != Outcome::Done)
+        return target.outcome;
     const ImprintRows rows = imprintRows(input, input.unit.isEmpty() ? s.unit : input.unit);
 
-    deleteImprints(shapes);
-    const long textEnd = anchor->end();
-    const ShapePtr box = drawBox(document, shapes, anchor, input, rows, s);
+    deleteImprints(target.shapes);
+    const long textEnd = target.anchor->end();
+    const ShapePtr box = drawBox(target.document, target.shapes, target.anchor, input, rows, s);
     if (!box)
         return Outcome::Done;
 
@@ -221,15 +214,15 @@ Outcome drawImprint(const ApplicationPtr &app, const ImprintInput &input, const 
     // new page, it stays there, holding the box at the foot of that page;
     // otherwise it is taken out again.
     const float height = box->height();
-    const RangePtr lastLine = document->range(textEnd - 1, textEnd - 1);
+    const RangePtr lastLine = target.document->range(textEnd - 1, textEnd - 1);
     const long textPage = lastLine ? pageOf(lastLine) : 0;
-    const RangePtr content = document->content();
+    const RangePtr content = target.document->content();
     if (height <= 0 || textPage <= 0 || !content)
         return Outcome::Done;
-    const int rule = last->lineSpacingRule();
-    const float spacing = last->lineSpacing();
+    const int rule = target.paragraph->lineSpacingRule();
+    const float spacing = target.paragraph->lineSpacing();
     content->insertAfter(QStringLiteral("\n"));
-    const RangePtr probe = document->range(textEnd, textEnd);
+    const RangePtr probe = target.document->range(textEnd, textEnd);
     const ParagraphFormatPtr format = probe ? probe->paragraphFormat() : nullptr;
     if (!format)
         return Outcome::Done;
@@ -237,13 +230,13 @@ Outcome drawImprint(const ApplicationPtr &app, const ImprintInput &input, const 
     format->setLineSpacing(height);
     if (pageOf(probe) > textPage) {
         box->remove();
-        drawBox(document, shapes, probe, input, rows, s);
+        drawBox(target.document, target.shapes, probe, input, rows, s);
         return Outcome::Done;
     }
     // Spacing first: set under a single rule it would make the rule multiple.
     format->setLineSpacing(spacing);
     format->setLineSpacingRule(rule);
-    document->range(textEnd - 1, textEnd)->setText(QString());
+    target.document->range(textEnd - 1, textEnd)->setText(QString());
     return Outcome::Done;
 }
 

@@ -1,7 +1,9 @@
 #include "redheader.h"
 
 #include "automation/automation.h"
+#include "blocktarget.h"
 #include "boxformat.h"
+#include "pagegeometry.h"
 #include "templatestore.h"
 
 using namespace automation;
@@ -17,15 +19,10 @@ QStringList HeaderShape::names()
 
 namespace {
 
-// Fixed measures of the A4 page (centimetres): the type area runs from 2.8
-// to 18.4; letters' rules are 17 wide.
-const double typeAreaLeft = 2.8;
-const double typeAreaWidth = 15.6;
-const double typeAreaRight = 18.4;
+// Letters' rules are 17 cm wide; boxes of numbers sit 3.7 cm from the top
+// of the page or 0.35 cm below the top of their line.
 const double letterRuleRight = 19.8;
 const double letterRuleWidth = 17;
-const double pageHeight = 29.7;
-const double markBoxHeight = 2;
 const double numberBoxTop = 3.7;
 const double lineBoxOffset = 0.35;
 const QString copyNumberText = QStringLiteral("000001");
@@ -97,9 +94,9 @@ ShapePtr addMarkBox(const DocumentPtr &document, const ShapesPtr &shapes, const 
 {
     const bool joint = t.secondBoxWidth > 0;
     const double width = t.boxWidth + (joint ? t.secondBoxWidth : 0);
-    const ShapePtr box
-        = shapes->addShape(msoShapeRectangle, pt((typeAreaWidth - width) * 0.5 + typeAreaLeft),
-                           pt(t.boxTop), pt(width), pt(markBoxHeight), Variant(anchor));
+    const ShapePtr box = shapes->addShape(
+        msoShapeRectangle, pt((page::typeAreaWidth - width) * 0.5 + page::typeAreaLeft),
+        pt(t.boxTop), pt(width), pt(page::markBoxHeight), Variant(anchor));
     if (!box)
         return nullptr;
     box->setName(QLatin1String(HeaderShape::MarkBox));
@@ -141,7 +138,8 @@ ShapePtr addMarkBox(const DocumentPtr &document, const ShapesPtr &shapes, const 
 ShapePtr addRule(const ShapesPtr &shapes, const RangePtr &anchor, const QString &name,
                  double rightCm, float top, int style, float weight)
 {
-    const ShapePtr rule = shapes->addLine(pt(typeAreaLeft), top, pt(rightCm), top, Variant(anchor));
+    const ShapePtr rule
+        = shapes->addLine(pt(page::typeAreaLeft), top, pt(rightCm), top, Variant(anchor));
     if (!rule)
         return nullptr;
     rule->setName(name);
@@ -206,52 +204,45 @@ RangePtr numberLine(const DocumentPtr &document, int insertLine)
 
 Outcome drawRedHeader(const ApplicationPtr &app, const HeaderInput &input, const HeaderTemplate &t)
 {
-    if (!app)
-        return Outcome::NoApplication;
-    const DocumentPtr document = app->activeDocument();
-    if (!document)
-        return Outcome::NoDocument;
-    const ShapesPtr shapes = document->shapes();
-    const ParagraphsPtr paragraphs = document->paragraphs();
-    const ParagraphPtr first = paragraphs ? paragraphs->item(1) : nullptr;
-    const RangePtr anchor = first ? first->range() : nullptr;
-    if (!shapes || !anchor)
-        return Outcome::NoDocument;
+    const BlockTarget target = blockTarget(app, 1);
+    if (target.outcome != Outcome::Done)
+        return target.outcome;
     const bool letter = input.kind == QLatin1String(TemplateKind::Letter);
     const bool minutes = input.kind == QLatin1String(TemplateKind::Minutes);
 
-    deleteHeaderShapes(shapes);
-    anchor->setRange(0, 0);
-    anchor->select();
+    deleteHeaderShapes(target.shapes);
+    target.anchor->setRange(0, 0);
+    target.anchor->select();
 
-    addMarkBox(document, shapes, anchor, t);
+    addMarkBox(target.document, target.shapes, target.anchor, t);
 
-    const ShapePtr rule = addRule(
-        shapes, anchor, QLatin1String(minutes ? HeaderShape::MinutesRule : HeaderShape::Rule),
-        typeAreaRight, pt(t.ruleTop), msoLineSingle, t.ruleWeight);
+    const ShapePtr rule
+        = addRule(target.shapes, target.anchor,
+                  QLatin1String(minutes ? HeaderShape::MinutesRule : HeaderShape::Rule),
+                  page::typeAreaRight, pt(t.ruleTop), msoLineSingle, t.ruleWeight);
     if (letter) {
         if (rule) {
             rule->setWidth(pt(letterRuleWidth));
             rule->line()->setStyle(msoLineThickThin);
         }
-        const SectionsPtr sections = document->sections();
+        const SectionsPtr sections = target.document->sections();
         const SectionPtr section = sections ? sections->item(1) : nullptr;
         if (const PageSetupPtr setup = section ? section->pageSetup() : nullptr) {
             setup->setBottomMargin(pt(t.footRuleBottom + 0.5));
             setup->setDifferentFirstPageHeaderFooter(msoTrue);
         }
-        addRule(shapes, anchor, QLatin1String(HeaderShape::FootRule), letterRuleRight,
-                pt(pageHeight - t.footRuleBottom) - t.ruleWeight, msoLineThinThick, t.ruleWeight);
+        addRule(target.shapes, target.anchor, QLatin1String(HeaderShape::FootRule), letterRuleRight,
+                pt(page::height - t.footRuleBottom) - t.ruleWeight, msoLineThinThick, t.ruleWeight);
     }
     if (t.star)
-        addStar(shapes, anchor, t);
+        addStar(target.shapes, target.anchor, t);
 
     RangePtr lineAnchor;
     if (letter) {
-        lineAnchor = numberLine(document, t.insertLine);
+        lineAnchor = numberLine(target.document, t.insertLine);
         const ShapePtr number = lineAnchor
-            ? shapes->addShape(msoShapeRectangle, pt(typeAreaLeft), pt(numberBoxTop), pt(10),
-                               pt(0.8), Variant(lineAnchor))
+            ? target.shapes->addShape(msoShapeRectangle, pt(page::typeAreaLeft), pt(numberBoxTop),
+                                      pt(10), pt(0.8), Variant(lineAnchor))
             : nullptr;
         if (number) {
             number->setName(QLatin1String(HeaderShape::DocumentNumber));
@@ -264,16 +255,17 @@ Outcome drawRedHeader(const ApplicationPtr &app, const HeaderInput &input, const
         }
     }
 
-    const ShapePtr copyNumber
-        = shapes->addShape(msoShapeRectangle, pt(typeAreaLeft), pt(numberBoxTop), pt(4.8), pt(0.8),
-                           Variant(lineAnchor ? lineAnchor : anchor));
+    const ShapePtr copyNumber = target.shapes->addShape(
+        msoShapeRectangle, pt(page::typeAreaLeft), pt(numberBoxTop), pt(4.8), pt(0.8),
+        Variant(lineAnchor ? lineAnchor : target.anchor));
     if (!copyNumber)
         return Outcome::Done;
     copyNumber->setName(QLatin1String(HeaderShape::CopyNumber));
     if (lineAnchor)
         placeOnLine(copyNumber, 0);
     else
-        placeOnPage(copyNumber, numberBoxTop, wdRelativeHorizontalPositionPage, pt(typeAreaLeft));
+        placeOnPage(copyNumber, numberBoxTop, wdRelativeHorizontalPositionPage,
+                    pt(page::typeAreaLeft));
     copyNumber->fill()->setVisible(msoFalse);
     copyNumber->line()->setVisible(msoFalse);
     if (input.securityLevel.isEmpty())
