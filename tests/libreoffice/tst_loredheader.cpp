@@ -200,6 +200,7 @@ void TestLoRedHeader::header()
         QVERIFY_NEAR(bottom.first().united(bottom.last()).center().y(), foot);
         QVERIFY(top.first().height() > 2 * top.last().height());
         QVERIFY(bottom.last().height() > 2 * bottom.first().height());
+        QVERIFY(!m_drawn[name]->compactText(1).contains(QStringLiteral("—1—"))); // no number
     }
     if (c.header.star) {
         const QRectF star
