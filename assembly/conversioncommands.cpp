@@ -4,6 +4,8 @@
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 
+#include "assembly/imprint.h"
+#include "assembly/redheader.h"
 #include "assembly/signatureblock.h"
 #include "assembly/titleblock.h"
 #include "assembly/titlesettings.h"
@@ -43,4 +45,43 @@ void WPSMainWindow::insetlk(const QString &kind, const QString &unit, const QStr
         assembly::writeSignatureBlock(m_application, texts, OptionSettings::headingFont()).status);
 }
 
-// ---- End of title and signature blocks
+// ---- Red header and imprint
+
+namespace {
+
+const QString kNoDocument = QStringLiteral("请确认是否已打开文档!");
+
+} // namespace
+
+void WPSMainWindow::insetht(const QString &kind, const QString &templateName,
+                            const QString &securityLevel, const QString &documentNumber)
+{
+    if (!m_application)
+        return;
+    assembly::HeaderTemplate values;
+    // Mended: a template deleted since it was chosen would draw a header of
+    // zeros; nothing is drawn and the user is told.
+    if (!assembly::HeaderTemplate::read(kind, templateName, &values)) {
+        showError(QStringLiteral("未找到红头模板“%1”，未生成红头!").arg(templateName));
+        focusWriter();
+        return;
+    }
+    const assembly::HeaderInput input {kind, securityLevel, documentNumber};
+    if (assembly::drawRedHeader(m_application, input, values) == assembly::Outcome::NoDocument)
+        showError(kNoDocument);
+    focusWriter();
+}
+
+void WPSMainWindow::insetbj(const QString &kind, const QString &unit, const QString &date,
+                            const QString &copyTo, const QString &disclosure,
+                            const QString &distribution)
+{
+    const assembly::ImprintInput input {kind, unit, date, copyTo, disclosure, distribution};
+    const assembly::Outcome outcome
+        = assembly::drawImprint(m_application, input, assembly::ImprintSettings::read());
+    if (outcome == assembly::Outcome::NoApplication)
+        return;
+    if (outcome == assembly::Outcome::NoDocument)
+        showError(kNoDocument);
+    focusWriter();
+}

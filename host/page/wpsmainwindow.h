@@ -85,6 +85,13 @@ public:
     // vote.
     void insetlk(const QString &kind, const QString &unit, const QString &date, const QString &note,
                  const QString &attendees, const QString &onLeave, const QString &nonVoting);
+    // Blocks of a conversion: the red header (document kind, template name,
+    // composed security level, document number) and the imprint (kind,
+    // unit, printing date, copy-to, disclosure, main recipient as entered).
+    void insetht(const QString &kind, const QString &templateName, const QString &securityLevel,
+                 const QString &documentNumber);
+    void insetbj(const QString &kind, const QString &unit, const QString &date,
+                 const QString &copyTo, const QString &disclosure, const QString &distribution);
 
     // Gives the keyboard focus back to the writer after a command.
     void focusWriter();
