@@ -1,4 +1,6 @@
 #include "format/setpage_window.h"
+#include "input_window.h"
+#include "jiyao_window.h"
 #include "option_window.h"
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
@@ -33,6 +35,11 @@ void WPSMainWindow::slotButtonClick(const QString &label)
         commands.insert(QStringLiteral("正文字体"), &WPSMainWindow::setZW);
         commands.insert(QStringLiteral("设为一行"), &WPSMainWindow::setLine);
         commands.insert(QStringLiteral("设为二行"), &WPSMainWindow::setLine2);
+        commands.insert(QStringLiteral("套下行文"), &WPSMainWindow::inserDownGW);
+        commands.insert(QStringLiteral("套上行文"), &WPSMainWindow::inserUpGW);
+        commands.insert(QStringLiteral("纪要简报"), &WPSMainWindow::inserJY);
+        commands.insert(QStringLiteral("信函格式"), &WPSMainWindow::inserXH);
+        commands.insert(QStringLiteral("联合发文"), &WPSMainWindow::inserLH);
         commands.insert(QStringLiteral("插入横排页面"), &WPSMainWindow::insertHPpage);
         commands.insert(QStringLiteral("加大行距"), &WPSMainWindow::incSpace);
         commands.insert(QStringLiteral("减小行距"), &WPSMainWindow::decSpace);
@@ -60,6 +67,8 @@ void WPSMainWindow::wireDialogs()
     // A dialog is only ever opened by a command, so its connection is made
     // before it can emit.
     connect(m_setPageWindow, &setPage_window::sendSettings, this, &WPSMainWindow::setPageOptionExc);
+    connect(m_inputWindow, &input_window::sendSettings, this, &WPSMainWindow::transtogw);
+    connect(m_jiyaoWindow, &jiyao_window::sendJYSettings, this, &WPSMainWindow::transtogw);
     ++s_dialogWirings;
 }
 

@@ -1,87 +1,59 @@
-// The block writers of a conversion as operations of the page: each reads
-// the settings and template afresh, writes its block through the assembly
-// library, and reports what stopped it.
+// The conversion driver as the page's operation: the input dialogs send their
+// element list here (transtogw, wired once with the other dialogs). It stores
+// the elements in the document, converts the document through the assembly
+// library, reports what the user must know, and gives the keyboard focus
+// back to the writer.
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 
-#include "assembly/imprint.h"
-#include "assembly/redheader.h"
-#include "assembly/signatureblock.h"
-#include "assembly/titleblock.h"
-#include "assembly/titlesettings.h"
-#include "optionsettings.h"
+#include "assembly/conversion.h"
+#include "assembly/elementrecord.h"
+#include "automation/application.h"
 
-// ---- Title and signature blocks
-
-namespace {
-
-void reportUnwritten(assembly::WrittenBlock::Status status)
+void WPSMainWindow::transtogw(const QString &kind, const QString &templateName,
+                              const QString &level, const QString &period, const QString &urgency,
+                              const QString &number, const QString &title, const QString &recipient,
+                              const QString &copyTo, const QString &note, const QString &writtenOn,
+                              const QString &printedOn, const QString &disclosure,
+                              const QString &markText, const QString &unit,
+                              const QString &signature, const QString &signer,
+                              const QString &extra1, const QString &extra2, const QString &extra3)
 {
-    if (status == assembly::WrittenBlock::Status::NoDocument)
-        showError(QStringLiteral("请确认是否已打开文档!"));
-    else if (status == assembly::WrittenBlock::Status::TableAtStart)
-        showError(QStringLiteral("文档以表格开头，标题等文字无法写在表格之前。"
-                                 "请在表格前插入一个空行后重新套用。"));
-}
-
-} // namespace
-
-void WPSMainWindow::insetwt(const QString &kind, const QString &templateName, const QString &number,
-                            const QString &level, const QString &urgency, const QString &title,
-                            const QString &recipient, const QString &signer, const QString &date)
-{
-    const assembly::TitleTexts texts {kind, number, level, urgency, title, recipient, signer, date};
-    reportUnwritten(assembly::writeTitleBlock(m_application, texts,
-                                              assembly::readTitleSettings(kind, templateName))
-                        .status);
-}
-
-void WPSMainWindow::insetlk(const QString &kind, const QString &unit, const QString &date,
-                            const QString &note, const QString &attendees, const QString &onLeave,
-                            const QString &nonVoting)
-{
-    const assembly::SignatureTexts texts {kind, unit, date, note, attendees, onLeave, nonVoting};
-    reportUnwritten(
-        assembly::writeSignatureBlock(m_application, texts, OptionSettings::headingFont()).status);
-}
-
-// ---- Red header and imprint
-
-namespace {
-
-const QString kNoDocument = QStringLiteral("请确认是否已打开文档!");
-
-} // namespace
-
-void WPSMainWindow::insetht(const QString &kind, const QString &templateName,
-                            const QString &securityLevel, const QString &documentNumber)
-{
-    if (!m_application)
-        return;
-    assembly::HeaderTemplate values;
-    // Mended: a template deleted since it was chosen would draw a header of
-    // zeros; nothing is drawn and the user is told.
-    if (!assembly::HeaderTemplate::read(kind, templateName, &values)) {
-        showError(QStringLiteral("未找到红头模板“%1”，未生成红头!").arg(templateName));
+    if (!m_application) {
         focusWriter();
         return;
     }
-    const assembly::HeaderInput input {kind, securityLevel, documentNumber};
-    if (assembly::drawRedHeader(m_application, input, values) == assembly::Outcome::NoDocument)
-        showError(kNoDocument);
-    focusWriter();
-}
-
-void WPSMainWindow::insetbj(const QString &kind, const QString &unit, const QString &date,
-                            const QString &copyTo, const QString &disclosure,
-                            const QString &distribution)
-{
-    const assembly::ImprintInput input {kind, unit, date, copyTo, disclosure, distribution};
-    const assembly::Outcome outcome
-        = assembly::drawImprint(m_application, input, assembly::ImprintSettings::read());
-    if (outcome == assembly::Outcome::NoApplication)
+    if (!m_application->activeDocument()) {
+        showError(QStringLiteral("请确认是否已打开文档!"));
+        focusWriter();
         return;
-    if (outcome == assembly::Outcome::NoDocument)
-        showError(kNoDocument);
+    }
+    const assembly::ElementList elements = assembly::ElementList::fromStrings(
+        {kind,      templateName, level,  period,    urgency,   number,     title,
+         recipient, copyTo,       note,   writtenOn, printedOn, disclosure, markText,
+         unit,      signature,    signer, extra1,    extra2,    extra3});
+
+    // The elements as entered, for the next conversion to offer again.
+    // Mended: the title and the main recipient are kept too. A second
+    // conversion replaces the head it wrote, so without them an unchanged
+    // confirmation would put placeholders where the title was.
+    writegwinfo(Element::MiJi, level);
+    writegwinfo(Element::QiXian, period);
+    writegwinfo(Element::JinJi, urgency);
+    writegwinfo(Element::WenHao, number);
+    writegwinfo(Element::BiaoTi, title);
+    writegwinfo(Element::ZhuSong, recipient);
+    writegwinfo(Element::ChenWenDate, writtenOn);
+    writegwinfo(Element::YinFaDate, printedOn);
+    writegwinfo(Element::GongKai, disclosure);
+    writegwinfo(Element::QianFa, signer);
+
+    const assembly::ConversionOutcome outcome = assembly::convertDocument(
+        m_application, elements, assembly::ConversionSettings::read(kind, templateName));
+    if (outcome.head.status == assembly::WrittenBlock::Status::TableAtStart)
+        showError(QStringLiteral("文档以表格开头，标题等文字无法写在表格之前。"
+                                 "请在表格前插入一个空行后重新套用。"));
+    if (!outcome.headerDrawn)
+        showError(QStringLiteral("未找到红头模板“%1”，未生成红头!").arg(templateName));
     focusWriter();
 }

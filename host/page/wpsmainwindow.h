@@ -1,8 +1,8 @@
 #pragma once
 
+#include "assembly/elementrecord.h"
 #include "automation/forward.h"
 #include "defaultwriter.h"
-#include "elementrecord.h"
 #include "writerclient.h"
 
 #include <QString>
@@ -73,25 +73,13 @@ public:
     void setPageOption();
     void insertHPpage();
 
-    // Blocks of a conversion (assembly/conversioncommands.cpp).
-    // The title block: kind (template file), template name, document number,
-    // security level line, urgency, title, main recipient, signer, date of
-    // writing.
-    void insetwt(const QString &kind, const QString &templateName, const QString &number,
-                 const QString &level, const QString &urgency, const QString &title,
-                 const QString &recipient, const QString &signer, const QString &date);
-    // The signature block: kind, signature unit, date of writing, note, and
-    // for minutes the attendees, those on leave and those attending without
-    // vote.
-    void insetlk(const QString &kind, const QString &unit, const QString &date, const QString &note,
-                 const QString &attendees, const QString &onLeave, const QString &nonVoting);
-    // Blocks of a conversion: the red header (document kind, template name,
-    // composed security level, document number) and the imprint (kind,
-    // unit, printing date, copy-to, disclosure, main recipient as entered).
-    void insetht(const QString &kind, const QString &templateName, const QString &securityLevel,
-                 const QString &documentNumber);
-    void insetbj(const QString &kind, const QString &unit, const QString &date,
-                 const QString &copyTo, const QString &disclosure, const QString &distribution);
+    // Conversion into an official document of one kind: each opens the
+    // input dialog of its kind, prefilled from the document.
+    void inserDownGW();
+    void inserUpGW();
+    void inserXH();
+    void inserLH();
+    void inserJY();
 
     // Gives the keyboard focus back to the writer after a command.
     void focusWriter();
@@ -102,10 +90,23 @@ public:
 
 private slots:
     void setPageOptionExc(bool formatBody, bool recogniseHeadings);
+    // The conversion driver: the element list of an input dialog, in the
+    // order of assembly::ElementList.
+    void transtogw(const QString &kind, const QString &templateName, const QString &level,
+                   const QString &period, const QString &urgency, const QString &number,
+                   const QString &title, const QString &recipient, const QString &copyTo,
+                   const QString &note, const QString &writtenOn, const QString &printedOn,
+                   const QString &disclosure, const QString &markText, const QString &unit,
+                   const QString &signature, const QString &signer, const QString &extra1,
+                   const QString &extra2, const QString &extra3);
 
 private:
     void wireDialogs();
     void applyRole(int role);
+    // A printing-issuing unit is set and a document is open; tells the user
+    // what is missing otherwise.
+    bool readyToConvert();
+    void startConversion(const QString &kind);
 
     // The long-lived dialogs (copy-numbered printing, page adaptation,
     // element input, minutes and briefings) are created first in the
