@@ -12,12 +12,6 @@
 // Command labels of the tree and the operations of the page they run. A label
 // is the command's only identity: the text must match a key exactly.
 
-namespace {
-
-int s_dialogWirings = 0;
-
-} // namespace
-
 void WPSMainWindow::slotButtonClick(const QString &label)
 {
     using Operation = void (WPSMainWindow::*)();
@@ -43,7 +37,12 @@ void WPSMainWindow::slotButtonClick(const QString &label)
         commands.insert(QStringLiteral("插入横排页面"), &WPSMainWindow::insertHPpage);
         commands.insert(QStringLiteral("加大行距"), &WPSMainWindow::incSpace);
         commands.insert(QStringLiteral("减小行距"), &WPSMainWindow::decSpace);
+    }
+    // The dialogs are the page's own: each page connects its dialogs at its
+    // first command, before any of them can be opened and send a result.
+    if (!m_dialogsWired) {
         wireDialogs();
+        m_dialogsWired = true;
     }
 
     const Operation operation = commands.value(label, nullptr);
@@ -51,15 +50,10 @@ void WPSMainWindow::slotButtonClick(const QString &label)
         (this->*operation)();
 }
 
-int WPSMainWindow::dialogWiringCount()
-{
-    return s_dialogWirings;
-}
-
 void WPSMainWindow::wireDialogs()
 {
-    // Each long-lived dialog's result is connected here, once, to the
-    // operation that carries it out, as soon as that dialog exists:
+    // Each long-lived dialog's result is connected here, once per page, to
+    // the operation that carries it out:
     //   print_window::sendData(QString, int, bool)    -> autoPrintExc
     //   setPage_window::sendSettings(bool, bool)      -> setPageOptionExc
     //   input_window::sendSettings(20 x QString)      -> transtogw
@@ -69,7 +63,6 @@ void WPSMainWindow::wireDialogs()
     connect(m_setPageWindow, &setPage_window::sendSettings, this, &WPSMainWindow::setPageOptionExc);
     connect(m_inputWindow, &input_window::sendSettings, this, &WPSMainWindow::transtogw);
     connect(m_jiyaoWindow, &jiyao_window::sendJYSettings, this, &WPSMainWindow::transtogw);
-    ++s_dialogWirings;
 }
 
 void WPSMainWindow::openSettings()

@@ -37,9 +37,6 @@ public:
     // Runs the operation whose command label is given; any other text is
     // ignored.
     void slotButtonClick(const QString &label);
-    // How often the dialogs' results have been connected to the operations
-    // that carry them out (once per process, at the first command).
-    static int dialogWiringCount();
 
     // The element record: custom text properties of the active document,
     // each with a fixed name and element id.
@@ -114,6 +111,7 @@ private:
     setPage_window *m_setPageWindow = nullptr;
     input_window *m_inputWindow = nullptr;
     jiyao_window *m_jiyaoWindow = nullptr;
+    bool m_dialogsWired = false;
     WriterClient *m_client = nullptr;
     WPSWindow *m_host = nullptr;
     automation::ApplicationPtr m_application;
