@@ -51,15 +51,28 @@ QString signerName(const TitleTexts &texts)
     return texts.signer.isEmpty() ? QStringLiteral("□□□") : texts.signer;
 }
 
-// Up-going documents fill the line to 29 full-width characters, a
-// full-width character counting as two blanks, so that the distributed line
-// puts the number at its start and the signer at its end.
+// Width in blanks: an ASCII character (a digit of the number) is as wide as
+// one blank, any other character two.
+int widthInBlanks(const QString &text)
+{
+    int width = 0;
+    for (const QChar c : text)
+        width += c.unicode() < 0x80 ? 1 : 2;
+    return width;
+}
+
+// Up-going documents fill the number line with blanks so that the
+// distributed line puts the number at its start and the signer at its end:
+// 51 blanks' width in all, 25.5 characters, which the line between its
+// one-character indents holds. (Counting every character as full-width
+// would fill a number with fewer digits, such as 〔2024〕5号, past the line,
+// and the signer's name would wrap.)
 QString numberLine(const TitleTexts &texts)
 {
     if (!isKind(texts, TemplateKind::UpGoing))
         return texts.number;
     const QString signer = QStringLiteral("签发人：") + signerName(texts);
-    const int blanks = 2 * (29 - int(signer.size()) - int(texts.number.size())) - 1;
+    const int blanks = 51 - widthInBlanks(signer) - widthInBlanks(texts.number);
     return texts.number + QString(std::max(blanks, 0), QLatin1Char(' ')) + signer;
 }
 

@@ -144,8 +144,11 @@ float LoShape::position(bool horizontal) const
         m_object->properties->getPropertyValue(
             prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"))
             >>= position;
-        if (!horizontal)
+        if (!horizontal) {
+            if (lineRelative())
+                position = -position;
             position += compoundrule::lineOffset(m_object->shape);
+        }
         return SectionMap::toPoints(position);
     });
 }
@@ -164,9 +167,11 @@ void LoShape::setPosition(bool horizontal, float value)
         }
         m_object->properties->setPropertyValue(orientName, Any(sal_Int16(0))); // NONE, in both
         const sal_Int32 offset = horizontal ? 0 : compoundrule::lineOffset(m_object->shape);
+        sal_Int32 position = SectionMap::toHundredthMm(value) - offset;
+        if (!horizontal && lineRelative())
+            position = -position;
         m_object->properties->setPropertyValue(
-            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"),
-            Any(sal_Int32(SectionMap::toHundredthMm(value) - offset)));
+            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"), Any(position));
         settleDrawing();
     });
 }
@@ -176,6 +181,16 @@ void LoShape::setPosition(bool horizontal, float value)
 // set on the shape itself; orientation properties set later are kept, shown
 // back and saved, but not laid out. Setting the position it already reports
 // makes the layout take them. Text frames need nothing of the kind.
+// Positions relative to the line of the anchor: the office counts them from
+// the line's top upwards (a positive value lifts the object), the object
+// model from the line's top downwards, as Word does.
+bool LoShape::lineRelative() const
+{
+    sal_Int16 relation = 0;
+    m_object->properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
+    return relation == text::RelOrientation::TEXT_LINE;
+}
+
 void LoShape::settleDrawing()
 {
     if (!isFrame())
@@ -354,8 +369,16 @@ void LoShape::setRelativeVerticalPosition(int relative)
             m_object->properties->setPropertyValue(prop("AnchorType"),
                                                    Any(text::TextContentAnchorType_AT_CHARACTER));
         }
+        // The office measures from the line's top upwards, the object model
+        // downwards: the position keeps its value across the change.
+        const bool wasLine = lineRelative();
         m_object->properties->setPropertyValue(prop("VertOrientRelation"),
                                                Any(verticalRelation(relative)));
+        if (wasLine != lineRelative()) {
+            sal_Int32 position = 0;
+            m_object->properties->getPropertyValue(prop("VertOrientPosition")) >>= position;
+            m_object->properties->setPropertyValue(prop("VertOrientPosition"), Any(-position));
+        }
         settleDrawing();
     });
 }

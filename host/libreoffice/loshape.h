@@ -62,6 +62,7 @@ public:
 
 private:
     bool isFrame() const;
+    bool lineRelative() const;
     void settleDrawing();
     // The frame holding the shape's text: the shape itself when it is a text
     // frame, the attached frame of a drawing shape with a text box (what a
