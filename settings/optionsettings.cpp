@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSettings>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -67,6 +68,13 @@ double OptionSettings::numberOf(const QVariant &value)
 QString OptionSettings::textOf(const QVariant &value)
 {
     return value.toString();
+}
+
+int OptionSettings::integerOf(const QVariant &value)
+{
+    // Clamped first: a hand-edited huge number must not overflow the cast.
+    const double number = std::trunc(numberOf(value));
+    return int(qBound(double(INT_MIN), number, double(INT_MAX)));
 }
 
 bool OptionSettings::writeOut(QSettings &settings)

@@ -58,6 +58,9 @@ public:
     // How a stored value converts: the rules above, for any QSettings value.
     static double numberOf(const QVariant &value);
     static QString textOf(const QVariant &value);
+    // A number truncated toward zero and kept within int, for the values that
+    // are whole numbers.
+    static int integerOf(const QVariant &value);
 
     // Writes what was set through `settings` to its file now. False when the
     // file could not be written (read-only folder, full disk).
