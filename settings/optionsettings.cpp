@@ -21,11 +21,24 @@ int ruleSelector(double value)
     return value == 1 || value == 2 || value == 3 ? int(value) : 0;
 }
 
+QString &directoryOverride()
+{
+    static QString path;
+    return path;
+}
+
 } // namespace
 
 QString OptionSettings::directoryPath()
 {
+    if (!directoryOverride().isEmpty())
+        return directoryOverride();
     return QDir::homePath() + QStringLiteral("/Quorvex");
+}
+
+void OptionSettings::setDirectoryPath(const QString &path)
+{
+    directoryOverride() = path.isEmpty() ? QString() : QDir(path).absolutePath();
 }
 
 QString OptionSettings::settingsFilePath()

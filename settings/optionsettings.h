@@ -48,6 +48,10 @@ class OptionSettings
 public:
     // ~/Quorvex, the directory of the settings file and the template files.
     static QString directoryPath();
+    // Points the whole process at another directory: the command-line
+    // converter's --settings-dir. An empty path returns to ~/Quorvex. The
+    // program itself never calls it.
+    static void setDirectoryPath(const QString &path);
     static QString settingsFilePath();
 
     static double rawNumber(const QString &key);
