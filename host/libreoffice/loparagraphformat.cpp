@@ -15,6 +15,7 @@
 #include <com/sun/star/style/LineSpacing.hpp>
 #include <com/sun/star/style/LineSpacingMode.hpp>
 #include <com/sun/star/style/ParagraphAdjust.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/xml/AttributeData.hpp>
 
 #include <cmath>
@@ -85,7 +86,44 @@ struct LoParagraphState
     // side) and adds the container to the values.
     void storeAttribute(writebatch::Values &values);
     void setSpacingPoints(float points);
+    // The office's length of an indent as the values set it.
+    sal_Int32 officeIndent(int side) const;
+    // One side's indents from the attribute, or from the office's length in
+    // characters of the size given.
+    void loadIndent(int side, const QMap<QString, float> &stored, sal_Int32 office,
+                    const std::function<float()> &characterSize);
 };
+
+// The attribute holds while the office's length is the one last written with
+// it. Otherwise the indent was set elsewhere: in the writer's window, or in a
+// file (a .docx keeps no attribute of ours, and the office reads a Word
+// character-unit indent as its length). Its characters are then the length
+// in characters of the paragraph's text, to the hundredth.
+void LoParagraphState::loadIndent(int side, const QMap<QString, float> &stored, sal_Int32 office,
+                                  const std::function<float()> &characterSize)
+{
+    const QString key = QLatin1String(sideKeys[side]);
+    const QString written = key + QLatin1Char('w');
+    const float storedChars = stored.value(QLatin1String(charKeys[side]), 0.0f);
+    // Attributes written before the length was kept with them: characters
+    // always held, a point value while it matched.
+    const bool holds = stored.contains(written) ? sal_Int32(stored.value(written)) == office
+                                                : storedChars != 0.0f
+            || (stored.contains(key) && toHundredths(stored.value(key)) == office);
+    if (holds) {
+        chars[side] = storedChars;
+        points[side] = stored.contains(key) ? stored.value(key) : toPoints(office);
+        return;
+    }
+    points[side] = toPoints(office);
+    const float size = office != 0 ? characterSize() : 0.0f;
+    chars[side] = size > 0 ? float(std::round(points[side] / size * 100.0f) / 100.0) : 0.0f;
+}
+
+sal_Int32 LoParagraphState::officeIndent(int side) const
+{
+    return toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]);
+}
 
 LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &paragraph)
 {
@@ -124,17 +162,21 @@ LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &pa
                 stored.insert(item.left(eq), item.mid(eq + 1).toFloat());
         }
     }
-    for (int side = 0; side < 3; ++side) {
-        const QString key = QLatin1String(sideKeys[side]);
-        state.chars[side] = stored.value(QLatin1String(charKeys[side]), 0.0f);
-        if (state.chars[side] != 0.0f) {
-            state.points[side] = stored.value(key, 0.0f);
-        } else if (stored.contains(key) && toHundredths(stored.value(key)) == indents[side]) {
-            state.points[side] = stored.value(key);
-        } else {
-            state.points[side] = toPoints(indents[side]);
+    // A file's text often carries its size itself, over the paragraph's
+    // own: the size of the first character, asked for once when needed.
+    float size = 0.0f;
+    const auto characterSize = [&] {
+        if (size <= 0.0f) {
+            const Reference<text::XTextRange> text(paragraph, UNO_QUERY);
+            const Reference<beans::XPropertySet> start(
+                text.is() ? text->getStart() : Reference<text::XTextRange>(), UNO_QUERY);
+            if (!start.is() || !(start->getPropertyValue("CharHeight") >>= size))
+                size = state.fontSize;
         }
-    }
+        return size;
+    };
+    for (int side = 0; side < 3; ++side)
+        state.loadIndent(side, stored, indents[side], characterSize);
     const bool proportional = state.spacing.Mode == style::LineSpacingMode::PROP;
     const float office = proportional ? state.spacing.Height * singleLinePoints / 100.0f
                                       : toPoints(state.spacing.Height);
@@ -156,15 +198,15 @@ void LoParagraphState::setSpacingPoints(float value)
 writebatch::Values LoParagraphState::values() const
 {
     writebatch::Values values;
-    const auto indent = [this](int side) {
-        return Any(toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]));
-    };
     values[rtl::OUString("ParaAdjust")] = Any(adjust);
-    values[rtl::OUString("ParaFirstLineIndent")] = indent(0);
+    values[rtl::OUString("ParaFirstLineIndent")] = Any(officeIndent(0));
     values[rtl::OUString("ParaLastLineAdjust")] = Any(lastAdjust);
-    values[rtl::OUString("ParaLeftMargin")] = indent(1);
+    values[rtl::OUString("ParaLeftMargin")] = Any(officeIndent(1));
     values[rtl::OUString("ParaLineSpacing")] = Any(spacing);
-    values[rtl::OUString("ParaRightMargin")] = indent(2);
+    values[rtl::OUString("ParaRightMargin")] = Any(officeIndent(2));
+    // Exact spacing wins over the page's line grid, as in Word: a line
+    // snapped to the grid would take the grid's pitch instead.
+    values[rtl::OUString("SnapToGrid")] = Any(spacing.Mode != style::LineSpacingMode::FIX);
     return values;
 }
 
@@ -180,6 +222,8 @@ void LoParagraphState::storeAttribute(writebatch::Values &values)
         items << QStringLiteral("%1=%2")
                      .arg(QLatin1String(charKeys[side]))
                      .arg(chars[side], 0, 'g', 9);
+        items
+            << QStringLiteral("%1w=%2").arg(QLatin1String(sideKeys[side])).arg(officeIndent(side));
     }
     items << QStringLiteral("ls=%1").arg(lineSpacing, 0, 'g', 9);
     xml::AttributeData data;
