@@ -141,8 +141,15 @@ float LoShape::position(bool horizontal) const
         m_properties->getPropertyValue(
             prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"))
             >>= position;
-        return SectionMap::toPoints(position);
+        return SectionMap::toPoints(horizontal ? position : verticalSign() * position);
     });
+}
+
+int LoShape::verticalSign() const
+{
+    sal_Int16 relation = 0;
+    m_properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
+    return relation == text::RelOrientation::TEXT_LINE ? -1 : 1;
 }
 
 void LoShape::setPosition(bool horizontal, float value)
@@ -160,7 +167,7 @@ void LoShape::setPosition(bool horizontal, float value)
         m_properties->setPropertyValue(orientName, Any(sal_Int16(0))); // NONE, in both
         m_properties->setPropertyValue(
             prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"),
-            Any(SectionMap::toHundredthMm(value)));
+            Any(SectionMap::toHundredthMm(horizontal ? value : verticalSign() * value)));
         settleDrawing();
     });
 }
@@ -315,7 +322,8 @@ int LoShape::relativeVerticalPosition() const
 }
 
 // A position relative to the line needs the object anchored at a character:
-// a paragraph anchor only knows the paragraph.
+// a paragraph anchor only knows the paragraph. Word's position below the
+// line is the office's position above it: the value kept turns with it.
 void LoShape::setRelativeVerticalPosition(int relative)
 {
     if (!m_office->isAlive())
@@ -325,7 +333,13 @@ void LoShape::setRelativeVerticalPosition(int relative)
             m_properties->setPropertyValue(prop("AnchorType"),
                                            Any(text::TextContentAnchorType_AT_CHARACTER));
         }
+        const int before = verticalSign();
         m_properties->setPropertyValue(prop("VertOrientRelation"), Any(verticalRelation(relative)));
+        if (verticalSign() != before) {
+            sal_Int32 position = 0;
+            m_properties->getPropertyValue(prop("VertOrientPosition")) >>= position;
+            m_properties->setPropertyValue(prop("VertOrientPosition"), Any(sal_Int32(-position)));
+        }
         settleDrawing();
     });
 }

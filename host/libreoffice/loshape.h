@@ -60,6 +60,9 @@ private:
     css::uno::Reference<css::text::XTextFrame> textBox() const;
     float position(bool horizontal) const;
     void setPosition(bool horizontal, float value);
+    // -1 where the office measures the vertical position the other way up
+    // than Word (relative to the line: upward), else 1.
+    int verticalSign() const;
     float extent(bool horizontal) const;
     void setExtent(bool horizontal, float points);
 

@@ -166,14 +166,18 @@ automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float lef
         line.LineWidth = SectionMap::toHundredthMm(defaultLineWeight);
         for (const char *border : {"TopBorder", "BottomBorder", "LeftBorder", "RightBorder"})
             properties->setPropertyValue(name(border), Any(line));
+        // The office turns a frame's margins with its text, Word keeps them
+        // on the shape's sides.
+        const bool turned = orientation == automation::msoTextOrientationDownward
+            || orientation == automation::msoTextOrientationUpward;
         properties->setPropertyValue(name("LeftBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(7.2f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
         properties->setPropertyValue(name("RightBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(7.2f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
         properties->setPropertyValue(name("TopBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(3.6f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
         properties->setPropertyValue(name("BottomBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(3.6f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
         if (orientation == automation::msoTextOrientationDownward) {
             properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
         } else if (orientation == automation::msoTextOrientationUpward) {
