@@ -329,7 +329,10 @@ void LoShape::setRelativeVerticalPosition(int relative)
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
-        if (relative == automation::wdRelativeVerticalPositionLine) {
+        text::TextContentAnchorType anchor = text::TextContentAnchorType_AT_PARAGRAPH;
+        m_properties->getPropertyValue(prop("AnchorType")) >>= anchor;
+        if (relative == automation::wdRelativeVerticalPositionLine
+            && anchor != text::TextContentAnchorType_AT_CHARACTER) {
             m_properties->setPropertyValue(prop("AnchorType"),
                                            Any(text::TextContentAnchorType_AT_CHARACTER));
         }

@@ -148,8 +148,13 @@ automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float lef
         const Reference<text::XTextContent> frame(
             factory->createInstance(name("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
         const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
+        // In a header or footer the frame is anchored at a character from the
+        // start: changing the anchor of a frame there later (for a position
+        // relative to the line) lets the office anchor it in the header or
+        // footer of whichever page its layout position falls on.
         properties->setPropertyValue(name("AnchorType"),
-                                     Any(text::TextContentAnchorType_AT_PARAGRAPH));
+                                     Any(m_body ? text::TextContentAnchorType_AT_PARAGRAPH
+                                                : text::TextContentAnchorType_AT_CHARACTER));
         at->getText()->insertTextContent(at, frame, false);
 
         properties->setPropertyValue(name("SizeType"), Any(text::SizeType::FIX));

@@ -3,10 +3,12 @@
 #include "format/linespacing.h"
 #include "format/pageadaptation.h"
 #include "format/paragraphpass.h"
+#include "libreoffice/libreofficeclient.h"
 #include "libreoffice/lofiles.h"
 #include "pdfmeasure.h"
-#include "sharedoffice.h"
+#include "x11test.h"
 
+#include <QWindow>
 #include <QtTest>
 
 using namespace automation;
@@ -16,13 +18,15 @@ using pdfmeasure::PdfFile;
 // as colleagues send them (written by documents/makedocuments.py) and
 // documents saved and opened again through the office. Headings, indents and
 // table cells are read through the object model; the pages are exported and
-// measured.
+// measured. The writer is embedded in a window on the test's own X server, as
+// in the program: the office lays out what its window shows between commands.
 class TestLoOpenedDocuments : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void paragraphs_data();
     void paragraphs();
     void pages_data();
@@ -34,7 +38,9 @@ private:
     DocumentPtr open(const QString &path);
     static ParagraphPtr paragraphStarting(const DocumentPtr &doc, const QString &prefix);
 
-    std::unique_ptr<SharedOffice> m_office;
+    QWidget m_host;
+    QTemporaryDir m_profile;
+    std::unique_ptr<WriterClient> m_client;
     ApplicationPtr m_app;
     QTemporaryDir m_saved;
     QHash<QString, DocumentPtr> m_adapted;
@@ -42,17 +48,33 @@ private:
 
 void TestLoOpenedDocuments::initTestCase()
 {
-    m_office = std::make_unique<SharedOffice>();
-    m_app = m_office->application();
-    if (!m_app)
+    libreoffice::ClientOptions options;
+    options.profileDirectory = m_profile.path();
+    m_client = libreoffice::makeClient(options);
+    if (!m_client)
         QSKIP("LibreOffice Writer is not installed");
+    m_host.setAttribute(Qt::WA_NativeWindow);
+    m_host.resize(1000, 800);
+    m_host.show();
+    m_client->setProcessPath(m_client->defaultProcessPath());
+    m_client->setProcessArgs({QStringLiteral("-shield"), QStringLiteral("-multiply"),
+                              QStringLiteral("-x11embed"), QString::number(m_host.winId()),
+                              QStringLiteral("1000"), QStringLiteral("800")});
+    QCOMPARE(m_client->getApplication(&m_app), 0);
+    QWindow *writer = QWindow::fromWinId(WId(m_app->applicationEx()->mainWindowId()));
+    QWidget::createWindowContainer(writer, &m_host)->resize(m_host.size());
     QVERIFY(QDir().mkpath(QStringLiteral(QVX_ARTIFACTS_DIR)));
+}
+
+void TestLoOpenedDocuments::cleanupTestCase()
+{
+    if (m_app)
+        m_app->quit();
 }
 
 DocumentPtr TestLoOpenedDocuments::open(const QString &path)
 {
-    return libreoffice::openDocument(m_office->officeApplication(), path) ? m_app->activeDocument()
-                                                                          : nullptr;
+    return libreoffice::openDocument(m_app, path) ? m_app->activeDocument() : nullptr;
 }
 
 // "saved.docx" and "saved.odt": a file adapted once, saved through the
@@ -67,7 +89,7 @@ DocumentPtr TestLoOpenedDocuments::adapted(const QString &name)
     if (doc && saved) {
         format::adaptPages(m_app, format::LayoutSettings(), true, true);
         const QString path = m_saved.filePath(name);
-        if (!libreoffice::saveDocumentAs(m_office->officeApplication(), path))
+        if (!libreoffice::saveDocumentAs(m_app, path))
             return nullptr;
         doc->close(Variant(false));
         doc = open(path);
@@ -197,9 +219,11 @@ void TestLoOpenedDocuments::pages()
     for (int i = 0; i < steps; ++i)
         format::stepExactSpacing(m_app, 1.0f);
     if (landscape) {
-        const RangePtr at = paragraphStarting(doc, QStringLiteral("（五）"))->range();
+        const RangePtr at = paragraphStarting(doc, QStringLiteral("（三）"))->range();
         at->setRange(at->start(), at->start());
         at->select();
+        // The user clicks the command: the window shows the pages meanwhile.
+        QTest::qWait(300);
         QCOMPARE(format::insertLandscapePage(m_app, settings), format::Outcome::Done);
     }
     const QString path
@@ -261,5 +285,8 @@ void TestLoOpenedDocuments::pages()
     doc->close(Variant(false));
 }
 
-QTEST_MAIN(TestLoOpenedDocuments)
+int main(int argc, char *argv[])
+{
+    return x11test::runOnOwnXvfb<TestLoOpenedDocuments>(argc, argv);
+}
 #include "tst_loopeneddocuments.moc"
