@@ -18,8 +18,13 @@ class ConformanceTest : public QObject
 
 public:
     using Factory = std::function<automation::ApplicationPtr()>;
+    // Stores the application's active document in a file of the format the
+    // suffix names (".docx", ".odt") and opens that file again; gives the
+    // opened document. Writers without files have none.
+    using Reopen = std::function<automation::DocumentPtr(const automation::ApplicationPtr &,
+                                                         const QString &)>;
 
-    explicit ConformanceTest(Factory factory, QObject *parent = nullptr);
+    explicit ConformanceTest(Factory factory, Reopen reopen = Reopen(), QObject *parent = nullptr);
 
 protected:
     // {"a", "b"} -> {"a\r", "b\r"}: paragraph texts as a range reports them.
@@ -30,6 +35,9 @@ protected:
     // Types the paragraphs into the new document's body; true when the body
     // then reads back as exactly these paragraphs.
     bool setBody(const QStringList &paragraphs);
+    // The document stored and opened again (it becomes m_doc); skips the
+    // test for a writer without files.
+    bool reopen(const QString &suffix);
     // Null when the document has no such paragraph.
     automation::ParagraphPtr paragraph(long index) const;
     automation::RangePtr paragraphRange(long index) const;
@@ -43,4 +51,5 @@ private slots:
 
 private:
     Factory m_factory;
+    Reopen m_reopen;
 };

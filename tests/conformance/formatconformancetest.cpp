@@ -160,6 +160,33 @@ void FormatConformanceTest::paragraphCarriesItsFormat()
     QCOMPARE(paragraph(1)->lineSpacingRule(), wdLineSpaceSingle);
 }
 
+void FormatConformanceTest::characterIndentsComeBackFromFiles_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<int>("side");
+    for (const char *suffix : {".docx", ".odt"}) {
+        QTest::addRow("%s: first line", suffix) << suffix << 0;
+        QTest::addRow("%s: left", suffix) << suffix << 1;
+        QTest::addRow("%s: right", suffix) << suffix << 2;
+    }
+}
+
+// A document stored and opened again answers the character-unit indents it
+// was given, whatever its format keeps of them (a .docx keeps lengths only).
+void FormatConformanceTest::characterIndentsComeBackFromFiles()
+{
+    QFETCH(QString, suffix);
+    QFETCH(int, side);
+    const Property<ParagraphFormat> &characters = paragraphProperties[firstIndent + 3 + side];
+    QVERIFY(setBody({"首行缩进两个字符的正文段落", "不缩进的段落"}));
+    m_doc->content()->font()->setSize(16.0f);
+    characters.set(*paragraph(1), 2.0f);
+    if (!reopen(suffix))
+        QSKIP("the writer has no files");
+    QCOMPARE(characters.get(*paragraph(1)), 2.0f);
+    QCOMPARE(characters.get(*paragraph(2)), 0.0f);
+}
+
 void FormatConformanceTest::rangeParagraphs()
 {
     QVERIFY(setBody({"a", "bb", "ccc"}));
