@@ -10,10 +10,16 @@
 //   build-1000   type a document of 1,000 paragraphs, one insertion each
 //   adapt-1000   page adaptation with body format and heading recognition on it
 //   adapt-50pp   the same on a 50-page document of about 400 paragraphs
+//
+// On LibreOffice, build-1000 and adapt-50pp are also measured against what
+// the office itself needs for the same result told at once (officefloors.h):
+// the import of the same text, and one setting over the whole body followed
+// by the headings. The times include the office's layout of the pages.
 #include "countingwriter.h"
 #include "format/pageadaptation.h"
 #include "inprocessapplication.h"
 #include "libreoffice/libreofficeclient.h"
+#include "officefloors.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -47,6 +53,7 @@ struct Result
     QString workload;
     long calls = 0;
     double seconds = 0;
+    double floor = 0; // seconds the office itself needs, where measured
 };
 
 template<class Fn> Result measure(const QString &name, Fn &&fn)
@@ -56,6 +63,27 @@ template<class Fn> Result measure(const QString &name, Fn &&fn)
     timer.start();
     fn();
     return Result {name, counting::calls() - before, timer.nsecsElapsed() / 1e9};
+}
+
+QStringList documentText(int paragraphs, int bodyLength)
+{
+    QStringList text;
+    for (int i = 0; i < paragraphs; ++i)
+        text << paragraphText(i, bodyLength);
+    return text;
+}
+
+// The headings of documentText as (paragraph, lead sentence length).
+QList<QPair<int, int>> headings(const QStringList &text)
+{
+    QList<QPair<int, int>> found;
+    for (int i = 0; i < text.size(); ++i) {
+        if (i % 10 == 0 || i % 10 == 3) {
+            const int stop = text.at(i).indexOf(QChar(u'。'));
+            found << qMakePair(i, stop >= 0 ? stop + 1 : int(text.at(i).size()));
+        }
+    }
+    return found;
 }
 
 void buildDocument(const ApplicationPtr &app, int paragraphs, int bodyLength)
@@ -74,22 +102,45 @@ void buildDocument(const ApplicationPtr &app, int paragraphs, int bodyLength)
     }
 }
 
-QList<Result> runWorkloads(const ApplicationPtr &inner)
+void closeDocument(const ApplicationPtr &app)
+{
+    if (DocumentPtr doc = app->activeDocument())
+        doc->close(Variant(false));
+}
+
+// With floors, the writer is LibreOffice: the floors are measured on the
+// same documents, and every time waits for the office's layout.
+QList<Result> runWorkloads(const ApplicationPtr &inner, bool floors)
 {
     const ApplicationPtr app = counting::wrap(inner);
     const format::LayoutSettings settings;
+    const auto settled = [&](auto &&work) {
+        return [&, work] {
+            work();
+            if (floors)
+                officefloors::settle(inner);
+        };
+    };
     QList<Result> results;
-    results << measure(QStringLiteral("build-1000"), [&] { buildDocument(app, 1000, 40); });
+    results << measure(QStringLiteral("build-1000"),
+                       settled([&] { buildDocument(app, 1000, 40); }));
+    if (floors)
+        results.last().floor = officefloors::importText(inner, documentText(1000, 40));
     results << measure(QStringLiteral("adapt-1000"),
-                       [&] { format::adaptPages(app, settings, true, true); });
-    if (DocumentPtr doc = app->activeDocument())
-        doc->close(Variant(false));
+                       settled([&] { format::adaptPages(app, settings, true, true); }));
+    closeDocument(app);
     // 50 pages of 22 lines of 28 characters: about 400 paragraphs of 1-4 lines.
     buildDocument(app, 400, 60);
     results << measure(QStringLiteral("adapt-50pp"),
-                       [&] { format::adaptPages(app, settings, true, true); });
-    if (DocumentPtr doc = app->activeDocument())
-        doc->close(Variant(false));
+                       settled([&] { format::adaptPages(app, settings, true, true); }));
+    closeDocument(app);
+    if (floors) {
+        buildDocument(inner, 400, 60);
+        officefloors::settle(inner);
+        const QStringList text = documentText(400, 60);
+        results.last().floor = officefloors::adaptPages(inner, text, headings(text));
+        closeDocument(inner);
+    }
     return results;
 }
 
@@ -100,7 +151,12 @@ void print(QTextStream &out, const QString &writer, const QList<Result> &results
             << QString::number(r.calls).rightJustified(9) << " calls "
             << QString::number(r.seconds, 'f', 3).rightJustified(9) << " s "
             << QString::number(r.seconds > 0 ? r.calls / r.seconds : 0, 'f', 0).rightJustified(10)
-            << " calls/s\n";
+            << " calls/s";
+        if (r.floor > 0) {
+            out << "   floor " << QString::number(r.floor, 'f', 3) << " s, ratio "
+                << QString::number(r.seconds / r.floor, 'f', 2);
+        }
+        out << "\n";
     }
     out.flush();
 }
@@ -134,7 +190,7 @@ int main(int argc, char *argv[])
     const bool profile = QCoreApplication::arguments().contains(QStringLiteral("--profile"));
     counting::profiling() = profile;
     print(out, QStringLiteral("in-process"),
-          runWorkloads(inprocess::InProcessApplication::create()));
+          runWorkloads(inprocess::InProcessApplication::create(), false));
     if (profile)
         printProfile(out, QStringLiteral("in-process"));
 
@@ -150,7 +206,7 @@ int main(int argc, char *argv[])
         out << "libreoffice: not available\n";
         return 0;
     }
-    print(out, QStringLiteral("libreoffice"), runWorkloads(office));
+    print(out, QStringLiteral("libreoffice"), runWorkloads(office, true));
     if (profile)
         printProfile(out, QStringLiteral("libreoffice"));
     office->quit(Variant(), Variant(), Variant());
