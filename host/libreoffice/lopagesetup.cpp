@@ -136,10 +136,13 @@ LoPageSetup::LoPageSetup(std::shared_ptr<Office> office, Reference<frame::XModel
 {
 }
 
+// Every change of the page style lays out the whole document again unless
+// its views are held still while a command sets it (Office::holdControllers).
 Reference<beans::XPropertySet> LoPageSetup::style() const
 {
     if (!m_office->isAlive())
         return nullptr;
+    m_office->holdControllers(m_model);
     return SectionMap::pageStyle(m_model, m_pageStyle);
 }
 

@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
-#include <com/sun/star/container/NoSuchElementException.hpp>
 #include <com/sun/star/container/XNameContainer.hpp>
 #include <com/sun/star/style/LineSpacing.hpp>
 #include <com/sun/star/style/LineSpacingMode.hpp>
@@ -146,15 +145,12 @@ LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &pa
 
     QMap<QString, float> stored;
     const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
-    // Asked for directly (one round trip), an absent attribute throws.
     xml::AttributeData data;
     state.stored = false;
-    if (state.attributes.is()) {
-        try {
-            state.stored = state.attributes->getByName(attribute) >>= data;
-        } catch (const container::NoSuchElementException &) {
-        }
-    }
+    // Asked whether it is there first: an absent one asked for directly
+    // throws, and an exception across the bridge costs more than a question.
+    if (state.attributes.is() && state.attributes->hasByName(attribute))
+        state.stored = state.attributes->getByName(attribute) >>= data;
     if (state.stored) {
         for (const QString &item : toQString(data.Value).split(QLatin1Char(';'))) {
             const int eq = item.indexOf(QLatin1Char('='));
