@@ -6,17 +6,9 @@ using namespace automation;
 
 ConformanceTest::ConformanceTest(Factory factory, Reopen reopen, QObject *parent)
     : QObject(parent)
-    , m_factory(std::move(factory))
     , m_reopen(std::move(reopen))
+    , m_factory(std::move(factory))
 {
-}
-
-bool ConformanceTest::reopen(const QString &suffix)
-{
-    if (!m_reopen)
-        return false;
-    m_doc = m_reopen(m_app, suffix);
-    return m_doc != nullptr;
 }
 
 void ConformanceTest::init()

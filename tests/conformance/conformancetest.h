@@ -18,9 +18,8 @@ class ConformanceTest : public QObject
 
 public:
     using Factory = std::function<automation::ApplicationPtr()>;
-    // Stores the application's active document in a file of the format the
-    // suffix names (".docx", ".odt") and opens that file again; gives the
-    // opened document. Writers without files have none.
+    // Stores the active document as a file of the suffix's format (".docx",
+    // ".odt") and opens it again. Writers without files have none.
     using Reopen = std::function<automation::DocumentPtr(const automation::ApplicationPtr &,
                                                          const QString &)>;
 
@@ -35,15 +34,13 @@ protected:
     // Types the paragraphs into the new document's body; true when the body
     // then reads back as exactly these paragraphs.
     bool setBody(const QStringList &paragraphs);
-    // The document stored and opened again (it becomes m_doc); skips the
-    // test for a writer without files.
-    bool reopen(const QString &suffix);
     // Null when the document has no such paragraph.
     automation::ParagraphPtr paragraph(long index) const;
     automation::RangePtr paragraphRange(long index) const;
 
     automation::ApplicationPtr m_app;
     automation::DocumentPtr m_doc;
+    Reopen m_reopen;
 
 private slots:
     void init();
@@ -51,5 +48,4 @@ private slots:
 
 private:
     Factory m_factory;
-    Reopen m_reopen;
 };

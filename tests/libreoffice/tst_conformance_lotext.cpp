@@ -14,10 +14,9 @@ int main(int argc, char **argv)
     QTemporaryDir files;
     const auto reopen = [&](const automation::ApplicationPtr &app, const QString &suffix) {
         const QString path = files.filePath(QStringLiteral("reopened") + suffix);
-        automation::DocumentPtr document = app->activeDocument();
-        if (!document || !libreoffice::saveDocumentAs(office.officeApplication(), path))
+        if (!libreoffice::saveDocumentAs(office.officeApplication(), path))
             return automation::DocumentPtr();
-        document->close(automation::Variant(false));
+        app->activeDocument()->close(automation::Variant(false));
         return libreoffice::openDocument(office.officeApplication(), path) ? app->activeDocument()
                                                                            : nullptr;
     };
