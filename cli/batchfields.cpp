@@ -50,6 +50,11 @@ bool isElement(const QString &name)
         && name != QLatin1String(Kind) && name != QLatin1String(Template);
 }
 
+QString dateFormat()
+{
+    return QStringLiteral("yyyy年M月d日");
+}
+
 QString normalisedDate(const QString &text)
 {
     static const QRegularExpression pattern(
@@ -60,7 +65,7 @@ QString normalisedDate(const QString &text)
         return QString();
     const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
                      match.captured(3).toInt());
-    return date.isValid() ? date.toString(QStringLiteral("yyyy年M月d日")) : QString();
+    return date.isValid() ? date.toString(dateFormat()) : QString();
 }
 
 QString kindFile(const QString &text)

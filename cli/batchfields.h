@@ -44,6 +44,9 @@ QString fieldOfHeading(const QString &heading);
 // The element fields: everything but input, output, kind and template.
 bool isElement(const QString &name);
 
+// The form in which the elements carry dates, as in 2024年5月6日.
+QString dateFormat();
+
 // A date as the elements carry it, "yyyy年M月d日", from that form or from
 // 2024-05-06, 2024/5/6 and 2024.5.6; empty when the text is no date.
 QString normalisedDate(const QString &text);

@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("yyyy年M月d日");
-
 QString openFailure(libreoffice::OpenStatus status, const QString &input)
 {
     switch (status) {
@@ -68,9 +66,9 @@ QString numberFailure(numbering::Status status, const numbering::Taken &taken)
 // A stored date the dialog can show, else today, as the dialog shows it.
 QString dateOrToday(const QString &text)
 {
-    if (QDate::fromString(text, kDateFormat).isValid())
+    if (QDate::fromString(text, batchfield::dateFormat()).isValid())
         return text;
-    return QDate::currentDate().toString(kDateFormat);
+    return QDate::currentDate().toString(batchfield::dateFormat());
 }
 
 // The element list as the dialog of the kind would send it: what the

@@ -44,6 +44,20 @@ QString minutesSuffix(const Counter &counter)
     return counter.suffix.isEmpty() ? QStringLiteral("期") : counter.suffix;
 }
 
+// The counter of a template in an open file.
+Counter counterIn(const QSettings &file, const QString &templateName)
+{
+    const auto value = [&](const char *key) {
+        return file.value(templateName + QLatin1Char('/') + QLatin1String(key));
+    };
+    Counter counter;
+    counter.prefix = OptionSettings::textOf(value(TemplateKey::NumberPrefix));
+    counter.year = OptionSettings::integerOf(value(TemplateKey::NumberYear));
+    counter.last = OptionSettings::integerOf(value(TemplateKey::Number));
+    counter.suffix = OptionSettings::textOf(value(TemplateKey::NumberSuffix));
+    return counter;
+}
+
 // The number the counter issued last, as the dialog would compose it again.
 QString lastIssued(const QString &kind, const Counter &counter)
 {
@@ -96,12 +110,7 @@ public:
 
     Counter counter(const QString &templateName) const
     {
-        Counter counter;
-        counter.prefix = OptionSettings::textOf(value(templateName, TemplateKey::NumberPrefix));
-        counter.year = OptionSettings::integerOf(value(templateName, TemplateKey::NumberYear));
-        counter.last = OptionSettings::integerOf(value(templateName, TemplateKey::Number));
-        counter.suffix = OptionSettings::textOf(value(templateName, TemplateKey::NumberSuffix));
-        return counter;
+        return counterIn(*m_settings, templateName);
     }
 
     // Sets the keys of a template; an invalid value removes its key.
@@ -221,12 +230,7 @@ Status store(LockedTemplateFile &file, const Confirmation &confirmation, QVarian
 
 Counter readCounter(const QString &kind, const QString &templateName)
 {
-    Counter counter;
-    counter.prefix = TemplateStore::rawText(kind, templateName, TemplateKey::NumberPrefix);
-    counter.year = TemplateStore::rawInteger(kind, templateName, TemplateKey::NumberYear);
-    counter.last = TemplateStore::rawInteger(kind, templateName, TemplateKey::Number);
-    counter.suffix = TemplateStore::rawText(kind, templateName, TemplateKey::NumberSuffix);
-    return counter;
+    return counterIn(QSettings(TemplateStore::filePath(kind), QSettings::IniFormat), templateName);
 }
 
 BracketNumber nextBracketNumber(const Counter &counter)
