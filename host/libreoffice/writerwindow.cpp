@@ -1,5 +1,6 @@
 #include "writerwindow.h"
 
+#include "dispatchinterceptor.h"
 #include "officeconnection.h"
 #include "qtthreadqueue.h"
 #include "unoutil.h"
@@ -22,11 +23,13 @@
 #include <com/sun/star/frame/FrameAction.hpp>
 #include <com/sun/star/frame/StartModule.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/frame/XDispatchProviderInterception.hpp>
 #include <com/sun/star/frame/XFrameActionListener.hpp>
 #include <com/sun/star/frame/XFrames.hpp>
 #include <com/sun/star/lang/SystemDependent.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/util/XModifiable.hpp>
 #include <cppuhelper/implbase1.hxx>
 
 #include <xcb/xcb.h>
@@ -261,6 +264,12 @@ WriterWindow::View *WriterWindow::createView()
                     self->onComponentAttached(id);
             }));
         view.frame->addFrameActionListener(listener);
+        Reference<frame::XDispatchProviderInterception>(frame, UNO_QUERY_THROW)
+            ->registerDispatchProviderInterceptor(
+                new DispatchInterceptor(m_queue, [self](const WriterRequest &request) {
+                    if (self)
+                        self->onRequest(request);
+                }));
         return true;
     });
     if (!made) {
@@ -274,12 +283,12 @@ WriterWindow::View *WriterWindow::createView()
     return &m_views.back();
 }
 
-bool WriterWindow::load(View *view, const char *url)
+bool WriterWindow::load(View *view, const rtl::OUString &url,
+                        const Sequence<beans::PropertyValue> &args)
 {
     const bool loaded = unoGuard(false, [&] {
         Reference<frame::XComponentLoader> loader(view->frame, UNO_QUERY_THROW);
-        return loader->loadComponentFromURL(rtl::OUString::createFromAscii(url), "_self", 0, {})
-            .is();
+        return loader->loadComponentFromURL(url, "_self", 0, args).is();
     });
     if (loaded)
         attachClickHandler(view);
@@ -310,6 +319,65 @@ void WriterWindow::show(int id)
         const bool visible = view.id == id;
         unoGuardVoid([&] { view.window->setVisible(visible); });
     }
+    changed();
+}
+
+void WriterWindow::changed()
+{
+    if (m_handlers.documentsChanged && !m_shuttingDown)
+        m_handlers.documentsChanged();
+}
+
+WriterWindow::View *WriterWindow::viewOf(const Reference<frame::XModel> &model)
+{
+    for (View &view : m_views) {
+        const bool match = unoGuard(false, [&] {
+            Reference<frame::XController> controller = view.frame->getController();
+            return controller.is() && controller->getModel() == model;
+        });
+        if (match)
+            return &view;
+    }
+    return nullptr;
+}
+
+void WriterWindow::showDocument(const Reference<frame::XModel> &model)
+{
+    if (View *view = viewOf(model)) {
+        if (view->id != m_shownId)
+            show(view->id);
+    }
+}
+
+bool WriterWindow::shownIsUntouched()
+{
+    const Reference<frame::XModel> model = shownDocument();
+    return model.is() && unoGuard(false, [&] {
+               return model->getURL().isEmpty()
+                   && !Reference<util::XModifiable>(model, UNO_QUERY_THROW)->isModified();
+           });
+}
+
+void WriterWindow::onRequest(const WriterRequest &request)
+{
+    switch (request.kind) {
+    case WriterRequest::NewDocument:
+        addDocument();
+        focusWriter();
+        break;
+    case WriterRequest::OpenUrl:
+        addDocument(request.url.toUtf8().constData());
+        focusWriter();
+        break;
+    case WriterRequest::ChooseFile:
+        if (m_handlers.chooseFileRequested)
+            m_handlers.chooseFileRequested();
+        break;
+    case WriterRequest::Quit:
+        if (m_handlers.quitRequested)
+            m_handlers.quitRequested();
+        break;
+    }
 }
 
 Reference<frame::XModel> WriterWindow::shownDocument()
@@ -330,18 +398,36 @@ Reference<frame::XModel> WriterWindow::shownDocument()
 
 Reference<frame::XModel> WriterWindow::addDocument(const char *url)
 {
+    // A file takes the place of the untouched empty document shown.
+    const bool file = qstrncmp(url, "file:", 5) == 0;
+    return addView(rtl::OUString::createFromAscii(url), {}, file && shownIsUntouched());
+}
+
+Reference<frame::XModel> WriterWindow::addModel(const Reference<frame::XModel> &model)
+{
+    // The loader's way of showing a document it did not load.
+    beans::PropertyValue arg;
+    arg.Name = "Model";
+    arg.Value <<= model;
+    return addView("private:object", Sequence<beans::PropertyValue>(&arg, 1), false);
+}
+
+Reference<frame::XModel> WriterWindow::addView(const rtl::OUString &url,
+                                               const Sequence<beans::PropertyValue> &args,
+                                               bool replaceShown)
+{
     if (!m_connection->isAlive())
         return {};
     // A shown view without a document (the start center) takes the new one.
     View *view = shownView();
-    const bool reuse = view && !shownDocument().is()
+    const bool reuse = view && (replaceShown || !shownDocument().is())
         && unoGuard(false, [&] { return view->frame->getContainerWindow().is(); });
     if (!reuse)
         view = createView();
     if (!view)
         return {};
     const int id = view->id;
-    if (!load(view, url)) {
+    if (!load(view, url, args)) {
         if (!reuse) {
             unoGuardVoid(
                 [&] { Reference<util::XCloseable>(view->frame, UNO_QUERY_THROW)->close(true); });
@@ -356,17 +442,8 @@ Reference<frame::XModel> WriterWindow::addDocument(const char *url)
 void WriterWindow::closeDocument(const Reference<frame::XModel> &model)
 {
     // The view that shows the model, found before the model goes.
-    int id = 0;
-    for (View &view : m_views) {
-        const bool match = unoGuard(false, [&] {
-            Reference<frame::XController> controller = view.frame->getController();
-            return controller.is() && controller->getModel() == model;
-        });
-        if (match) {
-            id = view.id;
-            break;
-        }
-    }
+    const View *view = viewOf(model);
+    const int id = view ? view->id : 0;
     const bool closed = unoGuard(false, [&] {
         Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
         return true;
@@ -375,6 +452,8 @@ void WriterWindow::closeDocument(const Reference<frame::XModel> &model)
     // office's notice arrives.
     if (closed && id)
         onFrameDisposed(id);
+    else if (closed)
+        changed();
 }
 
 void WriterWindow::attachClickHandler(View *view)
@@ -418,8 +497,10 @@ void WriterWindow::onFrameDisposed(int id)
         });
     }
     m_views.erase(it);
-    if (id != m_shownId || m_shuttingDown || !m_connection->isAlive())
+    if (id != m_shownId || m_shuttingDown || !m_connection->isAlive()) {
+        changed();
         return;
+    }
     if (!m_views.empty()) {
         show(m_views.back().id);
         return;
