@@ -3,6 +3,7 @@
 #include "page/wpsmainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QTabBar>
 #include <QTextCodec>
@@ -55,6 +56,19 @@ MainWindow::~MainWindow()
 WPSMainWindow *MainWindow::page() const
 {
     return m_page;
+}
+
+void MainWindow::openFiles(const QStringList &paths)
+{
+    m_page->openDocuments(paths);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_page->closeWriter())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::slotTabCurrentChanged(int index)
