@@ -27,7 +27,10 @@ MainWindow::MainWindow(QWidget *parent, WriterClientFactory factory)
     setWindowTitle(QString::fromLocal8Bit("公文排版制作软件"));
 
     // The single page fills the tab area without a visible tab.
-    const QList<QTabBar *> tabBars = ui->tabWidget->findChildren<QTabBar *>();
+    // (The tab area's own bar is its direct child; the page has a tab bar of
+    // its own, for the documents.)
+    const QList<QTabBar *> tabBars
+        = ui->tabWidget->findChildren<QTabBar *>(QString(), Qt::FindDirectChildrenOnly);
     if (!tabBars.isEmpty())
         tabBars.first()->hide();
 

@@ -178,14 +178,21 @@ int Office::recover()
                     m_connection->context()->getServiceManager()->createInstanceWithContext(
                         "com.sun.star.text.TextDocument", m_connection->context()),
                     UNO_QUERY_THROW);
-                beans::PropertyValue filter;
-                filter.Name = "FilterName";
-                filter.Value <<= rtl::OUString("writer8");
+                // A document that never had a file comes back untitled, as
+                // a new one from the writer's factory; otherwise it would
+                // take the copy's name and place.
+                const bool untitled = entry.url.isEmpty();
+                beans::PropertyValue args[2];
+                args[0].Name = "FilterName";
+                args[0].Value <<= rtl::OUString("writer8");
+                args[1].Name = "AsTemplate";
+                args[1].Value <<= untitled;
                 const QString copy = m_recovery->directory() + QLatin1Char('/') + entry.copy;
                 Reference<document::XDocumentRecovery>(made, UNO_QUERY_THROW)
                     ->recoverFromFile(toOUString(QUrl::fromLocalFile(copy).toString()),
-                                      toOUString(entry.url),
-                                      Sequence<beans::PropertyValue>(&filter, 1));
+                                      untitled ? rtl::OUString("private:factory/swriter")
+                                               : toOUString(entry.url),
+                                      Sequence<beans::PropertyValue>(args, 2));
                 return made;
             });
             if (model.is())

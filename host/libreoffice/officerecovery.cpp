@@ -72,6 +72,8 @@ std::vector<OfficeRecovery::Entry> OfficeRecovery::entries() const
         entry.copy = object.value(QStringLiteral("copy")).toString();
         entry.url = object.value(QStringLiteral("url")).toString();
         entry.filter = object.value(QStringLiteral("filter")).toString();
+        if (QUrl(entry.url).toLocalFile().startsWith(m_directory + QLatin1Char('/')))
+            entry.url.clear();
         // A copy that is gone cannot help; a document without copy or file
         // has nothing to come back from.
         if (!entry.copy.isEmpty() && !QFile::exists(m_directory + QLatin1Char('/') + entry.copy))
@@ -145,8 +147,13 @@ void OfficeRecovery::round()
                     continue;
                 const bool modified
                     = Reference<util::XModifiable>(model, UNO_QUERY_THROW)->isModified();
+                // A document that still carries a copy's place (an office
+                // before ours could leave one) has no file of its own.
+                QString url = toQString(model->getURL());
+                if (QUrl(url).toLocalFile().startsWith(m_directory + QLatin1Char('/')))
+                    url.clear();
                 QJsonObject entry;
-                entry.insert(QStringLiteral("url"), toQString(model->getURL()));
+                entry.insert(QStringLiteral("url"), url);
                 entry.insert(QStringLiteral("filter"), filterOf(model));
                 if (modified) {
                     const QString copy = m_prefix + toQString(frame->getName()) + ".odt";
@@ -162,7 +169,7 @@ void OfficeRecovery::round()
                     }
                     entry.insert(QStringLiteral("copy"), copy);
                     kept.insert(copy);
-                } else if (toQString(model->getURL()).isEmpty()) {
+                } else if (url.isEmpty()) {
                     continue;
                 }
                 list.append(entry);

@@ -319,7 +319,24 @@ void WriterWindow::show(int id)
         const bool visible = view.id == id;
         unoGuardVoid([&] { view.window->setVisible(visible); });
     }
+    if (m_xcb)
+        fitViews();
     changed();
+}
+
+void WriterWindow::fitViews()
+{
+    // The office makes a view follow its parent's size only while it is
+    // shown (a view made while the window was still small stayed small), so
+    // every view is given our size. On our own X connection: a resize never
+    // waits for the office.
+    const std::uint32_t size[] = {std::uint32_t(m_size.width()), std::uint32_t(m_size.height())};
+    for (const View &view : m_views) {
+        if (view.xid)
+            xcb_configure_window(m_xcb, view.xid,
+                                 XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+    }
+    xcb_flush(m_xcb);
 }
 
 void WriterWindow::changed()
@@ -616,12 +633,12 @@ void WriterWindow::readXEvents()
         case XCB_CONFIGURE_NOTIFY: {
             auto *configure = reinterpret_cast<xcb_configure_notify_event_t *>(event);
             if (configure->window == m_window) {
-                // The inner window takes our size; the office's follows it.
+                // The inner window takes our size, and so do the views.
                 m_size = QSize(configure->width, configure->height);
                 const std::uint32_t size[] = {configure->width, configure->height};
                 xcb_configure_window(m_xcb, m_officeParent,
                                      XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
-                xcb_flush(m_xcb);
+                fitViews();
             }
             break;
         }

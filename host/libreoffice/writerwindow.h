@@ -121,6 +121,7 @@ private:
     bool shownIsUntouched();
     void onRequest(const WriterRequest &request);
     void changed();
+    void fitViews();
     bool showStartCenter(View *view);
     void show(int id);
     void attachClickHandler(View *view);

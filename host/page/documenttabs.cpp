@@ -9,6 +9,10 @@ DocumentTabs::DocumentTabs(QWidget *parent)
     setDocumentMode(true);
     setExpanding(false);
     setFocusPolicy(Qt::NoFocus);
+    // Long names shrink and scroll rather than widen the page.
+    setElideMode(Qt::ElideMiddle);
+    setUsesScrollButtons(true);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     hide();
     connect(this, &QTabBar::currentChanged, this, &DocumentTabs::activate);
 }

@@ -89,6 +89,7 @@ void WPSMainWindow::initApp()
     m_application = application;
     m_application->setSaveChangesPrompt(m_keeper->savePrompt());
     refreshDocumentTabs();
+    m_keeper->writerStarted();
 
     m_documents = m_application->documents();
 

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QTimer>
 
 Q_LOGGING_CATEGORY(lcKeeper, "quorvex.writer", QtInfoMsg)
 
@@ -102,6 +103,21 @@ QString WriterKeeper::askWhereToSave(const QString &documentName)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
+}
+
+void WriterKeeper::writerStarted()
+{
+    WriterClient *client = m_page->client();
+    const int recovered = client ? client->recoveredDocuments() : 0;
+    if (m_restarting || recovered == 0)
+        return;
+    // Once the window is up.
+    QTimer::singleShot(0, this, [recovered] {
+        showInformation(QStringLiteral("恢复文档"),
+                        QStringLiteral("上次运行没有正常结束。已恢复 %1 个文档（恢复到最近一次自动"
+                                       "保存时的内容），请检查后保存。")
+                            .arg(recovered));
+    });
 }
 
 void WriterKeeper::writerEnded()

@@ -47,6 +47,11 @@ public:
     automation::SaveChangesPrompt savePrompt();
     static QString askWhereToSave(const QString &documentName);
 
+    // After every start of the writer: documents the start brought back
+    // from an earlier run's recovery copies are reported to the user (a
+    // restart reports its own).
+    void writerStarted();
+
     void writerEnded() override;
     void writerNotResponding() override;
     void writerRespondingAgain() override;
