@@ -24,8 +24,8 @@ void DocumentTabs::refresh(const automation::ApplicationPtr &application)
     automation::DocumentsPtr documents = application ? application->documents() : nullptr;
     const long count = documents ? documents->count() : 0;
     automation::DocumentPtr active = count > 0 ? application->activeDocument() : nullptr;
-    const QString activeKey = active ? active->fullName() + QLatin1Char('|') + active->name()
-                                     : QString();
+    const QString activeKey
+        = active ? active->fullName() + QLatin1Char('|') + active->name() : QString();
     int current = -1;
     for (long i = 1; i <= count; ++i) {
         automation::DocumentPtr document = documents->item(i);

@@ -48,9 +48,10 @@ bool askToConfirm(const QString &text)
 
 QMessageBox::StandardButton askToSaveChanges(const QString &documentName)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("保存文档"),
-                    QStringLiteral("文档“%1”有未保存的修改。\n\n是否在关闭前保存？").arg(documentName),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("保存文档"),
+        QStringLiteral("文档“%1”有未保存的修改。\n\n是否在关闭前保存？").arg(documentName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     box.button(QMessageBox::Save)->setText(QStringLiteral("保 存"));
     box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
     box.setDefaultButton(QMessageBox::Cancel);

@@ -149,9 +149,8 @@ void WriterKeeper::restart(bool wasCutOff)
     m_notResponding = false;
     m_restarting = false;
 
-    const QString what = wasCutOff
-        ? QStringLiteral("写作区长时间没有响应，正在执行的命令已中止。")
-        : QStringLiteral("写作区意外退出。");
+    const QString what = wasCutOff ? QStringLiteral("写作区长时间没有响应，正在执行的命令已中止。")
+                                   : QStringLiteral("写作区意外退出。");
     QString text;
     if (!running)
         text = what + QStringLiteral("\n\n写作区无法重新启动。请保存工作后重新打开本软件。");
