@@ -1,4 +1,6 @@
 #include "format/setpage_window.h"
+#include "input_window.h"
+#include "jiyao_window.h"
 #include "option_window.h"
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
@@ -10,12 +12,6 @@
 
 // Command labels of the tree and the operations of the page they run. A label
 // is the command's only identity: the text must match a key exactly.
-
-namespace {
-
-int s_dialogWirings = 0;
-
-} // namespace
 
 void WPSMainWindow::slotButtonClick(const QString &label)
 {
@@ -34,10 +30,20 @@ void WPSMainWindow::slotButtonClick(const QString &label)
         commands.insert(QStringLiteral("正文字体"), &WPSMainWindow::setZW);
         commands.insert(QStringLiteral("设为一行"), &WPSMainWindow::setLine);
         commands.insert(QStringLiteral("设为二行"), &WPSMainWindow::setLine2);
+        commands.insert(QStringLiteral("套下行文"), &WPSMainWindow::inserDownGW);
+        commands.insert(QStringLiteral("套上行文"), &WPSMainWindow::inserUpGW);
+        commands.insert(QStringLiteral("纪要简报"), &WPSMainWindow::inserJY);
+        commands.insert(QStringLiteral("信函格式"), &WPSMainWindow::inserXH);
+        commands.insert(QStringLiteral("联合发文"), &WPSMainWindow::inserLH);
         commands.insert(QStringLiteral("插入横排页面"), &WPSMainWindow::insertHPpage);
         commands.insert(QStringLiteral("加大行距"), &WPSMainWindow::incSpace);
         commands.insert(QStringLiteral("减小行距"), &WPSMainWindow::decSpace);
+    }
+    // The dialogs are the page's own: each page connects its dialogs at its
+    // first command, before any of them can be opened and send a result.
+    if (!m_dialogsWired) {
         wireDialogs();
+        m_dialogsWired = true;
     }
 
     const Operation operation = commands.value(label, nullptr);
@@ -54,15 +60,10 @@ void WPSMainWindow::slotButtonClick(const QString &label)
     m_keeper->endCommand();
 }
 
-int WPSMainWindow::dialogWiringCount()
-{
-    return s_dialogWirings;
-}
-
 void WPSMainWindow::wireDialogs()
 {
-    // Each long-lived dialog's result is connected here, once, to the
-    // operation that carries it out, as soon as that dialog exists:
+    // Each long-lived dialog's result is connected here, once per page, to
+    // the operation that carries it out:
     //   print_window::sendData(QString, int, bool)    -> autoPrintExc
     //   setPage_window::sendSettings(bool, bool)      -> setPageOptionExc
     //   input_window::sendSettings(20 x QString)      -> transtogw
@@ -70,7 +71,8 @@ void WPSMainWindow::wireDialogs()
     // A dialog is only ever opened by a command, so its connection is made
     // before it can emit.
     connect(m_setPageWindow, &setPage_window::sendSettings, this, &WPSMainWindow::setPageOptionExc);
-    ++s_dialogWirings;
+    connect(m_inputWindow, &input_window::sendSettings, this, &WPSMainWindow::transtogw);
+    connect(m_jiyaoWindow, &jiyao_window::sendJYSettings, this, &WPSMainWindow::transtogw);
 }
 
 void WPSMainWindow::openSettings()

@@ -10,6 +10,17 @@
 //   build-1000   type a document of 1,000 paragraphs, one insertion each
 //   adapt-1000   page adaptation with body format and heading recognition on it
 //   adapt-50pp   the same on a 50-page document of about 400 paragraphs
+//   header+bj    draw the header and imprint: a letter's red header (the
+//                kind with the most shapes) and a two-row imprint with a
+//                disclosure line, on a laid-out three-page document
+//   header+bj 2  the same again, replacing what the first run drew
+//   convert-3pp  the whole conversion of a down-going notice of three pages,
+//                as confirming the input dialog runs it (signature, page
+//                layout, title, red header, imprint)
+//   convert-50pp the same on a 50-page report
+#include "assembly/conversion.h"
+#include "assembly/imprint.h"
+#include "assembly/redheader.h"
 #include "countingwriter.h"
 #include "format/pageadaptation.h"
 #include "inprocessapplication.h"
@@ -90,6 +101,58 @@ QList<Result> runWorkloads(const ApplicationPtr &inner)
                        [&] { format::adaptPages(app, settings, true, true); });
     if (DocumentPtr doc = app->activeDocument())
         doc->close(Variant(false));
+    buildDocument(app, 24, 60);
+    format::adaptPages(app, settings, false, false);
+    assembly::HeaderTemplate header;
+    header.markText = QStringLiteral("某某市人民政府");
+    header.star = true;
+    const assembly::HeaderInput headerInput {QStringLiteral("xinhan.ini"), QStringLiteral("机密"),
+                                             QStringLiteral("某府函〔2024〕8号")};
+    const assembly::ImprintInput imprintInput {
+        QStringLiteral("xiaxing.ini"),   QStringLiteral("某某市人民政府办公室"),
+        QStringLiteral("2024年5月16日"), QStringLiteral("市委办公室，市人大常委会办公室"),
+        QStringLiteral("主动公开"),      QString()};
+    for (const char *name : {"header+bj", "header+bj 2"}) {
+        results << measure(QLatin1String(name), [&] {
+            assembly::drawRedHeader(app, headerInput, header);
+            assembly::drawImprint(app, imprintInput, assembly::ImprintSettings());
+        });
+    }
+    if (DocumentPtr doc = app->activeDocument())
+        doc->close(Variant(false));
+
+    assembly::ConversionSettings conversion;
+    conversion.header.markText = QStringLiteral("某某市人民政府文件");
+    conversion.headerFound = true;
+    conversion.organName = QStringLiteral("某某市人民政府");
+    const assembly::ElementList notice
+        = assembly::ElementList::fromStrings({QStringLiteral("xiaxing.ini"),
+                                              QStringLiteral("市政府文件"),
+                                              QStringLiteral("秘密"),
+                                              QStringLiteral("1年"),
+                                              QStringLiteral("特急"),
+                                              QStringLiteral("某政发〔2024〕12号"),
+                                              QStringLiteral("关于做好安全生产工作的通知"),
+                                              QStringLiteral("各区县人民政府"),
+                                              QStringLiteral("市委办公室"),
+                                              QString(),
+                                              QStringLiteral("2024年5月6日"),
+                                              QStringLiteral("2024年5月8日"),
+                                              QStringLiteral("主动公开"),
+                                              QString(),
+                                              QStringLiteral("某某市人民政府办公室"),
+                                              QString(),
+                                              QString(),
+                                              QString(),
+                                              QString(),
+                                              QString()});
+    for (const auto &[name, paragraphs] : {std::pair {"convert-3pp", 24}, {"convert-50pp", 400}}) {
+        buildDocument(app, paragraphs, 60);
+        results << measure(QLatin1String(name),
+                           [&] { assembly::convertDocument(app, notice, conversion); });
+        if (DocumentPtr doc = app->activeDocument())
+            doc->close(Variant(false));
+    }
     return results;
 }
 

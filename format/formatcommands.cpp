@@ -32,29 +32,6 @@ format::LayoutSettings storedStyleSettings()
     return s;
 }
 
-// Page adaptation and landscape pages apply the defaults of unset values.
-format::LayoutSettings layoutSettings()
-{
-    format::LayoutSettings s;
-    s.topMargin = OptionSettings::adaptationTopMargin();
-    s.bottomMargin = OptionSettings::bottomMargin();
-    s.leftMargin = OptionSettings::leftMargin();
-    s.rightMargin = OptionSettings::rightMargin();
-    s.landscapeTop = OptionSettings::landscapeTopMargin();
-    s.landscapeBottom = OptionSettings::landscapeBottomMargin();
-    s.landscapeLeft = OptionSettings::landscapeLeftMargin();
-    s.landscapeRight = OptionSettings::landscapeRightMargin();
-    s.titleSpacing = float(OptionSettings::titleSpacing());
-    s.bodySpacing = float(OptionSettings::bodySpacing());
-    s.titleFont = OptionSettings::titleFont();
-    s.headingFont = OptionSettings::headingFont();
-    s.subheadingFont = OptionSettings::subheadingFont();
-    s.bodyFont = OptionSettings::bodyFont();
-    s.westernFont = OptionSettings::westernFont();
-    s.pageNumberFont = OptionSettings::pageNumberFont();
-    return s;
-}
-
 } // namespace
 
 void WPSMainWindow::applyRole(int role)
@@ -126,8 +103,8 @@ void WPSMainWindow::setPageOption()
 
 void WPSMainWindow::setPageOptionExc(bool formatBody, bool recogniseHeadings)
 {
-    const format::Outcome outcome
-        = format::adaptPages(m_application, layoutSettings(), formatBody, recogniseHeadings);
+    const format::Outcome outcome = format::adaptPages(
+        m_application, format::LayoutSettings::read(), formatBody, recogniseHeadings);
     if (outcome == format::Outcome::NoApplication)
         return;
     if (outcome == format::Outcome::NoDocument)
@@ -137,7 +114,8 @@ void WPSMainWindow::setPageOptionExc(bool formatBody, bool recogniseHeadings)
 
 void WPSMainWindow::insertHPpage()
 {
-    const format::Outcome outcome = format::insertLandscapePage(m_application, layoutSettings());
+    const format::Outcome outcome
+        = format::insertLandscapePage(m_application, format::LayoutSettings::read());
     if (outcome == format::Outcome::NoApplication)
         return;
     if (outcome == format::Outcome::NoDocument)

@@ -20,6 +20,10 @@ struct LayoutSettings
     QString bodyFont = QStringLiteral("方正仿宋_GBK");
     QString westernFont = QStringLiteral("宋体");
     QString pageNumberFont = QStringLiteral("宋体");
+
+    // From the settings file, each unset value replaced by its default (the
+    // members' initial values).
+    static LayoutSettings read();
 };
 
 // How a command ended, for the caller to report.

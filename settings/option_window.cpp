@@ -63,7 +63,7 @@ bool option_window::checkUnitName()
 {
     const QString unit = ui->edtYF->text().trimmed();
     ui->edtYF->setText(unit);
-    if (unit.length() < 5) {
+    if (unit.length() < OptionSettings::minimumUnitLength) {
         showSettingsError(QStringLiteral("印发单位文字不能小于5字!"));
         return false;
     }

@@ -74,6 +74,9 @@ public:
 
     // The global settings, each after its default.
     static QString unitName(); // empty
+    // The shortest unit name the settings dialog saves; the conversion
+    // commands refuse to run with a shorter one.
+    static constexpr int minimumUnitLength = 5;
     static QString organName(); // empty
     static double topMargin(); // 3.35, as the dialog shows it
     static double adaptationTopMargin(); // 3.36, what page adaptation applies

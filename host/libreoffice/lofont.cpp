@@ -142,8 +142,10 @@ float LoFont::size() const
 
 void LoFont::setSize(float points)
 {
+    // What follows the size (a walk over the body) runs when it changes.
+    const bool changed = m_sizeChanged && size() != points;
     write("CharHeight", Any(points), "CharHeightAsian");
-    if (m_sizeChanged && m_office->isAlive())
+    if (changed && m_office->isAlive())
         unoGuardVoid(m_sizeChanged); // sends the size first
 }
 

@@ -9,6 +9,7 @@
 #include <com/sun/star/style/PageStyleLayout.hpp>
 #include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
 #include <com/sun/star/text/TextGridMode.hpp>
+#include <com/sun/star/text/XText.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -499,6 +500,10 @@ int LoPageSetup::differentFirstPageHeaderFooter() const
     });
 }
 
+// A first page of its own starts with an empty header and footer, as in
+// Word; Writer starts them as copies of the others (a page number on the
+// first page of a letter, under its foot rule). A first-page text that is
+// not such a copy is kept.
 void LoPageSetup::setDifferentFirstPageHeaderFooter(int value)
 {
     unoGuardVoid([&] {
@@ -506,7 +511,21 @@ void LoPageSetup::setDifferentFirstPageHeaderFooter(int value)
         if (!s.is())
             return;
         ensureFooter(s);
+        const bool wasShared = boolOf(s, "FirstIsShared");
         s->setPropertyValue(ascii("FirstIsShared"), Any(value == 0));
+        if (value == 0 || !wasShared)
+            return;
+        for (const char *part : {"Footer", "Header"}) {
+            const auto text = [&](const char *suffix) {
+                return Reference<text::XText>(
+                    s->getPropertyValue(ascii((QByteArray(part) + suffix).constData())),
+                    uno::UNO_QUERY);
+            };
+            const Reference<text::XText> first = text("TextFirst");
+            const Reference<text::XText> right = text("TextRight");
+            if (first.is() && right.is() && first->getString() == right->getString())
+                first->setString(rtl::OUString());
+        }
     });
 }
 

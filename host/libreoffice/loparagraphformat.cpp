@@ -9,12 +9,20 @@
 #include <QMap>
 #include <QStringList>
 
+#include <com/sun/star/beans/PropertyAttribute.hpp>
+#include <com/sun/star/beans/UnknownPropertyException.hpp>
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/beans/XMultiPropertyStates.hpp>
 #include <com/sun/star/container/NoSuchElementException.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XNameContainer.hpp>
 #include <com/sun/star/style/LineSpacing.hpp>
 #include <com/sun/star/style/LineSpacingMode.hpp>
 #include <com/sun/star/style/ParagraphAdjust.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/xml/AttributeData.hpp>
 
 #include <cmath>
@@ -59,6 +67,56 @@ sal_Int16 shortOf(const Any &value)
 sal_Int16 proportionOf(float points)
 {
     return sal_Int16(std::lround(points / singleLinePoints * 100.0f));
+}
+
+// Whether a paragraph property is direct paragraph formatting that Reset
+// removes: alignment, spacing above, below and between lines, indents, tabs,
+// keep and widow rules, borders, shading, background, the grid snap. The
+// paragraph's style, list membership and outline level stay, and so do page
+// and section breaks: in Writer a page break is an attribute of the
+// paragraph after it, and resetting it would take the user's break away.
+bool isResetProperty(const beans::Property &property)
+{
+    if (property.Attributes & beans::PropertyAttribute::READONLY)
+        return false;
+    const QString name = toQString(property.Name);
+    static const QStringList kept {"ParaStyleName",          "ParaConditionalStyleName",
+                                   "ParaAutoStyleName",      "ParaChapterNumberingLevel",
+                                   "ParaIsNumberingRestart", "ParaUserDefinedAttributes",
+                                   "ParaInteropGrabBag"};
+    if (kept.contains(name) || name.startsWith(QLatin1String("Char")))
+        return false;
+    return name.startsWith(QLatin1String("Para")) || name.startsWith(QLatin1String("Fill"))
+        || name.endsWith(QLatin1String("Border")) || name.endsWith(QLatin1String("BorderDistance"))
+        || name == QLatin1String("SnapToGrid");
+}
+
+// Back to the paragraph style: the direct paragraph properties go, and with
+// them the object model's values kept in the paragraph's attribute. A
+// paragraph has no call that resets many properties at once; a cursor over
+// it has.
+void resetDirectFormat(const Reference<beans::XPropertySet> &paragraph)
+{
+    const Reference<text::XTextRange> range(paragraph, UNO_QUERY_THROW);
+    const Reference<beans::XPropertySet> cursor(range->getText()->createTextCursorByRange(range),
+                                                UNO_QUERY_THROW);
+    std::vector<rtl::OUString> names;
+    for (const beans::Property &property : cursor->getPropertySetInfo()->getProperties()) {
+        if (isResetProperty(property))
+            names.push_back(property.Name);
+    }
+    Reference<beans::XMultiPropertyStates>(cursor, UNO_QUERY_THROW)
+        ->setPropertiesToDefault(
+            uno::Sequence<rtl::OUString>(names.data(), sal_Int32(names.size())));
+
+    const rtl::OUString attributes("ParaUserDefinedAttributes");
+    Reference<container::XNameContainer> container;
+    paragraph->getPropertyValue(attributes) >>= container;
+    const rtl::OUString ours = rtl::OUString::createFromAscii(formatAttribute);
+    if (container.is() && container->hasByName(ours)) {
+        container->removeByName(ours);
+        paragraph->setPropertyValue(attributes, Any(container));
+    }
 }
 
 } // namespace
@@ -165,6 +223,10 @@ writebatch::Values LoParagraphState::values() const
     values[rtl::OUString("ParaLeftMargin")] = indent(1);
     values[rtl::OUString("ParaLineSpacing")] = Any(spacing);
     values[rtl::OUString("ParaRightMargin")] = indent(2);
+    // An exact line spacing holds on a page with a line grid, as in Word:
+    // Writer would otherwise stretch every line to the grid's pitch (a
+    // 15.6 pt line to 29.8 pt, a 36 pt title line to two pitches).
+    values[rtl::OUString("SnapToGrid")] = Any(spacing.Mode != style::LineSpacingMode::FIX);
     return values;
 }
 
@@ -295,16 +357,43 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
     });
 }
 
+void LoParagraphFormat::resizeCharacterIndents(const Reference<frame::XModel> &model)
+{
+    const Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
+    const Reference<container::XEnumeration> walk
+        = Reference<container::XEnumerationAccess>(document->getText(), UNO_QUERY_THROW)
+              ->createEnumeration();
+    const LoTextLock lock(model);
+    const rtl::OUString ours = rtl::OUString::createFromAscii(formatAttribute);
+    // Three calls a paragraph: only those with the object model's values
+    // can have character-unit indents.
+    while (walk->hasMoreElements()) {
+        const Reference<beans::XPropertySet> paragraph(walk->nextElement(), UNO_QUERY);
+        Reference<container::XNameContainer> attributes;
+        try {
+            paragraph->getPropertyValue("ParaUserDefinedAttributes") >>= attributes;
+        } catch (const beans::UnknownPropertyException &) {
+            continue; // a table: its cells keep their indents
+        }
+        if (!attributes.is() || !attributes->hasByName(ours))
+            continue;
+        const LoParagraphState state = LoParagraphState::load(paragraph);
+        if (state.chars[0] != 0.0f || state.chars[1] != 0.0f || state.chars[2] != 0.0f)
+            state.store(paragraph);
+    }
+}
+
+// Held writes of the paragraph go out first (unoGuardVoid), so that the
+// next write starts again from what the office then holds.
 void LoParagraphFormat::reset()
 {
-    write([](LoParagraphState &s) {
-        s.adjust = sal_Int16(style::ParagraphAdjust_LEFT);
-        s.lastAdjust = sal_Int16(style::ParagraphAdjust_LEFT);
-        s.spacing.Mode = style::LineSpacingMode::PROP;
-        s.spacing.Height = 100;
-        s.lineSpacing = singleLinePoints;
-        for (int side = 0; side < 3; ++side)
-            s.points[side] = s.chars[side] = 0.0f;
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid([&] {
+        const std::vector<Reference<beans::XPropertySet>> paragraphs = m_source();
+        const LoTextLock lock(paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
+        for (const Reference<beans::XPropertySet> &paragraph : paragraphs)
+            resetDirectFormat(paragraph);
     });
 }
 

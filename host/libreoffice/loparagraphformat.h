@@ -40,6 +40,11 @@ public:
     LoParagraphFormat(std::shared_ptr<Office> office,
                       const css::uno::Reference<css::beans::XPropertySet> &paragraph);
 
+    // Character-unit indents become lengths from the font size they were set
+    // with; after the body text's size changed (the normal style's), this
+    // makes them again from every body paragraph's size.
+    static void resizeCharacterIndents(const css::uno::Reference<css::frame::XModel> &model);
+
     void reset() override;
     int alignment() const override;
     void setAlignment(int alignment) override;

@@ -1,6 +1,7 @@
 #include "loshape.h"
 
 #include "automation/constants.h"
+#include "locompoundrule.h"
 #include "lodrawing.h"
 #include "losectionmap.h"
 #include "loshapefill.h"
@@ -59,11 +60,11 @@ LoShape::LoShape(std::shared_ptr<Office> office, Reference<frame::XModel> model,
                  Reference<css::drawing::XShape> shape)
     : m_office(std::move(office))
     , m_model(std::move(model))
-    , m_shape(std::move(shape))
-    , m_properties(m_shape, UNO_QUERY)
-    , m_isFrame(
-          unoGuard(false, [&] { return Reference<text::XTextFrame>(m_shape, UNO_QUERY).is(); }))
+    , m_object(std::make_shared<DrawnObject>())
+    , m_isFrame(unoGuard(false, [&] { return Reference<text::XTextFrame>(shape, UNO_QUERY).is(); }))
 {
+    m_object->shape = std::move(shape);
+    unoGuardVoid([&] { m_object->properties.set(m_object->shape, UNO_QUERY); });
 }
 
 bool LoShape::isFrame() const
@@ -75,12 +76,13 @@ Reference<text::XTextFrame> LoShape::textBox() const
 {
     return unoGuard(Reference<text::XTextFrame>(), [&] {
         if (isFrame())
-            return Reference<text::XTextFrame>(m_shape, UNO_QUERY);
+            return Reference<text::XTextFrame>(m_object->shape, UNO_QUERY);
         Reference<text::XTextFrame> attached;
         bool hasTextBox = false;
-        if (m_properties.is() && (m_properties->getPropertyValue(prop("TextBox")) >>= hasTextBox)
+        if (m_object->properties.is()
+            && (m_object->properties->getPropertyValue(prop("TextBox")) >>= hasTextBox)
             && hasTextBox)
-            m_properties->getPropertyValue(prop("TextBoxContent")) >>= attached;
+            m_object->properties->getPropertyValue(prop("TextBoxContent")) >>= attached;
         return attached;
     });
 }
@@ -93,7 +95,7 @@ automation::Shape::Kind LoShape::kind() const
         return textBox().is() ? Kind::TextBox : Kind::Line;
     return unoGuard(Kind::Rectangle, [&] {
         const QString officeName
-            = toQString(Reference<container::XNamed>(m_shape, UNO_QUERY_THROW)->getName());
+            = toQString(Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->getName());
         return drawing::isMarkedTextBox(m_model, officeName) ? Kind::TextBox : Kind::Rectangle;
     });
 }
@@ -102,14 +104,14 @@ QString LoShape::name() const
 {
     if (!m_office->isAlive())
         return QString();
-    return unoGuard(QString(), [&] { return drawing::nameOf(m_model, m_shape); });
+    return unoGuard(QString(), [&] { return drawing::nameOf(m_model, m_object->shape); });
 }
 
 void LoShape::setName(const QString &name)
 {
     if (!m_office->isAlive())
         return;
-    unoGuardVoid([&] { drawing::rename(m_model, m_shape, name); });
+    unoGuardVoid([&] { drawing::rename(m_model, m_object->shape, name); });
 }
 
 void LoShape::remove()
@@ -118,10 +120,10 @@ void LoShape::remove()
         return;
     unoGuardVoid([&] {
         if (isFrame()) {
-            const Reference<text::XTextContent> content(m_shape, UNO_QUERY_THROW);
+            const Reference<text::XTextContent> content(m_object->shape, UNO_QUERY_THROW);
             content->getAnchor()->getText()->removeTextContent(content);
         } else {
-            drawing::drawPageOf(m_model)->remove(m_shape);
+            drawing::drawPageOf(m_model)->remove(m_object->shape);
         }
     });
 }
@@ -132,15 +134,21 @@ float LoShape::position(bool horizontal) const
         return 0;
     return unoGuard(0.0f, [&] {
         sal_Int16 orient = 0;
-        m_properties->getPropertyValue(prop(horizontal ? "HoriOrient" : "VertOrient")) >>= orient;
+        m_object->properties->getPropertyValue(prop(horizontal ? "HoriOrient" : "VertOrient"))
+            >>= orient;
         for (const Alignment &a : horizontal ? horizontalAlignments : verticalAlignments) {
             if (a.orient == orient)
                 return a.constant;
         }
         sal_Int32 position = 0;
-        m_properties->getPropertyValue(
+        m_object->properties->getPropertyValue(
             prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"))
             >>= position;
+        if (!horizontal) {
+            if (lineRelative())
+                position = -position;
+            position += compoundrule::lineOffset(m_object->shape);
+        }
         return SectionMap::toPoints(position);
     });
 }
@@ -153,14 +161,17 @@ void LoShape::setPosition(bool horizontal, float value)
         const rtl::OUString orientName = prop(horizontal ? "HoriOrient" : "VertOrient");
         for (const Alignment &a : horizontal ? horizontalAlignments : verticalAlignments) {
             if (a.constant == value) {
-                m_properties->setPropertyValue(orientName, Any(a.orient));
+                m_object->properties->setPropertyValue(orientName, Any(a.orient));
                 return;
             }
         }
-        m_properties->setPropertyValue(orientName, Any(sal_Int16(0))); // NONE, in both
-        m_properties->setPropertyValue(
-            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"),
-            Any(SectionMap::toHundredthMm(value)));
+        m_object->properties->setPropertyValue(orientName, Any(sal_Int16(0))); // NONE, in both
+        const sal_Int32 offset = horizontal ? 0 : compoundrule::lineOffset(m_object->shape);
+        sal_Int32 position = SectionMap::toHundredthMm(value) - offset;
+        if (!horizontal && lineRelative())
+            position = -position;
+        m_object->properties->setPropertyValue(
+            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"), Any(position));
         settleDrawing();
     });
 }
@@ -170,10 +181,20 @@ void LoShape::setPosition(bool horizontal, float value)
 // set on the shape itself; orientation properties set later are kept, shown
 // back and saved, but not laid out. Setting the position it already reports
 // makes the layout take them. Text frames need nothing of the kind.
+// Positions relative to the line of the anchor: the office counts them from
+// the line's top upwards (a positive value lifts the object), the object
+// model from the line's top downwards, as Word does.
+bool LoShape::lineRelative() const
+{
+    sal_Int16 relation = 0;
+    m_object->properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
+    return relation == text::RelOrientation::TEXT_LINE;
+}
+
 void LoShape::settleDrawing()
 {
     if (!isFrame())
-        m_shape->setPosition(m_shape->getPosition());
+        m_object->shape->setPosition(m_object->shape->getPosition());
 }
 
 float LoShape::left() const
@@ -201,7 +222,22 @@ float LoShape::extent(bool horizontal) const
     if (!m_office->isAlive())
         return 0;
     return unoGuard(0.0f, [&] {
-        const awt::Size size = m_shape->getSize();
+        // A rule is a line, whatever draws its strokes.
+        if (!horizontal && compoundrule::isCompound(m_object->shape))
+            return 0.0f;
+        awt::Size size = m_object->shape->getSize();
+        // A box whose height follows its text is as tall as the layout made it.
+        bool automatic = false;
+        if (!horizontal && isFrame()
+            && (m_object->properties->getPropertyValue(prop("FrameIsAutomaticHeight"))
+                >>= automatic)
+            && automatic) {
+            m_office->releaseControllers();
+            awt::Size laid;
+            if ((m_object->properties->getPropertyValue(prop("LayoutSize")) >>= laid)
+                && laid.Height > 0)
+                size = laid;
+        }
         return SectionMap::toPoints(horizontal ? size.Width : size.Height);
     });
 }
@@ -213,12 +249,15 @@ void LoShape::setExtent(bool horizontal, float points)
     unoGuardVoid([&] {
         const sal_Int32 value = SectionMap::toHundredthMm(points);
         if (isFrame()) {
-            m_properties->setPropertyValue(prop(horizontal ? "Width" : "Height"), Any(value));
+            m_object->properties->setPropertyValue(prop(horizontal ? "Width" : "Height"),
+                                                   Any(value));
             return;
         }
-        awt::Size size = m_shape->getSize();
+        if (!horizontal && compoundrule::isCompound(m_object->shape))
+            return; // its height is its weight
+        awt::Size size = m_object->shape->getSize();
         (horizontal ? size.Width : size.Height) = value;
-        m_shape->setSize(size);
+        m_object->shape->setSize(size);
     });
 }
 
@@ -251,7 +290,7 @@ int LoShape::visible() const
         return automation::msoFalse;
     return unoGuard(int(automation::msoTrue), [&] {
         bool shown = true;
-        m_properties->getPropertyValue(prop("Visible")) >>= shown;
+        m_object->properties->getPropertyValue(prop("Visible")) >>= shown;
         return shown ? automation::msoTrue : automation::msoFalse;
     });
 }
@@ -262,7 +301,8 @@ void LoShape::setVisible(int triState)
         return;
     if (isFrame())
         return;
-    unoGuardVoid([&] { m_properties->setPropertyValue(prop("Visible"), Any(triState != 0)); });
+    unoGuardVoid(
+        [&] { m_object->properties->setPropertyValue(prop("Visible"), Any(triState != 0)); });
 }
 
 sal_Int16 LoShape::horizontalRelation(int relative)
@@ -299,7 +339,7 @@ int LoShape::relativeVerticalPosition() const
         return automation::wdRelativeVerticalPositionMargin;
     return unoGuard(int(automation::wdRelativeVerticalPositionMargin), [&] {
         sal_Int16 relation = 0;
-        m_properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
+        m_object->properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
         switch (relation) {
         case text::RelOrientation::PAGE_FRAME:
             return automation::wdRelativeVerticalPositionPage;
@@ -315,17 +355,30 @@ int LoShape::relativeVerticalPosition() const
 }
 
 // A position relative to the line needs the object anchored at a character:
-// a paragraph anchor only knows the paragraph.
+// a paragraph anchor only knows the paragraph. Objects made here are; one of
+// an opened document may not be.
 void LoShape::setRelativeVerticalPosition(int relative)
 {
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
-        if (relative == automation::wdRelativeVerticalPositionLine) {
-            m_properties->setPropertyValue(prop("AnchorType"),
-                                           Any(text::TextContentAnchorType_AT_CHARACTER));
+        text::TextContentAnchorType anchorType = text::TextContentAnchorType_AT_CHARACTER;
+        m_object->properties->getPropertyValue(prop("AnchorType")) >>= anchorType;
+        if (relative == automation::wdRelativeVerticalPositionLine
+            && anchorType != text::TextContentAnchorType_AT_CHARACTER) {
+            m_object->properties->setPropertyValue(prop("AnchorType"),
+                                                   Any(text::TextContentAnchorType_AT_CHARACTER));
         }
-        m_properties->setPropertyValue(prop("VertOrientRelation"), Any(verticalRelation(relative)));
+        // The office measures from the line's top upwards, the object model
+        // downwards: the position keeps its value across the change.
+        const bool wasLine = lineRelative();
+        m_object->properties->setPropertyValue(prop("VertOrientRelation"),
+                                               Any(verticalRelation(relative)));
+        if (wasLine != lineRelative()) {
+            sal_Int32 position = 0;
+            m_object->properties->getPropertyValue(prop("VertOrientPosition")) >>= position;
+            m_object->properties->setPropertyValue(prop("VertOrientPosition"), Any(-position));
+        }
         settleDrawing();
     });
 }
@@ -336,7 +389,7 @@ int LoShape::relativeHorizontalPosition() const
         return automation::wdRelativeHorizontalPositionMargin;
     return unoGuard(int(automation::wdRelativeHorizontalPositionMargin), [&] {
         sal_Int16 relation = 0;
-        m_properties->getPropertyValue(prop("HoriOrientRelation")) >>= relation;
+        m_object->properties->getPropertyValue(prop("HoriOrientRelation")) >>= relation;
         switch (relation) {
         case text::RelOrientation::PAGE_FRAME:
             return automation::wdRelativeHorizontalPositionPage;
@@ -356,8 +409,8 @@ void LoShape::setRelativeHorizontalPosition(int relative)
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
-        m_properties->setPropertyValue(prop("HoriOrientRelation"),
-                                       Any(horizontalRelation(relative)));
+        m_object->properties->setPropertyValue(prop("HoriOrientRelation"),
+                                               Any(horizontalRelation(relative)));
         settleDrawing();
     });
 }
@@ -369,7 +422,7 @@ automation::RangePtr LoShape::anchor()
     Reference<text::XText> story;
     const long offset = unoGuard(-1L, [&] {
         const Reference<text::XTextRange> at
-            = Reference<text::XTextContent>(m_shape, UNO_QUERY_THROW)->getAnchor();
+            = Reference<text::XTextContent>(m_object->shape, UNO_QUERY_THROW)->getAnchor();
         story = at->getText();
         return textstory::offsetOf(story, at->getStart());
     });
@@ -382,14 +435,14 @@ automation::FillFormatPtr LoShape::fill()
 {
     if (!m_office->isAlive())
         return nullptr;
-    return std::make_shared<LoShapeFill>(m_office, m_properties);
+    return std::make_shared<LoShapeFill>(m_office, m_object->properties);
 }
 
 automation::LineFormatPtr LoShape::line()
 {
     if (!m_office->isAlive())
         return nullptr;
-    return std::make_shared<LoShapeLine>(m_office, m_properties, isFrame());
+    return std::make_shared<LoShapeLine>(m_office, m_model, m_object, isFrame());
 }
 
 automation::TextFramePtr LoShape::textFrame()

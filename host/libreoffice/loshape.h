@@ -14,6 +14,15 @@ namespace libreoffice {
 
 class Office;
 
+// The office object a shape of the object model stands for. A rule restyled
+// to two strokes is drawn by another object (locompoundrule.h): the shape and
+// its line format share this, so both follow the change.
+struct DrawnObject
+{
+    css::uno::Reference<css::drawing::XShape> shape;
+    css::uno::Reference<css::beans::XPropertySet> properties;
+};
+
 // One floating object of the document: a text frame (rectangles and text
 // boxes, which can hold tables) or a line shape. Positions are the object's
 // HoriOrient / VertOrient settings: a point value is an offset from what the
@@ -53,6 +62,7 @@ public:
 
 private:
     bool isFrame() const;
+    bool lineRelative() const;
     void settleDrawing();
     // The frame holding the shape's text: the shape itself when it is a text
     // frame, the attached frame of a drawing shape with a text box (what a
@@ -65,8 +75,7 @@ private:
 
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::frame::XModel> m_model;
-    css::uno::Reference<css::drawing::XShape> m_shape;
-    css::uno::Reference<css::beans::XPropertySet> m_properties;
+    std::shared_ptr<DrawnObject> m_object;
     // Asked once while the shape is made: a query on a shape of an office
     // that has just died throws.
     bool m_isFrame = false;

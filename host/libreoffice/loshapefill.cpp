@@ -39,6 +39,11 @@ void LoShapeFill::setVisible(int triState)
         m_shape->setPropertyValue(
             rtl::OUString::createFromAscii("FillStyle"),
             Any(triState ? css::drawing::FillStyle_SOLID : css::drawing::FillStyle_NONE));
+        // Without fill a text frame still paints the page's background over
+        // whatever lies behind it (a rule under a box of text); a fully
+        // transparent fill lets it show, as in Word.
+        m_shape->setPropertyValue(rtl::OUString::createFromAscii("FillTransparence"),
+                                  Any(sal_Int16(triState ? 0 : 100)));
     });
 }
 

@@ -1,13 +1,16 @@
 #include "loshapeline.h"
 
 #include "automation/constants.h"
+#include "locompoundrule.h"
 #include "lodrawing.h"
 #include "losectionmap.h"
+#include "loshape.h"
 #include "loshapecolor.h"
 #include "office.h"
 #include "unoutil.h"
 
 #include <com/sun/star/drawing/DashStyle.hpp>
+#include <com/sun/star/drawing/FillStyle.hpp>
 #include <com/sun/star/drawing/LineDash.hpp>
 #include <com/sun/star/drawing/LineStyle.hpp>
 #include <com/sun/star/table/BorderLine2.hpp>
@@ -49,12 +52,18 @@ bool frameBorderVisible(const table::BorderLine2 &line)
 
 } // namespace
 
-LoShapeLine::LoShapeLine(std::shared_ptr<Office> office, Reference<beans::XPropertySet> shape,
-                         bool frame)
+LoShapeLine::LoShapeLine(std::shared_ptr<Office> office, Reference<frame::XModel> model,
+                         std::shared_ptr<DrawnObject> object, bool frame)
     : m_office(std::move(office))
-    , m_shape(std::move(shape))
+    , m_model(std::move(model))
+    , m_object(std::move(object))
     , m_frame(frame)
 {
+}
+
+bool LoShapeLine::compound() const
+{
+    return !m_frame && compoundrule::isCompound(m_object->shape);
 }
 
 int LoShapeLine::visible() const
@@ -64,10 +73,14 @@ int LoShapeLine::visible() const
     return unoGuard(int(automation::msoFalse), [&] {
         bool shown = false;
         if (m_frame) {
-            shown = frameBorderVisible(frameBorder(m_shape));
+            shown = frameBorderVisible(frameBorder(m_object->properties));
+        } else if (compound()) {
+            css::drawing::FillStyle fill = css::drawing::FillStyle_NONE;
+            m_object->properties->getPropertyValue(name("FillStyle")) >>= fill;
+            shown = fill != css::drawing::FillStyle_NONE;
         } else {
             css::drawing::LineStyle style = css::drawing::LineStyle_NONE;
-            m_shape->getPropertyValue(name("LineStyle")) >>= style;
+            m_object->properties->getPropertyValue(name("LineStyle")) >>= style;
             shown = style != css::drawing::LineStyle_NONE;
         }
         return shown ? automation::msoTrue : automation::msoFalse;
@@ -79,13 +92,19 @@ void LoShapeLine::setVisible(int triState)
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
+        if (compound()) {
+            m_object->properties->setPropertyValue(
+                name("FillStyle"),
+                Any(triState ? css::drawing::FillStyle_SOLID : css::drawing::FillStyle_NONE));
+            return;
+        }
         if (!m_frame) {
-            m_shape->setPropertyValue(
+            m_object->properties->setPropertyValue(
                 name("LineStyle"),
                 Any(triState ? css::drawing::LineStyle_SOLID : css::drawing::LineStyle_NONE));
             return;
         }
-        table::BorderLine2 line = frameBorder(m_shape);
+        table::BorderLine2 line = frameBorder(m_object->properties);
         if (triState) {
             if (line.LineWidth <= 0)
                 line.LineWidth = SectionMap::toHundredthMm(defaultWeight);
@@ -95,7 +114,7 @@ void LoShapeLine::setVisible(int triState)
             line = table::BorderLine2();
             line.LineStyle = table::BorderLineStyle::NONE;
         }
-        setFrameBorders(m_shape, line);
+        setFrameBorders(m_object->properties, line);
     });
 }
 
@@ -106,9 +125,11 @@ float LoShapeLine::weight() const
     return unoGuard(0.0f, [&] {
         sal_Int32 width = 0;
         if (m_frame)
-            width = frameBorder(m_shape).LineWidth;
+            width = frameBorder(m_object->properties).LineWidth;
+        else if (compound())
+            width = compoundrule::weightOf(m_object->shape);
         else
-            m_shape->getPropertyValue(name("LineWidth")) >>= width;
+            m_object->properties->getPropertyValue(name("LineWidth")) >>= width;
         return SectionMap::toPoints(width);
     });
 }
@@ -119,15 +140,19 @@ void LoShapeLine::setWeight(float points)
         return;
     unoGuardVoid([&] {
         const sal_Int32 width = SectionMap::toHundredthMm(points);
-        if (!m_frame) {
-            m_shape->setPropertyValue(name("LineWidth"), Any(width));
+        if (compound()) {
+            compoundrule::setWeight(m_object->shape, width);
             return;
         }
-        table::BorderLine2 line = frameBorder(m_shape);
+        if (!m_frame) {
+            m_object->properties->setPropertyValue(name("LineWidth"), Any(width));
+            return;
+        }
+        table::BorderLine2 line = frameBorder(m_object->properties);
         line.LineWidth = width;
         if (line.LineStyle == table::BorderLineStyle::NONE)
             line.LineStyle = table::BorderLineStyle::SOLID;
-        setFrameBorders(m_shape, line);
+        setFrameBorders(m_object->properties, line);
     });
 }
 
@@ -137,9 +162,10 @@ int LoShapeLine::style() const
     if (!m_office->isAlive())
         return 0;
     if (!m_frame)
-        return automation::msoLineSingle;
+        return unoGuard(int(automation::msoLineSingle),
+                        [&] { return compoundrule::styleOf(m_object->shape); });
     return unoGuard(0, [&] {
-        switch (frameBorder(m_shape).LineStyle) {
+        switch (frameBorder(m_object->properties).LineStyle) {
         case table::BorderLineStyle::DOUBLE:
             return automation::msoLineThinThin;
         case table::BorderLineStyle::THINTHICK_SMALLGAP:
@@ -152,14 +178,23 @@ int LoShapeLine::style() const
     });
 }
 
-// Drawn lines have no compound styles in the office: only outlines of text
-// frames take them.
+// A drawn line takes two strokes by becoming a compound rule, and one again
+// by becoming a line.
 void LoShapeLine::setStyle(int style)
 {
-    if (!m_office->isAlive() || !m_frame)
+    if (!m_office->isAlive())
         return;
+    if (!m_frame) {
+        unoGuardVoid([&] {
+            const Reference<css::drawing::XShape> drawn
+                = compoundrule::restyle(m_model, m_object->shape, style);
+            m_object->properties.set(drawn, uno::UNO_QUERY_THROW);
+            m_object->shape = drawn;
+        });
+        return;
+    }
     unoGuardVoid([&] {
-        table::BorderLine2 line = frameBorder(m_shape);
+        table::BorderLine2 line = frameBorder(m_object->properties);
         switch (style) {
         case automation::msoLineThinThin:
             line.LineStyle = table::BorderLineStyle::DOUBLE;
@@ -174,7 +209,7 @@ void LoShapeLine::setStyle(int style)
             line.LineStyle = table::BorderLineStyle::SOLID;
             break;
         }
-        setFrameBorders(m_shape, line);
+        setFrameBorders(m_object->properties, line);
     });
 }
 
@@ -183,30 +218,33 @@ int LoShapeLine::dashStyle() const
     if (!m_office->isAlive())
         return 0;
     return unoGuard(0, [&] {
+        if (compound())
+            return automation::msoLineSolid;
         if (m_frame) {
-            const sal_Int16 style = frameBorder(m_shape).LineStyle;
+            const sal_Int16 style = frameBorder(m_object->properties).LineStyle;
             return style == table::BorderLineStyle::DOTTED ? automation::msoLineSquareDot
                                                            : automation::msoLineSolid;
         }
         css::drawing::LineStyle style = css::drawing::LineStyle_NONE;
-        m_shape->getPropertyValue(name("LineStyle")) >>= style;
+        m_object->properties->getPropertyValue(name("LineStyle")) >>= style;
         return style == css::drawing::LineStyle_DASH ? automation::msoLineSquareDot
                                                      : automation::msoLineSolid;
     });
 }
 
-// Solid and square dots are the dash styles bound; others are kept solid.
+// Solid and square dots are the dash styles bound; others are kept solid, as
+// compound rules are.
 void LoShapeLine::setDashStyle(int dash)
 {
-    if (!m_office->isAlive())
+    if (!m_office->isAlive() || compound())
         return;
     const bool dotted = dash == automation::msoLineSquareDot;
     unoGuardVoid([&] {
         if (m_frame) {
-            table::BorderLine2 line = frameBorder(m_shape);
+            table::BorderLine2 line = frameBorder(m_object->properties);
             line.LineStyle
                 = dotted ? table::BorderLineStyle::DOTTED : table::BorderLineStyle::SOLID;
-            setFrameBorders(m_shape, line);
+            setFrameBorders(m_object->properties, line);
             return;
         }
         if (dotted) {
@@ -217,9 +255,9 @@ void LoShapeLine::setDashStyle(int dash)
             pattern.Dashes = 0;
             pattern.DashLen = 0;
             pattern.Distance = 100;
-            m_shape->setPropertyValue(name("LineDash"), Any(pattern));
+            m_object->properties->setPropertyValue(name("LineDash"), Any(pattern));
         }
-        m_shape->setPropertyValue(
+        m_object->properties->setPropertyValue(
             name("LineStyle"),
             Any(dotted ? css::drawing::LineStyle_DASH : css::drawing::LineStyle_SOLID));
     });
@@ -229,25 +267,30 @@ automation::ColorFormatPtr LoShapeLine::foreColor()
 {
     if (!m_office->isAlive())
         return nullptr;
-    const Reference<beans::XPropertySet> shape = m_shape;
+    const std::shared_ptr<DrawnObject> object = m_object;
     if (m_frame) {
         return std::make_shared<LoShapeColor>(
-            m_office, [shape] { return int(drawing::swapRedBlue(frameBorder(shape).Color)); },
-            [shape](int bgr) {
-                table::BorderLine2 line = frameBorder(shape);
+            m_office,
+            [object] { return int(drawing::swapRedBlue(frameBorder(object->properties).Color)); },
+            [object](int bgr) {
+                table::BorderLine2 line = frameBorder(object->properties);
                 line.Color = drawing::swapRedBlue(bgr);
-                setFrameBorders(shape, line);
+                setFrameBorders(object->properties, line);
             });
     }
+    // A compound rule's strokes are its bars' fill.
+    const auto property = [object] {
+        return name(compoundrule::isCompound(object->shape) ? "FillColor" : "LineColor");
+    };
     return std::make_shared<LoShapeColor>(
         m_office,
-        [shape] {
+        [object, property] {
             sal_Int32 color = 0;
-            shape->getPropertyValue(name("LineColor")) >>= color;
+            object->properties->getPropertyValue(property()) >>= color;
             return int(drawing::swapRedBlue(color));
         },
-        [shape](int bgr) {
-            shape->setPropertyValue(name("LineColor"), Any(drawing::swapRedBlue(bgr)));
+        [object, property](int bgr) {
+            object->properties->setPropertyValue(property(), Any(drawing::swapRedBlue(bgr)));
         });
 }
 

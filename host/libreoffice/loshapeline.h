@@ -2,7 +2,7 @@
 
 #include "automation/shapes.h"
 
-#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <memory>
@@ -10,14 +10,16 @@
 namespace libreoffice {
 
 class Office;
+struct DrawnObject;
 
-// The line of a line shape (LineStyle, LineWidth, LineColor, LineDash) or
-// the outline of a text frame, which is its four borders kept alike.
+// The line of a line shape (LineStyle, LineWidth, LineColor, LineDash), of
+// a compound rule (its bars' fill; locompoundrule.h) or the outline of a text
+// frame, which is its four borders kept alike.
 class LoShapeLine : public automation::LineFormat
 {
 public:
-    LoShapeLine(std::shared_ptr<Office> office, css::uno::Reference<css::beans::XPropertySet> shape,
-                bool frame);
+    LoShapeLine(std::shared_ptr<Office> office, css::uno::Reference<css::frame::XModel> model,
+                std::shared_ptr<DrawnObject> object, bool frame);
 
     int visible() const override;
     void setVisible(int triState) override;
@@ -30,8 +32,11 @@ public:
     automation::ColorFormatPtr foreColor() override;
 
 private:
+    bool compound() const;
+
     std::shared_ptr<Office> m_office;
-    css::uno::Reference<css::beans::XPropertySet> m_shape;
+    css::uno::Reference<css::frame::XModel> m_model;
+    std::shared_ptr<DrawnObject> m_object;
     bool m_frame;
 };
 

@@ -48,7 +48,10 @@ rtl::OUString name(const char *ascii)
 }
 
 // New objects sit where Word puts them: offsets from the column and the
-// paragraph, text flowing through.
+// paragraph, text flowing through. They are anchored at the first character
+// of their paragraph, as Word files anchor them, so that a position
+// relative to the line needs no new anchor (Writer would look for one where
+// the layout last drew the object, which may be pages away).
 void place(const Reference<beans::XPropertySet> &properties, float left, float top)
 {
     properties->setPropertyValue(name("Surround"), Any(text::WrapTextMode_THROUGH));
@@ -149,7 +152,7 @@ automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float lef
             factory->createInstance(name("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
         const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
         properties->setPropertyValue(name("AnchorType"),
-                                     Any(text::TextContentAnchorType_AT_PARAGRAPH));
+                                     Any(text::TextContentAnchorType_AT_CHARACTER));
         at->getText()->insertTextContent(at, frame, false);
 
         properties->setPropertyValue(name("SizeType"), Any(text::SizeType::FIX));
@@ -166,6 +169,10 @@ automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float lef
         line.LineWidth = SectionMap::toHundredthMm(defaultLineWeight);
         for (const char *border : {"TopBorder", "BottomBorder", "LeftBorder", "RightBorder"})
             properties->setPropertyValue(name(border), Any(line));
+        // Word aligns a shape by its own edges; Writer would keep its wrap
+        // spacing (0.2 cm by default) from what it is aligned to.
+        for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"})
+            properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
         properties->setPropertyValue(name("LeftBorderDistance"),
                                      Any(SectionMap::toHundredthMm(7.2f)));
         properties->setPropertyValue(name("RightBorderDistance"),
@@ -220,7 +227,7 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
             factory->createInstance(name("com.sun.star.drawing.LineShape")), UNO_QUERY_THROW);
         const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
         properties->setPropertyValue(name("AnchorType"),
-                                     Any(text::TextContentAnchorType_AT_PARAGRAPH));
+                                     Any(text::TextContentAnchorType_AT_CHARACTER));
         at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
                                          false);
         shape->setSize(awt::Size(SectionMap::toHundredthMm(std::abs(endX - beginX)),
@@ -233,6 +240,9 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
         properties->setPropertyValue(name("LineWidth"),
                                      Any(SectionMap::toHundredthMm(defaultLineWeight)));
         properties->setPropertyValue(name("LineColor"), Any(sal_Int32(0)));
+        // In front of the text, as text frames are: a line behind the text
+        // would be hidden by any frame over it, even one without fill.
+        properties->setPropertyValue(name("Opaque"), Any(true));
         return shape;
     });
     if (!added.is())

@@ -2,6 +2,7 @@
 
 #include "automation/constants.h"
 #include "lopagesetup.h"
+#include "loparagraphformat.h"
 #include "lostyle.h"
 #include "office.h"
 #include "unoutil.h"
@@ -50,11 +51,15 @@ automation::StylePtr LoStyles::item(const automation::Variant &index)
     });
     if (!style.is())
         return nullptr;
-    // The character grid's kerning depends on the body text's size.
+    // The character grid's kerning and the character-unit indents depend on
+    // the body text's size.
     std::function<void()> sizeChanged;
     if (name == QLatin1String("Standard")) {
         const Reference<frame::XModel> model = m_model;
-        sizeChanged = [model] { LoPageSetup::applyCharacterPitch(model); };
+        sizeChanged = [model] {
+            LoPageSetup::applyCharacterPitch(model);
+            LoParagraphFormat::resizeCharacterIndents(model);
+        };
     }
     return std::make_shared<LoStyle>(m_office, style, sizeChanged);
 }

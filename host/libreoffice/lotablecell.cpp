@@ -11,6 +11,7 @@
 
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/table/XTableRows.hpp>
+#include <com/sun/star/text/SizeType.hpp>
 #include <com/sun/star/text/TableColumnSeparator.hpp>
 #include <com/sun/star/text/VertOrientation.hpp>
 #include <com/sun/star/text/XText.hpp>
@@ -153,13 +154,16 @@ float LoTableCell::height() const
     });
 }
 
+// The object model's height is a least height: a row whose text needs more
+// grows. Writer's rows take it as a minimum size (a fixed height would clip
+// the text; an automatic one would ignore the height).
 void LoTableCell::setHeight(float points)
 {
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
         const Reference<beans::XPropertySet> row = rowOf(m_table, m_row);
-        row->setPropertyValue(prop("IsAutoHeight"), Any(false));
+        row->setPropertyValue(prop("SizeType"), Any(text::SizeType::MIN));
         row->setPropertyValue(prop("Height"), Any(SectionMap::toHundredthMm(points)));
     });
 }

@@ -15,6 +15,7 @@
 #include <com/sun/star/text/ControlCharacter.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextFrame.hpp>
 
 using namespace css;
 using css::uno::Any;
@@ -107,6 +108,19 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
             Reference<beans::XPropertySet>(all, UNO_QUERY_THROW)
                 ->setPropertyValue(rtl::OUString::createFromAscii("ParaStyleName"),
                                    Any(rtl::OUString::createFromAscii("Table Contents")));
+        }
+        // A table fills its text's width, but notes the body's for itself
+        // even in a narrower text frame; cell widths are parts of the width
+        // noted, and an aligned table takes it: it notes the frame's.
+        const Reference<beans::XPropertySet> frame(story, UNO_QUERY);
+        if (Reference<text::XTextFrame>(story, UNO_QUERY).is() && frame.is()) {
+            sal_Int32 width = 0, left = 0, right = 0;
+            frame->getPropertyValue(rtl::OUString::createFromAscii("Width")) >>= width;
+            frame->getPropertyValue(rtl::OUString::createFromAscii("LeftBorderDistance")) >>= left;
+            frame->getPropertyValue(rtl::OUString::createFromAscii("RightBorderDistance"))
+                >>= right;
+            tableProperties->setPropertyValue(rtl::OUString::createFromAscii("Width"),
+                                              Any(sal_Int32(width - left - right)));
         }
         // The new cells' marks are characters of the text from here on.
         textstory::shiftSpans(story, offset, offset, rows * columns, nullptr);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "assembly/elementrecord.h"
 #include "automation/forward.h"
 #include "defaultwriter.h"
-#include "elementrecord.h"
 #include "writerclient.h"
 
 #include <QString>
@@ -52,9 +52,6 @@ public:
     // Runs the operation whose command label is given; any other text is
     // ignored.
     void slotButtonClick(const QString &label);
-    // How often the dialogs' results have been connected to the operations
-    // that carry them out (once per process, at the first command).
-    static int dialogWiringCount();
 
     // The element record: custom text properties of the active document,
     // each with a fixed name and element id.
@@ -88,6 +85,14 @@ public:
     void setPageOption();
     void insertHPpage();
 
+    // Conversion into an official document of one kind: each opens the
+    // input dialog of its kind, prefilled from the document.
+    void inserDownGW();
+    void inserUpGW();
+    void inserXH();
+    void inserLH();
+    void inserJY();
+
     // Gives the keyboard focus back to the writer after a command.
     void focusWriter();
 
@@ -97,10 +102,23 @@ public:
 
 private slots:
     void setPageOptionExc(bool formatBody, bool recogniseHeadings);
+    // The conversion driver: the element list of an input dialog, in the
+    // order of assembly::ElementList.
+    void transtogw(const QString &kind, const QString &templateName, const QString &level,
+                   const QString &period, const QString &urgency, const QString &number,
+                   const QString &title, const QString &recipient, const QString &copyTo,
+                   const QString &note, const QString &writtenOn, const QString &printedOn,
+                   const QString &disclosure, const QString &markText, const QString &unit,
+                   const QString &signature, const QString &signer, const QString &extra1,
+                   const QString &extra2, const QString &extra3);
 
 private:
     void wireDialogs();
     void applyRole(int role);
+    // A printing-issuing unit is set and a document is open; tells the user
+    // what is missing otherwise.
+    bool readyToConvert();
+    void startConversion(const QString &kind);
 
     // The long-lived dialogs (copy-numbered printing, page adaptation,
     // element input, minutes and briefings) are created first in the
@@ -108,6 +126,7 @@ private:
     setPage_window *m_setPageWindow = nullptr;
     input_window *m_inputWindow = nullptr;
     jiyao_window *m_jiyaoWindow = nullptr;
+    bool m_dialogsWired = false;
     WriterClient *m_client = nullptr;
     WPSWindow *m_host = nullptr;
     DocumentTabs *m_tabs = nullptr;

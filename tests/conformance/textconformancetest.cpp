@@ -69,6 +69,13 @@ void TextConformanceTest::insertAroundParagraphMarks_data()
     // The body is "abc", "def" in every row.
     QTest::newRow("before paragraph")
         << 1 << false << false << "X" << QStringList {"Xabc", "def"} << "Xabc\r";
+    // The title block's insertions before the first paragraph.
+    QTest::newRow("before paragraph, line and break")
+        << 1 << false << false << "R：\n"
+        << QStringList {"R：", "abc", "def"} << "R：\rabc\r";
+    QTest::newRow("before paragraph, breaks and a line joining it")
+        << 1 << false << false << "\nL\n\nN" << QStringList {"", "L", "", "Nabc", "def"}
+        << "\rL\r\rNabc\r";
     QTest::newRow("after paragraph")
         << 1 << false << true << "X" << QStringList {"abc", "Xdef"} << "abc\rX";
     // After the last mark the text starts a new last paragraph.
@@ -81,6 +88,10 @@ void TextConformanceTest::insertAroundParagraphMarks_data()
         << 2 << true << true << "X" << QStringList {"abc", "def", "X"} << "\rX\r";
     QTest::newRow("before last mark, with break")
         << 2 << true << false << "\nY" << QStringList {"abc", "def", "Y"} << "\rY\r";
+    // The signature typed before a paragraph's mark.
+    QTest::newRow("before mark, with breaks")
+        << 1 << true << false << "\n\n\nA\nB" << QStringList {"abc", "", "", "A", "B", "def"}
+        << "\r\r\rA\rB\r";
     QTest::newRow("after last mark, with breaks")
         << 2 << true << true << "\n0\n\n\n"
         << QStringList {"abc", "def", "", "0", "", ""} << "\r\r0\r\r\r";
@@ -130,6 +141,10 @@ void TextConformanceTest::setTextReplaces_data()
         << QStringList {"abc", "def"} << 3 << 4 << "X\nY" << QStringList {"abcX", "Ydef"};
     QTest::newRow("last mark kept")
         << QStringList {"abc"} << 0 << 4 << "\nZ" << QStringList {"", "Z"};
+    // A minutes' attendance line written over a placeholder paragraph.
+    QTest::newRow("paragraph replaced by a break and a line")
+        << QStringList {"abc", "0", ""} << 4 << 6 << "\n出席：甲"
+        << QStringList {"abc", "", "出席：甲"};
     QTest::newRow("two paragraphs replaced")
         << QStringList {"abc", "def", "ghi"} << 0 << 8 << "新" << QStringList {"新ghi"};
 }

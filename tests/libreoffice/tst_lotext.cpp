@@ -1,4 +1,5 @@
 #include "automation/automation.h"
+#include "libreoffice/lofiles.h"
 #include "sharedoffice.h"
 
 #include <QtTest>
@@ -28,6 +29,7 @@ private slots:
     void rangesBelongToTheirDocument();
     void heldWritesReachTheOffice();
     void paragraphRangesFollowEdits();
+    void resetRemovesDirectFormats();
 
 private:
     bool setBody(const QStringList &paragraphs);
@@ -309,4 +311,30 @@ void TestLoText::paragraphRangesFollowEdits()
     QCOMPARE(whole->text(), QStringLiteral("四五六\r"));
     m_doc->range(whole->start() + 1, whole->start() + 1)->insertBefore(QStringLiteral("\n"));
     QCOMPARE(whole->text(), QStringLiteral("四\r五六\r"));
+}
+
+// Reset takes every direct paragraph format away, also those the object
+// model has no property for (space above and below, keep with next), as an
+// opened file brings them; the paragraph after keeps its own.
+void TestLoText::resetRemovesDirectFormats()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("in.rtf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi\\pard\\keepn\\sb567\\sa567\\li600\\qc A\\par"
+               "\\pard\\keepn\\sb567\\sa567\\li600\\qc B\\par}");
+    file.close();
+    QVERIFY(libreoffice::openDocument(m_office.officeApplication(), file.fileName()));
+    m_app->activeDocument()->paragraphs()->item(1)->reset();
+    QVERIFY(libreoffice::saveDocumentAs(m_office.officeApplication(), dir.filePath("out.docx")));
+
+    QProcess unzip;
+    unzip.start("unzip", {"-p", dir.filePath("out.docx"), "word/document.xml"});
+    QVERIFY(unzip.waitForFinished());
+    const QStringList paragraphs = QString::fromUtf8(unzip.readAll()).split("</w:p>");
+    QVERIFY(paragraphs.size() >= 2 && paragraphs.at(1).contains("<w:t>B</w:t>"));
+    for (const char *format : {"<w:keepNext", "w:before=\"567\"", "\"600\"", "center"}) {
+        QVERIFY2(!paragraphs.at(0).contains(format), format);
+        QVERIFY2(paragraphs.at(1).contains(format), format);
+    }
 }

@@ -1,4 +1,6 @@
 #include "fakewriterclient.h"
+#include "format/setpage_window.h"
+#include "inprocess/inprocessapplication.h"
 #include "modalcloser.h"
 #include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
@@ -23,8 +25,7 @@ class TestCommandDispatch : public QObject
     Q_OBJECT
 
 private slots:
-    // Runs first: the command map is one for the whole process.
-    void firstClickFillsMapAndWiresOnce();
+    void firstClickWiresEachPageOnce();
     void labelsThatAreNoCommandDoNothing_data();
     void labelsThatAreNoCommandDoNothing();
     void aboutBox();
@@ -33,32 +34,26 @@ private slots:
     void settingsEntryOpensSettingsDialog();
 };
 
-void TestCommandDispatch::firstClickFillsMapAndWiresOnce()
+// A dialog's result runs its operation once, whatever the clicks before,
+// and every page runs its own dialogs' results.
+void TestCommandDispatch::firstClickWiresEachPageOnce()
 {
-    ModalCloser closer;
-    UrlRecorder recorder;
-    WPSMainWindow page(nullptr, missingWriterFactory());
+    for (int page = 0; page < 2; ++page) {
+        auto writer = std::make_shared<FakeWriter>();
+        writer->application = inprocess::InProcessApplication::create();
+        WPSMainWindow window(nullptr, fakeWriterFactory(writer));
+        window.initApp();
+        ModalCloser closer;
+        // A heading is no command, but the first click wires the dialogs.
+        window.slotButtonClick(QStringLiteral("系统设置"));
+        window.slotButtonClick(kAbout);
+        QCOMPARE(closer.titles(), QStringList {kAbout});
 
-    QCOMPARE(WPSMainWindow::dialogWiringCount(), 0);
-
-    // A group heading is no command, but the first click of all still fills
-    // the map and wires the dialogs.
-    page.slotButtonClick(QStringLiteral("系统设置"));
-    QCOMPARE(WPSMainWindow::dialogWiringCount(), 1);
-    QVERIFY(closer.seen().empty());
-    QVERIFY(recorder.urls.isEmpty());
-
-    page.slotButtonClick(kAbout);
-    QCOMPARE(closer.titles(), QStringList {kAbout});
-    page.slotButtonClick(kAbout);
-    QCOMPARE(closer.titles(), (QStringList {kAbout, kAbout}));
-    QCOMPARE(WPSMainWindow::dialogWiringCount(), 1);
-
-    // The map is one for the process: another page uses it as it is.
-    WPSMainWindow other(nullptr, missingWriterFactory());
-    other.slotButtonClick(kHelp);
-    QCOMPARE(recorder.urls.size(), 1);
-    QCOMPARE(WPSMainWindow::dialogWiringCount(), 1);
+        // Page adaptation without a document says so, once.
+        closer.clear();
+        emit window.pageAdaptationDialog()->sendSettings(true, false);
+        QCOMPARE(closer.titles(), QStringList {QStringLiteral("错误")});
+    }
 }
 
 void TestCommandDispatch::labelsThatAreNoCommandDoNothing_data()
@@ -86,14 +81,12 @@ void TestCommandDispatch::labelsThatAreNoCommandDoNothing()
     ModalCloser closer;
     UrlRecorder recorder;
     WPSMainWindow page(nullptr, missingWriterFactory());
-    const int wirings = WPSMainWindow::dialogWiringCount();
 
     page.slotButtonClick(label);
     QTest::qWait(30); // a box would be up and closed by now
 
     QVERIFY(closer.seen().empty());
     QVERIFY(recorder.urls.isEmpty());
-    QCOMPARE(WPSMainWindow::dialogWiringCount(), wirings);
 }
 
 void TestCommandDispatch::aboutBox()

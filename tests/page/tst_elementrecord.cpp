@@ -1,5 +1,5 @@
 #include "fakewriterclient.h"
-#include "page/elementrecord.h"
+#include "assembly/elementrecord.h"
 #include "page/wpsmainwindow.h"
 #include "propertycalllog.h"
 #include "watchedapplication.h"

@@ -1,20 +1,90 @@
+#include "assembly/elementrecord.h"
+#include "buttonlistwnd.h"
+#include "input_window.h"
+#include "jiyao_window.h"
 #include "libreoffice/libreofficeclient.h"
+#include "libreoffice/lofiles.h"
 #include "mainwindow.h"
 #include "modalcloser.h"
 #include "officetestsupport.h"
 #include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
+#include "pdfmeasure.h"
 #include "x11test.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <csignal>
 
 using namespace automation;
+
+namespace {
+
+// The settings and one template of each kind, as the dialogs would save them.
+void writeTemplates(const QString &home)
+{
+    const QString dir = home + QStringLiteral("/Quorvex/");
+    const QString unit = QStringLiteral("某某市人民政府办公室");
+    const QString organ = QStringLiteral("某某市人民政府");
+    QSettings options(dir + QStringLiteral("option.ini"), QSettings::IniFormat);
+    options.setValue(QStringLiteral("General/YF"), unit);
+    options.setValue(QStringLiteral("General/FW"), organ);
+    options.setValue(unit + QStringLiteral("/FW"), organ);
+    // kind, mark, rule top, star, control spacing, lines, box top, box width
+    const QList<QStringList> kinds {
+        {"xiaxing.ini", "某某市人民政府文件", "12.2", "2", "37", "3", "7.15", "14.6"},
+        {"shangxing.ini", "某某市人民政府文件", "12.2", "0", "37", "3", "7.15", "14.6"},
+        {"xinhan.ini", "某某市人民政府", "5.35", "0", "36", "1", "3", "15"},
+        {"lianhe.ini", "某某市人民政府\n某某市财政局", "13.9", "0", "26", "5", "7.15", "11.6"},
+        {"jiyao.ini", "某某市人民政府会议纪要", "13.8", "0", "37", "3", "7.15", "14.6"}};
+    for (const QStringList &k : kinds) {
+        QSettings file(dir + k[0], QSettings::IniFormat);
+        file.beginGroup(QStringLiteral("模板"));
+        const QVariantMap values {{"YF", unit},
+                                  {"FW", k[1]},
+                                  {"LK", organ},
+                                  {"lTop", k[2].toDouble()},
+                                  {"lFives", k[3]},
+                                  {"ctlSize", k[4]},
+                                  {"insertLine", k[5]},
+                                  {"tTop", k[6].toDouble()},
+                                  {"tWidth", k[7].toDouble()},
+                                  {"fSize", 57},
+                                  {"fPoint", 61},
+                                  {"lSize", k[0] == "xinhan.ini" ? "4.50" : "1.25"},
+                                  {"fstSize", 29.65},
+                                  {"lBottom", 2},
+                                  {"FW_2", "文件"},
+                                  {"tWidth_2", k[0] == "lianhe.ini" ? 3 : 0},
+                                  {"fSize_2", 57},
+                                  {"fwzh", k[0] == "jiyao.ini" ? "" : "某政发"}};
+        for (auto it = values.begin(); it != values.end(); ++it)
+            file.setValue(it.key(), it.value());
+        file.endGroup();
+        file.setValue(QStringLiteral("General/mb"), QStringLiteral("模板"));
+    }
+}
+
+QStringList shapeNames(const DocumentPtr &document)
+{
+    QStringList names;
+    const ShapesPtr shapes = document->shapes();
+    for (long i = 1; i <= shapes->count(); ++i)
+        names.append(shapes->item(i)->name());
+    names.sort();
+    return names;
+}
+
+} // namespace
 
 // The program's own main window with the real LibreOffice Writer embedded,
 // under a private Xvfb: the writer's window sits inside the page, text set
@@ -24,6 +94,141 @@ class TestMainWindowOffice : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanupTestCase()
+    {
+        m_window.reset();
+        if (!m_oldHome.isNull())
+            qputenv("HOME", m_oldHome);
+    }
+
+    void convertEveryKind_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QStringList>("fields"); // objectName=text
+        QTest::addColumn<QStringList>("body");
+        const QStringList notice {
+            "为切实做好今冬明春安全生产工作，坚决防范遏制重特大事故，现就有关事项通知如下。",
+            "一、压实工作责任",
+            "各地区各部门要坚持人民至上、生命至上，统筹发展和安全，层层压实安全生产责任。",
+            "二、强化隐患排查",
+            "各单位每月组织一次隐患排查，建立问题清单，明确整改时限和责任人。",
+            "特此通知。"};
+        QTest::newRow("down-going") << "套下行文"
+                                    << QStringList {"cmbmj=秘密",
+                                                    "cmbqx=1年",
+                                                    "cmbjj=特急",
+                                                    "edtbt=关于做好今冬明春安全生产工作的通知",
+                                                    "edtzs=各区县人民政府，市政府各部门",
+                                                    "edtcs=市委办公室，市人大常委会办公室"}
+                                    << notice;
+        QTest::newRow("up-going")
+            << "套上行文"
+            << QStringList {"edtbt=关于请求拨付防汛救灾资金的请示", "edtzs=省人民政府",
+                            "edqf=张三丰"}
+            << QStringList {"今年入汛以来，我市遭受多轮强降雨袭击，部分地区受灾严重。",
+                            "为尽快恢复生产生活秩序，恳请省政府拨付防汛救灾资金5000万元。",
+                            "妥否，请批示。"};
+        QTest::newRow("letter") << "信函格式"
+                                << QStringList {"cmbjj=加急", "edtbt=关于商请协助开展联合检查的函",
+                                                "edtzs=市财政局"}
+                                << QStringList {"为做好年度专项检查工作，拟于下月开展联合检查。",
+                                                "请贵局派员参加，并于本月底前反馈联系人名单。",
+                                                "特此函达。"};
+        QTest::newRow("joint") << "联合发文"
+                               << QStringList {"edtbt=关于联合开展食品安全专项整治的通知",
+                                               "edtzs=各区县人民政府", "edtfz=此件公开发布"}
+                               << notice;
+        QTest::newRow("minutes")
+            << "纪要简报"
+            << QStringList {"edtbt=市政府第十二次常务会议纪要", "edtzs=市政府各部门",
+                            "edcs=张三、李四、王五", "edqj=赵六"}
+            << QStringList {"2024年5月6日，市长张三主持召开市政府第十二次常务会议。",
+                            "一、会议听取了关于安全生产工作的汇报",
+                            "会议强调，要压实责任，加强隐患排查，坚决遏制重特大事故发生。"};
+    }
+
+    // What a user does: types a document, clicks the command in the tree,
+    // fills the dialog and confirms; saves as .docx, opens it again and
+    // converts once more. The pages are kept for a person to look at.
+    void convertEveryKind()
+    {
+        QFETCH(QString, label);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, body);
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("no X display (Xvfb missing?)");
+        if (!m_window) {
+            m_oldHome = qgetenv("HOME");
+            qputenv("HOME", m_home.path().toUtf8());
+            writeTemplates(m_home.path());
+            m_window = std::make_unique<MainWindow>();
+            m_window->resize(1400, 900);
+            m_window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        }
+        WPSMainWindow *page = m_window->page();
+        const ApplicationPtr app = page->application();
+        QVERIFY2(app, "LibreOffice did not start");
+        DocumentPtr document = app->documents()->add();
+        QVERIFY(document);
+        document->content()->insertBefore(body.join(QLatin1Char('\n')));
+
+        const QString title = fields.filter(QStringLiteral("edtbt=")).first().mid(6);
+        QDialog *dialog = convert(label, fields);
+        QVERIFY(dialog && !dialog->isVisible());
+        document = app->activeDocument();
+        const QStringList shapes = shapeNames(document);
+        QVERIFY2(shapes.contains("WJBT") && shapes.contains("GWXH") && shapes.contains("bj_gw"),
+                 qPrintable(shapes.join(' ')));
+        QCOMPARE(document->content()->text().count(title), 1);
+
+        const QString name = QStringLiteral(QVX_ARTIFACTS_DIR "/conversion-")
+            + QString::fromLatin1(QTest::currentDataTag());
+        QDir().mkpath(QStringLiteral(QVX_ARTIFACTS_DIR));
+        PrintOutOptions pdfOptions;
+        pdfOptions.outputFileName = Variant(name + ".pdf");
+        QVERIFY(document->printOut(pdfOptions));
+        const pdfmeasure::PdfFile pdf(name + ".pdf");
+        QVERIFY2(pdf.isValid(), qPrintable(pdf.error()));
+        const pdfmeasure::PageImage first(pdf.render(1, 100, name + "-1.png"), 100);
+        pdf.render(pdf.pageCount(), 100, name + "-last.png");
+        QVERIFY2(pdf.compactText(1).contains(title), qPrintable(pdf.compactText(1)));
+        QVERIFY(first.inkCount(pdfmeasure::isRed) > 500);
+        // The up-going signer's name does not wrap; the letter's number stands
+        // on the first line below the rule, beside the urgency.
+        const QString number
+            = assembly::readElement(app, Element::WenHao.id, Element::WenHao.key());
+        if (label == QStringLiteral("套上行文"))
+            QVERIFY(!pdf.find(1, QStringLiteral("签发人：张三丰")).isNull());
+        if (label == QStringLiteral("信函格式")) {
+            const QRectF urgency = pdf.find(1, QStringLiteral("加急"));
+            QVERIFY(!urgency.isNull());
+            QVERIFY2(qAbs(pdf.find(1, number).top() - urgency.top()) < 4,
+                     qPrintable(QString::number(pdf.find(1, number).top() - urgency.top())));
+        }
+        // Letters print no unit and date row in their imprint.
+        if (label != QStringLiteral("信函格式"))
+            QVERIFY(pdf.compactText(pdf.pageCount()).contains(QStringLiteral("印发")));
+
+        // Saved, opened again and converted with the elements it offers.
+        const QString docx = name + ".docx";
+        QFile::remove(docx);
+        QVERIFY(libreoffice::saveDocumentAs(app, docx));
+        document->close(Variant(false));
+        QVERIFY(libreoffice::openDocument(app, docx));
+        document = app->activeDocument();
+        QVERIFY(document);
+        dialog = convert(label, {});
+        QVERIFY(dialog);
+        QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edtbt"))->text(), title);
+        document = app->activeDocument();
+        QCOMPARE(shapeNames(document), shapes);
+        QCOMPARE(document->content()->text().count(title), 1);
+        for (const QString &paragraph : body)
+            QCOMPARE(document->content()->text().count(paragraph), 1);
+        document->close(Variant(false));
+    }
+
     void embeddedWriterInMainWindow()
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -119,6 +324,45 @@ private slots:
         }
         qputenv("HOME", oldHome);
     }
+
+private:
+    // Clicks the command in the tree, fills its dialog (objectName=text) and
+    // confirms it; the dialog, null when none came up.
+    QDialog *convert(const QString &label, const QStringList &fields)
+    {
+        auto *tree = m_window->findChild<ButtonListWnd *>(QStringLiteral("treeWidget"));
+        const QList<QTreeWidgetItem *> items
+            = tree->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
+        if (items.isEmpty())
+            return nullptr;
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(items.first()).center());
+        WPSMainWindow *page = m_window->page();
+        QDialog *dialog = label == QStringLiteral("纪要简报")
+            ? static_cast<QDialog *>(page->minutesInputDialog())
+            : static_cast<QDialog *>(page->elementInputDialog());
+        if (!QTest::qWaitForWindowExposed(dialog))
+            return nullptr;
+        for (const QString &field : fields) {
+            QWidget *widget = dialog->findChild<QWidget *>(field.section('=', 0, 0));
+            const QString text = field.section('=', 1);
+            if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+                combo->setEditText(text);
+            } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+                // Key clicks cannot carry Chinese text.
+                edit->setText(text);
+            } else {
+                return nullptr;
+            }
+        }
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+        return dialog;
+    }
+
+    QTemporaryDir m_home;
+    QByteArray m_oldHome;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 int main(int argc, char *argv[])

@@ -1,5 +1,5 @@
 #include "fakewriterclient.h"
-#include "page/elementrecord.h"
+#include "assembly/elementrecord.h"
 #include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
 #include "watchedapplication.h"

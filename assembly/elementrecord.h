@@ -1,13 +1,15 @@
 #pragma once
 
+#include "automation/forward.h"
+
 #include <QString>
 
 // The elements of an official document that a conversion stores in the
-// document itself, as custom text properties (WPSMainWindow::readgwinfo and
-// writegwinfo). Each property has a fixed name and a fixed element id, which
-// every read and write passes as the locale argument of the property calls.
-// Converted documents carry exactly these names and ids, so neither may
-// change. The ids 6007 and 6008 are not used.
+// document itself, as custom text properties (readElement and writeElement;
+// the page's readgwinfo and writegwinfo). Each property has a fixed name and a fixed element id,
+// which every read and write passes as the locale argument of the property calls. Converted
+// documents carry exactly these names and ids, so neither may change. The ids 6007 and 6008 are not
+// used.
 struct DocumentElement
 {
     long id;
@@ -34,3 +36,16 @@ constexpr DocumentElement QianFa {6014, "QianFa"}; // signer
 constexpr DocumentElement all[] = {MiJi,        QiXian,    JinJi,   WenHao,    BiaoTi,    ZhuSong,
                                    ChenWenDate, YinFaDate, GongKai, FaWenUnit, YinFaUnit, QianFa};
 } // namespace Element
+
+namespace assembly {
+
+// The element's text in the active document: empty when there is no
+// document or no such property. A property of another type (set by some
+// other program) reads as its text form.
+QString readElement(const automation::ApplicationPtr &app, long id, const QString &name);
+// Creates or overwrites the element as a text property of the active
+// document; nothing without a document.
+void writeElement(const automation::ApplicationPtr &app, long id, const QString &name,
+                  const QString &value);
+
+} // namespace assembly

@@ -1,0 +1,153 @@
+#include "assembly/elementrecord.h"
+#include "automation/automation.h"
+#include "fakewriterclient.h"
+#include "inprocess/inprocessapplication.h"
+#include "input_window.h"
+#include "jiyao_window.h"
+#include "modalcloser.h"
+#include "page/wpsmainwindow.h"
+#include "testhome.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace automation;
+
+// The five conversion commands through the page, on the in-process writer:
+// what they check before opening their dialog, what the dialog is prefilled
+// with, and what confirming it leaves in the document.
+class TestConversionCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void preconditions_data();
+    void preconditions();
+    void prefillAndConfirm();
+};
+
+namespace {
+
+// A page whose writer is the in-process one (none when `writer` is false),
+// with one document open unless `document` is false.
+struct Page
+{
+    explicit Page(bool writer = true, bool document = true)
+    {
+        fake->application = writer ? inprocess::InProcessApplication::create() : nullptr;
+        fake->status = writer ? 0 : 1;
+        page = std::make_unique<WPSMainWindow>(nullptr, fakeWriterFactory(fake));
+        page->initApp();
+        if (writer && document)
+            fake->application->documents()->add();
+    }
+    std::shared_ptr<FakeWriter> fake = std::make_shared<FakeWriter>();
+    std::unique_ptr<WPSMainWindow> page;
+};
+
+void setUnit(const TestHome &home, const QString &unit)
+{
+    home.setValues(QStringLiteral("option.ini"),
+                   {{QStringLiteral("General/YF"), unit},
+                    {QStringLiteral("General/FW"), QStringLiteral("某某市人民政府")}});
+}
+
+} // namespace
+
+void TestConversionCommands::preconditions_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<bool>("writer");
+    QTest::addColumn<bool>("document");
+    QTest::addColumn<QString>("message"); // empty: no box
+    QTest::addColumn<bool>("dialog");
+
+    const QString unit = QStringLiteral("某某市人民政府办公室");
+    QTest::newRow("no unit, no document") << "" << true << false << "未设置印发单位名称!" << false;
+    QTest::newRow("four-character unit")
+        << "某某单位" << true << true << "未设置印发单位名称!" << false;
+    QTest::newRow("no writer: silent") << unit << false << false << "" << false;
+    QTest::newRow("no document") << unit << true << false << "请确认是否已打开文档!" << false;
+    QTest::newRow("ready") << unit << true << true << "" << true;
+}
+
+void TestConversionCommands::preconditions()
+{
+    QFETCH(QString, unit);
+    QFETCH(bool, writer);
+    QFETCH(bool, document);
+    QFETCH(QString, message);
+    QFETCH(bool, dialog);
+    TestHome home;
+    setUnit(home, unit);
+    Page page(writer, document);
+    for (const QString &label : {QStringLiteral("套下行文"), QStringLiteral("纪要简报")}) {
+        ModalCloser closer;
+        page.page->slotButtonClick(label);
+        QStringList texts;
+        for (const SeenBox &box : closer.seen())
+            texts.append(box.text);
+        QCOMPARE(texts, message.isEmpty() ? QStringList() : QStringList {message});
+    }
+    QCOMPARE(page.page->elementInputDialog()->isVisible(), dialog);
+    QCOMPARE(page.page->minutesInputDialog()->isVisible(), dialog);
+    page.page->elementInputDialog()->close();
+    page.page->minutesInputDialog()->close();
+}
+
+// A document converted before offers its elements again; the signer only to
+// "套上行文". Confirming stores the elements as entered and converts.
+void TestConversionCommands::prefillAndConfirm()
+{
+    TestHome home;
+    setUnit(home, QStringLiteral("某某市人民政府办公室"));
+    // A template without a signature (LK): the settings' organ signs.
+    home.setValues(QStringLiteral("shangxing.ini"),
+                   {{QStringLiteral("请示/FW"), QStringLiteral("某某市人民政府文件")},
+                    {QStringLiteral("请示/tWidth"), 14.6}});
+    Page page;
+    const ApplicationPtr app = page.fake->application;
+    app->activeDocument()->content()->insertBefore(QStringLiteral("现将有关情况报告如下。"));
+    const QList<QPair<DocumentElement, QString>> stored {{Element::MiJi, "机密"},
+                                                         {Element::WenHao, "某政〔2023〕12号"},
+                                                         {Element::BiaoTi, "关于资金的请示"},
+                                                         {Element::ChenWenDate, "2024年3月5日"},
+                                                         {Element::QianFa, "张三"}};
+    for (const auto &[element, value] : stored)
+        assembly::writeElement(app, element.id, element.key(), value);
+
+    input_window *dialog = page.page->elementInputDialog();
+    page.page->slotButtonClick(QStringLiteral("套下行文"));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edqf"))->text(), QString());
+    dialog->close();
+    page.page->slotButtonClick(QStringLiteral("套上行文"));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!page.page->minutesInputDialog()->isVisible());
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edqf"))->text(),
+             QStringLiteral("张三"));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edtbt"))->text(),
+             QStringLiteral("关于资金的请示"));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edwh"))->text(),
+             QStringLiteral("某政"));
+
+    ModalCloser closer;
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(closer.seen().empty());
+    // Stored as entered, not as the head prints them.
+    QCOMPARE(assembly::readElement(app, Element::MiJi.id, Element::MiJi.key()),
+             QStringLiteral("机密"));
+    QCOMPARE(assembly::readElement(app, Element::WenHao.id, Element::WenHao.key()),
+             QStringLiteral("某政〔2023〕12号"));
+    const QString text = app->activeDocument()->content()->text();
+    QVERIFY2(text.contains(QStringLiteral("机  密")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("签发人：张三")));
+    QVERIFY(text.contains(QStringLiteral("某某市人民政府\r")));
+    QCOMPARE(app->activeDocument()->shapes()->item(1)->name(), QStringLiteral("WJBT"));
+}
+
+QVX_SETTINGS_TEST_MAIN(TestConversionCommands)
+#include "tst_conversioncommands.moc"

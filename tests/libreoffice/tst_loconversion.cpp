@@ -1,0 +1,15 @@
+#include "conversiontest.h"
+#include "sharedoffice.h"
+
+#include <QApplication>
+#include <QtTest>
+
+// The whole conversion on LibreOffice.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SharedOffice office;
+    ConversionTest test([&office] { return office.application(); });
+    return QTest::qExec(&test, argc, argv);
+}
