@@ -333,7 +333,15 @@ Reference<frame::XModel> Office::addDocument()
 
 Reference<frame::XModel> Office::openDocument(const QString &path)
 {
-    return load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    // A file already open is shown, not opened a second time.
+    for (const Reference<frame::XModel> &model : documents()) {
+        if (QUrl(unoGuard(QString(), [&] { return toQString(model->getURL()); })) == url) {
+            showDocument(model);
+            return model;
+        }
+    }
+    return load(url.toEncoded());
 }
 
 Reference<frame::XModel> Office::load(const QByteArray &url)

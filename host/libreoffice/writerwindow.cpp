@@ -217,6 +217,10 @@ QSize WriterWindow::windowSize()
         m_size = QSize(geometry->width, geometry->height);
         std::free(geometry);
     }
+    // Waiting for the reply may have read events into xcb's queue, where the
+    // socket notifier never sees them: a resize of our window among them
+    // gives the size to use.
+    readXEvents();
     return m_size;
 }
 
@@ -572,6 +576,8 @@ bool WriterWindow::xFocusWithin(std::uint32_t ancestor)
         return false;
     std::uint32_t window = focus->focus;
     std::free(focus);
+    // Events read while waiting for replies are handled once done.
+    QTimer::singleShot(0, this, &WriterWindow::readXEvents);
     for (int depth = 0; window > 1 && depth < 64; ++depth) {
         if (window == ancestor)
             return true;
