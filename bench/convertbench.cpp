@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -30,7 +31,7 @@ QString noticeText()
     QStringList paragraphs;
     for (int i = 0; i < 6; ++i) {
         paragraphs << QStringLiteral("　　") + numerals.at(i) + QStringLiteral("、工作要求");
-        for (int j = 0; j < 2; ++j)
+        for (int j = 0; j < 3; ++j)
             paragraphs << QStringLiteral("　　（") + numerals.at(j)
                     + QStringLiteral(
                               "）各单位要高度重视安全生产工作，切实落实主体责任，加强隐患排查"
@@ -59,6 +60,17 @@ bool makeInputs(const QString &folder, int count)
                     QDir(folder).filePath(
                         QStringLiteral("notice-%1.docx").arg(i, 3, 10, QLatin1Char('0'))));
     return saved;
+}
+
+// The pages of a PDF, as pdfinfo counts them; 0 when it cannot be read.
+int pageCount(const QString &pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!info.waitForFinished())
+        return 0;
+    const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
 }
 
 // Seconds of a program's run; negative when it failed.
@@ -119,9 +131,10 @@ int main(int argc, char *argv[])
         QStringLiteral("soffice"),
         soffice + QStringList {QStringLiteral("--outdir"), dir.filePath("floor")} + inputs, home);
     out << QStringLiteral("%1 three-page notices to PDF\n").arg(inputs.size());
-    out << QStringLiteral("floor (soffice --convert-to pdf)   %1 s  %2 documents/s\n")
+    out << QStringLiteral("floor (soffice --convert-to pdf)   %1 s  %2 documents/s  (%3 pages)\n")
                .arg(floor, 6, 'f', 1)
-               .arg(inputs.size() / floor, 6, 'f', 2);
+               .arg(inputs.size() / floor, 6, 'f', 2)
+               .arg(pageCount(dir.filePath(QStringLiteral("floor/notice-001.pdf"))));
     out.flush();
 
     const QString program = QStringLiteral(QVX_CONVERT_PROGRAM);
@@ -137,11 +150,13 @@ int main(int argc, char *argv[])
             program, run + QStringList {QStringLiteral("-o"), dir.filePath("out" + n)} + inputs,
             home);
         out << QStringLiteral(
-                   "quorvex-convert --jobs %1           %2 s  %3 documents/s  %4x floor\n")
+                   "quorvex-convert --jobs %1           %2 s  %3 documents/s  %4x floor  (%5 "
+                   "pages)\n")
                    .arg(n)
                    .arg(seconds, 6, 'f', 1)
                    .arg(inputs.size() / seconds, 6, 'f', 2)
-                   .arg(seconds / floor, 0, 'f', 2);
+                   .arg(seconds / floor, 0, 'f', 2)
+                   .arg(pageCount(dir.filePath(QStringLiteral("out%1/notice-001.pdf").arg(n))));
         out.flush();
     }
     return 0;

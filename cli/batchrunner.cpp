@@ -58,8 +58,8 @@ void BatchRunner::startWorker(int slot)
     worker->slot = slot;
     worker->process = new QProcess;
     worker->process->setProgram(m_options.program);
-    worker->process->setArguments(m_options.workerArguments << QStringLiteral("--slot")
-                                                            << QString::number(slot));
+    worker->process->setArguments(m_options.workerArguments
+                                  + QStringList {QStringLiteral("--slot"), QString::number(slot)});
     // What the office prints is no part of the batch's output.
     worker->process->setStandardErrorFile(QProcess::nullDevice());
     connect(worker->process, &QProcess::readyReadStandardOutput, this,
