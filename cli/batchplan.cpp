@@ -122,6 +122,15 @@ bool folderTakesFiles(const QString &folder)
     return probe.open();
 }
 
+// A document format the office reads but this program does not write out.
+bool isUnwritableDocumentSuffix(const QString &suffix)
+{
+    return !isOutputSuffix(suffix)
+        && (isInputSuffix(suffix)
+            || QStringList {"rtf", "wps", "htm", "html", "ofd", "xml", "fodt"}.contains(
+                suffix, Qt::CaseInsensitive));
+}
+
 } // namespace
 
 bool isInputSuffix(const QString &suffix)
@@ -174,6 +183,13 @@ BatchPlan planBatch(const BatchOptions &options)
     // -o names the output file of a single document when it looks like one;
     // otherwise it is the folder of all outputs named after their inputs.
     const QFileInfo outputInfo(options.output);
+    // Mended: "-o letter.rtf" made a folder of that name and wrote
+    // letter.rtf/letter.docx into it. A name with a document format this
+    // program cannot write is a mistake, not a folder.
+    const bool namesFile = !options.output.endsWith(QLatin1Char('/')) && !outputInfo.isDir();
+    if (namesFile && isUnwritableDocumentSuffix(outputInfo.suffix()))
+        return stop(QStringLiteral("不支持输出“.%1”文件（可写 .docx、.odt、.pdf）")
+                        .arg(outputInfo.suffix()));
     const bool outputIsFile = sources.size() == 1 && !options.output.isEmpty()
         && !options.output.endsWith(QLatin1Char('/')) && !outputInfo.isDir()
         && isOutputSuffix(outputInfo.suffix());

@@ -23,7 +23,8 @@ private slots:
     void badInputs_data();
     void badInputs();
     void concurrentRunsTakeDistinctNumbers();
-    void unwritableOutputFolder();
+    void refusedBeforeAnyWork_data();
+    void refusedBeforeAnyWork();
 
 private:
     struct Run
@@ -316,16 +317,30 @@ void TestQuorvexConvert::concurrentRunsTakeDistinctNumbers()
     QCOMPARE(counter(), before + 6);
 }
 
-// A folder that takes no file stops the batch before any number is taken.
-void TestQuorvexConvert::unwritableOutputFolder()
+void TestQuorvexConvert::refusedBeforeAnyWork_data()
 {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unwritable folder") << "/proc/quorvex/"
+                                       << "输出文件夹“/proc/quorvex”无法写入";
+    QTest::newRow("format not written") << "unwritten.rtf"
+                                        << "不支持输出“.rtf”文件";
+}
+
+// An output that cannot be written stops the batch before any number is
+// taken, and no folder is made in its place.
+void TestQuorvexConvert::refusedBeforeAnyWork()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, message);
     const int before = counter();
     QFile input(path("unwritten.txt"));
     QVERIFY(input.open(QIODevice::WriteOnly) && input.write("正文。\n") > 0);
-    const Run run = convert({"--kind", "xiaxing", "unwritten.txt", "-o", "/proc/quorvex/"});
+    const Run run = convert({"--kind", "xiaxing", "unwritten.txt", "-o", output});
     QCOMPARE(run.status, 2);
-    QVERIFY2(run.err.contains("输出文件夹“/proc/quorvex”无法写入"), qPrintable(run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(counter(), before);
+    QVERIFY(!QFileInfo::exists(path(output)));
 }
 
 QTEST_GUILESS_MAIN(TestQuorvexConvert)
