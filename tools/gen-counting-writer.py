@@ -1,22 +1,33 @@
 #!/usr/bin/env python3
-"""Generates bench/countingwriter.h: a decorator of every object-model
-interface that counts each call and forwards it to another writer.
+"""Writes the benchmark's counting writer (countingwriter.h) to the path given:
+a decorator of every object-model interface that counts each call and
+forwards it to another writer. The build runs it whenever host/automation/*.h
+changes; the output lives in the build tree only.
 
 Objects handed out are wrapped again; objects handed in (ranges, and ranges
 inside Variants) are unwrapped, so the writer behind sees its own objects.
-Run it again whenever host/automation/*.h changes."""
+A virtual declaration of an interface that the parser does not understand
+stops the build instead of being left out."""
 import pathlib
 import re
+import sys
 
+if len(sys.argv) != 2:
+    sys.exit("usage: gen-counting-writer.py OUTPUT.h")
+output = pathlib.Path(sys.argv[1])
 root = pathlib.Path(__file__).resolve().parent.parent
 headers = sorted((root / "host/automation").glob("*.h"))
 
 class_re = re.compile(r"class (\w+) : public (\w+)\s*\{(.*?)\n\};", re.S)
 method_re = re.compile(r"virtual ([\w:<>]+(?: \*)?) (\w+)\(((?:[^()]|\([^()]*\))*)\)( const)?\s*=\s*0;", re.S)
 
+# Every virtual except the destructor, as written in a header.
+virtual_re = re.compile(r"\bvirtual\s+(?!~)[^;{]*?(\w+)\s*\(")
+
 classes = {}
 for h in headers:
     text = h.read_text()
+    parsed = []
     for m in class_re.finditer(text):
         name, base, body = m.groups()
         methods = []
@@ -24,7 +35,14 @@ for h in headers:
             ret, meth, params, const = mm.groups()
             params = " ".join(params.split())
             methods.append((ret, meth, params, bool(const)))
+            parsed.append(meth)
         classes[name] = (base, methods)
+    declared = virtual_re.findall(re.sub(r"//[^\n]*", "", text))
+    if sorted(declared) != sorted(parsed):
+        missed = sorted(set(declared) - set(parsed)) or sorted(declared)
+        sys.exit(f"gen-counting-writer.py: {h.name}: cannot wrap the virtual(s) {', '.join(missed)}; "
+                 "declare them as 'virtual Type name(...) [const] = 0;' inside "
+                 "'class Name : public Base { ... };' or extend the parser")
 
 def all_methods(name):
     base, methods = classes[name]
@@ -133,5 +151,5 @@ lines += ["template<class T>",
           "    return value.isRange() ? automation::Variant(unwrap(value.toRange())) : value;",
           "}", "",
           "} // namespace counting", ""]
-(root / "bench/countingwriter.h").write_text("\n".join(lines))
-print("bench/countingwriter.h:", len(classes), "interfaces")
+output.parent.mkdir(parents=True, exist_ok=True)
+output.write_text("\n".join(lines))
