@@ -101,6 +101,7 @@ int TestQuorvexConvert::counter() const
 // One batch of every kind from a manifest, two outputs each, on two offices.
 void TestQuorvexConvert::initTestCase()
 {
+    QVX_REQUIRE_LIBREOFFICE();
     QVERIFY(m_dir.isValid());
     QVERIFY(QDir().mkpath(path("settings")));
     for (const QFileInfo &file : QDir(QVX_EXAMPLE_DIR).entryInfoList({"*.ini"}))

@@ -2,6 +2,7 @@
 
 #include "automation/automation.h"
 #include "libreoffice/libreofficeclient.h"
+#include "officetestsupport.h"
 
 #include <QTemporaryDir>
 

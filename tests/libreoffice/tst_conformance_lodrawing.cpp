@@ -8,6 +8,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (const auto status = officetest::missingLibreOfficeExit())
+        return *status;
     SharedOffice office;
     return runConformanceSuite([&office] { return office.application(); }, argc, argv,
                                {QStringLiteral("DrawingConformanceTest")});

@@ -10,6 +10,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (const auto status = officetest::missingLibreOfficeExit())
+        return *status;
     SharedOffice office;
     QTemporaryDir files;
     const auto reopen = [&](const automation::ApplicationPtr &app, const QString &suffix) {

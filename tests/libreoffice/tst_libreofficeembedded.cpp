@@ -109,10 +109,8 @@ private:
 
 void TestLibreOfficeEmbedded::initTestCase()
 {
-    if (!libreoffice::makeClient())
-        QSKIP("LibreOffice Writer is not installed");
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !m_x.ok())
-        QSKIP("no X display (Xvfb missing?)");
+    QVX_REQUIRE_LIBREOFFICE();
+    QVX_REQUIRE_OFFICE_WINDOW(m_x.ok());
     QVERIFY(m_dir.isValid());
     m_profile = m_dir.filePath(QStringLiteral("profile"));
     m_artifacts = QStringLiteral(QVX_ARTIFACTS_DIR);

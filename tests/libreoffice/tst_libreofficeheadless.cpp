@@ -86,8 +86,7 @@ bool TestLibreOfficeHeadless::officeRunsOnProfile(const QString &profile)
 
 void TestLibreOfficeHeadless::initTestCase()
 {
-    if (!libreoffice::makeClient())
-        QSKIP("LibreOffice Writer is not installed");
+    QVX_REQUIRE_LIBREOFFICE();
     QVERIFY(m_dir.isValid());
     m_profile = m_dir.filePath(QStringLiteral("profile"));
 

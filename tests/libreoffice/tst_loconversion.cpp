@@ -9,6 +9,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (const auto status = officetest::missingLibreOfficeExit())
+        return *status;
     SharedOffice office;
     ConversionTest test([&office] { return office.application(); });
     return QTest::qExec(&test, argc, argv);

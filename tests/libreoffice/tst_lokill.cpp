@@ -182,8 +182,7 @@ void TestLoKill::kill(const ApplicationPtr &app, bool letEventsRun)
 
 void TestLoKill::initTestCase()
 {
-    if (!libreoffice::makeClient())
-        QSKIP("LibreOffice Writer is not installed");
+    QVX_REQUIRE_LIBREOFFICE();
     QVERIFY(m_dir.isValid());
 }
 

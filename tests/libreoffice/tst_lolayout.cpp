@@ -100,6 +100,7 @@ QString numberedParagraphs(int count)
 
 void TestLoLayout::initTestCase()
 {
+    QVX_REQUIRE_LIBREOFFICE();
     m_app = m_office.application();
     QVERIFY2(m_app, "no headless office");
     QVERIFY(m_dir.isValid());

@@ -5,6 +5,7 @@
 #include "format/paragraphpass.h"
 #include "libreoffice/libreofficeclient.h"
 #include "libreoffice/lofiles.h"
+#include "officetestsupport.h"
 #include "pdfmeasure.h"
 #include "x11test.h"
 
@@ -55,8 +56,9 @@ private slots:
     {
         libreoffice::ClientOptions options;
         options.profileDirectory = m_profile.path();
-        if (!(m_client = libreoffice::makeClient(options)))
-            QSKIP("LibreOffice Writer is not installed");
+        QVX_REQUIRE_LIBREOFFICE();
+        m_client = libreoffice::makeClient(options);
+        QVERIFY(m_client);
         m_host.setAttribute(Qt::WA_NativeWindow);
         m_host.show();
         m_client->setProcessPath(m_client->defaultProcessPath());

@@ -194,10 +194,10 @@ bool TestLoPageAdaptation::exportPdf(const QString &fileName)
 
 void TestLoPageAdaptation::initTestCase()
 {
+    QVX_REQUIRE_LIBREOFFICE();
     m_office = std::make_unique<SharedOffice>();
     m_app = m_office->application();
-    if (!m_app)
-        QSKIP("LibreOffice Writer is not installed");
+    QVERIFY2(m_app, "the office did not start");
     m_artifacts = QStringLiteral(QVX_ARTIFACTS_DIR);
     QVERIFY(QDir().mkpath(m_artifacts));
 

@@ -87,6 +87,7 @@ void TestLoRedHeader::addData()
 
 void TestLoRedHeader::initTestCase()
 {
+    QVX_REQUIRE_LIBREOFFICE();
     QVERIFY(m_office.application());
     assembly::HeaderTemplate up = templateOf("某某市人民政府文件", 7.15, 12.2);
     up.star = true;

@@ -55,6 +55,7 @@ private:
 
 void TestLoRoundTrip::init()
 {
+    QVX_REQUIRE_LIBREOFFICE();
     QVERIFY(m_files.isValid());
     m_app = m_office.application();
     QVERIFY(m_app);

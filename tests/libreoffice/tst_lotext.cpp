@@ -42,6 +42,7 @@ private:
 
 void TestLoText::init()
 {
+    QVX_REQUIRE_LIBREOFFICE();
     m_app = m_office.application();
     QVERIFY(m_app);
     m_doc = m_app->documents()->add();

@@ -117,6 +117,7 @@ QString bodyParagraph(int n)
 
 void TestLoVisual::initTestCase()
 {
+    QVX_REQUIRE_LIBREOFFICE();
     for (const char *tool : {"pdftotext", "pdftoppm", "pdfinfo"}) {
         QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(),
                  qPrintable(QStringLiteral("%1 (poppler-utils) is needed").arg(tool)));

@@ -51,11 +51,10 @@ private:
 
 void TestWorkKeeping::initTestCase()
 {
-    if (!libreoffice::makeClient())
-        QSKIP("LibreOffice Writer is not installed");
-    if (QGuiApplication::platformName() != QLatin1String("xcb")
-        || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("no X display or no xdotool");
+    QVX_REQUIRE_LIBREOFFICE();
+    QVX_REQUIRE_OFFICE_WINDOW(true);
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed");
     m_oldHome = qgetenv("HOME");
     qputenv("HOME", m_dir.path().toUtf8());
     setMessageBoxHook([this](QMessageBox &box) {
