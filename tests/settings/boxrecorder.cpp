@@ -2,21 +2,10 @@
 
 #include "page/messages.h"
 
-#include <QAbstractButton>
-
 BoxRecorder::BoxRecorder()
 {
     setMessageBoxHook([this](QMessageBox &box) {
-        RecordedBox seen;
-        seen.title = box.windowTitle();
-        seen.text = box.text();
-        seen.icon = box.icon();
-        for (QAbstractButton *button : box.buttons())
-            seen.buttons << button->text();
-        seen.buttons.sort();
-        seen.hasParent = box.parentWidget() != nullptr;
-        seen.modality = box.windowModality();
-        m_boxes << seen;
+        m_boxes << RecordedBox {box.windowTitle(), box.text()};
         return m_answers.isEmpty() ? QMessageBox::Ok : m_answers.takeFirst();
     });
 }
@@ -42,9 +31,4 @@ QStringList BoxRecorder::texts() const
     for (const RecordedBox &box : m_boxes)
         result << box.text;
     return result;
-}
-
-void BoxRecorder::clear()
-{
-    m_boxes.clear();
 }

@@ -4,15 +4,11 @@
 #include <QMessageBox>
 #include <QStringList>
 
-// What a message box looked like.
+// What a message box said. How boxes look is the message module's own test.
 struct RecordedBox
 {
     QString title;
     QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-    bool hasParent = false;
-    Qt::WindowModality modality = Qt::NonModal;
 };
 
 // While it exists, the message boxes are recorded instead of shown and
@@ -26,7 +22,6 @@ public:
     void answerNext(QMessageBox::StandardButton button);
     const QList<RecordedBox> &boxes() const;
     QStringList texts() const;
-    void clear();
 
 private:
     QList<RecordedBox> m_boxes;

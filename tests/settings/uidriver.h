@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariantMap>
 
 class QAbstractButton;
 class QSize;
@@ -16,6 +17,13 @@ void typeText(QWidget *widget, const QString &text);
 void replaceText(QWidget *widget, const QString &text);
 // A left click in the middle of the button.
 void click(QAbstractButton *button);
+
+// "name=value;name=value" as a map: how data tables write fields and keys.
+QVariantMap pairs(const QString &text);
+// What a field of the window shows, as text: line and text edits their text,
+// combo boxes their current text, spin boxes their value as QVariant writes
+// it, check boxes "true" or "false"; "windowTitle" is the window's title.
+QString shownText(const QWidget &window, const QString &field);
 
 // Checks a shown window's layout: it keeps the size of its form, every
 // visible widget lies inside it, and labels, buttons and fields have at least
