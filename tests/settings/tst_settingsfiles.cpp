@@ -1,15 +1,21 @@
 #include "boxrecorder.h"
+#include "hongtou_window.h"
+#include "lianhe_window.h"
+#include "option_window.h"
 #include "optionsettings.h"
 #include "templatestore.h"
 #include "testhome.h"
+#include "uidriver.h"
+#include "xinhan_window.h"
 
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
 #include <climits>
 
 // The settings file and the template files: keys, defaults, how stored text
-// reads, and how templates are saved.
+// reads, how templates are saved, and damaged files.
 namespace {
 
 struct NumberSetting
@@ -69,6 +75,16 @@ QString stored(const TestHome &home, const QString &key)
     return QSettings(home.templateFile(xiaxing), QSettings::IniFormat).value(key).toString();
 }
 
+QByteArray binaryBytes()
+{
+    QByteArray bytes;
+    for (int round = 0; round < 4; ++round) {
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(b));
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestSettingsFiles : public QObject
@@ -84,7 +100,6 @@ private slots:
     void pageNumberFontFollowsWesternFont();
     void imprintRuleSelectors_data();
     void imprintRuleSelectors();
-    void unitProfiles();
     void groupNames_data();
     void groupNames();
     void zoom_data();
@@ -97,6 +112,8 @@ private slots:
     void save();
     void replacingAnotherTemplateAsksFirst_data();
     void replacingAnotherTemplateAsksFirst();
+    void damagedFiles_data();
+    void damagedFiles();
 };
 
 void TestSettingsFiles::freshHomeReadsDefaultsAndCreatesNothing()
@@ -163,10 +180,6 @@ void TestSettingsFiles::texts_data()
         const QString defaultValue = QString::fromUtf8(textSettings[i].defaultValue);
         QTest::newRow(key + " empty") << i << QByteArray("") << defaultValue;
         QTest::newRow(key + " value") << i << QByteArray("Kaiti SC") << QStringLiteral("Kaiti SC");
-        // The files have no codec: Chinese text is stored escaped, as
-        // QSettings writes it.
-        QTest::newRow(key + " escaped")
-            << i << QByteArray("\\x6977\\x4f53") << QStringLiteral("楷体");
     }
 }
 
@@ -221,28 +234,13 @@ void TestSettingsFiles::imprintRuleSelectors()
     QCOMPARE(OptionSettings::imprintInnerRule(), selector);
 }
 
-void TestSettingsFiles::unitProfiles()
-{
-    const TestHome home;
-    home.setValues(QStringLiteral("option.ini"),
-                   {{"General/YF", "某某市人民政府办公室"},
-                    {"某某市人民政府办公室/FW", "某某市人民政府"},
-                    {"Office of the City/FW", "The City"}});
-    QCOMPARE(OptionSettings::unitProfiles(),
-             QStringList({"Office of the City", "某某市人民政府办公室"}));
-    QCOMPARE(OptionSettings::profileOrganName(QStringLiteral("某某市人民政府办公室")),
-             QStringLiteral("某某市人民政府"));
-    QCOMPARE(OptionSettings::profileOrganName(QStringLiteral("Office of the City")),
-             QStringLiteral("The City"));
-    QCOMPARE(OptionSettings::profileOrganName(QString()), QString());
-}
-
 void TestSettingsFiles::groupNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("usable");
 
     QTest::newRow("chinese") << QStringLiteral("某某市人民政府办公室") << true;
+    QTest::newRow("latin") << QStringLiteral("Office of the City") << true;
     QTest::newRow("punctuation") << QStringLiteral("办公室（秘书科）=[1];%") << true;
     QTest::newRow("slash") << QStringLiteral("市政府/办公室") << false;
     QTest::newRow("backslash") << QStringLiteral("市政府\\办公室") << false;
@@ -258,9 +256,12 @@ void TestSettingsFiles::groupNames()
     QCOMPARE(OptionSettings::isUsableGroupName(name), usable);
     if (!usable)
         return;
-    // A usable name survives the INI layer as one group.
-    home.setValues(QStringLiteral("option.ini"), {{name + "/FW", "机关"}});
+    // A usable name survives the INI layer as one group: a unit profile
+    // beside the global settings, with its organ.
+    home.setValues(QStringLiteral("option.ini"), {{"General/YF", name}, {name + "/FW", "机关"}});
     QCOMPARE(OptionSettings::unitProfiles(), QStringList(name));
+    QCOMPARE(OptionSettings::profileOrganName(name), QStringLiteral("机关"));
+    QCOMPARE(OptionSettings::profileOrganName(QString()), QString());
 }
 
 void TestSettingsFiles::zoom_data()
@@ -461,6 +462,98 @@ void TestSettingsFiles::replacingAnotherTemplateAsksFirst()
     QCOMPARE(stored(home, "乙/tTop"), QString());
     QCOMPARE(stored(home, "乙/wh"), QStringLiteral("7"));
     QCOMPARE(stored(home, "General/mb"), QStringLiteral("乙"));
+}
+
+// Damaged settings and template files: the dialogs open with what can be read
+// and defaults for the rest, and a save afterwards gives a sound file.
+void TestSettingsFiles::damagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QByteArray>("templates");
+    QTest::addColumn<double>("topMargin");
+    QTest::addColumn<double>("bodySpacing");
+
+    const QByteArray hugeNumber(1000000, '9');
+    const QByteArray hugeText(200000, 'x');
+
+    QTest::newRow("binary bytes") << binaryBytes()
+            + "\n[%General]\n\x01\x02=\xff\xfe\nTopMargin\x00=3\n"
+                                  << "\xff\xfe\x00[abc]\x00\nfSize=\x80\x81\n" + binaryBytes()
+                                  << 3.35 << 29.65;
+    QTest::newRow("truncated line")
+        << QByteArray("[%General]\nTopMargin=3.5\nZWP=28\nYF=\"\\x67d0\\x67d0")
+        << QByteArray("[%General]\nmb=abc\n[abc]\nfSize=60\nFW=\"\\x67d0") << 3.5 << 28.0;
+    QTest::newRow("huge and non-finite numbers") << "[%General]\nTopMargin=" + hugeNumber
+            + "\nBottomMargin=1e999\nLeftMargin=nan\nRightMargin=-inf\nZWP=-1e400\n"
+                                                 << "[abc]\nfSize=" + hugeNumber
+            + "\nfPoint=-1e300\nfZoom=nan\ntWidth=inf\ninsertLine=1e400\nlSize=1e999\n"
+                                                 << 3.35 << 29.65;
+    QTest::newRow("huge texts") << "[%General]\nYF=" + hugeText + "\nFW=" + hugeText
+            + "\nBTBS=" + hugeText + "\n[" + hugeText + "]\nFW=" + hugeText + "\n"
+                                << "[abc]\nFW=" + hugeText + "\nYF=" + hugeText
+            + "\nBTBS=" + hugeText + "\n"
+                                << 3.35 << 29.65;
+    QTest::newRow("serialised garbage")
+        << QByteArray("[%General]\nTopMargin=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10garbage)\n"
+                      "ZWP=@ByteArray(abc)\nBTBS=@Rect(1 2)\nHT=@Variant(\\0\\0\\0\\n\\xff\\xff"
+                      "\\xff\\xff)\n")
+        << QByteArray("[abc]\nfSize=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x10garbage)\n"
+                      "FW=@Variant(\\0\\0\\0\\x7f\\xff\\xff\\xff\\xff)\nlFives=@Size(1 2)\n")
+        << 3.35 << 29.65;
+    QTest::newRow("lists and broken sections")
+        << QByteArray("[%General]\nTopMargin=1, 2, 3\nBTBS=a, b\nZWP=30\n[\n[]\n[abc\n"
+                      "=novalue\n;comment\n")
+        << QByteArray("[abc\n[]\nFW=a, b, c\nfSize=1, 2\n[abc]\ntTop=\"7.5\"\n") << 3.35 << 30.0;
+    QTest::newRow("separators in names")
+        << QByteArray("[%General]\nYF=a/b\\\\c\n[a]\nb\\\\c\\\\FW=x\n[a%2Fb]\nFW=y\n")
+        << QByteArray("[%General]\nmb=abc\n[abc/def]\nFW=y\n[abc]\nFW/x=z\n") << 3.35 << 29.65;
+}
+
+void TestSettingsFiles::damagedFiles()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QByteArray, templates);
+    QFETCH(double, topMargin);
+    QFETCH(double, bodySpacing);
+
+    const TestHome home;
+    home.writeFile(QStringLiteral("option.ini"), settings);
+    const QStringList kinds = {
+        QString::fromLatin1(TemplateKind::DownGoing), QString::fromLatin1(TemplateKind::Minutes),
+        QString::fromLatin1(TemplateKind::JointIssue), QString::fromLatin1(TemplateKind::Letter)};
+    for (const QString &kind : kinds)
+        home.writeFile(kind, templates);
+
+    const QString name = QStringLiteral("abc");
+    for (const QString &opened : {QString(), name}) {
+        // Whatever was read, the editors open (a spin box keeps any number
+        // within its range).
+        hongtou_window hongtou;
+        hongtou.fromA(kinds.at(0), opened);
+        hongtou.fromA(kinds.at(1), opened);
+        lianhe_window lianhe;
+        lianhe.fromA(kinds.at(2), opened);
+        xinhan_window xinhan;
+        xinhan.fromA(kinds.at(3), opened);
+        if (opened.isEmpty())
+            QCOMPARE(shownText(hongtou, "dsbfstline"), QString::number(bodySpacing));
+    }
+
+    option_window dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(shownText(dialog, "dsbTop"), QString::number(topMargin));
+    QCOMPARE(shownText(dialog, "dsbZP"), QString::number(bodySpacing));
+
+    // Saving over the damaged file leaves one that reads back.
+    replaceText(dialog.findChild<QWidget *>(QStringLiteral("edtYF")),
+                QStringLiteral("某某县人民政府办公室"));
+    click(dialog.findChild<QPushButton *>(QStringLiteral("btnSave")));
+    const QSettings plain(home.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(plain.status(), QSettings::NoError);
+    QCOMPARE(plain.value(QStringLiteral("General/YF")).toString(),
+             QStringLiteral("某某县人民政府办公室"));
+    QCOMPARE(plain.value(QStringLiteral("General/TopMargin")).toDouble(), topMargin);
 }
 
 QVX_SETTINGS_TEST_MAIN(TestSettingsFiles)
