@@ -377,7 +377,8 @@ void TestTemplateEditors::layout_data()
     QTest::newRow("xinhan_window") << QString(TemplateKind::Letter) << QSize(600, 580);
 }
 
-// At the size of its form, nothing of an editor is cut off.
+// At the size of its form, nothing of an editor is cut off; its buttons are
+// labelled in Chinese.
 void TestTemplateEditors::layout()
 {
     QFETCH(QString, kind);
@@ -388,6 +389,8 @@ void TestTemplateEditors::layout()
     const auto editor = openEditor(kind, QString());
     QVERIFY(editor);
     verifyLaidOut(editor.get(), formSize);
+    QCOMPARE(button(*editor, QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(button(*editor, QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
 }
 
 QVX_SETTINGS_TEST_MAIN(TestTemplateEditors)
