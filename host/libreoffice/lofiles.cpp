@@ -1,6 +1,7 @@
 #include "lofiles.h"
 
 #include "loapplication.h"
+#include "lodrawing.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -40,17 +41,26 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
         return false;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     office->releaseControllers();
-    const bool stored = unoGuard(false, [&] {
-        beans::PropertyValue filter;
-        filter.Name = "FilterName";
-        filter.Value <<= rtl::OUString("MS Word 2007 XML");
-        // storeToURL writes a copy: the document stays what it was (a new
-        // one keeps having no file, so closing it never overwrites this one).
-        Reference<frame::XStorable>(model, UNO_QUERY_THROW)
-            ->storeToURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
-                         uno::Sequence<beans::PropertyValue>(&filter, 1));
-        return true;
-    });
+    const auto store = [&] {
+        return unoGuard(false, [&] {
+            // Kept until the file is written (lodrawing.h).
+            const auto boxes = drawing::fitBoxesToText(model);
+            beans::PropertyValue filter;
+            filter.Name = "FilterName";
+            filter.Value <<= rtl::OUString("MS Word 2007 XML");
+            // storeToURL writes a copy: the document stays what it was (a new
+            // one keeps having no file, so closing it never overwrites this
+            // one).
+            Reference<frame::XStorable>(model, UNO_QUERY_THROW)
+                ->storeToURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
+                             uno::Sequence<beans::PropertyValue>(&filter, 1));
+            return true;
+        });
+    };
+    // The embedded office's Word export now and then fails when stand-ins
+    // of its shapes that we let go just before are taken down during it
+    // (lodrawing.h); they are gone by a second try.
+    const bool stored = store() || store();
     return stored && QFileInfo(absolute).size() > 0;
 }
 

@@ -1,5 +1,6 @@
 #include "lolayout.h"
 
+#include "lodrawing.h"
 #include "lofields.h"
 #include "losectionmap.h"
 #include "losections.h"
@@ -129,6 +130,8 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
         = options.outputFileName.isMissing() ? QString() : options.outputFileName.toString();
     office->releaseControllers(); // pages are printed as laid out
     return unoGuard(false, [&] {
+        // Boxes as tall as their text, kept until printed (lodrawing.h).
+        const auto boxes = drawing::fitBoxesToText(model);
         // Linked footers show what the footers they follow hold now.
         SectionMap::syncLinked(model);
         if (!outputFile.isEmpty()) {
