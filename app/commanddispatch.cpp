@@ -4,6 +4,7 @@
 #include "option_window.h"
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
+#include "page/writerkeeper.h"
 
 #include <QDesktopServices>
 #include <QMap>
@@ -46,8 +47,17 @@ void WPSMainWindow::slotButtonClick(const QString &label)
     }
 
     const Operation operation = commands.value(label, nullptr);
-    if (operation)
-        (this->*operation)();
+    if (!operation)
+        return;
+    // The "系统设置" group needs no writer; every other command first makes
+    // sure the writer answers (writerkeeper.h).
+    const bool needsWriter = operation != &WPSMainWindow::openSettings
+        && operation != &WPSMainWindow::aboutMe && operation != &WPSMainWindow::openHelp;
+    if (needsWriter && !m_keeper->writerAnswers())
+        return;
+    m_keeper->beginCommand();
+    (this->*operation)();
+    m_keeper->endCommand();
 }
 
 void WPSMainWindow::wireDialogs()

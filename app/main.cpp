@@ -14,7 +14,15 @@ int main(int argc, char *argv[])
     Q_UNUSED(loaded)
     app.installTranslator(&translator);
 
+    // Files named on the command line (as a desktop entry passes them) open
+    // in the writer once the window is up.
+    QStringList files;
+    for (const QString &argument : app.arguments().mid(1)) {
+        if (!argument.isEmpty() && !argument.startsWith(QLatin1Char('-')))
+            files << argument;
+    }
     MainWindow window;
     window.show();
+    window.openFiles(files);
     return app.exec();
 }

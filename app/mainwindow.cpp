@@ -3,6 +3,7 @@
 #include "page/wpsmainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QTabBar>
 #include <QTextCodec>
@@ -26,7 +27,10 @@ MainWindow::MainWindow(QWidget *parent, WriterClientFactory factory)
     setWindowTitle(QString::fromLocal8Bit("公文排版制作软件"));
 
     // The single page fills the tab area without a visible tab.
-    const QList<QTabBar *> tabBars = ui->tabWidget->findChildren<QTabBar *>();
+    // (The tab area's own bar is its direct child; the page has a tab bar of
+    // its own, for the documents.)
+    const QList<QTabBar *> tabBars
+        = ui->tabWidget->findChildren<QTabBar *>(QString(), Qt::FindDirectChildrenOnly);
     if (!tabBars.isEmpty())
         tabBars.first()->hide();
 
@@ -55,6 +59,19 @@ MainWindow::~MainWindow()
 WPSMainWindow *MainWindow::page() const
 {
     return m_page;
+}
+
+void MainWindow::openFiles(const QStringList &paths)
+{
+    m_page->openDocuments(paths);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_page->closeWriter())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::slotTabCurrentChanged(int index)

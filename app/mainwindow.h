@@ -25,6 +25,13 @@ public:
     ~MainWindow() override;
 
     WPSMainWindow *page() const;
+    // Opens the files (named on the command line) in the writer.
+    void openFiles(const QStringList &paths);
+
+protected:
+    // Asks about unsaved documents first; the window stays when the user
+    // cancels.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void slotTabCurrentChanged(int index);

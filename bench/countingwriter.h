@@ -296,6 +296,11 @@ public:
     RangePtr content() override { const Probe probe("Document::content"); return wrap(m_inner->content()); }
     bool printOut(const PrintOutOptions &options) override { const Probe probe("Document::printOut"); return m_inner->printOut(options); }
     void close(const Variant &saveChanges) override { const Probe probe("Document::close"); m_inner->close(unwrap(saveChanges)); }
+    bool saved() const override { const Probe probe("Document::saved"); return m_inner->saved(); }
+    QString fullName() const override { const Probe probe("Document::fullName"); return m_inner->fullName(); }
+    bool save() override { const Probe probe("Document::save"); return m_inner->save(); }
+    bool saveAs(const QString &path) override { const Probe probe("Document::saveAs"); return m_inner->saveAs(path); }
+    void activate() override { const Probe probe("Document::activate"); m_inner->activate(); }
 
 private:
     std::shared_ptr<automation::Document> m_inner;
@@ -309,6 +314,7 @@ public:
     long count() const override { const Probe probe("Documents::count"); return m_inner->count(); }
     DocumentPtr item(long index) override { const Probe probe("Documents::item"); return wrap(m_inner->item(index)); }
     DocumentPtr add() override { const Probe probe("Documents::add"); return wrap(m_inner->add()); }
+    DocumentPtr open(const QString &path) override { const Probe probe("Documents::open"); return wrap(m_inner->open(path)); }
 
 private:
     std::shared_ptr<automation::Documents> m_inner;

@@ -10,33 +10,22 @@
 #include "format/pageadaptation.h"
 #include "format/rolestyles.h"
 #include "format/setpage_window.h"
-#include "optionsettings.h"
 
 namespace {
 
 const QString kNoDocument = QStringLiteral("请确认是否已打开文档!");
 const QString kNoSelection = QStringLiteral("请确认是否已打开文档并选中文字!");
 
-// The style commands pass the stored values on as they are: an unset font
-// or spacing reaches the writer empty or 0.
-format::LayoutSettings storedStyleSettings()
-{
-    format::LayoutSettings s;
-    s.titleFont = OptionSettings::rawText(OptionKey::TitleFont);
-    s.titleSpacing = float(OptionSettings::rawNumber(OptionKey::TitleSpacing));
-    s.headingFont = OptionSettings::rawText(OptionKey::HeadingFont);
-    s.subheadingFont = OptionSettings::rawText(OptionKey::SubheadingFont);
-    s.bodyFont = OptionSettings::rawText(OptionKey::BodyFont);
-    s.westernFont = OptionSettings::rawText(OptionKey::WesternFont);
-    s.bodySpacing = float(OptionSettings::rawNumber(OptionKey::BodySpacing));
-    return s;
-}
+// Every command applies the defaults of unset values (LayoutSettings::read):
+// the style commands too, so that on a fresh install (no settings file yet)
+// "设大标题" does not send an empty font and a spacing of 0, which would take
+// the title off the page.
 
 } // namespace
 
 void WPSMainWindow::applyRole(int role)
 {
-    if (format::applyRole(m_application, format::Role(role), storedStyleSettings())
+    if (format::applyRole(m_application, format::Role(role), format::LayoutSettings::read())
         == format::Outcome::NoDocument)
         showError(kNoSelection);
     focusWriter();

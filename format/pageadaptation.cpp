@@ -1,6 +1,7 @@
 #include "pageadaptation.h"
 
 #include "automation/automation.h"
+#include "blockmarks.h"
 #include "pagefooters.h"
 #include "paragraphpass.h"
 
@@ -64,6 +65,8 @@ Outcome adaptPages(const ApplicationPtr &app, const LayoutSettings &settings, bo
     SectionsPtr sections = document->sections();
     const long count = sections ? sections->count() : 0;
     ParagraphPass pass(settings, recogniseHeadings);
+    if (formatBody)
+        pass.protectParagraphs(markedParagraphs(document, Block::Head));
     for (long i = count; i >= 1; --i) {
         SectionPtr section = sections->item(i);
         if (!section)

@@ -8,7 +8,8 @@ namespace format {
 // Sets the whole active document to the official page layout: styles, the
 // page setup and page-number footers of every section (landscape sections
 // keep their setup and get side page numbers) and, on request, the body
-// format of every paragraph with heading recognition.
+// format of every paragraph with heading recognition. The marked paragraphs
+// of a converted head keep what the conversion gave them (see blockmarks.h).
 Outcome adaptPages(const automation::ApplicationPtr &app, const LayoutSettings &settings,
                    bool formatBody, bool recogniseHeadings);
 

@@ -11,6 +11,26 @@ namespace {
 const QString kNumerals = QStringLiteral("一二三四五六七八九十百○零");
 const QChar kStop(u'。');
 
+// Removes the spaces a line was indented with by hand, now that its format
+// says how it is indented.
+void dropIndentSpaces(const ParagraphPtr &p, const RangePtr &r, int spaces)
+{
+    if (spaces <= 0)
+        return;
+    RangePtr typed = p->range();
+    if (!typed)
+        return;
+    const long start = r->start();
+    typed->setRange(start, start + spaces);
+    typed->setText(QString());
+}
+
+bool inTable(const RangePtr &r)
+{
+    const Variant answer = r->information(wdWithInTable);
+    return !(answer.isBool() && !answer.toBool());
+}
+
 } // namespace
 
 QString textWithoutMark(const RangePtr &range)
@@ -72,6 +92,29 @@ bool ParagraphPass::isAttachmentHead(const QString &lead)
         && (lead.size() < 3 || lead.at(2) != QChar(u'：'));
 }
 
+int ParagraphPass::indentSpaces(const QString &text)
+{
+    int n = 0;
+    while (n < text.size() && (text.at(n) == QChar(u'\u3000') || text.at(n) == QLatin1Char(' ')))
+        ++n;
+    return n;
+}
+
+void ParagraphPass::protectParagraphs(const QVector<RangePtr> &paragraphs)
+{
+    m_protected = paragraphs;
+}
+
+bool ParagraphPass::isProtected(const RangePtr &r) const
+{
+    const long start = r->start();
+    for (const RangePtr &marked : m_protected) {
+        if (marked->start() == start)
+            return true;
+    }
+    return false;
+}
+
 void ParagraphPass::formatBody(const ParagraphPtr &p, const RangePtr &r)
 {
     p->setLineSpacingRule(wdLineSpaceExactly);
@@ -96,7 +139,8 @@ void ParagraphPass::formatBody(const ParagraphPtr &p, const RangePtr &r)
 // The head itself loses its indent and takes the heading font; the non-empty
 // paragraphs after it are the attachment's title lines, and the first empty
 // paragraph after a title closes the walk as a 15.6 pt spacer. The section's
-// last paragraph is not examined.
+// last paragraph is not examined. A table ends the walk: its cells keep their
+// own format.
 void ParagraphPass::formatAttachment(const ParagraphsPtr &paragraphs, long index, long count)
 {
     bool titleDone = false;
@@ -105,7 +149,10 @@ void ParagraphPass::formatAttachment(const ParagraphsPtr &paragraphs, long index
         RangePtr qr = q ? q->range() : nullptr;
         if (!qr)
             continue;
-        if (textWithoutMark(qr).isEmpty()) {
+        if (inTable(qr))
+            break;
+        const QString text = textWithoutMark(qr);
+        if (text.isEmpty()) {
             if (titleDone) {
                 q->setLineSpacingRule(wdLineSpaceExactly);
                 q->setLineSpacing(15.6f);
@@ -113,6 +160,8 @@ void ParagraphPass::formatAttachment(const ParagraphsPtr &paragraphs, long index
             }
             continue;
         }
+        // A title line centred by hand loses its spaces to the centring.
+        dropIndentSpaces(q, qr, indentSpaces(text));
         if (FontPtr font = qr->font()) {
             font->setName(m_settings.titleFont);
             font->setSize(22.0f);
@@ -147,39 +196,49 @@ void ParagraphPass::run(const SectionPtr &section, bool firstSection)
         RangePtr r = p ? p->range() : nullptr;
         if (!r)
             continue;
-        const Variant inTable = r->information(wdWithInTable);
+        const bool outsideTables = !inTable(r);
         r->select();
-        const bool outsideTables = inTable.isBool() && !inTable.toBool();
-        if (outsideTables) {
-            formatBody(p, r);
-            if (m_recognise) {
-                bool hasStop = false;
-                const QString lead = leadSentence(textWithoutMark(r), &hasStop);
-                // Near the top of the document, a paragraph without a
-                // first-line indent is a title or head line, not a heading.
-                const bool topWithoutIndent
-                    = firstSection && i < 20 && p->characterUnitFirstLineIndent() == 0.0f;
-                if (!lead.isEmpty() && !topWithoutIndent) {
-                    p->setCharacterUnitFirstLineIndent(2.0f);
-                    if (isAttachmentHead(lead)) {
-                        p->setCharacterUnitFirstLineIndent(0);
-                        p->setFirstLineIndent(0);
-                        if (FontPtr font = r->font())
-                            font->setNameFarEast(m_settings.headingFont);
-                        formatAttachment(paragraphs, i, count);
-                    }
-                    if (isFirstLevelHeading(lead))
-                        narrowFont(r, lead, hasStop, m_settings.headingFont);
-                    else if (isSecondLevelHeading(lead))
-                        narrowFont(r, lead, hasStop, m_settings.subheadingFont);
-                }
-            }
-        }
+        if (outsideTables && !isProtected(r))
+            formatParagraph(paragraphs, p, r, i, firstSection);
         if (firstSection && i < 4) {
             r->setRange(0, 0);
             r->select();
         }
     }
+}
+
+void ParagraphPass::formatParagraph(const ParagraphsPtr &paragraphs, const ParagraphPtr &p,
+                                    const RangePtr &r, long i, bool firstSection)
+{
+    if (!m_recognise) {
+        dropIndentSpaces(p, r, indentSpaces(textWithoutMark(r)));
+        formatBody(p, r);
+        return;
+    }
+    formatBody(p, r);
+    const QString text = textWithoutMark(r);
+    const int spaces = indentSpaces(text);
+    bool hasStop = false;
+    const QString lead = leadSentence(text.mid(spaces), &hasStop);
+    // Near the top of a document without marks, a paragraph without a
+    // first-line indent (in its format or typed) is a head line.
+    const bool topWithoutIndent = m_protected.isEmpty() && firstSection && i < 20 && spaces == 0
+        && p->characterUnitFirstLineIndent() == 0.0f;
+    if (lead.isEmpty() || topWithoutIndent)
+        return;
+    dropIndentSpaces(p, r, spaces);
+    p->setCharacterUnitFirstLineIndent(2.0f);
+    if (isAttachmentHead(lead)) {
+        p->setCharacterUnitFirstLineIndent(0);
+        p->setFirstLineIndent(0);
+        if (FontPtr font = r->font())
+            font->setNameFarEast(m_settings.headingFont);
+        formatAttachment(paragraphs, i, paragraphs->count());
+    }
+    if (isFirstLevelHeading(lead))
+        narrowFont(r, lead, hasStop, m_settings.headingFont);
+    else if (isSecondLevelHeading(lead))
+        narrowFont(r, lead, hasStop, m_settings.subheadingFont);
 }
 
 } // namespace format

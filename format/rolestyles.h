@@ -8,9 +8,9 @@ namespace format {
 // The typographic roles a selection can be given.
 enum class Role { BigTitle, FirstHeading, SecondHeading, Body, BoldBody };
 
-// Gives the selected paragraphs the font and paragraph format of a role.
-// The values are used as given (an unset font name or a spacing of 0 is what
-// the writer receives). NoDocument when the selection cannot be had.
+// Gives the selected paragraphs the font and paragraph format of a role, with
+// the fonts and spacings of the settings. NoDocument when the selection
+// cannot be had.
 Outcome applyRole(const automation::ApplicationPtr &app, Role role, const LayoutSettings &settings);
 
 } // namespace format

@@ -9,7 +9,7 @@ packages=(
     libreoffice-writer libreoffice-dev
     xvfb xauth x11-utils xdotool libxcb1-dev
     fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming libfontconfig-dev
-    poppler-utils imagemagick
+    poppler-utils imagemagick python3 desktop-file-utils
 )
 
 missing=()

@@ -140,4 +140,9 @@ constexpr int wdCellAlignVerticalBottom = 3;
 constexpr int wdWord8TableBehavior = 0;
 constexpr int wdAutoFitFixed = 0;
 
+// Save options of Document.Close and Application.Quit.
+constexpr int wdDoNotSaveChanges = 0;
+constexpr int wdSaveChanges = -1;
+constexpr int wdPromptToSaveChanges = -2;
+
 } // namespace automation

@@ -122,6 +122,22 @@ public:
     virtual bool printOut(const PrintOutOptions &options = PrintOutOptions()) = 0;
     // Closes the document; unsaved changes are discarded unless asked.
     virtual void close(const Variant &saveChanges = Variant()) = 0;
+
+    // Saved: true while the document has no changes since it was opened,
+    // made or last saved.
+    virtual bool saved() const = 0;
+    // FullName: the file the document is stored in; empty for a document
+    // that has never been saved.
+    virtual QString fullName() const = 0;
+    // Save: stores the document in its file. False when it has none or the
+    // writer reports a failure.
+    virtual bool save() = 0;
+    // SaveAs2: stores the document as the file at path, in the format its
+    // extension names (.docx unless .doc, .odt or .rtf), and makes that file
+    // the document's own. False when the writer reports a failure.
+    virtual bool saveAs(const QString &path) = 0;
+    // Activate: makes the document the active one, shown in the writer.
+    virtual void activate() = 0;
 };
 
 class Documents : public Object
@@ -131,6 +147,9 @@ public:
     virtual DocumentPtr item(long index) = 0;
     // A new empty document, which becomes the active one.
     virtual DocumentPtr add() = 0;
+    // Open: the document in the file at path, which becomes the active one;
+    // null when the writer cannot read it.
+    virtual DocumentPtr open(const QString &path) = 0;
 };
 
 } // namespace automation

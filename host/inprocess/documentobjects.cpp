@@ -1,5 +1,8 @@
 #include "objects.h"
 
+#include <QFileInfo>
+#include <QSaveFile>
+
 #include <algorithm>
 
 using namespace automation;
@@ -351,9 +354,42 @@ public:
             app->closeDocument(m_doc);
     }
 
+    bool saved() const override { return dump() == m_doc->savedDump; }
+    QString fullName() const override { return m_doc->path; }
+    bool save() override { return !m_doc->path.isEmpty() && saveAs(m_doc->path); }
+    // The stand-in writer has no file format: it stores the document's dump.
+    bool saveAs(const QString &path) override
+    {
+        const QString text = dump();
+        QSaveFile file(path);
+        if (path.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0
+            || !file.commit())
+            return false;
+        m_doc->path = QFileInfo(path).absoluteFilePath();
+        m_doc->name = QFileInfo(path).fileName();
+        m_doc->savedDump = dump();
+        return true;
+    }
+    void activate() override
+    {
+        auto app = m_app.lock();
+        if (!app)
+            return;
+        const auto it = std::find(app->documents.begin(), app->documents.end(), m_doc);
+        if (it != app->documents.end())
+            app->active = int(it - app->documents.begin());
+    }
+
     const DocModel &model() const { return m_doc; }
 
 private:
+    QString dump() const
+    {
+        auto app = m_app.lock();
+        return app ? InProcessApplication::dumpDocument(std::make_shared<DocumentImpl>(app, m_doc))
+                   : QString();
+    }
+
     std::weak_ptr<AppState> m_app;
     DocModel m_doc;
 };
@@ -378,8 +414,12 @@ public:
         doc->name = QStringLiteral("文档%1").arg(m_app->nextDocumentNumber++);
         m_app->documents.push_back(doc);
         m_app->active = int(m_app->documents.size()) - 1;
-        return makeDocument(m_app, doc);
+        DocumentPtr document = makeDocument(m_app, doc);
+        doc->savedDump = InProcessApplication::dumpDocument(document);
+        return document;
     }
+    // The stand-in writer reads no document files.
+    DocumentPtr open(const QString &) override { return nullptr; }
 
 private:
     std::shared_ptr<AppState> m_app;
@@ -464,6 +504,8 @@ void InProcessApplication::quit(const Variant &saveChanges, const Variant &origi
                                 const Variant &routeDocument)
 {
     m_state->quitCalls.push_back(QuitCall {saveChanges, originalFormat, routeDocument});
+    if (!settleUnsavedChanges(saveChanges))
+        return;
     while (!m_state->documents.empty())
         m_state->closeDocument(m_state->documents.back());
 }

@@ -265,6 +265,10 @@ struct Document
     std::shared_ptr<Story> selectionStory;
     std::shared_ptr<RangeState> selection;
     bool closed = false;
+    // The file the document was saved as, and the document as it was then
+    // (a dump): it counts as saved while it still dumps the same.
+    QString path;
+    QString savedDump;
 
     Document();
 

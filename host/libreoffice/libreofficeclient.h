@@ -20,6 +20,9 @@ struct ClientOptions
     // The office's user profile directory; empty means the program's own
     // (OfficeProfile::defaultDirectory(), under the user's data location).
     QString profileDirectory;
+    // How often the embedded office's changed documents get recovery copies
+    // (OfficeRecovery); 0 keeps none. Headless offices keep none.
+    int recoveryIntervalMs = 30000;
 };
 
 // The client of the installed LibreOffice Writer, embedding it into the

@@ -43,9 +43,13 @@ automation::ApplicationExPtr LoApplication::applicationEx()
     return std::make_shared<LoApplicationEx>(m_office);
 }
 
-void LoApplication::quit(const automation::Variant &, const automation::Variant &,
+void LoApplication::quit(const automation::Variant &saveChanges, const automation::Variant &,
                          const automation::Variant &)
 {
+    // Nothing is asked of an office that does not answer: it ends, and its
+    // documents' recovery copies stay for the next start.
+    if (m_office->isResponding() && !settleUnsavedChanges(saveChanges))
+        return;
     m_office->quit();
 }
 

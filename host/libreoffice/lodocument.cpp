@@ -14,6 +14,7 @@
 
 #include <com/sun/star/frame/XTitle.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/util/XModifiable.hpp>
 
 using namespace css;
 using css::uno::Reference;
@@ -116,6 +117,38 @@ void LoDocument::close(const automation::Variant &saveChanges)
         ? saveChanges.toBool()
         : !saveChanges.isMissing() && saveChanges.toInt() == wdSaveChanges;
     m_office->closeDocument(m_model, save);
+}
+
+bool LoDocument::saved() const
+{
+    return unoGuard(true, [this] {
+        return !Reference<util::XModifiable>(m_model, UNO_QUERY_THROW)->isModified();
+    });
+}
+
+QString LoDocument::fullName() const
+{
+    if (!m_office->isAlive())
+        return QString();
+    return unoGuard(QString(), [this] {
+        const QUrl url(toQString(m_model->getURL()));
+        return url.isLocalFile() ? url.toLocalFile() : QString();
+    });
+}
+
+bool LoDocument::save()
+{
+    return m_office->storeDocument(m_model, QString());
+}
+
+bool LoDocument::saveAs(const QString &path)
+{
+    return !path.isEmpty() && m_office->storeDocument(m_model, path);
+}
+
+void LoDocument::activate()
+{
+    m_office->showDocument(m_model);
 }
 
 } // namespace libreoffice

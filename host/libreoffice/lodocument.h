@@ -34,6 +34,11 @@ public:
     // wdSaveChanges (-1) or true stores a document that has a file first;
     // anything else discards unsaved changes.
     void close(const automation::Variant &saveChanges) override;
+    bool saved() const override;
+    QString fullName() const override;
+    bool save() override;
+    bool saveAs(const QString &path) override;
+    void activate() override;
 
 private:
     std::shared_ptr<Office> m_office;

@@ -3,6 +3,8 @@
 #include "lodocument.h"
 #include "office.h"
 
+#include <QFileInfo>
+
 namespace libreoffice {
 
 LoDocuments::LoDocuments(std::shared_ptr<Office> office)
@@ -26,6 +28,16 @@ automation::DocumentPtr LoDocuments::item(long index)
 automation::DocumentPtr LoDocuments::add()
 {
     auto model = m_office->addDocument();
+    if (!model.is())
+        return nullptr;
+    return std::make_shared<LoDocument>(m_office, model);
+}
+
+automation::DocumentPtr LoDocuments::open(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return nullptr;
+    auto model = m_office->openDocument(path);
     if (!model.is())
         return nullptr;
     return std::make_shared<LoDocument>(m_office, model);

@@ -18,6 +18,7 @@ public:
     // 1-based; null outside 1..count.
     automation::DocumentPtr item(long index) override;
     automation::DocumentPtr add() override;
+    automation::DocumentPtr open(const QString &path) override;
 
 private:
     std::shared_ptr<Office> m_office;

@@ -47,7 +47,8 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
             const auto boxes = drawing::fitBoxesToText(model);
             beans::PropertyValue filter;
             filter.Name = "FilterName";
-            filter.Value <<= rtl::OUString("MS Word 2007 XML");
+            const bool odt = absolute.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive);
+            filter.Value <<= rtl::OUString::createFromAscii(odt ? "writer8" : "MS Word 2007 XML");
             // storeToURL writes a copy: the document stays what it was (a new
             // one keeps having no file, so closing it never overwrites this
             // one).

@@ -10,8 +10,9 @@
 // applications made by libreoffice::makeClient.
 namespace libreoffice {
 
-// Stores the active document as a Word 2007 document (.docx) at path; the
-// document keeps its own location (a copy is written). False when there is no
+// Stores the active document as a Word 2007 document (.docx) at path, or as
+// an OpenDocument text when the path ends in ".odt"; the document keeps its
+// own location (a copy is written). False when there is no
 // active document of ours or the office reports a failure.
 bool saveDocumentAs(const automation::ApplicationPtr &application, const QString &path);
 

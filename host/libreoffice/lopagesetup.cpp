@@ -5,11 +5,15 @@
 #include "office.h"
 #include "unoutil.h"
 
+#include <QStringList>
+
 #include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/container/XNameContainer.hpp>
 #include <com/sun/star/style/PageStyleLayout.hpp>
 #include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
 #include <com/sun/star/text/TextGridMode.hpp>
 #include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/xml/AttributeData.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -61,6 +65,58 @@ sal_Int32 bodyTop(const Reference<beans::XPropertySet> &style)
     return boolOf(style, "HeaderIsOn") ? top + int32Of(style, "HeaderHeight") : top;
 }
 
+// Writer shows an overflow mark where a footer's text needs more room than
+// the footer has, and a 14 pt page number needs more than the half
+// centimetre an official page leaves between its body and its footer
+// distance. Word lets footer text run past the footer distance (its page
+// numbers sit in frames of their own); here the footer reaches down to half
+// the footer distance instead, its text still starting right below the body.
+// The footer distance the object model set is noted with the page style, and
+// holds while the footer's edge is the one placed for it.
+const char kFooterNote[] = "qvxfooterdistance";
+
+sal_Int32 footerEdge(sal_Int32 distance)
+{
+    return distance / 2;
+}
+
+sal_Int32 footerDistanceOf(const Reference<beans::XPropertySet> &style)
+{
+    const sal_Int32 edge = int32Of(style, "BottomMargin");
+    Reference<container::XNameContainer> notes(
+        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+    xml::AttributeData note;
+    if (notes.is() && notes->hasByName(ascii(kFooterNote))
+        && (notes->getByName(ascii(kFooterNote)) >>= note)) {
+        const QStringList values = toQString(note.Value).split(QLatin1Char(' '));
+        if (values.size() == 2 && values.at(1).toInt() == edge)
+            return values.at(0).toInt();
+    }
+    return edge;
+}
+
+// The footer between the body's bottom and the page's edge.
+void placeFooter(const Reference<beans::XPropertySet> &style, sal_Int32 distance,
+                 sal_Int32 bodyBottom)
+{
+    style->setPropertyValue(ascii("BottomMargin"), Any(footerEdge(distance)));
+    // The office keeps the edge in twips: the footer takes what it kept.
+    const sal_Int32 edge = int32Of(style, "BottomMargin");
+    style->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(bodyBottom - edge)));
+    Reference<container::XNameContainer> notes(
+        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+    if (!notes.is())
+        return;
+    xml::AttributeData note;
+    note.Type = "CDATA";
+    note.Value = toOUString(QStringLiteral("%1 %2").arg(distance).arg(edge));
+    if (notes->hasByName(ascii(kFooterNote)))
+        notes->replaceByName(ascii(kFooterNote), Any(note));
+    else
+        notes->insertByName(ascii(kFooterNote), Any(note));
+    style->setPropertyValue(ascii("UserDefinedAttributes"), Any(notes));
+}
+
 sal_Int32 textWidth(const Reference<beans::XPropertySet> &style)
 {
     return int32Of(style, "Width") - int32Of(style, "LeftMargin") - int32Of(style, "RightMargin");
@@ -81,10 +137,13 @@ LoPageSetup::LoPageSetup(std::shared_ptr<Office> office, Reference<frame::XModel
 {
 }
 
+// Every change of the page style lays out the whole document again unless
+// its views are held still while a command sets it (Office::holdControllers).
 Reference<beans::XPropertySet> LoPageSetup::style() const
 {
     if (!m_office->isAlive())
         return nullptr;
+    m_office->holdControllers(m_model);
     return SectionMap::pageStyle(m_model, m_pageStyle);
 }
 
@@ -114,8 +173,7 @@ void LoPageSetup::ensureFooter(const Reference<beans::XPropertySet> &style)
     style->setPropertyValue(ascii("FooterIsOn"), Any(true));
     style->setPropertyValue(ascii("FooterIsDynamicHeight"), Any(false));
     style->setPropertyValue(ascii("FooterBodyDistance"), Any(sal_Int32(0)));
-    style->setPropertyValue(ascii("BottomMargin"), Any(distance));
-    style->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(bottom - distance)));
+    placeFooter(style, distance, bottom);
 }
 
 void LoPageSetup::ensureHeader(const Reference<beans::XPropertySet> &style)
@@ -182,11 +240,10 @@ void LoPageSetup::setBottomMargin(float points)
         }
         // The footer distance stays unless the new margin leaves no room
         // for the footer.
-        sal_Int32 distance = int32Of(s, "BottomMargin");
+        sal_Int32 distance = footerDistanceOf(s);
         if (wanted - distance < 100)
             distance = wanted / 2;
-        s->setPropertyValue(ascii("BottomMargin"), Any(distance));
-        s->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(wanted - distance)));
+        placeFooter(s, distance, wanted);
     });
     keepCharsLine(chars);
 }
@@ -245,10 +302,10 @@ float LoPageSetup::footerDistance() const
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return 0.0f;
-        const sal_Int32 bottom = int32Of(s, "BottomMargin");
         if (boolOf(s, "FooterIsOn"))
-            return SectionMap::toPoints(bottom);
-        return SectionMap::toPoints(std::min(kDefaultFooterDistance, bottom / 2));
+            return SectionMap::toPoints(footerDistanceOf(s));
+        return SectionMap::toPoints(
+            std::min(kDefaultFooterDistance, int32Of(s, "BottomMargin") / 2));
     });
 }
 
@@ -261,9 +318,7 @@ void LoPageSetup::setFooterDistance(float points)
             return;
         ensureFooter(s);
         const sal_Int32 total = bodyBottom(s);
-        const sal_Int32 distance = std::min(SectionMap::toHundredthMm(points), total - 100);
-        s->setPropertyValue(ascii("BottomMargin"), Any(distance));
-        s->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(total - distance)));
+        placeFooter(s, std::min(SectionMap::toHundredthMm(points), total - 100), total);
     });
     keepCharsLine(chars);
 }

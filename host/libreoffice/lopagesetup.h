@@ -18,8 +18,10 @@ class Office;
 // the footer inside the page's bottom margin (the margin ends where the footer
 // ends), Word measures the bottom margin to the body and the footer distance
 // to the footer's bottom: the footer is kept on with a fixed height so that
-// bottom margin = BottomMargin + FooterHeight and footer distance =
-// BottomMargin. The header is kept the same way inside the top margin.
+// bottom margin = BottomMargin + FooterHeight; the footer reaches below the
+// footer distance, to half of it, so that a page number fits (see
+// placeFooter), and the footer distance is noted with the page style. The
+// header is kept inside the top margin with header distance = TopMargin.
 class LoPageSetup : public automation::PageSetup
 {
 public:

@@ -31,6 +31,8 @@ automation::RangePtr LoParagraph::range()
             Reference<css::text::XTextRange>(m_entry.paragraph, css::uno::UNO_QUERY), m_entry.home,
             m_entry.inTable);
     });
+    if (m_entry.edits >= 0)
+        range->knowText(m_entry.string, m_entry.edits);
     return range;
 }
 

@@ -23,6 +23,7 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/xml/AttributeData.hpp>
 
 #include <cmath>
@@ -143,7 +144,44 @@ struct LoParagraphState
     // side) and adds the container to the values.
     void storeAttribute(writebatch::Values &values);
     void setSpacingPoints(float points);
+    // The office's length of an indent as the values set it.
+    sal_Int32 officeIndent(int side) const;
+    // One side's indents from the attribute, or from the office's length in
+    // characters of the size given.
+    void loadIndent(int side, const QMap<QString, float> &stored, sal_Int32 office,
+                    const std::function<float()> &characterSize);
 };
+
+// The attribute holds while the office's length is the one last written with
+// it. Otherwise the indent was set elsewhere: in the writer's window, or in a
+// file (a .docx keeps no attribute of ours, and the office reads a Word
+// character-unit indent as its length). Its characters are then the length
+// in characters of the paragraph's text, to the hundredth.
+void LoParagraphState::loadIndent(int side, const QMap<QString, float> &stored, sal_Int32 office,
+                                  const std::function<float()> &characterSize)
+{
+    const QString key = QLatin1String(sideKeys[side]);
+    const QString written = key + QLatin1Char('w');
+    const float storedChars = stored.value(QLatin1String(charKeys[side]), 0.0f);
+    // Attributes written before the length was kept with them: characters
+    // always held, a point value while it matched.
+    const bool holds = stored.contains(written) ? sal_Int32(stored.value(written)) == office
+                                                : storedChars != 0.0f
+            || (stored.contains(key) && toHundredths(stored.value(key)) == office);
+    if (holds) {
+        chars[side] = storedChars;
+        points[side] = stored.contains(key) ? stored.value(key) : toPoints(office);
+        return;
+    }
+    points[side] = toPoints(office);
+    const float size = office != 0 ? characterSize() : 0.0f;
+    chars[side] = size > 0 ? float(std::round(points[side] / size * 100.0f) / 100.0) : 0.0f;
+}
+
+sal_Int32 LoParagraphState::officeIndent(int side) const
+{
+    return toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]);
+}
 
 LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &paragraph)
 {
@@ -166,15 +204,12 @@ LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &pa
 
     QMap<QString, float> stored;
     const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
-    // Asked for directly (one round trip), an absent attribute throws.
     xml::AttributeData data;
     state.stored = false;
-    if (state.attributes.is()) {
-        try {
-            state.stored = state.attributes->getByName(attribute) >>= data;
-        } catch (const container::NoSuchElementException &) {
-        }
-    }
+    // Asked whether it is there first: an absent one asked for directly
+    // throws, and an exception across the bridge costs more than a question.
+    if (state.attributes.is() && state.attributes->hasByName(attribute))
+        state.stored = state.attributes->getByName(attribute) >>= data;
     if (state.stored) {
         for (const QString &item : toQString(data.Value).split(QLatin1Char(';'))) {
             const int eq = item.indexOf(QLatin1Char('='));
@@ -182,17 +217,21 @@ LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &pa
                 stored.insert(item.left(eq), item.mid(eq + 1).toFloat());
         }
     }
-    for (int side = 0; side < 3; ++side) {
-        const QString key = QLatin1String(sideKeys[side]);
-        state.chars[side] = stored.value(QLatin1String(charKeys[side]), 0.0f);
-        if (state.chars[side] != 0.0f) {
-            state.points[side] = stored.value(key, 0.0f);
-        } else if (stored.contains(key) && toHundredths(stored.value(key)) == indents[side]) {
-            state.points[side] = stored.value(key);
-        } else {
-            state.points[side] = toPoints(indents[side]);
+    // A file's text often carries its size itself, over the paragraph's
+    // own: the size of the first character, asked for once when needed.
+    float size = 0.0f;
+    const auto characterSize = [&] {
+        if (size <= 0.0f) {
+            const Reference<text::XTextRange> text(paragraph, UNO_QUERY);
+            const Reference<beans::XPropertySet> start(
+                text.is() ? text->getStart() : Reference<text::XTextRange>(), UNO_QUERY);
+            if (!start.is() || !(start->getPropertyValue("CharHeight") >>= size))
+                size = state.fontSize;
         }
-    }
+        return size;
+    };
+    for (int side = 0; side < 3; ++side)
+        state.loadIndent(side, stored, indents[side], characterSize);
     const bool proportional = state.spacing.Mode == style::LineSpacingMode::PROP;
     const float office = proportional ? state.spacing.Height * singleLinePoints / 100.0f
                                       : toPoints(state.spacing.Height);
@@ -214,15 +253,12 @@ void LoParagraphState::setSpacingPoints(float value)
 writebatch::Values LoParagraphState::values() const
 {
     writebatch::Values values;
-    const auto indent = [this](int side) {
-        return Any(toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]));
-    };
     values[rtl::OUString("ParaAdjust")] = Any(adjust);
-    values[rtl::OUString("ParaFirstLineIndent")] = indent(0);
+    values[rtl::OUString("ParaFirstLineIndent")] = Any(officeIndent(0));
     values[rtl::OUString("ParaLastLineAdjust")] = Any(lastAdjust);
-    values[rtl::OUString("ParaLeftMargin")] = indent(1);
+    values[rtl::OUString("ParaLeftMargin")] = Any(officeIndent(1));
     values[rtl::OUString("ParaLineSpacing")] = Any(spacing);
-    values[rtl::OUString("ParaRightMargin")] = indent(2);
+    values[rtl::OUString("ParaRightMargin")] = Any(officeIndent(2));
     // An exact line spacing holds on a page with a line grid, as in Word:
     // Writer would otherwise stretch every line to the grid's pitch (a
     // 15.6 pt line to 29.8 pt, a 36 pt title line to two pitches).
@@ -242,6 +278,8 @@ void LoParagraphState::storeAttribute(writebatch::Values &values)
         items << QStringLiteral("%1=%2")
                      .arg(QLatin1String(charKeys[side]))
                      .arg(chars[side], 0, 'g', 9);
+        items
+            << QStringLiteral("%1w=%2").arg(QLatin1String(sideKeys[side])).arg(officeIndent(side));
     }
     items << QStringLiteral("ls=%1").arg(lineSpacing, 0, 'g', 9);
     xml::AttributeData data;

@@ -44,6 +44,19 @@ automation::ParagraphPtr LoParagraphs::item(long index)
     textstory::ParagraphEntry &entry = (*m_entries)[size_t(index - 1)];
     if (!entry.paragraph.is() && !findParagraph(entry))
         return nullptr;
+    if (m_spans.empty()) {
+        // Tracked from the first item on, so the spans of a long list are
+        // made once, not for every lookup.
+        m_spans.reserve(all.size());
+        for (const textstory::ParagraphEntry &e : all) {
+            auto span = std::make_shared<textstory::Span>(textstory::Span {e.start, e.end});
+            textstory::track(e.text, span);
+            m_spans.push_back(std::move(span));
+        }
+    }
+    const textstory::SpanPtr &span = m_spans[size_t(index - 1)];
+    entry.start = span->start;
+    entry.end = span->end;
     return std::make_shared<LoParagraph>(m_office, entry, m_model);
 }
 

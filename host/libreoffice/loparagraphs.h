@@ -16,7 +16,10 @@ namespace libreoffice {
 class Office;
 
 // A list of paragraphs, enumerated from the office on first use. Entries
-// without a paragraph object get theirs when an item is asked for.
+// without a paragraph object get theirs when an item is asked for. Like the
+// object model's, the items follow the edits made through this client: an
+// item asked for after text was deleted or inserted before it has its
+// offsets moved accordingly.
 class LoParagraphs : public automation::Paragraphs
 {
 public:
@@ -41,6 +44,8 @@ private:
     Source m_source;
     css::uno::Reference<css::frame::XModel> m_model;
     mutable std::optional<std::vector<textstory::ParagraphEntry>> m_entries;
+    // The entries' offsets as the edits move them, made on first use.
+    mutable std::vector<textstory::SpanPtr> m_spans;
     css::uno::Reference<css::container::XEnumeration> m_walk;
     long m_walked = 0;
 };

@@ -4,7 +4,9 @@
 #include "lofont.h"
 #include "loparagraphformat.h"
 #include "loparagraphs.h"
+#include "losectionmap.h"
 #include "lotextlock.h"
+#include "lowritebatch.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -71,6 +73,12 @@ void LoRange::setParagraph(const Reference<text::XTextRange> &paragraph,
     m_paragraphInTable = inTable;
 }
 
+void LoRange::knowText(const QString &text, long edits)
+{
+    m_knownText = text;
+    m_knownEdits = edits;
+}
+
 bool LoRange::isParagraph() const
 {
     return insideParagraph() && m_span->start == m_paragraphSpan->start
@@ -90,7 +98,13 @@ QString LoRange::text() const
 {
     if (!m_office->isAlive())
         return QString();
+    // A header's or footer's page-number fields show their numbers once
+    // the held views have laid out the pages again.
+    if (SectionMap::storyOf(this).is())
+        m_office->releaseControllers();
     if (isParagraph()) {
+        if (m_knownEdits >= 0 && textstory::edits(m_story) == m_knownEdits)
+            return textstory::asWordText(m_knownText) + QLatin1Char('\r');
         // Held format writes do not change the text: they can wait.
         return unoGuardHolding(QString(), [this] {
             return textstory::asWordText(toQString(m_paragraph->getString())) + QLatin1Char('\r');
@@ -254,6 +268,11 @@ void LoRange::insertAfter(const QString &text)
 {
     if (!m_office->isAlive())
         return;
+    // More text after what is held for the story's end joins it.
+    if (!text.isEmpty() && writebatch::heldEnd(m_story) == m_span->end) {
+        unoGuardHolding([&] { m_span->end += appendAtEnd(m_span->end, text); });
+        return;
+    }
     unoGuardVoid([&] { m_span->end += insertAt(m_span->end, text); });
 }
 
@@ -261,7 +280,7 @@ long LoRange::insertAt(long offset, const QString &text)
 {
     if (text.isEmpty())
         return 0;
-    const LoTextLock lock(text.size() > 1 ? m_model : Reference<frame::XModel>());
+    // One call puts in any number of paragraphs (insertParagraphs).
     const long total = textstory::storyLength(model(), m_story);
     if (offset < total) {
         const Reference<text::XTextCursor> cursor
@@ -270,15 +289,25 @@ long LoRange::insertAt(long offset, const QString &text)
         textstory::shiftSpans(m_story, offset, offset, inserted, m_span.get());
         return inserted;
     }
-    // After the last mark: the text starts a new last paragraph, and a break
-    // it ends with becomes the last mark. In the office that is a break and
-    // the text before the last mark.
+    return appendAtEnd(total, text);
+}
+
+// After the last mark: the text starts a new last paragraph, and a break it
+// ends with becomes the last mark. In the office that is a break and the
+// text before the last mark, held to go in with what follows it there.
+long LoRange::appendAtEnd(long total, const QString &text)
+{
     QString added = QLatin1Char('\n') + text;
     if (endsWithBreak(added))
         added.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
-    const Reference<text::XTextCursor> cursor = m_story->createTextCursor();
-    cursor->gotoEnd(false);
-    const long inserted = textstory::insertParagraphs(m_story, cursor, added);
+    // Every break ("\r\n" too) is one mark.
+    const long inserted = QString(added).replace(QLatin1String("\r\n"), QLatin1String("\n")).size();
+    const Reference<text::XText> story = m_story;
+    writebatch::append(story, added, total + inserted, [story](const QString &all) {
+        const Reference<text::XTextCursor> cursor = story->createTextCursor();
+        cursor->gotoEnd(false);
+        textstory::insertParagraphs(story, cursor, all);
+    });
     textstory::shiftSpans(m_story, total - 1, total - 1, inserted, m_span.get());
     return inserted;
 }
@@ -298,8 +327,9 @@ automation::FontPtr LoRange::font()
             return Reference<beans::XPropertySet>(home->createTextCursorByRange(paragraph),
                                                   UNO_QUERY);
         });
-        // A paragraph object sets character properties on all its text.
-        unoGuardVoid(
+        // A paragraph object sets character properties on all its text; its
+        // format's held writes can wait for the font's to join them.
+        unoGuardHolding(
             [&] { font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY)); });
         return font;
     }

@@ -46,6 +46,9 @@ public:
     // a walk over the text).
     void setParagraph(const css::uno::Reference<css::text::XTextRange> &paragraph,
                       const css::uno::Reference<css::text::XText> &home, bool inTable);
+    // The paragraph's text as known when the text's edit count was `edits`:
+    // answered without asking the office while no edit has been made since.
+    void knowText(const QString &text, long edits);
 
 private:
     bool isParagraph() const;
@@ -54,6 +57,9 @@ private:
     bool insideParagraph() const;
     // Inserts at a Word offset; answers the inserted length.
     long insertAt(long offset, const QString &text);
+    // The same at the end of the story, which is `total` long, held to be
+    // sent with what follows (lowritebatch.h).
+    long appendAtEnd(long total, const QString &text);
     css::uno::Reference<css::frame::XModel> model() const;
     // Removes the drawing shapes and text frames anchored in the story.
     void removeAnchoredObjects();
@@ -69,6 +75,8 @@ private:
     textstory::SpanPtr m_paragraphSpan;
     long m_paragraphLength = -1;
     bool m_paragraphInTable = false;
+    QString m_knownText;
+    long m_knownEdits = -1;
 };
 
 } // namespace libreoffice

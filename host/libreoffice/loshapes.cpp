@@ -220,6 +220,10 @@ automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, 
         const Reference<text::XTextContent> frame(
             factory->createInstance(name("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
         const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
+        // In a header or footer the frame is anchored at a character from the
+        // start: changing the anchor of a frame there later (for a position
+        // relative to the line) lets the office anchor it in the header or
+        // footer of whichever page its layout position falls on.
         properties->setPropertyValue(name("AnchorType"),
                                      Any(text::TextContentAnchorType_AT_CHARACTER));
         at->getText()->insertTextContent(at, frame, false);
@@ -242,14 +246,18 @@ automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, 
         // spacing (0.2 cm by default) from what it is aligned to.
         for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"})
             properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
+        // The office turns a frame's margins with its text, Word keeps them
+        // on the shape's sides.
+        const bool turned = orientation == automation::msoTextOrientationDownward
+            || orientation == automation::msoTextOrientationUpward;
         properties->setPropertyValue(name("LeftBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(7.2f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
         properties->setPropertyValue(name("RightBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(7.2f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
         properties->setPropertyValue(name("TopBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(3.6f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
         properties->setPropertyValue(name("BottomBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(3.6f)));
+                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
         if (orientation == automation::msoTextOrientationDownward) {
             properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
         } else if (orientation == automation::msoTextOrientationUpward) {

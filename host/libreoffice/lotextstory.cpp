@@ -312,21 +312,14 @@ long offsetOf(const Reference<text::XText> &text, const Reference<text::XTextRan
 long insertParagraphs(const Reference<text::XText> &text,
                       const Reference<text::XTextCursor> &cursor, const QString &inserted)
 {
-    static const QRegularExpression mark(QStringLiteral("\r\n|\r|\n"));
-    const QStringList parts = inserted.split(mark);
-    const Reference<text::XTextRange> range(cursor.get());
-    long length = 0;
-    for (int i = 0; i < parts.size(); ++i) {
-        if (i > 0) {
-            text->insertControlCharacter(range, text::ControlCharacter::PARAGRAPH_BREAK, false);
-            ++length;
-        }
-        if (!parts[i].isEmpty()) {
-            text->insertString(range, toOUString(parts[i]), false);
-            length += parts[i].size();
-        }
-    }
-    return length;
+    // The office splits an inserted string into paragraphs at every "\r":
+    // all of it goes in with one call.
+    static const QRegularExpression mark(QStringLiteral("\r\n|\n"));
+    const QString paragraphs = QString(inserted).replace(mark, QStringLiteral("\r"));
+    if (!paragraphs.isEmpty())
+        text->insertString(Reference<text::XTextRange>(cursor.get()), toOUString(paragraphs),
+                           false);
+    return paragraphs.size();
 }
 
 QString asWordText(QString text)
@@ -567,11 +560,14 @@ std::vector<ParagraphEntry> paragraphOffsetsOf(const Reference<text::XText> &tex
 {
     std::vector<ParagraphEntry> entries;
     long offset = 0;
+    const long edited = edits(text);
     for (const QString &paragraph : toQString(text->getString()).split(QLatin1Char('\n'))) {
         ParagraphEntry entry;
         entry.text = text;
         entry.home = text;
         entry.index = long(entries.size());
+        entry.string = paragraph;
+        entry.edits = edited;
         entry.start = offset;
         offset += paragraph.size() + 1;
         entry.end = offset;

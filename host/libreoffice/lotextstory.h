@@ -90,6 +90,10 @@ struct ParagraphEntry
     // The paragraph's place among the text's paragraphs, for entries made
     // from the string alone (-1 otherwise).
     long index = -1;
+    // Entries made from the string alone: the paragraph's text as it was
+    // then, and the text's edit count then (see edits).
+    QString string;
+    long edits = -1;
 };
 // Every paragraph of the text; tables are walked cell by cell, row by row,
 // and their paragraphs get the text's offsets and the text as theirs.

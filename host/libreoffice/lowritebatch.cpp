@@ -18,6 +18,11 @@ struct Held
     Reference<beans::XMultiPropertySet> target;
     Values values;
     Prepare prepare;
+    // Or text for the end of a story.
+    Reference<text::XText> story;
+    QString appended;
+    long end = -1;
+    Deliver deliver;
 };
 
 Held &held()
@@ -53,14 +58,44 @@ void hold(const Reference<beans::XMultiPropertySet> &target, const Values &value
         h.prepare = std::move(prepare);
 }
 
+long heldEnd(const Reference<text::XText> &story)
+{
+    const Held &h = held();
+    return story.is() && h.story.get() == story.get() ? h.end : -1;
+}
+
+void append(const Reference<text::XText> &story, const QString &text, long end, Deliver deliver)
+{
+    if (!story.is())
+        return;
+    if (heldEnd(story) < 0)
+        send();
+    Held &h = held();
+    if (!h.story.is()) {
+        h.story = story;
+        h.deliver = std::move(deliver);
+    }
+    h.appended += text;
+    h.end = end;
+}
+
 void send()
 {
     Held &h = held();
-    if (!h.target.is() || sending())
+    if ((!h.target.is() && !h.story.is()) || sending())
         return;
     Held taken = std::move(h);
     h = Held();
     sending() = true;
+    if (taken.story.is()) {
+        try {
+            taken.deliver(taken.appended);
+        } catch (const uno::Exception &) {
+        } catch (const std::exception &) {
+        }
+        sending() = false;
+        return;
+    }
     try {
         if (taken.prepare)
             taken.prepare(taken.values);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/uno/Any.hxx>
 #include <com/sun/star/uno/Reference.hxx>
 #include <rtl/ustring.hxx>
@@ -16,6 +19,10 @@
 // to the office: every unoGuard step sends them first, so whatever is read
 // or done next sees them. A write to another target sends the held ones
 // first, so writes reach the office in the order they were made.
+//
+// Text added at the end of a story is held the same way: typing a document
+// paragraph by paragraph is a run of additions at its end, sent as one
+// insertion.
 namespace libreoffice::writebatch {
 
 using Values = std::map<rtl::OUString, css::uno::Any>;
@@ -34,5 +41,16 @@ void hold(const css::uno::Reference<css::beans::XMultiPropertySet> &target, cons
           Prepare prepare = Prepare());
 // Sends what is held. Errors end like unoGuard's: the writes are dropped.
 void send();
+
+// Inserts text at the end of a story, when sent.
+using Deliver = std::function<void(const QString &)>;
+// Where the story ends with the text held for it (Word offsets), or -1
+// when nothing is held for its end.
+long heldEnd(const css::uno::Reference<css::text::XText> &story);
+// Holds text for the end of the story (sending anything else held first);
+// `end` is where the story ends with it. Text held for the same story is
+// added to; the deliver step given first does the insertion.
+void append(const css::uno::Reference<css::text::XText> &story, const QString &text, long end,
+            Deliver deliver);
 
 } // namespace libreoffice::writebatch

@@ -3,6 +3,9 @@
 #include "lotextstory.h"
 #include "officeconnection.h"
 #include "officeprofile.h"
+#include "officerecovery.h"
+#include "officewatchdog.h"
+#include "qtthreadqueue.h"
 #include "unoutil.h"
 #include "writerwindow.h"
 
@@ -12,12 +15,17 @@
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/document/XDocumentEventListener.hpp>
+#include <com/sun/star/document/XDocumentRecovery.hpp>
 #include <com/sun/star/frame/TerminationVetoException.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XFrames.hpp>
+#include <com/sun/star/frame/XGlobalEventBroadcaster.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/frame/theGlobalEventBroadcaster.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/util/XModifiable.hpp>
 #include <cppuhelper/implbase1.hxx>
 
 #include <algorithm>
@@ -33,6 +41,8 @@ namespace libreoffice {
 namespace {
 
 const int quitTimeoutMs = 3000;
+// How long a quit waits for an office that did not answer lately.
+const int quitAnswerMs = 1000;
 
 // Keeps the embedded office running when the user picks Exit inside the
 // writer: only our own quit may end it. Runs on a bridge thread.
@@ -56,11 +66,54 @@ private:
     std::shared_ptr<std::atomic<bool>> m_mayTerminate;
 };
 
+// Tells the GUI thread when a document's title or modified state changes
+// (the document tabs show both). Runs on a bridge thread.
+class DocumentEventRelay : public cppu::WeakImplHelper1<document::XDocumentEventListener>
+{
+public:
+    DocumentEventRelay(std::shared_ptr<QtThreadQueue> queue, std::function<void()> changed)
+        : m_queue(std::move(queue))
+        , m_changed(std::move(changed))
+    {
+    }
+
+    void SAL_CALL documentEventOccured(const document::DocumentEvent &event) override
+    {
+        static const char *const relevant[] = {"OnModifyChanged", "OnTitleChanged", "OnSaveDone",
+                                               "OnSaveAsDone",    "OnLoad",         "OnUnload"};
+        for (const char *name : relevant) {
+            if (event.EventName.equalsAscii(name)) {
+                m_queue->post(m_changed);
+                return;
+            }
+        }
+    }
+    void SAL_CALL disposing(const lang::EventObject &) override { }
+
+private:
+    std::shared_ptr<QtThreadQueue> m_queue;
+    std::function<void()> m_changed;
+};
+
+// The filter that stores a file of this extension.
+const char *filterForPath(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("doc"))
+        return "MS Word 97";
+    if (suffix == QLatin1String("odt"))
+        return "writer8";
+    if (suffix == QLatin1String("rtf"))
+        return "Rich Text Format";
+    return "MS Word 2007 XML";
+}
+
 } // namespace
 
-Office::Office(bool headless, const QString &profileDirectory)
+Office::Office(bool headless, const QString &profileDirectory, int recoveryIntervalMs)
     : m_headless(headless)
     , m_profileDirectory(profileDirectory)
+    , m_recoveryIntervalMs(recoveryIntervalMs)
     , m_mayTerminate(std::make_shared<std::atomic<bool>>(false))
 {
 }
@@ -92,11 +145,119 @@ Office::StartResult Office::start(const QString &program, std::uint64_t hostWind
         m_connection->desktop()->addTerminateListener(new TerminateGuard(m_mayTerminate));
     });
     m_window = std::make_unique<WriterWindow>(m_connection.get(), hostWindow, size);
-    if (!m_window->create() || !m_window->addDocument().is()) {
+    m_window->setHandlers(
+        {m_events.documentsChanged, m_events.chooseFileRequested, m_events.quitRequested});
+    m_recovery = std::make_unique<OfficeRecovery>(m_profile->directory()
+                                                  + QStringLiteral("/quorvex-recovery"));
+    if (!m_window->create()) {
         quit();
         return EmbeddingFailed;
     }
+    m_recovered = recover();
+    if (m_recovered == 0 && !m_window->addDocument().is()) {
+        quit();
+        return EmbeddingFailed;
+    }
+    startWatching();
     return Started;
+}
+
+int Office::recover()
+{
+    // As the office's own recovery does it: a new model rebuilt from the
+    // copy as the document it was (its file, if it had one), then the
+    // format of that file and the modified state put back.
+    int recovered = 0;
+    for (const OfficeRecovery::Entry &entry : m_recovery->entries()) {
+        Reference<frame::XModel> model;
+        if (entry.copy.isEmpty()) {
+            model = m_window->addDocument(QUrl(entry.url).toEncoded().constData());
+        } else {
+            model = unoGuard(Reference<frame::XModel>(), [&] {
+                Reference<frame::XModel> made(
+                    m_connection->context()->getServiceManager()->createInstanceWithContext(
+                        "com.sun.star.text.TextDocument", m_connection->context()),
+                    UNO_QUERY_THROW);
+                // A document that never had a file comes back untitled, as
+                // a new one from the writer's factory; otherwise it would
+                // take the copy's name and place.
+                const bool untitled = entry.url.isEmpty();
+                beans::PropertyValue args[2];
+                args[0].Name = "FilterName";
+                args[0].Value <<= rtl::OUString("writer8");
+                args[1].Name = "AsTemplate";
+                args[1].Value <<= untitled;
+                const QString copy = m_recovery->directory() + QLatin1Char('/') + entry.copy;
+                Reference<document::XDocumentRecovery>(made, UNO_QUERY_THROW)
+                    ->recoverFromFile(toOUString(QUrl::fromLocalFile(copy).toString()),
+                                      untitled ? rtl::OUString("private:factory/swriter")
+                                               : toOUString(entry.url),
+                                      Sequence<beans::PropertyValue>(args, 2));
+                return made;
+            });
+            if (model.is())
+                model = m_window->addModel(model);
+            if (model.is()) {
+                unoGuardVoid([&] {
+                    if (!entry.filter.isEmpty() && !entry.url.isEmpty()) {
+                        beans::PropertyValue filter;
+                        filter.Name = "FilterName";
+                        filter.Value <<= toOUString(entry.filter);
+                        model->attachResource(model->getURL(),
+                                              Sequence<beans::PropertyValue>(&filter, 1));
+                    }
+                    Reference<util::XModifiable>(model, UNO_QUERY_THROW)->setModified(true);
+                });
+            }
+        }
+        if (model.is())
+            ++recovered;
+    }
+    return recovered;
+}
+
+void Office::startWatching()
+{
+    QObject::connect(m_connection.get(), &OfficeConnection::lost, m_connection.get(), [this] {
+        if (m_events.ended)
+            m_events.ended();
+    });
+    if (m_events.documentsChanged) {
+        const std::function<void()> changed = m_events.documentsChanged;
+        unoGuardVoid([&] {
+            frame::theGlobalEventBroadcaster::get(m_connection->context())
+                ->addDocumentEventListener(new DocumentEventRelay(m_connection->queue(), changed));
+        });
+    }
+    m_recovery->start(m_connection->desktop(), m_recoveryIntervalMs);
+    OfficeConnection *connection = m_connection.get();
+    m_watchdog = std::make_unique<OfficeWatchdog>(
+        m_connection->desktop(), m_connection->queue(),
+        OfficeWatchdog::Handlers {m_events.notResponding, m_events.respondingAgain,
+                                  [connection] { connection->cut(); }});
+}
+
+bool Office::isResponding() const
+{
+    return isAlive() && (!m_watchdog || m_watchdog->isResponding());
+}
+
+bool Office::waitForAnswer(int timeoutMs)
+{
+    if (!isAlive())
+        return false;
+    return !m_watchdog || m_watchdog->waitForAnswer(timeoutMs);
+}
+
+bool Office::wasCutOff() const
+{
+    return m_connection && m_connection->wasCut();
+}
+
+void Office::saveRecoveryCopies()
+{
+    if (m_recovery && isAlive())
+        m_recovery->saveNow();
 }
 
 bool Office::isAlive() const
@@ -172,7 +333,15 @@ Reference<frame::XModel> Office::addDocument()
 
 Reference<frame::XModel> Office::openDocument(const QString &path)
 {
-    return load(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    // A file already open is shown, not opened a second time.
+    for (const Reference<frame::XModel> &model : documents()) {
+        if (QUrl(unoGuard(QString(), [&] { return toQString(model->getURL()); })) == url) {
+            showDocument(model);
+            return model;
+        }
+    }
+    return load(url.toEncoded());
 }
 
 Reference<frame::XModel> Office::load(const QByteArray &url)
@@ -222,6 +391,44 @@ void Office::closeDocument(const Reference<frame::XModel> &model, bool save)
     m_added.erase(std::remove(m_added.begin(), m_added.end(), model), m_added.end());
 }
 
+bool Office::storeDocument(const Reference<frame::XModel> &model, const QString &path)
+{
+    if (!isAlive() || !model.is())
+        return false;
+    releaseControllers();
+    return unoGuard(false, [&] {
+        Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
+        if (path.isEmpty()) {
+            if (!storable->hasLocation() || storable->isReadonly())
+                return false;
+            storable->store();
+            return true;
+        }
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        beans::PropertyValue filter;
+        filter.Name = "FilterName";
+        filter.Value <<= rtl::OUString::createFromAscii(filterForPath(absolute));
+        storable->storeAsURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
+                             Sequence<beans::PropertyValue>(&filter, 1));
+        return true;
+    });
+}
+
+void Office::showDocument(const Reference<frame::XModel> &model)
+{
+    if (!isAlive() || !model.is())
+        return;
+    if (m_window) {
+        m_window->showDocument(model);
+        return;
+    }
+    const auto it = std::find(m_added.begin(), m_added.end(), model);
+    if (it != m_added.end()) {
+        m_added.erase(it);
+        m_added.push_back(model);
+    }
+}
+
 void Office::holdControllers(const Reference<frame::XModel> &model)
 {
     if (!model.is() || !isAlive())
@@ -263,9 +470,26 @@ void Office::quit()
     m_mayTerminate->store(true);
     if (m_window)
         m_window->beginShutdown();
-    for (const Reference<frame::XModel> &model : documents())
-        unoGuardVoid([&] { Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true); });
-    m_connection->shutdown(quitTimeoutMs);
+    // Only an office that answers is asked anything; one that does not is
+    // ended, and keeps its recovery copies for the next start.
+    const bool answers = isAlive() && (!m_watchdog || m_watchdog->waitForAnswer(quitAnswerMs));
+    if (answers) {
+        if (m_recovery)
+            m_recovery->stop();
+        for (const Reference<frame::XModel> &model : documents())
+            unoGuardVoid([&] { Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true); });
+    }
+    // Threads waiting on an office that does not answer are freed when it
+    // is gone.
+    m_connection->shutdown(answers ? quitTimeoutMs : 0);
+    if (m_watchdog)
+        m_watchdog->stop();
+    if (m_recovery) {
+        if (answers)
+            m_recovery->discard();
+        else
+            m_recovery->stop();
+    }
     m_added.clear();
     // The profile is free for the next office.
     m_profile.reset();

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,15 +18,39 @@ namespace libreoffice {
 
 class OfficeConnection;
 class OfficeProfile;
+class OfficeRecovery;
+class OfficeWatchdog;
 class WriterWindow;
 
 // One running office as the object model sees it: the process and its
 // bridge, the embedded window (unless headless) and the documents. Every
 // binding object holds it; once the office has ended (quit, crash, lost
 // bridge) everything answers null or does nothing.
+//
+// Embedded, the office also keeps recovery copies of its documents in its
+// profile (OfficeRecovery) and is watched for answering (OfficeWatchdog). A
+// start finds the copies an office left that ended without closing its
+// documents (a crash, a kill, a hang, our own end) and brings those
+// documents back instead of an empty one; a quit with every document
+// settled removes them.
 class Office
 {
 public:
+    // Told on the GUI thread; set before start().
+    struct Events
+    {
+        // The office ended without being asked (crash, kill, cut off).
+        std::function<void()> ended;
+        std::function<void()> notResponding;
+        std::function<void()> respondingAgain;
+        // Documents came, went, were shown, renamed or changed their
+        // modified state.
+        std::function<void()> documentsChanged;
+        // The user chose File > Open or File > Exit inside the writer.
+        std::function<void()> chooseFileRequested;
+        std::function<void()> quitRequested;
+    };
+
     enum StartResult {
         Started = 0,
         NoProgram = 1,
@@ -34,8 +59,10 @@ public:
         EmbeddingFailed = 4,
     };
 
-    Office(bool headless, const QString &profileDirectory);
+    Office(bool headless, const QString &profileDirectory, int recoveryIntervalMs = 0);
     ~Office();
+
+    void setEvents(Events events) { m_events = std::move(events); }
 
     // Starts the office; embedded into hostWindow unless headless, with a
     // first empty document shown.
@@ -43,6 +70,18 @@ public:
 
     bool isAlive() const;
     bool isHeadless() const { return m_headless; }
+    // Whether the office answers calls now (always, when not watched).
+    bool isResponding() const;
+    // Asks the office and waits up to timeoutMs for an answer: false when it
+    // did not answer, or has ended.
+    bool waitForAnswer(int timeoutMs);
+    // Whether the office ended because it stopped answering while we waited
+    // on it (see OfficeWatchdog).
+    bool wasCutOff() const;
+    // How many documents the start brought back from recovery copies.
+    int recoveredDocuments() const { return m_recovered; }
+    // Writes the recovery copies now rather than at the next round.
+    void saveRecoveryCopies();
     qint64 processId() const;
     // Our window inside the host window; 0 when headless or not started.
     std::uint64_t mainWindowId() const;
@@ -59,9 +98,16 @@ public:
     // Stores the document first when asked and it has a file; otherwise
     // unsaved changes are discarded.
     void closeDocument(const css::uno::Reference<css::frame::XModel> &model, bool save);
+    // Stores the document in its own file (path empty) or as the file at
+    // path, in the format its extension names; that file becomes the
+    // document's. False on failure.
+    bool storeDocument(const css::uno::Reference<css::frame::XModel> &model, const QString &path);
+    // Embedded: shows the document's view. Headless: makes it the active one.
+    void showDocument(const css::uno::Reference<css::frame::XModel> &model);
 
     // Closes every document without saving and ends the office; no process
-    // of ours is left afterwards.
+    // of ours is left afterwards. An office that does not answer is ended
+    // at once, and its documents' recovery copies stay for the next start.
     void quit();
     void focusWriter();
 
@@ -76,9 +122,16 @@ private:
     // A new document from an ASCII URL (a factory or an encoded file URL).
     css::uno::Reference<css::frame::XModel> load(const QByteArray &url);
     static bool isOpen(const css::uno::Reference<css::frame::XModel> &model);
+    void startWatching();
+    int recover();
 
     bool m_headless;
     QString m_profileDirectory;
+    int m_recoveryIntervalMs;
+    int m_recovered = 0;
+    Events m_events;
+    std::unique_ptr<OfficeRecovery> m_recovery;
+    std::unique_ptr<OfficeWatchdog> m_watchdog;
     std::unique_ptr<OfficeProfile> m_profile;
     std::unique_ptr<OfficeConnection> m_connection;
     std::unique_ptr<WriterWindow> m_window;

@@ -51,7 +51,16 @@ int OfficeClient::getApplication(automation::ApplicationPtr *application)
         *application = m_application;
         return Office::Started;
     }
-    m_office = std::make_shared<Office>(m_options.headless, m_options.profileDirectory);
+    m_office = std::make_shared<Office>(m_options.headless, m_options.profileDirectory,
+                                        m_options.headless ? 0 : m_options.recoveryIntervalMs);
+    if (WriterObserver *observer = m_observer) {
+        m_office->setEvents({[observer] { observer->writerEnded(); },
+                             [observer] { observer->writerNotResponding(); },
+                             [observer] { observer->writerRespondingAgain(); },
+                             [observer] { observer->writerDocumentsChanged(); },
+                             [observer] { observer->writerWantsFile(); },
+                             [observer] { observer->writerWantsQuit(); }});
+    }
     const Office::StartResult result = m_office->start(m_processPath, m_hostWindow, m_hostSize);
     m_startResult = result;
     if (result != Office::Started)
@@ -64,6 +73,21 @@ int OfficeClient::getApplication(automation::ApplicationPtr *application)
 void OfficeClient::focusWriter()
 {
     libreoffice::focusWriter(m_application);
+}
+
+bool OfficeClient::waitForAnswer(int timeoutMs)
+{
+    return m_office && m_office->waitForAnswer(timeoutMs);
+}
+
+bool OfficeClient::wasCutOff() const
+{
+    return m_office && m_office->wasCutOff();
+}
+
+int OfficeClient::recoveredDocuments() const
+{
+    return m_office ? m_office->recoveredDocuments() : 0;
 }
 
 } // namespace libreoffice

@@ -30,6 +30,10 @@ public:
     // application while its office runs.
     int getApplication(automation::ApplicationPtr *application) override;
     void focusWriter() override;
+    void setObserver(WriterObserver *observer) override { m_observer = observer; }
+    bool waitForAnswer(int timeoutMs) override;
+    bool wasCutOff() const override;
+    int recoveredDocuments() const override;
 
 private:
     ClientOptions m_options;
@@ -39,6 +43,7 @@ private:
     std::shared_ptr<Office> m_office;
     std::shared_ptr<LoApplication> m_application;
     int m_startResult = 0;
+    WriterObserver *m_observer = nullptr;
 };
 
 } // namespace libreoffice

@@ -107,6 +107,7 @@ private:
 OfficeConnection::OfficeConnection(QObject *parent)
     : QObject(parent)
     , m_alive(std::make_shared<std::atomic<bool>>(false))
+    , m_wasCut(std::make_shared<std::atomic<bool>>(false))
     , m_queue(std::make_shared<QtThreadQueue>(this))
     , m_process(new OfficeProcess(this))
 {
@@ -194,6 +195,7 @@ bool OfficeConnection::open(const QString &program, bool headless, OfficeProfile
             // Connected to an office that is not our process: drop it.
             unoGuardVoid(
                 [this] { Reference<lang::XComponent>(m_bridge, UNO_QUERY_THROW)->dispose(); });
+            std::lock_guard<std::mutex> lock(m_bridgeMutex);
             m_bridge.clear();
             m_context.clear();
             m_desktop.clear();
@@ -228,6 +230,7 @@ bool OfficeConnection::connectBridge(const QString &pipeName)
         Reference<frame::XDesktop2> desktop = frame::Desktop::create(context);
         Reference<lang::XComponent>(bridge, UNO_QUERY_THROW)
             ->addEventListener(new BridgeListener(m_alive, m_queue, this));
+        std::lock_guard<std::mutex> lock(m_bridgeMutex);
         m_bridge = bridge;
         m_context = context;
         m_desktop = desktop;
@@ -265,6 +268,22 @@ void OfficeConnection::killProcess()
     m_process->waitForFinished(3000);
 }
 
+void OfficeConnection::cut()
+{
+    Reference<bridge::XBridge> bridge;
+    {
+        std::lock_guard<std::mutex> lock(m_bridgeMutex);
+        bridge = m_bridge;
+    }
+    if (!bridge.is() || m_wasCut->exchange(true))
+        return;
+    // Not unoGuard: this runs beside the GUI thread.
+    try {
+        Reference<lang::XComponent>(bridge, UNO_QUERY_THROW)->dispose();
+    } catch (const uno::Exception &) {
+    }
+}
+
 void OfficeConnection::shutdown(int timeoutMs)
 {
     if (m_shuttingDown)
@@ -289,9 +308,13 @@ void OfficeConnection::shutdown(int timeoutMs)
     if (terminator.joinable())
         terminator.join();
 
-    if (m_bridge.is()) {
-        unoGuardVoid([this] { Reference<lang::XComponent>(m_bridge, UNO_QUERY_THROW)->dispose(); });
+    Reference<bridge::XBridge> bridge;
+    {
+        std::lock_guard<std::mutex> lock(m_bridgeMutex);
+        bridge = m_bridge;
     }
+    if (bridge.is())
+        unoGuardVoid([&] { Reference<lang::XComponent>(bridge, UNO_QUERY_THROW)->dispose(); });
     // The references stay: calls through them now fail with exceptions,
     // which callers handle, where a cleared reference would crash them.
 }

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 namespace libreoffice {
 
@@ -42,6 +43,12 @@ public:
     // Asks the office to terminate and waits up to timeoutMs for the process
     // to end; kills it after that. Afterwards no process of ours is left.
     void shutdown(int timeoutMs);
+    // Drops the bridge to an office that does not answer, from any thread:
+    // calls waiting for it fail at once. The connection is then lost (and
+    // the office process killed) as if the office had died.
+    void cut();
+    // Whether the connection was lost through cut().
+    bool wasCut() const { return m_wasCut->load(); }
 
 signals:
     // The office went away without being asked to (process ended, bridge
@@ -57,6 +64,9 @@ private:
     void killProcess();
 
     std::shared_ptr<std::atomic<bool>> m_alive;
+    std::shared_ptr<std::atomic<bool>> m_wasCut;
+    // Guards m_bridge against cut() from another thread.
+    std::mutex m_bridgeMutex;
     std::shared_ptr<QtThreadQueue> m_queue;
     OfficeProcess *m_process = nullptr;
     bool m_shuttingDown = false;

@@ -1,5 +1,6 @@
 #include "writerwindow.h"
 
+#include "dispatchinterceptor.h"
 #include "officeconnection.h"
 #include "qtthreadqueue.h"
 #include "unoutil.h"
@@ -22,11 +23,13 @@
 #include <com/sun/star/frame/FrameAction.hpp>
 #include <com/sun/star/frame/StartModule.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/frame/XDispatchProviderInterception.hpp>
 #include <com/sun/star/frame/XFrameActionListener.hpp>
 #include <com/sun/star/frame/XFrames.hpp>
 #include <com/sun/star/lang/SystemDependent.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/util/XModifiable.hpp>
 #include <cppuhelper/implbase1.hxx>
 
 #include <xcb/xcb.h>
@@ -214,6 +217,10 @@ QSize WriterWindow::windowSize()
         m_size = QSize(geometry->width, geometry->height);
         std::free(geometry);
     }
+    // Waiting for the reply may have read events into xcb's queue, where the
+    // socket notifier never sees them: a resize of our window among them
+    // gives the size to use.
+    readXEvents();
     return m_size;
 }
 
@@ -261,6 +268,12 @@ WriterWindow::View *WriterWindow::createView()
                     self->onComponentAttached(id);
             }));
         view.frame->addFrameActionListener(listener);
+        Reference<frame::XDispatchProviderInterception>(frame, UNO_QUERY_THROW)
+            ->registerDispatchProviderInterceptor(
+                new DispatchInterceptor(m_queue, [self](const WriterRequest &request) {
+                    if (self)
+                        self->onRequest(request);
+                }));
         return true;
     });
     if (!made) {
@@ -274,12 +287,12 @@ WriterWindow::View *WriterWindow::createView()
     return &m_views.back();
 }
 
-bool WriterWindow::load(View *view, const char *url)
+bool WriterWindow::load(View *view, const rtl::OUString &url,
+                        const Sequence<beans::PropertyValue> &args)
 {
     const bool loaded = unoGuard(false, [&] {
         Reference<frame::XComponentLoader> loader(view->frame, UNO_QUERY_THROW);
-        return loader->loadComponentFromURL(rtl::OUString::createFromAscii(url), "_self", 0, {})
-            .is();
+        return loader->loadComponentFromURL(url, "_self", 0, args).is();
     });
     if (loaded)
         attachClickHandler(view);
@@ -310,6 +323,82 @@ void WriterWindow::show(int id)
         const bool visible = view.id == id;
         unoGuardVoid([&] { view.window->setVisible(visible); });
     }
+    if (m_xcb)
+        fitViews();
+    changed();
+}
+
+void WriterWindow::fitViews()
+{
+    // The office makes a view follow its parent's size only while it is
+    // shown (a view made while the window was still small stayed small), so
+    // every view is given our size. On our own X connection: a resize never
+    // waits for the office.
+    const std::uint32_t size[] = {std::uint32_t(m_size.width()), std::uint32_t(m_size.height())};
+    for (const View &view : m_views) {
+        if (view.xid)
+            xcb_configure_window(m_xcb, view.xid,
+                                 XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+    }
+    xcb_flush(m_xcb);
+}
+
+void WriterWindow::changed()
+{
+    if (m_handlers.documentsChanged && !m_shuttingDown)
+        m_handlers.documentsChanged();
+}
+
+WriterWindow::View *WriterWindow::viewOf(const Reference<frame::XModel> &model)
+{
+    for (View &view : m_views) {
+        const bool match = unoGuard(false, [&] {
+            Reference<frame::XController> controller = view.frame->getController();
+            return controller.is() && controller->getModel() == model;
+        });
+        if (match)
+            return &view;
+    }
+    return nullptr;
+}
+
+void WriterWindow::showDocument(const Reference<frame::XModel> &model)
+{
+    if (View *view = viewOf(model)) {
+        if (view->id != m_shownId)
+            show(view->id);
+    }
+}
+
+bool WriterWindow::shownIsUntouched()
+{
+    const Reference<frame::XModel> model = shownDocument();
+    return model.is() && unoGuard(false, [&] {
+               return model->getURL().isEmpty()
+                   && !Reference<util::XModifiable>(model, UNO_QUERY_THROW)->isModified();
+           });
+}
+
+void WriterWindow::onRequest(const WriterRequest &request)
+{
+    switch (request.kind) {
+    case WriterRequest::NewDocument:
+        addDocument();
+        focusWriter();
+        break;
+    case WriterRequest::OpenUrl:
+        addDocument(request.url.toUtf8().constData());
+        focusWriter();
+        break;
+    case WriterRequest::ChooseFile:
+        if (m_handlers.chooseFileRequested)
+            m_handlers.chooseFileRequested();
+        break;
+    case WriterRequest::Quit:
+        if (m_handlers.quitRequested)
+            m_handlers.quitRequested();
+        break;
+    }
 }
 
 Reference<frame::XModel> WriterWindow::shownDocument()
@@ -330,18 +419,36 @@ Reference<frame::XModel> WriterWindow::shownDocument()
 
 Reference<frame::XModel> WriterWindow::addDocument(const char *url)
 {
+    // A file takes the place of the untouched empty document shown.
+    const bool file = qstrncmp(url, "file:", 5) == 0;
+    return addView(rtl::OUString::createFromAscii(url), {}, file && shownIsUntouched());
+}
+
+Reference<frame::XModel> WriterWindow::addModel(const Reference<frame::XModel> &model)
+{
+    // The loader's way of showing a document it did not load.
+    beans::PropertyValue arg;
+    arg.Name = "Model";
+    arg.Value <<= model;
+    return addView("private:object", Sequence<beans::PropertyValue>(&arg, 1), false);
+}
+
+Reference<frame::XModel> WriterWindow::addView(const rtl::OUString &url,
+                                               const Sequence<beans::PropertyValue> &args,
+                                               bool replaceShown)
+{
     if (!m_connection->isAlive())
         return {};
     // A shown view without a document (the start center) takes the new one.
     View *view = shownView();
-    const bool reuse = view && !shownDocument().is()
+    const bool reuse = view && (replaceShown || !shownDocument().is())
         && unoGuard(false, [&] { return view->frame->getContainerWindow().is(); });
     if (!reuse)
         view = createView();
     if (!view)
         return {};
     const int id = view->id;
-    if (!load(view, url)) {
+    if (!load(view, url, args)) {
         if (!reuse) {
             unoGuardVoid(
                 [&] { Reference<util::XCloseable>(view->frame, UNO_QUERY_THROW)->close(true); });
@@ -356,17 +463,8 @@ Reference<frame::XModel> WriterWindow::addDocument(const char *url)
 void WriterWindow::closeDocument(const Reference<frame::XModel> &model)
 {
     // The view that shows the model, found before the model goes.
-    int id = 0;
-    for (View &view : m_views) {
-        const bool match = unoGuard(false, [&] {
-            Reference<frame::XController> controller = view.frame->getController();
-            return controller.is() && controller->getModel() == model;
-        });
-        if (match) {
-            id = view.id;
-            break;
-        }
-    }
+    const View *view = viewOf(model);
+    const int id = view ? view->id : 0;
     const bool closed = unoGuard(false, [&] {
         Reference<util::XCloseable>(model, UNO_QUERY_THROW)->close(true);
         return true;
@@ -375,6 +473,8 @@ void WriterWindow::closeDocument(const Reference<frame::XModel> &model)
     // office's notice arrives.
     if (closed && id)
         onFrameDisposed(id);
+    else if (closed)
+        changed();
 }
 
 void WriterWindow::attachClickHandler(View *view)
@@ -418,8 +518,10 @@ void WriterWindow::onFrameDisposed(int id)
         });
     }
     m_views.erase(it);
-    if (id != m_shownId || m_shuttingDown || !m_connection->isAlive())
+    if (id != m_shownId || m_shuttingDown || !m_connection->isAlive()) {
+        changed();
         return;
+    }
     if (!m_views.empty()) {
         show(m_views.back().id);
         return;
@@ -474,6 +576,8 @@ bool WriterWindow::xFocusWithin(std::uint32_t ancestor)
         return false;
     std::uint32_t window = focus->focus;
     std::free(focus);
+    // Events read while waiting for replies are handled once done.
+    QTimer::singleShot(0, this, &WriterWindow::readXEvents);
     for (int depth = 0; window > 1 && depth < 64; ++depth) {
         if (window == ancestor)
             return true;
@@ -535,12 +639,12 @@ void WriterWindow::readXEvents()
         case XCB_CONFIGURE_NOTIFY: {
             auto *configure = reinterpret_cast<xcb_configure_notify_event_t *>(event);
             if (configure->window == m_window) {
-                // The inner window takes our size; the office's follows it.
+                // The inner window takes our size, and so do the views.
                 m_size = QSize(configure->width, configure->height);
                 const std::uint32_t size[] = {configure->width, configure->height};
                 xcb_configure_window(m_xcb, m_officeParent,
                                      XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
-                xcb_flush(m_xcb);
+                fitViews();
             }
             break;
         }

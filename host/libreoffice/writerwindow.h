@@ -5,12 +5,14 @@
 #include <QSize>
 
 #include <com/sun/star/awt/XWindow.hpp>
+#include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +24,7 @@ namespace libreoffice {
 
 class OfficeConnection;
 class QtThreadQueue;
+struct WriterRequest;
 
 // The writer inside the host's window. We make an X window of our own inside
 // the host window and let the office create its windows inside that one: our
@@ -41,10 +44,24 @@ class QtThreadQueue;
 // When the user closes the shown document inside the writer the office
 // disposes its frame: another view is shown, or the start center so that the
 // user can open a document again.
+//
+// Documents stay in our window: every view's commands pass a
+// DispatchInterceptor, so a new document, a recent document or a dropped
+// file becomes a view here; choosing a file and quitting go to the host.
 class WriterWindow : public QObject
 {
     Q_OBJECT
 public:
+    struct Handlers
+    {
+        // A view came, went or was shown, or a document's title or
+        // modified state changed.
+        std::function<void()> documentsChanged;
+        // File > Open (the host asks which file) and File > Exit.
+        std::function<void()> chooseFileRequested;
+        std::function<void()> quitRequested;
+    };
+
     WriterWindow(OfficeConnection *connection, std::uint64_t hostWindow, const QSize &size,
                  QObject *parent = nullptr);
     ~WriterWindow() override;
@@ -59,8 +76,15 @@ public:
     // file URL.
     css::uno::Reference<css::frame::XModel> addDocument(const char *url
                                                         = "private:factory/swriter");
+    // Shows a document made elsewhere (a recovered one) in a new view.
+    css::uno::Reference<css::frame::XModel>
+    addModel(const css::uno::Reference<css::frame::XModel> &model);
     // Closes a document; its view goes and another one is shown.
     void closeDocument(const css::uno::Reference<css::frame::XModel> &model);
+    // Shows the view of a document.
+    void showDocument(const css::uno::Reference<css::frame::XModel> &model);
+
+    void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
 
     // Gives the keyboard focus to the shown view: the host widget takes Qt's
     // focus, and a moment later the X input focus moves into the office's
@@ -86,7 +110,18 @@ private:
     View *findView(int id);
     View *shownView();
     View *createView();
-    bool load(View *view, const char *url);
+    View *viewOf(const css::uno::Reference<css::frame::XModel> &model);
+    bool load(View *view, const rtl::OUString &url,
+              const css::uno::Sequence<css::beans::PropertyValue> &args);
+    // Loads into a new view, or into the shown one when it holds no
+    // document or replaceShown is set.
+    css::uno::Reference<css::frame::XModel>
+    addView(const rtl::OUString &url, const css::uno::Sequence<css::beans::PropertyValue> &args,
+            bool replaceShown);
+    bool shownIsUntouched();
+    void onRequest(const WriterRequest &request);
+    void changed();
+    void fitViews();
     bool showStartCenter(View *view);
     void show(int id);
     void attachClickHandler(View *view);
@@ -115,6 +150,7 @@ private:
     int m_shownId = 0;
     int m_nextId = 1;
     bool m_shuttingDown = false;
+    Handlers m_handlers;
 };
 
 } // namespace libreoffice

@@ -13,7 +13,8 @@ MessageBoxHook &currentHook()
 QMessageBox::StandardButton run(QMessageBox &box)
 {
     box.setWindowModality(Qt::ApplicationModal);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确 定"));
+    if (QAbstractButton *ok = box.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("确 定"));
     if (QAbstractButton *cancel = box.button(QMessageBox::Cancel))
         cancel->setText(QStringLiteral("取 消"));
     if (currentHook())
@@ -43,6 +44,32 @@ bool askToConfirm(const QString &text)
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     return run(box) == QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton askToSaveChanges(const QString &documentName)
+{
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("保存文档"),
+        QStringLiteral("文档“%1”有未保存的修改。\n\n是否在关闭前保存？").arg(documentName),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("保 存"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const QMessageBox::StandardButton answer = run(box);
+    return answer == QMessageBox::Save || answer == QMessageBox::Discard ? answer
+                                                                         : QMessageBox::Cancel;
+}
+
+bool askToRestartWriter(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("写作区没有响应"), text,
+                    QMessageBox::Ignore | QMessageBox::Retry);
+    box.button(QMessageBox::Ignore)->setText(QStringLiteral("等 待"));
+    box.button(QMessageBox::Retry)->setText(QStringLiteral("重新启动"));
+    box.setDefaultButton(QMessageBox::Ignore);
+    box.setEscapeButton(QMessageBox::Ignore);
+    return run(box) == QMessageBox::Retry;
 }
 
 void setMessageBoxHook(MessageBoxHook hook)

@@ -1,12 +1,17 @@
 #include "wpsmainwindow.h"
 
 #include "automation/application.h"
+#include "automation/document.h"
 #include "automation/variant.h"
+#include "documenttabs.h"
 #include "format/setpage_window.h"
 #include "input_window.h"
 #include "jiyao_window.h"
+#include "messages.h"
 #include "wpswindow.h"
+#include "writerkeeper.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QWindow>
 
@@ -28,11 +33,17 @@ WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
     m_jiyaoWindow = new jiyao_window;
 
     m_host = new WPSWindow(this, std::move(factory));
+    m_keeper = new WriterKeeper(this);
 
+    // The document tabs sit above the writer's window.
+    m_tabs = new DocumentTabs(this);
+    auto *column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addWidget(m_tabs);
+    column->addWidget(m_host, 1);
     m_layout = new QHBoxLayout;
     m_layout->setContentsMargins(1, 1, 1, 1);
-    m_layout->addWidget(m_host);
-    m_layout->setStretchFactor(m_host, kHostStretch);
+    m_layout->addLayout(column, kHostStretch);
     setLayout(m_layout);
     adjustSize();
 }
@@ -40,6 +51,8 @@ WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
 WPSMainWindow::~WPSMainWindow()
 {
     if (m_application) {
+        // Nobody can cancel from here: the window's close asked already.
+        m_application->setSaveChangesPrompt({});
         automation::Variant saveChanges;
         automation::Variant originalFormat;
         automation::Variant routeDocument;
@@ -68,11 +81,15 @@ void WPSMainWindow::initApp()
     m_client = m_host->initWpsApplication();
     if (!m_client)
         return;
+    m_client->setObserver(m_keeper);
 
     automation::ApplicationPtr application;
     if (m_client->getApplication(&application) != 0 || !application)
         return;
     m_application = application;
+    m_application->setSaveChangesPrompt(m_keeper->savePrompt());
+    refreshDocumentTabs();
+    m_keeper->writerStarted();
 
     m_documents = m_application->documents();
 
@@ -86,6 +103,44 @@ void WPSMainWindow::initApp()
     QWindow *window = QWindow::fromWinId(static_cast<WId>(windowId));
     QWidget *container = QWidget::createWindowContainer(window, this);
     m_host->addContainerWin(container);
+}
+
+bool WPSMainWindow::closeWriter()
+{
+    return m_keeper->closeWriter();
+}
+
+void WPSMainWindow::restartWriter()
+{
+    // The old window's container goes before the old writer's window.
+    m_host->addContainerWin(nullptr);
+    m_documents.reset();
+    m_applicationEx.reset();
+    m_application.reset();
+    m_host->destroyWpsApplication();
+    m_client = nullptr;
+    refreshDocumentTabs();
+    initApp();
+}
+
+void WPSMainWindow::openDocuments(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    automation::DocumentsPtr documents = m_application ? m_application->documents() : nullptr;
+    QStringList failed;
+    for (const QString &path : paths) {
+        if (!documents || !documents->open(path))
+            failed << QFileInfo(path).fileName();
+    }
+    if (!failed.isEmpty())
+        showError(QStringLiteral("无法打开以下文件：\n%1").arg(failed.join(QLatin1Char('\n'))));
+    focusWriter();
+}
+
+void WPSMainWindow::refreshDocumentTabs()
+{
+    m_tabs->refresh(m_application);
 }
 
 automation::ApplicationPtr WPSMainWindow::application() const

@@ -8,8 +8,10 @@
 #include <QString>
 #include <QWidget>
 
+class DocumentTabs;
 class QHBoxLayout;
 class WPSWindow;
+class WriterKeeper;
 class input_window;
 class jiyao_window;
 class setPage_window;
@@ -33,6 +35,19 @@ public:
 
     automation::ApplicationPtr application() const;
     WPSWindow *host() const;
+    WriterClient *client() const { return m_client; }
+
+    // The user's work through crashes, hangs and closing (writerkeeper.h).
+    // Closing the window: false when the user chose to keep it open.
+    bool closeWriter();
+    // Starts a new writer in place of the one that ended or hangs; it brings
+    // the documents back from their recovery copies.
+    void restartWriter();
+    // Opens the files in the writer's window; the ones it cannot read are
+    // reported.
+    void openDocuments(const QStringList &paths);
+    void refreshDocumentTabs();
+    DocumentTabs *documentTabs() const { return m_tabs; }
 
     // Runs the operation whose command label is given; any other text is
     // ignored.
@@ -114,6 +129,8 @@ private:
     bool m_dialogsWired = false;
     WriterClient *m_client = nullptr;
     WPSWindow *m_host = nullptr;
+    DocumentTabs *m_tabs = nullptr;
+    WriterKeeper *m_keeper = nullptr;
     automation::ApplicationPtr m_application;
     automation::ApplicationExPtr m_applicationEx;
     automation::DocumentsPtr m_documents;

@@ -9,13 +9,13 @@
 #include <QtTest>
 
 int runConformanceSuite(const ConformanceTest::Factory &factory, int argc, char **argv,
-                        const QStringList &classes)
+                        const QStringList &classes, const ConformanceTest::Reopen &reopen)
 {
-    TextConformanceTest text(factory);
-    FormatConformanceTest format(factory);
-    DrawingConformanceTest drawing(factory);
-    LayoutConformanceTest layout(factory);
-    DocumentConformanceTest document(factory);
+    TextConformanceTest text(factory, reopen);
+    FormatConformanceTest format(factory, reopen);
+    DrawingConformanceTest drawing(factory, reopen);
+    LayoutConformanceTest layout(factory, reopen);
+    DocumentConformanceTest document(factory, reopen);
     int failed = 0;
     for (QObject *test :
          std::initializer_list<QObject *> {&text, &format, &drawing, &layout, &document}) {

@@ -4,8 +4,9 @@
 
 using namespace automation;
 
-ConformanceTest::ConformanceTest(Factory factory, QObject *parent)
+ConformanceTest::ConformanceTest(Factory factory, Reopen reopen, QObject *parent)
     : QObject(parent)
+    , m_reopen(std::move(reopen))
     , m_factory(std::move(factory))
 {
 }

@@ -18,8 +18,12 @@ class ConformanceTest : public QObject
 
 public:
     using Factory = std::function<automation::ApplicationPtr()>;
+    // Stores the active document as a file of the suffix's format (".docx",
+    // ".odt") and opens it again. Writers without files have none.
+    using Reopen = std::function<automation::DocumentPtr(const automation::ApplicationPtr &,
+                                                         const QString &)>;
 
-    explicit ConformanceTest(Factory factory, QObject *parent = nullptr);
+    explicit ConformanceTest(Factory factory, Reopen reopen = Reopen(), QObject *parent = nullptr);
 
 protected:
     // {"a", "b"} -> {"a\r", "b\r"}: paragraph texts as a range reports them.
@@ -36,6 +40,7 @@ protected:
 
     automation::ApplicationPtr m_app;
     automation::DocumentPtr m_doc;
+    Reopen m_reopen;
 
 private slots:
     void init();

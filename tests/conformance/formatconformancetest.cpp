@@ -160,6 +160,32 @@ void FormatConformanceTest::paragraphCarriesItsFormat()
     QCOMPARE(paragraph(1)->lineSpacingRule(), wdLineSpaceSingle);
 }
 
+void FormatConformanceTest::characterIndentsComeBackFromFiles_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow(".docx") << ".docx";
+    QTest::newRow(".odt") << ".odt";
+}
+
+// A document stored and opened again answers the character-unit indents it
+// was given, whatever its format keeps of them (a .docx keeps lengths only).
+void FormatConformanceTest::characterIndentsComeBackFromFiles()
+{
+    QFETCH(QString, suffix);
+    QVERIFY(setBody({"首行缩进两个字符的正文段落", "不缩进的段落"}));
+    m_doc->content()->font()->setSize(16.0f);
+    for (int side = 0; side < 3; ++side)
+        paragraphProperties[firstIndent + 3 + side].set(*paragraph(1), 2.0f - side * 0.5f);
+    if (!m_reopen)
+        QSKIP("the writer has no files");
+    QVERIFY(m_doc = m_reopen(m_app, suffix));
+    for (int side = 0; side < 3; ++side) {
+        QCOMPARE(paragraphProperties[firstIndent + 3 + side].get(*paragraph(1)),
+                 2.0f - side * 0.5f);
+        QCOMPARE(paragraphProperties[firstIndent + 3 + side].get(*paragraph(2)), 0.0f);
+    }
+}
+
 void FormatConformanceTest::rangeParagraphs()
 {
     QVERIFY(setBody({"a", "bb", "ccc"}));

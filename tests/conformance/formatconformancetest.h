@@ -19,6 +19,8 @@ private slots:
     void pointAndCharacterIndentsAreIndependent_data();
     void pointAndCharacterIndentsAreIndependent();
     void paragraphCarriesItsFormat();
+    void characterIndentsComeBackFromFiles_data();
+    void characterIndentsComeBackFromFiles();
     void rangeParagraphs();
     void fontOverCharacters_data();
     void fontOverCharacters();

@@ -158,7 +158,7 @@ private slots:
     }
 
     // The style commands read the settings at every call, so a changed font
-    // applies without a restart; an unset spacing is sent as 0.
+    // applies without a restart; unset values take the defaults.
     void styleCommandsReadSettingsEachTime()
     {
         writeSetting(QStringLiteral("General/HT"), QStringLiteral("黑体"));
@@ -172,7 +172,8 @@ private slots:
         selectParagraph(1);
         m_page->slotButtonClick(QStringLiteral("设大标题"));
         QCOMPARE(m_doc->paragraphs()->item(1)->lineSpacingRule(), wdLineSpaceExactly);
-        QCOMPARE(m_doc->paragraphs()->item(1)->lineSpacing(), 0.0f);
+        QCOMPARE(m_doc->paragraphs()->item(1)->lineSpacing(), 36.0f);
+        QCOMPARE(m_app->selection()->font()->name(), QStringLiteral("方正小标宋_GBK"));
     }
 
     void noDocumentMessages_data()

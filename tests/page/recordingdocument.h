@@ -25,6 +25,11 @@ public:
     automation::RangePtr content() override;
     bool printOut(const automation::PrintOutOptions &options) override;
     void close(const automation::Variant &saveChanges) override;
+    bool saved() const override { return m_inner->saved(); }
+    QString fullName() const override { return m_inner->fullName(); }
+    bool save() override { return m_inner->save(); }
+    bool saveAs(const QString &path) override { return m_inner->saveAs(path); }
+    void activate() override { m_inner->activate(); }
 
 private:
     automation::DocumentPtr m_inner;

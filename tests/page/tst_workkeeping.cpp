@@ -1,0 +1,280 @@
+#include "automation/automation.h"
+#include "libreoffice/libreofficeclient.h"
+#include "mainwindow.h"
+#include "officetestsupport.h"
+#include "page/documenttabs.h"
+#include "page/messages.h"
+#include "page/wpsmainwindow.h"
+#include "page/wpswindow.h"
+#include "x11test.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <csignal>
+
+using namespace automation;
+
+// The user's work through the program's own window with the real office
+// under a private Xvfb: closing asks about unsaved documents, Ctrl+O opens
+// inside our window, a killed office comes back with its documents, a frozen
+// office never freezes the window for long.
+class TestWorkKeeping : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void closeAsksAndCtrlOOpensInside();
+    void startsWithAFileAndSurvivesKillAndHang();
+
+private:
+    std::unique_ptr<MainWindow> openWindow();
+    void typeIntoWriter(MainWindow *window, const QString &text);
+    void clickCommand(MainWindow *window, const QString &label);
+    static float spacing(const ApplicationPtr &app);
+    static QString text(const ApplicationPtr &app);
+    // Answers the next file dialog with the path.
+    void answerFileDialog(const QString &path);
+
+    QTemporaryDir m_dir;
+    QByteArray m_oldHome;
+    QStringList m_boxes;
+    std::function<QMessageBox::StandardButton(const QString &)> m_answer;
+    QString m_savedPath;
+};
+
+void TestWorkKeeping::initTestCase()
+{
+    if (!libreoffice::makeClient())
+        QSKIP("LibreOffice Writer is not installed");
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("no X display or no xdotool");
+    m_oldHome = qgetenv("HOME");
+    qputenv("HOME", m_dir.path().toUtf8());
+    setMessageBoxHook([this](QMessageBox &box) {
+        m_boxes << box.text();
+        return m_answer ? m_answer(box.text()) : QMessageBox::Ok;
+    });
+}
+
+void TestWorkKeeping::cleanupTestCase()
+{
+    setMessageBoxHook({});
+    qputenv("HOME", m_oldHome);
+}
+
+std::unique_ptr<MainWindow> TestWorkKeeping::openWindow()
+{
+    const QString profile = m_dir.filePath(QStringLiteral("profile"));
+    auto window = std::make_unique<MainWindow>(nullptr, [profile] {
+        libreoffice::ClientOptions options;
+        options.profileDirectory = profile;
+        options.recoveryIntervalMs = 500;
+        return libreoffice::makeClient(options);
+    });
+    window->setGeometry(0, 0, 1200, 850);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
+void TestWorkKeeping::typeIntoWriter(MainWindow *window, const QString &text)
+{
+    WPSWindow *host = window->page()->host();
+    const QPoint at = host->mapToGlobal(QPoint(host->width() / 2, host->height() / 2));
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("mousemove"), QString::number(at.x()),
+                       QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
+    QTest::qWait(500);
+    QProcess::execute(
+        QStringLiteral("xdotool"),
+        {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+}
+
+void TestWorkKeeping::clickCommand(MainWindow *window, const QString &label)
+{
+    auto *tree = window->findChild<QTreeWidget *>();
+    const QList<QTreeWidgetItem *> items
+        = tree->findItems(label, Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY(!items.isEmpty());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(items.first()).center());
+}
+
+float TestWorkKeeping::spacing(const ApplicationPtr &app)
+{
+    SelectionPtr selection = app ? app->selection() : nullptr;
+    ParagraphFormatPtr format = selection ? selection->paragraphFormat() : nullptr;
+    return format ? format->lineSpacing() : -1.0f;
+}
+
+QString TestWorkKeeping::text(const ApplicationPtr &app)
+{
+    DocumentPtr document = app ? app->activeDocument() : nullptr;
+    return document ? document->content()->text() : QString();
+}
+
+void TestWorkKeeping::answerFileDialog(const QString &path)
+{
+    // Typed into the name field and confirmed, as a user does.
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [timer, path] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        auto *name
+            = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (!name)
+            return;
+        timer->deleteLater();
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    timer->start(100);
+}
+
+void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
+{
+    std::unique_ptr<MainWindow> window = openWindow();
+    QVERIFY(window);
+    ApplicationPtr app = window->page()->application();
+    QVERIFY2(app, "LibreOffice did not start");
+
+    // A Word file to open with Ctrl+O, made by the writer itself.
+    const QString opened = m_dir.filePath(QStringLiteral("opened.docx"));
+    DocumentPtr made = app->documents()->add();
+    made->content()->setText(QStringLiteral("opened with ctrl o"));
+    QVERIFY(made->saveAs(opened));
+    made->close(Variant(false));
+
+    typeIntoWriter(window.get(), QStringLiteral("Typed before closing"));
+    QTRY_VERIFY_WITH_TIMEOUT(text(app).contains(QStringLiteral("Typed before closing")), 10000);
+
+    // Ctrl+O in the writer: our dialog, and the file shows in our window.
+    answerFileDialog(opened);
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+o")});
+    QTRY_COMPARE_WITH_TIMEOUT(app->activeDocument()->fullName(), opened, 15000);
+    QCOMPARE(app->documents()->count(), 2L);
+    QCOMPARE(window->page()->documentTabs()->count(), 2);
+    QVERIFY(text(app).contains(QStringLiteral("opened with ctrl o")));
+    const float before = spacing(app);
+    clickCommand(window.get(), QStringLiteral("加大行距"));
+    QTRY_VERIFY(spacing(app) != before);
+
+    // Cancel keeps everything; then save the typed one where asked and
+    // discard the opened one.
+    m_answer = [](const QString &) { return QMessageBox::Cancel; };
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+    QCOMPARE(app->documents()->count(), 2L);
+    QVERIFY(m_boxes.last().contains(QStringLiteral("未保存的修改")));
+
+    m_savedPath = m_dir.filePath(QStringLiteral("typed.docx"));
+    m_answer = [](const QString &question) {
+        return question.contains(QStringLiteral("opened.docx")) ? QMessageBox::Discard
+                                                                : QMessageBox::Save;
+    };
+    answerFileDialog(m_savedPath);
+    const qint64 pid = libreoffice::officeProcessId(app);
+    QVERIFY(window->close());
+    QVERIFY(officetest::waitUntilGone(pid, 10000));
+    QVERIFY(QFileInfo(m_savedPath).size() > 0);
+    m_answer = nullptr;
+}
+
+void TestWorkKeeping::startsWithAFileAndSurvivesKillAndHang()
+{
+    if (m_savedPath.isEmpty())
+        QSKIP("needs the file saved on close");
+    std::unique_ptr<MainWindow> window = openWindow();
+    QVERIFY(window);
+    WPSMainWindow *page = window->page();
+    // As main() does with the files named on the command line.
+    window->openFiles({m_savedPath});
+    QVERIFY(page->application());
+    QCOMPARE(page->application()->activeDocument()->fullName(), m_savedPath);
+    QVERIFY(text(page->application()).contains(QStringLiteral("Typed before closing")));
+    window->openFiles({m_savedPath});
+    QCOMPARE(page->application()->documents()->count(), 1L);
+
+    // Killed after a recovery copy of the change: back by itself. (The
+    // office stores a copy and takes a change one after the other, so a copy
+    // written after the change returned holds it.)
+    page->application()->activeDocument()->content()->insertAfter(QStringLiteral(" and after"));
+    const QDateTime changed = QDateTime::currentDateTime();
+    const QDir copies(m_dir.filePath(QStringLiteral("profile/quorvex-recovery")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QFileInfoList files = copies.entryInfoList({QStringLiteral("*.odt")});
+            return !files.isEmpty() && files.first().lastModified() > changed;
+        }(),
+        20000);
+    page->application()->documents()->item(1)->activate();
+    m_boxes.clear();
+    const qint64 killed = libreoffice::officeProcessId(page->application());
+    QElapsedTimer sinceKill;
+    ::kill(pid_t(killed), SIGKILL);
+    sinceKill.start();
+    QTRY_VERIFY_WITH_TIMEOUT(text(page->application()).contains(QStringLiteral("and after")),
+                             30000);
+    qInfo("office death to restored document: %lld ms", sinceKill.elapsed());
+    QVERIFY(libreoffice::officeProcessId(page->application()) != killed);
+    QVERIFY(m_boxes.join(QString()).contains(QStringLiteral("意外退出")));
+    QCOMPARE(page->application()->activeDocument()->fullName(), m_savedPath);
+    QVERIFY(!page->application()->activeDocument()->saved());
+    float before = spacing(page->application());
+    clickCommand(window.get(), QStringLiteral("加大行距"));
+    QTRY_VERIFY(spacing(page->application()) != before);
+
+    // Frozen before a click: the window answers with the question, and
+    // repaints meanwhile; after SIGCONT the command runs.
+    const qint64 office = libreoffice::officeProcessId(page->application());
+    const QImage shotBefore = window->grab().toImage();
+    QImage shotAtMessage;
+    qint64 toMessage = -1;
+    QElapsedTimer sinceStop;
+    m_answer = [&](const QString &) {
+        toMessage = sinceStop.elapsed();
+        shotAtMessage = window->grab().toImage();
+        return QMessageBox::Ignore;
+    };
+    before = spacing(page->application());
+    ::kill(pid_t(office), SIGSTOP);
+    sinceStop.start();
+    // Another command than before: its tree row lights up.
+    clickCommand(window.get(), QStringLiteral("减小行距"));
+    QVERIFY(toMessage >= 0);
+    qInfo("hang to message: %lld ms", toMessage);
+    QVERIFY(shotAtMessage != shotBefore);
+    ::kill(pid_t(office), SIGCONT);
+    m_answer = nullptr;
+    clickCommand(window.get(), QStringLiteral("加大行距"));
+    QTRY_VERIFY(spacing(page->application()) != before);
+
+    // Frozen in the middle of a call: cut off within a few seconds, then
+    // restarted with the documents.
+    ::kill(pid_t(office), SIGSTOP);
+    QElapsedTimer inCall;
+    inCall.start();
+    const QString answer = text(page->application());
+    qInfo("call into a frozen office returned after %lld ms", inCall.elapsed());
+    QVERIFY(answer.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(text(page->application()).contains(QStringLiteral("and after")),
+                             30000);
+    QVERIFY(!officetest::processRunning(office));
+    window.reset();
+}
+
+int main(int argc, char *argv[])
+{
+    return x11test::runOnOwnXvfb<TestWorkKeeping>(argc, argv);
+}
+
+#include "tst_workkeeping.moc"
