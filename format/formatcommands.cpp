@@ -5,6 +5,7 @@
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 
+#include "format/headermarks.h"
 #include "format/landscapepage.h"
 #include "format/linespacing.h"
 #include "format/pageadaptation.h"
@@ -110,4 +111,35 @@ void WPSMainWindow::insertHPpage()
     if (outcome == format::Outcome::NoDocument)
         showError(kNoDocument);
     focusWriter();
+}
+
+namespace {
+
+// The toggles on the red header, the page-number cover and the positioning
+// lines (format/headermarks.h) report a missing document; without a writer
+// they do nothing.
+void reportToggle(WPSMainWindow *page, format::Outcome outcome)
+{
+    if (outcome == format::Outcome::NoApplication)
+        return;
+    if (outcome == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    page->focusWriter();
+}
+
+} // namespace
+
+void WPSMainWindow::hideHongTou()
+{
+    reportToggle(this, format::toggleRedHeader(m_application));
+}
+
+void WPSMainWindow::hidePageNumber()
+{
+    reportToggle(this, format::togglePageNumberCover(m_application));
+}
+
+void WPSMainWindow::inserTestLine()
+{
+    reportToggle(this, format::togglePositioningLines(m_application));
 }

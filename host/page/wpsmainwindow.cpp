@@ -8,6 +8,7 @@
 #include "input_window.h"
 #include "jiyao_window.h"
 #include "messages.h"
+#include "printing/print_window.h"
 #include "wpswindow.h"
 #include "writerkeeper.h"
 
@@ -28,6 +29,7 @@ WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
     // The long-lived dialogs are created here, each without a parent, before
     // anything else. The client and the automation objects start empty; the
     // writer is started by initApp().
+    m_printWindow = new print_window;
     m_setPageWindow = new setPage_window;
     m_inputWindow = new input_window;
     m_jiyaoWindow = new jiyao_window;
