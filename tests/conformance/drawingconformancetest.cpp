@@ -69,6 +69,64 @@ void DrawingConformanceTest::textFrameIsOwnStory()
     QCOMPARE(m_doc->content()->end(), 3L);
 }
 
+void DrawingConformanceTest::hiddenAndSharedNames_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("rectangle") << int(Shape::Kind::Rectangle);
+    QTest::newRow("text box") << int(Shape::Kind::TextBox);
+    QTest::newRow("line") << int(Shape::Kind::Line);
+}
+
+// Every shape can be hidden on its own, keeps its text hidden, and shares
+// its name with others of the document (a cover per page, one name).
+void DrawingConformanceTest::hiddenAndSharedNames()
+{
+    QFETCH(int, kind);
+    const ShapesPtr shapes = m_doc->shapes();
+    const auto add = [&](float top) {
+        switch (Shape::Kind(kind)) {
+        case Shape::Kind::Rectangle:
+            return shapes->addShape(msoShapeRectangle, 10, top, 100, 30);
+        case Shape::Kind::TextBox:
+            return shapes->addTextbox(msoTextOrientationHorizontal, 10, top, 100, 30);
+        case Shape::Kind::Line:
+            break;
+        }
+        return shapes->addLine(10, top, 200, top);
+    };
+    const ShapePtr first = add(100), second = add(200);
+    QVERIFY(first && second);
+    first->setName(QStringLiteral("gwpagenumber"));
+    second->setName(QStringLiteral("gwpagenumber"));
+    if (const TextFramePtr frame = first->textFrame())
+        frame->textRange()->setText(QStringLiteral("红头"));
+    first->setVisible(msoFalse);
+    QCOMPARE(first->visible(), msoFalse);
+    QCOMPARE(second->visible(), msoTrue);
+    QCOMPARE(shapeNames(shapes), (QStringList {"gwpagenumber", "gwpagenumber"}));
+    if (const TextFramePtr frame = shapes->item(1)->textFrame())
+        QCOMPARE(frame->textRange()->text(), QStringLiteral("红头\r"));
+    first->setVisible(msoTrue);
+    QCOMPARE(shapes->item(1)->visible(), msoTrue);
+}
+
+// A box's text written over keeps the format given to the text it replaces
+// (the copy number of each printed copy).
+void DrawingConformanceTest::boxTextKeepsFormat()
+{
+    const ShapePtr box = m_doc->shapes()->addTextbox(msoTextOrientationHorizontal, 10, 10, 120, 30);
+    QVERIFY(box);
+    box->textFrame()->textRange()->setText(QStringLiteral("000001"));
+    const RangePtr text = box->textFrame()->textRange();
+    text->font()->setSize(16.0f);
+    text->font()->setNameFarEast(QStringLiteral("黑体"));
+    text->setText(QStringLiteral("000002"));
+    const RangePtr after = box->textFrame()->textRange();
+    QCOMPARE(after->text(), QStringLiteral("000002\r"));
+    QCOMPARE(after->font()->size(), 16.0f);
+    QCOMPARE(after->font()->nameFarEast(), QStringLiteral("黑体"));
+}
+
 void DrawingConformanceTest::deleteNamedShapesWalkingDown_data()
 {
     QTest::addColumn<QStringList>("names");
