@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 using namespace automation;
 
 namespace format {
@@ -43,15 +45,19 @@ template<class Visit> void eachShapeDown(const ShapesPtr &shapes, Visit visit)
     }
 }
 
-// The page-number area of a portrait page: 15.5 x 3.0 cm at 26.25 cm,
-// centred and aligned with the foot of the page; of a landscape page: 3.0 x
-// 16.1 cm along the outer edge, aligned with the top margin.
-ShapePtr addCover(const ShapesPtr &shapes, bool landscape)
+// The page-number area of a portrait page: 15.5 cm wide, centred and
+// aligned with the foot of the page, 3.0 cm high or as high as the bottom
+// margin where that is more: the footer starts where the type area ends,
+// and with a bottom margin of 3.2 cm the top of its page number would show
+// above a cover of 3.0 cm. Of a landscape page: 3.0 x 16.1 cm along the
+// outer edge, aligned with the top margin.
+ShapePtr addCover(const ShapesPtr &shapes, const PageSetupPtr &setup)
 {
     const Variant here(0);
-    if (!landscape) {
+    if (!setup || setup->orientation() != wdOrientLandscape) {
+        const float height = std::max(85.03937f, setup ? setup->bottomMargin() : 0.0f);
         const ShapePtr cover
-            = shapes->addShape(msoShapeRectangle, 82.20473f, 744.05f, 439.37009f, 85.03937f, here);
+            = shapes->addShape(msoShapeRectangle, 82.20473f, 744.05f, 439.37009f, height, here);
         if (!cover)
             return nullptr;
         cover->setRelativeVerticalPosition(wdRelativeVerticalPositionPage);
@@ -118,9 +124,7 @@ Outcome togglePageNumberCover(const ApplicationPtr &app)
     });
     if (removed)
         return Outcome::Done;
-    const PageSetupPtr setup = selection->pageSetup();
-    const bool landscape = setup && setup->orientation() == wdOrientLandscape;
-    if (const ShapePtr cover = addCover(shapes, landscape)) {
+    if (const ShapePtr cover = addCover(shapes, selection->pageSetup())) {
         cover->setName(kCover);
         if (const FillFormatPtr fill = cover->fill()) {
             if (const ColorFormatPtr colour = fill->foreColor())

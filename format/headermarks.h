@@ -17,8 +17,9 @@ Outcome toggleRedHeader(const automation::ApplicationPtr &app);
 
 // The white cover "gwpagenumber" over the page number of the page holding
 // the insertion point: the covers anchored on that page are removed, or one
-// is added when there was none (portrait: the foot of the page; landscape:
-// the outer side, where the page number of a turned page stands).
+// is added when there was none (portrait: the foot of the page, up to the
+// end of the type area; landscape: the outer side, where the page number of
+// a turned page stands).
 Outcome togglePageNumberCover(const automation::ApplicationPtr &app);
 
 // The hairline positioning lines "testline": removed when there are any,

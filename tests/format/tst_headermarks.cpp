@@ -120,9 +120,12 @@ void TestHeaderMarks::pageNumberCoverPerPage()
     QCOMPARE(cover->fill()->foreColor()->rgb(), 0xFFFFFF);
     QCOMPARE(cover->line()->visible(), msoFalse);
 
+    // Up to the end of the type area where the bottom margin is wider.
     selectPage(2);
+    m_app->selection()->pageSetup()->setBottomMargin(90.70866f);
     format::togglePageNumberCover(m_app);
     QCOMPARE(named("gwpagenumber").size(), 2);
+    QCOMPARE(named("gwpagenumber").last()->height(), 90.70866f);
     // Back on the first page: its cover goes, the second page's stays.
     selectPage(1);
     format::togglePageNumberCover(m_app);
