@@ -18,12 +18,14 @@ print_window::~print_window()
 
 void print_window::on_buttonBox_accepted()
 {
-    emit sendData(m_ui->lineEdit->text(), m_ui->spinBox->value(), true);
+    // Closed first: the messages of the run come up without the dialog.
     close();
+    emit sendData(m_ui->lineEdit->text(), m_ui->spinBox->value(), true);
 }
 
 void print_window::on_pushButton_clicked()
 {
-    emit sendData(m_ui->lineEdit->text(), m_ui->spinBox->value(), false);
+    // Closed first: the messages of the run come up without the dialog.
     close();
+    emit sendData(m_ui->lineEdit->text(), m_ui->spinBox->value(), false);
 }
