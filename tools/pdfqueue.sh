@@ -19,6 +19,8 @@ if [ -z "$command" ] || [ -z "$dir" ]; then
     exit 2
 fi
 dir=$(mkdir -p "$dir" && cd "$dir" && pwd)
+# Both live in /usr/sbin, which a user's PATH may lack.
+export PATH="$PATH:/usr/sbin:/sbin"
 socket="$dir/cups.sock"
 
 stop() {

@@ -51,6 +51,27 @@ rtl::OUString name(const char *ascii)
 // of their paragraph, as Word files anchor them, so that a position
 // relative to the line needs no new anchor (Writer would look for one where
 // the layout last drew the object, which may be pages away).
+// Word's inner margins of a new box, 7.2 pt at the sides and 3.6 pt above
+// and below, and its text direction, on the text frame holding the text.
+// `marginsTurn`: the frame turns its margins with its text, so turned text
+// gets them turned.
+void setTextFlow(const Reference<beans::XPropertySet> &text, int orientation, bool marginsTurn)
+{
+    const bool turned = marginsTurn
+        && (orientation == automation::msoTextOrientationDownward
+            || orientation == automation::msoTextOrientationUpward);
+    const sal_Int32 side = SectionMap::toHundredthMm(turned ? 3.6f : 7.2f);
+    const sal_Int32 end = SectionMap::toHundredthMm(turned ? 7.2f : 3.6f);
+    text->setPropertyValue(name("LeftBorderDistance"), Any(side));
+    text->setPropertyValue(name("RightBorderDistance"), Any(side));
+    text->setPropertyValue(name("TopBorderDistance"), Any(end));
+    text->setPropertyValue(name("BottomBorderDistance"), Any(end));
+    if (orientation == automation::msoTextOrientationDownward)
+        text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
+    else if (orientation == automation::msoTextOrientationUpward)
+        text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::BT_LR));
+}
+
 void place(const Reference<beans::XPropertySet> &properties, float left, float top)
 {
     properties->setPropertyValue(name("Surround"), Any(text::WrapTextMode_THROUGH));
@@ -188,15 +209,7 @@ automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left,
             properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
             text->setPropertyValue(name(spacing), Any(sal_Int32(0)));
         }
-        text->setPropertyValue(name("LeftBorderDistance"), Any(SectionMap::toHundredthMm(7.2f)));
-        text->setPropertyValue(name("RightBorderDistance"), Any(SectionMap::toHundredthMm(7.2f)));
-        text->setPropertyValue(name("TopBorderDistance"), Any(SectionMap::toHundredthMm(3.6f)));
-        text->setPropertyValue(name("BottomBorderDistance"), Any(SectionMap::toHundredthMm(3.6f)));
-        if (orientation == automation::msoTextOrientationDownward) {
-            text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
-        } else if (orientation == automation::msoTextOrientationUpward) {
-            text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::BT_LR));
-        }
+        setTextFlow(text, orientation, false);
         place(properties, left, top);
         shape->setPosition(shape->getPosition()); // see LoShape::settleDrawing
         return shape;
@@ -248,21 +261,7 @@ automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, 
             properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
         // The office turns a frame's margins with its text, Word keeps them
         // on the shape's sides.
-        const bool turned = orientation == automation::msoTextOrientationDownward
-            || orientation == automation::msoTextOrientationUpward;
-        properties->setPropertyValue(name("LeftBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
-        properties->setPropertyValue(name("RightBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
-        properties->setPropertyValue(name("TopBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
-        properties->setPropertyValue(name("BottomBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
-        if (orientation == automation::msoTextOrientationDownward) {
-            properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
-        } else if (orientation == automation::msoTextOrientationUpward) {
-            properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::BT_LR));
-        }
+        setTextFlow(properties, orientation, true);
         return Reference<css::drawing::XShape>(frame, UNO_QUERY_THROW);
     });
     if (!added.is())

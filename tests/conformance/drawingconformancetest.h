@@ -16,7 +16,6 @@ private slots:
     void textFrameIsOwnStory();
     void hiddenAndSharedNames_data();
     void hiddenAndSharedNames();
-    void boxTextKeepsFormat();
     void deleteNamedShapesWalkingDown_data();
     void deleteNamedShapesWalkingDown();
     void shapeAnchor_data();
