@@ -1,5 +1,7 @@
 #include "lodrawing.h"
 
+#include "shapewrappers.h"
+
 #include "losectionmap.h"
 #include "lotext.h"
 #include "lotextstory.h"
@@ -96,17 +98,16 @@ sal_Int32 fitBoxToText(const Reference<css::drawing::XShape> &shape)
     });
 }
 
-std::vector<Reference<css::drawing::XShape>> fitBoxesToText(const Reference<frame::XModel> &model)
+void fitBoxesToText(ShapeWrappers &wrappers, const Reference<frame::XModel> &model)
 {
-    std::vector<Reference<css::drawing::XShape>> shapes;
     const Reference<css::drawing::XDrawPage> page = drawPageOf(model);
     if (!page.is())
-        return shapes;
+        return;
     for (sal_Int32 i = 0, n = page->getCount(); i < n; ++i) {
-        shapes.emplace_back(page->getByIndex(i), UNO_QUERY);
-        fitBoxToText(shapes.back());
+        const Reference<css::drawing::XShape> shape(page->getByIndex(i), UNO_QUERY);
+        wrappers.hold(model, shape);
+        fitBoxToText(shape);
     }
-    return shapes;
 }
 
 sal_Int32 swapRedBlue(sal_Int32 color)

@@ -21,6 +21,7 @@
 namespace libreoffice {
 
 class Office;
+class ShapeWrappers;
 
 namespace drawing {
 
@@ -49,14 +50,12 @@ paragraphStartAt(const css::uno::Reference<css::frame::XModel> &model,
 // its text's frame is laid out. fitBoxToText does one shape (answering its
 // height, 1/100 mm; -1 for a shape without such a frame), fitBoxesToText
 // every box of the document; the office lays out what it must first.
-// fitBoxesToText answers the shapes it asked: a caller that stores or
-// prints the document next keeps them until it is done. Released under
-// the office's feet, their stand-ins go while the embedded office stores
-// (it lets other work run while it shows its progress) and now and then
-// made its Word export fail.
+// fitBoxesToText holds the shapes it asked with the document's (see
+// shapewrappers.h): released under the office's feet, their stand-ins went
+// while the embedded office stored (it lets other work run while it shows
+// its progress) and now and then made its Word export fail.
 sal_Int32 fitBoxToText(const css::uno::Reference<css::drawing::XShape> &shape);
-std::vector<css::uno::Reference<css::drawing::XShape>>
-fitBoxesToText(const css::uno::Reference<css::frame::XModel> &model);
+void fitBoxesToText(ShapeWrappers &wrappers, const css::uno::Reference<css::frame::XModel> &model);
 
 // Object model colours are 0xBBGGRR, the office's 0xRRGGBB.
 sal_Int32 swapRedBlue(sal_Int32 color);

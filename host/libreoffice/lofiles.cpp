@@ -105,8 +105,7 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
     office->releaseControllers();
     const auto store = [&] {
         return unoGuard(false, [&] {
-            // Kept until the file is written (lodrawing.h).
-            const auto boxes = drawing::fitBoxesToText(model);
+            drawing::fitBoxesToText(office->shapeWrappers(), model);
             const beans::PropertyValue filter
                 = property("FilterName", Any(rtl::OUString::createFromAscii(filterName)));
             // storeToURL writes a copy: the document stays what it was (a new

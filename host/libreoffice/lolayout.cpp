@@ -151,8 +151,8 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
         = options.outputFileName.isMissing() ? QString() : options.outputFileName.toString();
     office->releaseControllers(); // pages are printed as laid out
     return unoGuard(false, [&] {
-        // Boxes as tall as their text, kept until printed (lodrawing.h).
-        const auto boxes = drawing::fitBoxesToText(model);
+        // Boxes as tall as their text (lodrawing.h).
+        drawing::fitBoxesToText(office->shapeWrappers(), model);
         // Linked footers show what the footers they follow hold now.
         SectionMap::syncLinked(model);
         if (!outputFile.isEmpty()) {

@@ -152,6 +152,7 @@ void LoShape::remove()
 {
     if (!m_office->isAlive())
         return;
+    m_office->shapeWrappers().drop(m_object->shape);
     unoGuardVoid([&] {
         if (isFrame()) {
             const Reference<text::XTextContent> content(m_object->shape, UNO_QUERY_THROW);

@@ -115,6 +115,7 @@ std::vector<Reference<css::drawing::XShape>> LoShapes::members() const
                 const Reference<text::XTextRange> at = content->getAnchor();
                 if (at.is() && at->getText() == story)
                     result.push_back(shape);
+                m_office->shapeWrappers().hold(m_model, shape);
             });
         }
     });
@@ -216,6 +217,7 @@ automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left,
     });
     if (!added.is())
         return nullptr;
+    m_office->shapeWrappers().hold(m_model, added);
     return std::make_shared<LoShape>(m_office, m_model, added);
 }
 
@@ -266,6 +268,7 @@ automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, 
     });
     if (!added.is())
         return nullptr;
+    m_office->shapeWrappers().hold(m_model, added);
     return std::make_shared<LoShape>(m_office, m_model, added);
 }
 
@@ -322,6 +325,7 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
     });
     if (!added.is())
         return nullptr;
+    m_office->shapeWrappers().hold(m_model, added);
     return std::make_shared<LoShape>(m_office, m_model, added);
 }
 

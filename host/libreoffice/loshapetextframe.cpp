@@ -73,7 +73,7 @@ void LoShapeTextFrame::setAutoSize(int value)
         QTimer::singleShot(0, [office, model] {
             const std::shared_ptr<Office> alive = office.lock();
             if (alive && alive->isAlive())
-                unoGuardVoid([&] { drawing::fitBoxesToText(model); });
+                unoGuardVoid([&] { drawing::fitBoxesToText(alive->shapeWrappers(), model); });
         });
     });
 }

@@ -380,6 +380,7 @@ void Office::closeDocument(const Reference<frame::XModel> &model, bool save)
     if (!isAlive() || !model.is())
         return;
     releaseControllers();
+    m_shapeWrappers.dropDocument(model);
     if (save) {
         unoGuardVoid([&] {
             Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
