@@ -1,6 +1,7 @@
 #include "conversion.h"
 
 #include "automation/application.h"
+#include "elementrecord.h"
 #include "format/blockmarks.h"
 #include "format/pageadaptation.h"
 #include "imprint.h"
@@ -77,6 +78,31 @@ ConversionOutcome convertDocument(const automation::ApplicationPtr &app,
                  elements.disclosure, elements.recipient},
                 settings.imprint);
     return outcome;
+}
+
+ConversionOutcome recordAndConvert(const automation::ApplicationPtr &app,
+                                   const ElementList &elements, const ConversionSettings &settings)
+{
+    if (!app || !app->activeDocument())
+        return convertDocument(app, elements, settings);
+    // Mended: the title and the main recipient are kept too. A second
+    // conversion replaces the head it wrote, so without them an unchanged
+    // confirmation would put placeholders where the title was.
+    const std::pair<DocumentElement, QString> record[] = {
+        {Element::MiJi, elements.level},
+        {Element::QiXian, elements.period},
+        {Element::JinJi, elements.urgency},
+        {Element::WenHao, elements.number},
+        {Element::BiaoTi, elements.title},
+        {Element::ZhuSong, elements.recipient},
+        {Element::ChenWenDate, elements.writtenOn},
+        {Element::YinFaDate, elements.printedOn},
+        {Element::GongKai, elements.disclosure},
+        {Element::QianFa, elements.signer},
+    };
+    for (const auto &[element, value] : record)
+        writeElement(app, element.id, element.key(), value);
+    return convertDocument(app, elements, settings);
 }
 
 } // namespace assembly

@@ -51,4 +51,11 @@ struct ConversionOutcome
 ConversionOutcome convertDocument(const automation::ApplicationPtr &app,
                                   const ElementList &elements, const ConversionSettings &settings);
 
+// What a confirmed element list does to the active document (transtogw, and
+// the command-line converter): the elements as entered go into the
+// document's element record first, for the next conversion to offer again,
+// then the document is converted. Nothing is stored without a document.
+ConversionOutcome recordAndConvert(const automation::ApplicationPtr &app,
+                                   const ElementList &elements, const ConversionSettings &settings);
+
 } // namespace assembly

@@ -1,13 +1,12 @@
 // The conversion driver as the page's operation: the input dialogs send their
-// element list here (transtogw, wired once with the other dialogs). It stores
-// the elements in the document, converts the document through the assembly
-// library, reports what the user must know, and gives the keyboard focus
-// back to the writer.
+// element list here (transtogw, wired once with the other dialogs). The
+// assembly library stores the elements in the document and converts it; the
+// driver reports what the user must know and gives the keyboard focus back
+// to the writer.
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 
 #include "assembly/conversion.h"
-#include "assembly/elementrecord.h"
 #include "automation/application.h"
 
 void WPSMainWindow::transtogw(const QString &kind, const QString &templateName,
@@ -33,22 +32,7 @@ void WPSMainWindow::transtogw(const QString &kind, const QString &templateName,
          recipient, copyTo,       note,   writtenOn, printedOn, disclosure, markText,
          unit,      signature,    signer, extra1,    extra2,    extra3});
 
-    // The elements as entered, for the next conversion to offer again.
-    // Mended: the title and the main recipient are kept too. A second
-    // conversion replaces the head it wrote, so without them an unchanged
-    // confirmation would put placeholders where the title was.
-    writegwinfo(Element::MiJi, level);
-    writegwinfo(Element::QiXian, period);
-    writegwinfo(Element::JinJi, urgency);
-    writegwinfo(Element::WenHao, number);
-    writegwinfo(Element::BiaoTi, title);
-    writegwinfo(Element::ZhuSong, recipient);
-    writegwinfo(Element::ChenWenDate, writtenOn);
-    writegwinfo(Element::YinFaDate, printedOn);
-    writegwinfo(Element::GongKai, disclosure);
-    writegwinfo(Element::QianFa, signer);
-
-    const assembly::ConversionOutcome outcome = assembly::convertDocument(
+    const assembly::ConversionOutcome outcome = assembly::recordAndConvert(
         m_application, elements, assembly::ConversionSettings::read(kind, templateName));
     if (outcome.head.status == assembly::WrittenBlock::Status::TableAtStart)
         showError(QStringLiteral("文档以表格开头，标题等文字无法写在表格之前。"

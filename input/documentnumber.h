@@ -8,6 +8,9 @@
 // stay within what the dialogs' number fields can show.
 constexpr int kFirstRunningNumber = 1;
 constexpr int kLastRunningNumber = 9999;
+// The years the number's year field offers.
+constexpr int kFirstNumberYear = 2012;
+constexpr int kLastNumberYear = 3000;
 
 // The number a template proposes after `last`: last + 1, kept within the
 // range above.

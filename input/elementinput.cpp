@@ -56,34 +56,30 @@ QString dateText(const QDateEdit *field)
     return field->date().toString(kDateFormat);
 }
 
-bool recordConfirmation(const Confirmation &confirmation)
+bool recordConfirmation(const numbering::Confirmation &confirmation)
 {
-    // Mended: the empty name used to be stored as the last used template
-    // before the check, so the next opening lost the template confirmed last.
-    if (confirmation.templateName.isEmpty()) {
+    switch (numbering::record(confirmation)) {
+    case numbering::Status::Recorded:
+        return true;
+    case numbering::Status::NoTemplate:
         showError(QStringLiteral("选择套红模板出错，请先添加一个红头格式模板!"));
         return false;
-    }
-    QVariantMap values = confirmation.always;
-    if (confirmation.number != confirmation.storedNumber) {
-        // Mended: at its end the counter proposes its last number again, and
-        // confirming would silently give a second document the same number.
-        if (confirmation.lastRunning >= kLastRunningNumber
-            && confirmation.number == confirmation.lastIssued) {
-            showError(QStringLiteral("文号“%1”已经用过：此模板的文号已编到%2，不能再顺延。"
-                                     "请修改文号（如年份或文号前的文字）后再确定!")
-                          .arg(confirmation.number)
-                          .arg(kLastRunningNumber));
-            return false;
-        }
-        for (auto it = confirmation.counter.cbegin(); it != confirmation.counter.cend(); ++it)
-            values.insert(it.key(), it.value());
+    case numbering::Status::CounterAtEnd:
+        showError(QStringLiteral("文号“%1”已经用过：此模板的文号已编到%2，不能再顺延。"
+                                 "请修改文号（如年份或文号前的文字）后再确定!")
+                      .arg(confirmation.number)
+                      .arg(kLastRunningNumber));
+        return false;
+    case numbering::Status::Busy:
+        showError(QStringLiteral("模板文件“%1”正被其他程序使用，请稍后再确定!")
+                      .arg(TemplateStore::filePath(confirmation.kind)));
+        return false;
+    case numbering::Status::InvalidNumber:
+    case numbering::Status::Unwritable:
+        break;
     }
     // Mended: a file that cannot be written lost the new counter, and the
     // next document would get the same number again.
-    if (!TemplateStore::recordNumber(confirmation.kind, confirmation.templateName, values)) {
-        showError(unwritableFileMessage(TemplateStore::filePath(confirmation.kind)));
-        return false;
-    }
-    return true;
+    showError(unwritableFileMessage(TemplateStore::filePath(confirmation.kind)));
+    return false;
 }

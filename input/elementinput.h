@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numbercounter.h"
+
 #include <QString>
 #include <QVariantMap>
 #include <qnamespace.h>
@@ -46,23 +48,8 @@ void showStoredDate(QDateEdit *field, const QString &text);
 // The date of a field as the conversion receives it: "yyyy年M月d日".
 QString dateText(const QDateEdit *field);
 
-// What a confirmation stores: the keys of `counter` when the composed number
-// differs from the document's own, the keys of `always` in any case, both
-// under the chosen template, which becomes the last used.
-struct Confirmation
-{
-    QString kind;
-    QString templateName;
-    QString number; // composed from the fields
-    QString storedNumber; // the number the document carried
-    QString lastIssued; // the number the template issued last
-    int lastRunning = 0; // and its running number
-    QVariantMap counter;
-    QVariantMap always;
-};
-
 // Checks and stores a confirmation before anything is sent. Tells the user and
 // returns false, storing nothing, when no template is chosen, when a counter
 // that has come to its end would issue its last number again, or when the
 // file cannot be written.
-bool recordConfirmation(const Confirmation &confirmation);
+bool recordConfirmation(const numbering::Confirmation &confirmation);

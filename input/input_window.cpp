@@ -14,11 +14,6 @@ namespace {
 
 const QString kGeneral = QStringLiteral("General");
 
-int yearOrCurrent(int year)
-{
-    return year == 0 ? QDate::currentDate().year() : year;
-}
-
 } // namespace
 
 input_window::input_window(QWidget *parent)
@@ -116,20 +111,10 @@ void input_window::arrangeForKind()
 
 void input_window::showCounter(const QString &group)
 {
-    ui->edwh->setText(TemplateStore::rawText(m_file, group, TemplateKey::NumberPrefix));
-    ui->sbyear->setValue(
-        yearOrCurrent(TemplateStore::rawInteger(m_file, group, TemplateKey::NumberYear)));
-    ui->sbwh->setValue(
-        nextRunningNumber(TemplateStore::rawInteger(m_file, group, TemplateKey::Number)));
-}
-
-QString input_window::lastIssued(const QString &group) const
-{
-    BracketNumber last;
-    last.code = TemplateStore::rawText(m_file, group, TemplateKey::NumberPrefix);
-    last.year = yearOrCurrent(TemplateStore::rawInteger(m_file, group, TemplateKey::NumberYear));
-    last.number = TemplateStore::rawInteger(m_file, group, TemplateKey::Number);
-    return composeBracketNumber(last);
+    const BracketNumber next = numbering::nextBracketNumber(numbering::readCounter(m_file, group));
+    ui->edwh->setText(next.code);
+    ui->sbyear->setValue(next.year);
+    ui->sbwh->setValue(next.number);
 }
 
 void input_window::loadmb(const QString &name)
@@ -182,13 +167,11 @@ void input_window::on_buttonBox_accepted()
     parts.year = ui->sbyear->value();
     parts.number = ui->sbwh->value();
 
-    Confirmation confirmation;
+    numbering::Confirmation confirmation;
     confirmation.kind = m_file;
     confirmation.templateName = name;
     confirmation.number = composeBracketNumber(parts);
     confirmation.storedNumber = m_storedNumber;
-    confirmation.lastIssued = lastIssued(name);
-    confirmation.lastRunning = TemplateStore::rawInteger(m_file, name, TemplateKey::Number);
     confirmation.counter = {{TemplateKey::NumberPrefix, parts.code},
                             {TemplateKey::NumberYear, parts.year},
                             {TemplateKey::Number, parts.number}};

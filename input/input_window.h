@@ -68,8 +68,6 @@ private:
     // Shows the number the template `group` proposes: its code, its year (the
     // current one when unset) and its last running number plus 1.
     void showCounter(const QString &group);
-    // The number the template issued last, as the dialog would compose it.
-    QString lastIssued(const QString &group) const;
     // The number row and the signer field of the kind, and the window title.
     void arrangeForKind();
     void openEditor(const QString &name);

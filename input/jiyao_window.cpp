@@ -67,24 +67,12 @@ void jiyao_window::fromRootWin(const QString &kind, const QString &security, con
     setWindowTitle(QStringLiteral("选择模板及输入公文要素  →会议纪要/简报"));
 }
 
-IssueNumber jiyao_window::lastIssued(const QString &group) const
-{
-    IssueNumber last;
-    last.before
-        = TemplateStore::readText(m_file, group, TemplateKey::NumberPrefix,
-                                  QStringLiteral("（%1）第").arg(QDate::currentDate().year()));
-    last.number = TemplateStore::rawInteger(m_file, group, TemplateKey::Number);
-    last.after
-        = TemplateStore::readText(m_file, group, TemplateKey::NumberSuffix, QStringLiteral("期"));
-    return last;
-}
-
 void jiyao_window::showTemplate(const QString &group)
 {
-    const IssueNumber last = lastIssued(group);
-    ui->edwh_l->setText(last.before);
-    ui->sbwh->setValue(nextRunningNumber(last.number));
-    ui->edwh_r->setText(last.after);
+    const IssueNumber next = numbering::nextIssueNumber(numbering::readCounter(m_file, group));
+    ui->edwh_l->setText(next.before);
+    ui->sbwh->setValue(next.number);
+    ui->edwh_r->setText(next.after);
     showFontFamily(ui->fontComboBox,
                    TemplateStore::readText(m_file, group, TemplateKey::NumberFont,
                                            OptionSettings::bodyFont()));
@@ -130,15 +118,12 @@ void jiyao_window::on_buttonBox_accepted()
     parts.before = ui->edwh_l->text();
     parts.number = ui->sbwh->value();
     parts.after = ui->edwh_r->text();
-    const IssueNumber last = lastIssued(name);
 
-    Confirmation confirmation;
+    numbering::Confirmation confirmation;
     confirmation.kind = m_file;
     confirmation.templateName = name;
     confirmation.number = composeIssueNumber(parts);
     confirmation.storedNumber = m_storedNumber;
-    confirmation.lastIssued = composeIssueNumber(last);
-    confirmation.lastRunning = last.number;
     confirmation.counter = {{TemplateKey::NumberPrefix, parts.before},
                             {TemplateKey::NumberSuffix, parts.after},
                             {TemplateKey::Number, parts.number}};

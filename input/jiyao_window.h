@@ -58,9 +58,8 @@ private slots:
     void on_buttonBox_accepted();
 
 private:
-    // The issue number the template `group` issued last, its texts and
-    // number read with their defaults.
-    IssueNumber lastIssued(const QString &group) const;
+    // Shows the number the template `group` proposes, its number line's font
+    // and its compiling unit.
     void showTemplate(const QString &group);
 
     Ui::jiyao_window *ui;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSettings>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -20,11 +21,24 @@ int ruleSelector(double value)
     return value == 1 || value == 2 || value == 3 ? int(value) : 0;
 }
 
+QString &directoryOverride()
+{
+    static QString path;
+    return path;
+}
+
 } // namespace
 
 QString OptionSettings::directoryPath()
 {
+    if (!directoryOverride().isEmpty())
+        return directoryOverride();
     return QDir::homePath() + QStringLiteral("/Quorvex");
+}
+
+void OptionSettings::setDirectoryPath(const QString &path)
+{
+    directoryOverride() = path.isEmpty() ? QString() : QDir(path).absolutePath();
 }
 
 QString OptionSettings::settingsFilePath()
@@ -67,6 +81,13 @@ double OptionSettings::numberOf(const QVariant &value)
 QString OptionSettings::textOf(const QVariant &value)
 {
     return value.toString();
+}
+
+int OptionSettings::integerOf(const QVariant &value)
+{
+    // Clamped first: a hand-edited huge number must not overflow the cast.
+    const double number = std::trunc(numberOf(value));
+    return int(qBound(double(INT_MIN), number, double(INT_MAX)));
 }
 
 bool OptionSettings::writeOut(QSettings &settings)

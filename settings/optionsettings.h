@@ -48,6 +48,10 @@ class OptionSettings
 public:
     // ~/Quorvex, the directory of the settings file and the template files.
     static QString directoryPath();
+    // Points the whole process at another directory: the command-line
+    // converter's --settings-dir. An empty path returns to ~/Quorvex. The
+    // program itself never calls it.
+    static void setDirectoryPath(const QString &path);
     static QString settingsFilePath();
 
     static double rawNumber(const QString &key);
@@ -58,6 +62,9 @@ public:
     // How a stored value converts: the rules above, for any QSettings value.
     static double numberOf(const QVariant &value);
     static QString textOf(const QVariant &value);
+    // A number truncated toward zero and kept within int, for the values that
+    // are whole numbers.
+    static int integerOf(const QVariant &value);
 
     // Writes what was set through `settings` to its file now. False when the
     // file could not be written (read-only folder, full disk).

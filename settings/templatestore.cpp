@@ -6,9 +6,6 @@
 
 #include <QSettings>
 
-#include <climits>
-#include <cmath>
-
 namespace {
 
 QVariant storedValue(const QString &kind, const QString &name, const QString &key)
@@ -50,9 +47,7 @@ QString TemplateStore::rawText(const QString &kind, const QString &name, const Q
 
 int TemplateStore::rawInteger(const QString &kind, const QString &name, const QString &key)
 {
-    // Clamped first: a hand-edited huge number must not overflow the cast.
-    const double value = std::trunc(rawNumber(kind, name, key));
-    return int(qBound(double(INT_MIN), value, double(INT_MAX)));
+    return OptionSettings::integerOf(storedValue(kind, name, key));
 }
 
 bool TemplateStore::readFlag(const QString &kind, const QString &name, const QString &key)
@@ -169,20 +164,6 @@ bool TemplateStore::save(const QString &kind, const QString &oldName, const QStr
         return false;
     }
     return true;
-}
-
-bool TemplateStore::recordNumber(const QString &kind, const QString &name,
-                                 const QVariantMap &values)
-{
-    if (name.isEmpty())
-        return false;
-    QSettings settings(filePath(kind), QSettings::IniFormat);
-    settings.setValue(QLatin1String(TemplateKey::LastUsed), name);
-    settings.beginGroup(name);
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        settings.setValue(it.key(), it.value());
-    settings.endGroup();
-    return OptionSettings::writeOut(settings);
 }
 
 bool TemplateStore::removeTemplate(const QString &kind, const QString &name)

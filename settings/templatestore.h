@@ -92,12 +92,6 @@ public:
     static bool save(const QString &kind, const QString &oldName, const QString &name,
                      const QString &markText, const QVariantMap &values);
 
-    // Records the document number a conversion used: `values` under the
-    // template `name`, which becomes the last used. False when nothing was
-    // recorded (no name, or the file could not be written); the caller tells
-    // the user.
-    static bool recordNumber(const QString &kind, const QString &name, const QVariantMap &values);
-
     // Removes a template. An empty name removes nothing.
     static bool removeTemplate(const QString &kind, const QString &name);
 };

@@ -1,14 +1,21 @@
 #include "lofiles.h"
 
+#include "loadinteraction.h"
 #include "loapplication.h"
+#include "lolayout.h"
 #include "office.h"
 #include "unoutil.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextCodec>
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+
+#include <vector>
 
 using namespace css;
 using css::uno::Any;
@@ -28,6 +35,51 @@ std::shared_ptr<Office> officeOf(const automation::ApplicationPtr &application)
     return office && office->isAlive() ? office : nullptr;
 }
 
+beans::PropertyValue property(const char *name, const Any &value)
+{
+    beans::PropertyValue p;
+    p.Name = rtl::OUString::createFromAscii(name);
+    p.Value = value;
+    return p;
+}
+
+// The office's filter for a file's extension; null for any other extension.
+const char *filterFor(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("docx"))
+        return "MS Word 2007 XML";
+    if (suffix == QLatin1String("doc"))
+        return "MS Word 97";
+    if (suffix == QLatin1String("odt"))
+        return "writer8";
+    if (suffix == QLatin1String("txt"))
+        return "Text (encoded)";
+    return nullptr;
+}
+
+// A text file as UTF-8 without a byte order mark: the text filter is told the
+// encoding, so that it neither asks nor guesses. False when the bytes are no
+// text (they hold NUL) or the copy cannot be written.
+bool copyAsUtf8(const QString &path, const QString &copy)
+{
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = in.readAll();
+    if (bytes.contains('\0'))
+        return false;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QTextCodec::ConverterState state;
+    const QString utf8
+        = QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    const QString text
+        = state.invalidChars == 0 ? utf8 : QTextCodec::codecForName("GB18030")->toUnicode(bytes);
+    QFile out(copy);
+    return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) >= 0 && out.flush();
+}
+
 } // namespace
 
 bool saveDocumentAs(const automation::ApplicationPtr &application, const QString &path)
@@ -39,12 +91,20 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
     if (!model.is())
         return false;
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf")) {
+        // The same export as printing into a PDF file.
+        automation::PrintOutOptions options;
+        options.outputFileName = automation::Variant(absolute);
+        return printDocument(office, model, options);
+    }
+    const char *filterName = suffix == QLatin1String("txt") ? nullptr : filterFor(path);
+    if (!filterName)
+        return false;
     office->releaseControllers();
     const bool stored = unoGuard(false, [&] {
-        beans::PropertyValue filter;
-        filter.Name = "FilterName";
-        const bool odt = absolute.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive);
-        filter.Value <<= rtl::OUString::createFromAscii(odt ? "writer8" : "MS Word 2007 XML");
+        const beans::PropertyValue filter
+            = property("FilterName", Any(rtl::OUString::createFromAscii(filterName)));
         // storeToURL writes a copy: the document stays what it was (a new
         // one keeps having no file, so closing it never overwrites this one).
         Reference<frame::XStorable>(model, UNO_QUERY_THROW)
@@ -55,13 +115,50 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
     return stored && QFileInfo(absolute).size() > 0;
 }
 
-bool openDocument(const automation::ApplicationPtr &application, const QString &path)
+OpenStatus openDocumentFile(const automation::ApplicationPtr &application, const QString &path)
 {
     const std::shared_ptr<Office> office = officeOf(application);
+    if (!office)
+        return OpenStatus::NoOffice;
     const QFileInfo file(path);
-    if (!office || !file.isFile())
-        return false;
-    return office->openDocument(file.absoluteFilePath()).is();
+    if (!file.exists())
+        return OpenStatus::Missing;
+    QFile probe(file.absoluteFilePath());
+    if (!file.isFile() || !probe.open(QIODevice::ReadOnly))
+        return OpenStatus::Unreadable;
+    probe.close();
+
+    QString source = file.absoluteFilePath();
+    std::vector<beans::PropertyValue> arguments;
+    // Without a window to ask in, every question of the load is cancelled;
+    // a password asked for tells a protected file from a broken one.
+    auto *interaction = new LoadInteraction;
+    const Reference<task::XInteractionHandler> handler(interaction);
+    const auto passwordAsked = interaction->passwordAsked();
+    arguments.push_back(property("InteractionHandler", Any(handler)));
+    QTemporaryDir recoded;
+    if (const char *filterName = filterFor(path)) {
+        arguments.push_back(
+            property("FilterName", Any(rtl::OUString::createFromAscii(filterName))));
+        if (file.suffix().toLower() == QLatin1String("txt")) {
+            source = recoded.filePath(file.fileName());
+            if (!recoded.isValid() || !copyAsUtf8(path, source))
+                return OpenStatus::NotADocument;
+            arguments.push_back(property("FilterOptions", Any(rtl::OUString("UTF8,LF,,"))));
+        }
+    }
+    const Reference<frame::XModel> model = office->openDocument(
+        source, uno::Sequence<beans::PropertyValue>(arguments.data(), sal_Int32(arguments.size())));
+    if (model.is())
+        return OpenStatus::Opened;
+    if (!office->isAlive())
+        return OpenStatus::NoOffice;
+    return passwordAsked->load() ? OpenStatus::PasswordProtected : OpenStatus::NotADocument;
+}
+
+bool openDocument(const automation::ApplicationPtr &application, const QString &path)
+{
+    return openDocumentFile(application, path) == OpenStatus::Opened;
 }
 
 } // namespace libreoffice

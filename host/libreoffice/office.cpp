@@ -332,7 +332,8 @@ Reference<frame::XModel> Office::addDocument()
     return load("private:factory/swriter");
 }
 
-Reference<frame::XModel> Office::openDocument(const QString &path)
+Reference<frame::XModel> Office::openDocument(const QString &path,
+                                              const Sequence<beans::PropertyValue> &arguments)
 {
     const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     // A file already open is shown, not opened a second time.
@@ -342,23 +343,26 @@ Reference<frame::XModel> Office::openDocument(const QString &path)
             return model;
         }
     }
-    return load(url.toEncoded());
+    return load(url.toEncoded(), arguments);
 }
 
-Reference<frame::XModel> Office::load(const QByteArray &url)
+Reference<frame::XModel> Office::load(const QByteArray &url,
+                                      const Sequence<beans::PropertyValue> &arguments)
 {
     if (!isAlive())
         return {};
     if (m_window)
         return m_window->addDocument(url.constData());
     Reference<frame::XModel> model = unoGuard(Reference<frame::XModel>(), [&] {
-        beans::PropertyValue hidden;
-        hidden.Name = "Hidden";
-        hidden.Value <<= true;
+        Sequence<beans::PropertyValue> properties(arguments.getLength() + 1);
+        properties[0].Name = "Hidden";
+        properties[0].Value <<= true;
+        for (sal_Int32 i = 0; i < arguments.getLength(); ++i)
+            properties[i + 1] = arguments[i];
         Reference<frame::XComponentLoader> loader(m_connection->desktop(), UNO_QUERY_THROW);
         return Reference<frame::XModel>(
             loader->loadComponentFromURL(rtl::OUString::createFromAscii(url.constData()), "_blank",
-                                         0, Sequence<beans::PropertyValue>(&hidden, 1)),
+                                         0, properties),
             UNO_QUERY);
     });
     // A file the office opens as something else (a spreadsheet, a drawing)

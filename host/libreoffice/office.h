@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
+#include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XTerminateListener.hpp>
 #include <com/sun/star/uno/Reference.hxx>
@@ -95,8 +96,12 @@ public:
     css::uno::Reference<css::frame::XModel> activeDocument();
     css::uno::Reference<css::frame::XModel> addDocument();
     // Loads the file at path as a new document, shown (embedded) or the
-    // active one (headless); null when it is not a text document.
-    css::uno::Reference<css::frame::XModel> openDocument(const QString &path);
+    // active one (headless); null when it is not a text document. A headless
+    // office also takes the given load arguments (a filter, an interaction
+    // handler); the embedded window loads with its own.
+    css::uno::Reference<css::frame::XModel>
+    openDocument(const QString &path,
+                 const css::uno::Sequence<css::beans::PropertyValue> &arguments = {});
     // Stores the document first when asked and it has a file; otherwise
     // unsaved changes are discarded.
     void closeDocument(const css::uno::Reference<css::frame::XModel> &model, bool save);
@@ -122,7 +127,9 @@ public:
 
 private:
     // A new document from an ASCII URL (a factory or an encoded file URL).
-    css::uno::Reference<css::frame::XModel> load(const QByteArray &url);
+    css::uno::Reference<css::frame::XModel>
+    load(const QByteArray &url,
+         const css::uno::Sequence<css::beans::PropertyValue> &arguments = {});
     static bool isOpen(const css::uno::Reference<css::frame::XModel> &model);
     void startWatching();
     int recover();

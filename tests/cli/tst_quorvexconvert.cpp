@@ -1,0 +1,347 @@
+#include "assembly/elementrecord.h"
+#include "automation/automation.h"
+#include "libreoffice/lofiles.h"
+#include "sharedoffice.h"
+
+#include <QtTest>
+
+using namespace automation;
+
+// quorvex-convert run as a user runs it, on the settings of the README's
+// example (cli/example), with inputs of every readable type made by an
+// office and the outputs read back: PDF text through pdftotext, .docx files
+// reopened for their shapes and element record.
+class TestQuorvexConvert : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyKind_data();
+    void everyKind();
+    void convertedAgainKeepsItsNumber();
+    void badInputs_data();
+    void badInputs();
+    void concurrentRunsTakeDistinctNumbers();
+    void refusedBeforeAnyWork_data();
+    void refusedBeforeAnyWork();
+
+private:
+    struct Run
+    {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+    QProcess *start(const QStringList &arguments);
+    static Run finish(QProcess *process);
+    Run convert(const QStringList &arguments) { return finish(start(arguments)); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void makeInput(const QString &name);
+    int counter() const;
+
+    SharedOffice m_office;
+    QTemporaryDir m_dir;
+    QString m_year = QString::number(QDate::currentDate().year());
+    Run m_batch;
+    Run m_bad;
+};
+
+QProcess *TestQuorvexConvert::start(const QStringList &arguments)
+{
+    auto *process = new QProcess(this);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", path("home")); // the offices' profiles
+    process->setProcessEnvironment(environment);
+    process->setWorkingDirectory(m_dir.path());
+    process->start(QVX_CONVERT_PROGRAM,
+                   QStringList {"--settings-dir", path("settings")} + arguments);
+    return process;
+}
+
+TestQuorvexConvert::Run TestQuorvexConvert::finish(QProcess *process)
+{
+    Run run;
+    if (process->waitForFinished(300000) && process->exitStatus() == QProcess::NormalExit)
+        run.status = process->exitCode();
+    run.out = QString::fromUtf8(process->readAllStandardOutput());
+    run.err = QString::fromUtf8(process->readAllStandardError());
+    process->deleteLater();
+    return run;
+}
+
+// A notice of two pages as an office saves it, or as a .txt in GB18030.
+void TestQuorvexConvert::makeInput(const QString &name)
+{
+    QStringList body;
+    for (int i = 0; i < 12; ++i)
+        body << QString("（%1）各单位要高度重视，切实落实安全生产责任，加强隐患排查治理，确保不发生"
+                        "重大事故。")
+                    .arg(i + 1)
+                    .repeated(3);
+    if (name.endsWith(".txt")) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QTextCodec::codecForName("GB18030")->fromUnicode(body.join("\n")));
+        return;
+    }
+    const ApplicationPtr app = m_office.application();
+    const DocumentPtr document = app->documents()->add();
+    document->content()->insertAfter(body.join("\n"));
+    QVERIFY(libreoffice::saveDocumentAs(m_office.officeApplication(), path(name)));
+    document->close(Variant(false));
+}
+
+int TestQuorvexConvert::counter() const
+{
+    const QSettings file(path("settings/xiaxing.ini"), QSettings::IniFormat);
+    return file.value(QString("示例市政府文件/wh")).toInt();
+}
+
+// One batch of every kind from a manifest, two outputs each, on two offices.
+void TestQuorvexConvert::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(QDir().mkpath(path("settings")));
+    for (const QFileInfo &file : QDir(QVX_EXAMPLE_DIR).entryInfoList({"*.ini"}))
+        QVERIFY(QFile::copy(file.filePath(), path("settings/" + file.fileName())));
+    for (const char *input :
+         {"notice.docx", "request.odt", "letter.doc", "joint.txt", "minutes.docx"})
+        makeInput(input);
+
+    QFile manifest(path("batch.csv"));
+    QVERIFY(manifest.open(QIODevice::WriteOnly));
+    manifest.write(
+        "\xEF\xBB\xBFinput,output,kind,公文标题,主送单位,copy-to,number,signer,出席\r\n"
+        "notice.docx,out/notice.docx,下行文,关于安全生产的通知,各区县人民政府,"
+        "\"市委办公室,市人大办公室\",,,\r\n"
+        "notice.docx,out/notice.pdf,下行文,关于安全生产的通知,各区县人民政府,,,,\r\n"
+        "request.odt,out/request.docx,上行文,关于拨付经费的请示,省人民政府,,,张三,\r\n"
+        "request.odt,out/request.pdf,上行文,关于拨付经费的请示,省人民政府,,,张三,\r\n"
+        "letter.doc,out/letter.docx,信函,关于商请支持的函,市财政局,,,,\r\n"
+        "letter.doc,out/letter.pdf,信函,关于商请支持的函,市财政局,,,,\r\n"
+        "letter.doc,out/letter.odt,信函,关于商请支持的函,市财政局,,,,\r\n"
+        "joint.txt,out/joint.docx,lianhe,关于联合检查的通知,各县区,,示联发〔2024〕7号,,\r\n"
+        "joint.txt,out/joint.pdf,lianhe,关于联合检查的通知,各县区,,,,\r\n"
+        "minutes.docx,out/minutes.docx,jiyao,第一次常务会议纪要,各部门,,,,\"王五\"\r\n"
+        "\r\n"
+        "minutes.docx,out/minutes.pdf,jiyao,第一次常务会议纪要,各部门,,,,王五\r\n");
+    manifest.close();
+    m_batch = convert({"--manifest", "batch.csv", "--jobs", "2", "--written", "2024-05-06"});
+    QVERIFY2(m_batch.status == 0, qPrintable(m_batch.out + m_batch.err));
+    QVERIFY2(m_batch.out.contains("共 11 个文档：11 个转换成功"), qPrintable(m_batch.out));
+}
+
+void TestQuorvexConvert::everyKind_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QStringList>("texts"); // in the PDF
+    QTest::addColumn<QStringList>("shapes"); // in the .docx or .odt
+    const QStringList header {"WJBT", "BTBX", "GWXH", "bj_gw"};
+    const QString y = m_year;
+    QTest::newRow("down-going docx") << "notice.docx"
+                                     << "示政发〔2024〕12号" << QStringList() << header;
+    QTest::newRow("down-going pdf") << "notice.pdf"
+                                    << "示政发〔2024〕13号"
+                                    << QStringList {"示例市人民政府文件", "关于安全生产的通知",
+                                                    "各区县人民政府：", "2024年5月6日"}
+                                    << QStringList();
+    QTest::newRow("up-going docx") << "request.docx"
+                                   << "〔" + y + "〕1号" << QStringList() << header;
+    QTest::newRow("up-going pdf") << "request.pdf"
+                                  << "〔" + y + "〕2号"
+                                  << QStringList {"签发人：张三", "关于拨付经费的请示"}
+                                  << QStringList();
+    // Word files lose the names of the letter's two-stroke rules; the
+    // office's own format keeps them.
+    QTest::newRow("letter docx") << "letter.docx"
+                                 << "〔" + y + "〕1号" << QStringList()
+                                 << QStringList {"WJBT", "hanWenHao", "GWXH"};
+    QTest::newRow("letter odt") << "letter.odt"
+                                << "〔" + y + "〕3号" << QStringList()
+                                << QStringList {"WJBT", "BTBX", "secBTBX", "hanWenHao", "GWXH"};
+    QTest::newRow("letter pdf") << "letter.pdf"
+                                << "〔" + y + "〕2号"
+                                << QStringList {"示例市人民政府", "关于商请支持的函"}
+                                << QStringList();
+    QTest::newRow("joint docx") << "joint.docx"
+                                << "示联发〔2024〕7号" << QStringList() << header;
+    QTest::newRow("joint pdf") << "joint.pdf"
+                               << "示联发〔2024〕8号"
+                               << QStringList {"示例市人民政府", "示例市财政局", "各单位要高度重视"}
+                               << QStringList();
+    QTest::newRow("minutes docx") << "minutes.docx"
+                                  << "（" + y + "）第1期" << QStringList()
+                                  << QStringList {"WJBT", "jyBX", "GWXH", "bj_gw"};
+    QTest::newRow("minutes pdf") << "minutes.pdf"
+                                 << "（" + y
+            + "）第2期" << QStringList {"示例市人民政府会议纪要", "出席：王五", "分送：各部门"}
+                                 << QStringList();
+}
+
+// Each kind's output carries its number, in batch order; a PDF its texts, a
+// document the header's and imprint's shapes and the element record.
+void TestQuorvexConvert::everyKind()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, number);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, shapes);
+    QVERIFY2(m_batch.out.contains(QRegularExpression("→ out/" + QRegularExpression::escape(output)
+                                                     + "  " + QRegularExpression::escape(number))),
+             qPrintable(m_batch.out));
+    if (output.endsWith(".pdf")) {
+        QProcess text;
+        text.start("pdftotext", {path("out/" + output), "-"});
+        QVERIFY(text.waitForFinished());
+        QString pages = QString::fromUtf8(text.readAllStandardOutput());
+        pages.remove(QRegularExpression("\\s"));
+        for (const QString &expected : texts + QStringList {number})
+            QVERIFY2(pages.contains(expected), qPrintable(expected + " not in " + pages.left(400)));
+        return;
+    }
+    QVERIFY(libreoffice::openDocument(m_office.officeApplication(), path("out/" + output)));
+    const ApplicationPtr app = m_office.application();
+    QStringList names;
+    for (long i = 1, n = app->activeDocument()->shapes()->count(); i <= n; ++i)
+        names << app->activeDocument()->shapes()->item(i)->name();
+    const QString storedNumber
+        = assembly::readElement(app, Element::WenHao.id, Element::WenHao.key());
+    const QString title = assembly::readElement(app, Element::BiaoTi.id, Element::BiaoTi.key());
+    const QString signer = assembly::readElement(app, Element::QianFa.id, Element::QianFa.key());
+    app->activeDocument()->close(Variant(false));
+    for (const QString &shape : shapes)
+        QVERIFY2(names.contains(shape), qPrintable(names.join(",")));
+    QCOMPARE(storedNumber, number);
+    QVERIFY(!title.isEmpty());
+    QCOMPARE(signer, output.startsWith("request") ? QString("张三") : QString());
+}
+
+// A converted document converted again keeps its own number, as confirming
+// the dialog unchanged does: the counter stays, the stored title comes back.
+void TestQuorvexConvert::convertedAgainKeepsItsNumber()
+{
+    const int before = counter();
+    const Run run = convert({"--kind", "xiaxing", "out/notice.docx", "-o", "again/notice.pdf"});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains("示政发〔2024〕12号"), qPrintable(run.out));
+    QCOMPARE(counter(), before);
+    QProcess text;
+    text.start("pdftotext", {path("again/notice.pdf"), "-"});
+    QVERIFY(text.waitForFinished());
+    QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).count("关于安全生产的通知"), 1);
+}
+
+void TestQuorvexConvert::badInputs_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("good") << "good.txt"
+                          << "完成  good.txt → bad/good.pdf";
+    QTest::newRow("missing") << "missing.docx"
+                             << "失败  missing.docx：找不到输入文件";
+    QTest::newRow("folder") << "folder.docx"
+                            << "失败  folder.docx：无法读取输入文件";
+    QTest::newRow("not a document") << "garbage.docx"
+                                    << "失败  garbage.docx：不是可以打开的文档";
+    QTest::newRow("no text") << "binary.txt"
+                             << "失败  binary.txt：不是可以打开的文档";
+    QTest::newRow("password") << "protected.odt"
+                              << "失败  protected.odt：文档有密码保护";
+    QTest::newRow("output exists") << "kept.txt"
+                                   << "失败  kept.txt：输出文件已存在";
+}
+
+// Bad inputs are named with their reason, the good one converts, the run
+// fails; no input is changed and no temporary file is left.
+void TestQuorvexConvert::badInputs()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, line);
+    if (m_bad.status < 0) {
+        QVERIFY(QDir().mkpath(path("folder.docx")) && QDir().mkpath(path("bad")));
+        QFile::copy(QVX_TEST_DATA "/protected.odt", path("protected.odt"));
+        const QList<QPair<QString, QByteArray>> files {{"good.txt", "通知正文。\n"},
+                                                       {"kept.txt", "通知正文。\n"},
+                                                       {"bad/kept.pdf", "kept"},
+                                                       {"garbage.docx", QByteArray(3000, '\x7f')},
+                                                       {"binary.txt", QByteArray("a\0b", 3)}};
+        for (const auto &[name, bytes] : files) {
+            QFile file(path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        m_bad = convert({"--kind", "xiaxing", "--format", "pdf", "-o", "bad", "good.txt",
+                         "missing.docx", "folder.docx", "garbage.docx", "binary.txt",
+                         "protected.odt", "kept.txt"});
+        QCOMPARE(m_bad.status, 1);
+        QCOMPARE(QDir(path("bad")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"good.pdf", "kept.pdf"}));
+        QFile kept(path("bad/kept.pdf"));
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
+        QFile good(path("good.txt"));
+        QVERIFY(good.open(QIODevice::ReadOnly) && good.readAll() == "通知正文。\n");
+    }
+    QVERIFY2(m_bad.out.contains(line), qPrintable(m_bad.out));
+}
+
+// Two runs side by side on one template get distinct, consecutive numbers.
+// They wait while another program (here the test, as QSettings would) holds
+// the template file, and then race for it the moment it is free.
+void TestQuorvexConvert::concurrentRunsTakeDistinctNumbers()
+{
+    const int before = counter();
+    QStringList inputs;
+    for (int i = 1; i <= 3; ++i) {
+        inputs << QString("c%1.txt").arg(i);
+        QFile file(path(inputs.last()));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("正文。\n") > 0);
+    }
+    auto lock = std::make_unique<QLockFile>(path("settings/xiaxing.ini.lock"));
+    QVERIFY(lock->tryLock());
+    QProcess *first = start(QStringList {"--kind", "xiaxing", "-o", "c1"} + inputs);
+    QProcess *second = start(QStringList {"--kind", "xiaxing", "-o", "c2"} + inputs);
+    QTest::qWait(6000);
+    QCOMPARE(counter(), before);
+    QCOMPARE(first->state(), QProcess::Running);
+    lock.reset();
+    const QString out = finish(first).out + finish(second).out;
+    QSet<int> numbers;
+    QRegularExpressionMatchIterator it
+        = QRegularExpression("示政发〔2024〕(\\d+)号").globalMatch(out);
+    while (it.hasNext())
+        numbers.insert(it.next().captured(1).toInt());
+    QCOMPARE(numbers.size(), 6);
+    for (int n = before + 1; n <= before + 6; ++n)
+        QVERIFY2(numbers.contains(n), qPrintable(out));
+    QCOMPARE(counter(), before + 6);
+}
+
+void TestQuorvexConvert::refusedBeforeAnyWork_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unwritable folder") << "/proc/quorvex/"
+                                       << "输出文件夹“/proc/quorvex”无法写入";
+    QTest::newRow("format not written") << "unwritten.rtf"
+                                        << "不支持输出“.rtf”文件";
+}
+
+// An output that cannot be written stops the batch before any number is
+// taken, and no folder is made in its place.
+void TestQuorvexConvert::refusedBeforeAnyWork()
+{
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    const int before = counter();
+    QFile input(path("unwritten.txt"));
+    QVERIFY(input.open(QIODevice::WriteOnly) && input.write("正文。\n") > 0);
+    const Run run = convert({"--kind", "xiaxing", "unwritten.txt", "-o", output});
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(counter(), before);
+    QVERIFY(!QFileInfo::exists(path(output)));
+}
+
+QTEST_GUILESS_MAIN(TestQuorvexConvert)
+#include "tst_quorvexconvert.moc"
