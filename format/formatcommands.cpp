@@ -5,9 +5,11 @@
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 
+#include "automation/application.h"
 #include "format/headermarks.h"
 #include "format/landscapepage.h"
 #include "format/linespacing.h"
+#include "format/newdocument.h"
 #include "format/pageadaptation.h"
 #include "format/rolestyles.h"
 #include "format/setpage_window.h"
@@ -30,6 +32,13 @@ void WPSMainWindow::applyRole(int role)
         == format::Outcome::NoDocument)
         showError(kNoSelection);
     focusWriter();
+}
+
+void WPSMainWindow::startNewDocument()
+{
+    if (m_application)
+        format::startAsOfficialBody(m_application->activeDocument(),
+                                    format::LayoutSettings::read());
 }
 
 void WPSMainWindow::setBT()

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake g++ make ninja-build pkg-config
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n libqt5x11extras5-dev
-    libreoffice-writer libreoffice-dev
+    libreoffice-writer libreoffice-dev libreoffice-l10n-zh-cn libreoffice-help-zh-cn
     xvfb xauth x11-utils xdotool libxcb1-dev
     fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming libfontconfig-dev
     poppler-utils imagemagick python3 desktop-file-utils

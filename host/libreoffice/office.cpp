@@ -146,7 +146,8 @@ Office::StartResult Office::start(const QString &program, std::uint64_t hostWind
     });
     m_window = std::make_unique<WriterWindow>(m_connection.get(), hostWindow, size);
     m_window->setHandlers(
-        {m_events.documentsChanged, m_events.chooseFileRequested, m_events.quitRequested});
+        {m_events.documentsChanged, m_events.chooseFileRequested, m_events.quitRequested,
+         m_events.documentMade});
     m_recovery = std::make_unique<OfficeRecovery>(m_profile->directory()
                                                   + QStringLiteral("/quorvex-recovery"));
     if (!m_window->create()) {

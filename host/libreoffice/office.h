@@ -52,6 +52,8 @@ public:
         // The user chose File > Open or File > Exit inside the writer.
         std::function<void()> chooseFileRequested;
         std::function<void()> quitRequested;
+        // The user made a new document (File > New); it is shown.
+        std::function<void()> documentMade;
     };
 
     enum StartResult {

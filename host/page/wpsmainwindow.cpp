@@ -92,6 +92,9 @@ void WPSMainWindow::initApp()
     m_application->setSaveChangesPrompt(m_keeper->savePrompt());
     refreshDocumentTabs();
     m_keeper->writerStarted();
+    // A start that brought back no documents shows a new one.
+    if (m_client->recoveredDocuments() == 0)
+        startNewDocument();
 
     m_documents = m_application->documents();
 

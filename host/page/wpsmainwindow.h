@@ -48,6 +48,9 @@ public:
     // reported.
     void openDocuments(const QStringList &paths);
     void refreshDocumentTabs();
+    // Makes the active document, new and empty, the body of an official
+    // document (the settings' fonts, size and spacing on the official page).
+    void startNewDocument();
     DocumentTabs *documentTabs() const { return m_tabs; }
 
     // Runs the operation whose command label is given; any other text is
