@@ -185,14 +185,15 @@ def main():
             sys.exit(1)
         faults = [f for f in faults if not any(r.startswith(f["id"] + ":") for r in refused)]
 
-    baseline = {}
+    print(f"copy synced and built in {time.monotonic() - started:.0f} s", flush=True)
+    baseline, baseline_start = {}, time.monotonic()
     for fault in faults:
         for name in fault["names"]:
             if name not in baseline:
                 baseline[name] = runner.test(name, int(fault.get("timeout", 300)),
                                              f"baseline-{name}.log")
     broken = sorted(name for name, (verdict, _) in baseline.items() if verdict != "passed")
-    print(f"baseline: {len(baseline)} tests in {time.monotonic() - started:.0f} s"
+    print(f"baseline: {len(baseline)} tests in {time.monotonic() - baseline_start:.0f} s"
           + (f"; failing unplanted: {', '.join(broken)}" if broken else ""), flush=True)
 
     counts = {"caught": 0, "missed": 0, "not built": 0, "baseline fails": 0}
