@@ -9,8 +9,8 @@ uncommitted changes included) are copied to WORKDIR/src (default
 /tmp/quorvex-faults), built once in WORKDIR/build, and kept there, so that a
 later run builds only what changed; ccache is told to hit across work
 folders. Then, fault by fault: the fault's text is replaced in the copy, the
-tests it names are built and run one by one in the order given, and the file
-is put back.
+tests it names are built and run one by one in the order given until one
+fails, and the file is put back. Build and test logs go to WORKDIR/logs.
 
 A fault is "caught" when the build succeeds and one of its tests fails (or
 hangs past the timeout); "missed" when every test passes; "not built" when
@@ -30,9 +30,9 @@ each entry a set of "key: value" lines:
     about:   one line saying what the fault does
 In find and replace, "\\n" stands for a line break and a backslash before any
 other character for that character ("\\\\" for a backslash); the value starts
-after the one blank following the colon. An entry whose
-text is not found exactly once, or whose tests match nothing, is refused:
-the run does not start, or with --keep-going it goes on without the entry.
+after the one blank following the colon. An entry whose text is not found
+exactly once, or whose tests match nothing, is refused: the run does not
+start, or with --keep-going it goes on without the entry.
 """
 
 import argparse
