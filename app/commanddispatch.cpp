@@ -5,6 +5,7 @@
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 #include "page/writerkeeper.h"
+#include "printing/print_window.h"
 
 #include <QDesktopServices>
 #include <QMap>
@@ -38,6 +39,10 @@ void WPSMainWindow::slotButtonClick(const QString &label)
         commands.insert(QStringLiteral("插入横排页面"), &WPSMainWindow::insertHPpage);
         commands.insert(QStringLiteral("加大行距"), &WPSMainWindow::incSpace);
         commands.insert(QStringLiteral("减小行距"), &WPSMainWindow::decSpace);
+        commands.insert(QStringLiteral("隐藏/显示红头"), &WPSMainWindow::hideHongTou);
+        commands.insert(QStringLiteral("隐藏/显示页码"), &WPSMainWindow::hidePageNumber);
+        commands.insert(QStringLiteral("添加/删除定位线"), &WPSMainWindow::inserTestLine);
+        commands.insert(QStringLiteral("编码打印"), &WPSMainWindow::autoPrint);
     }
     // The dialogs are the page's own: each page connects its dialogs at its
     // first command, before any of them can be opened and send a result.
@@ -70,6 +75,7 @@ void WPSMainWindow::wireDialogs()
     //   jiyao_window::sendJYSettings(20 x QString)    -> transtogw
     // A dialog is only ever opened by a command, so its connection is made
     // before it can emit.
+    connect(m_printWindow, &print_window::sendData, this, &WPSMainWindow::autoPrintExc);
     connect(m_setPageWindow, &setPage_window::sendSettings, this, &WPSMainWindow::setPageOptionExc);
     connect(m_inputWindow, &input_window::sendSettings, this, &WPSMainWindow::transtogw);
     connect(m_jiyaoWindow, &jiyao_window::sendJYSettings, this, &WPSMainWindow::transtogw);

@@ -297,6 +297,7 @@ public:
     bool printOut(const PrintOutOptions &options) override { const Probe probe("Document::printOut"); return m_inner->printOut(options); }
     void close(const Variant &saveChanges) override { const Probe probe("Document::close"); m_inner->close(unwrap(saveChanges)); }
     bool saved() const override { const Probe probe("Document::saved"); return m_inner->saved(); }
+    void setSaved(bool saved) override { const Probe probe("Document::setSaved"); m_inner->setSaved(saved); }
     QString fullName() const override { const Probe probe("Document::fullName"); return m_inner->fullName(); }
     bool save() override { const Probe probe("Document::save"); return m_inner->save(); }
     bool saveAs(const QString &path) override { const Probe probe("Document::saveAs"); return m_inner->saveAs(path); }
@@ -718,6 +719,7 @@ public:
     ParagraphFormatPtr paragraphFormat() override { const Probe probe("Range::paragraphFormat"); return wrap(m_inner->paragraphFormat()); }
     ParagraphsPtr paragraphs() override { const Probe probe("Range::paragraphs"); return wrap(m_inner->paragraphs()); }
     Variant information(int item) override { const Probe probe("Range::information"); return m_inner->information(item); }
+    int languageIdFarEast() const override { const Probe probe("Range::languageIdFarEast"); return m_inner->languageIdFarEast(); }
 
 private:
     std::shared_ptr<automation::Range> m_inner;

@@ -5,8 +5,11 @@
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
 
+#include "automation/application.h"
+#include "format/headermarks.h"
 #include "format/landscapepage.h"
 #include "format/linespacing.h"
+#include "format/newdocument.h"
 #include "format/pageadaptation.h"
 #include "format/rolestyles.h"
 #include "format/setpage_window.h"
@@ -29,6 +32,13 @@ void WPSMainWindow::applyRole(int role)
         == format::Outcome::NoDocument)
         showError(kNoSelection);
     focusWriter();
+}
+
+void WPSMainWindow::startNewDocument()
+{
+    if (m_application)
+        format::startAsOfficialBody(m_application->activeDocument(),
+                                    format::LayoutSettings::read());
 }
 
 void WPSMainWindow::setBT()
@@ -110,4 +120,35 @@ void WPSMainWindow::insertHPpage()
     if (outcome == format::Outcome::NoDocument)
         showError(kNoDocument);
     focusWriter();
+}
+
+namespace {
+
+// The toggles on the red header, the page-number cover and the positioning
+// lines (format/headermarks.h) report a missing document; without a writer
+// they do nothing.
+void reportToggle(WPSMainWindow *page, format::Outcome outcome)
+{
+    if (outcome == format::Outcome::NoApplication)
+        return;
+    if (outcome == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    page->focusWriter();
+}
+
+} // namespace
+
+void WPSMainWindow::hideHongTou()
+{
+    reportToggle(this, format::toggleRedHeader(m_application));
+}
+
+void WPSMainWindow::hidePageNumber()
+{
+    reportToggle(this, format::togglePageNumberCover(m_application));
+}
+
+void WPSMainWindow::inserTestLine()
+{
+    reportToggle(this, format::togglePositioningLines(m_application));
 }

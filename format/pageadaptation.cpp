@@ -30,8 +30,6 @@ void setDocumentStyles(const DocumentPtr &document, const LayoutSettings &settin
     }
 }
 
-namespace {
-
 void setPortraitPage(const PageSetupPtr &ps, const LayoutSettings &s)
 {
     ps->setDifferentFirstPageHeaderFooter(0);
@@ -49,8 +47,6 @@ void setPortraitPage(const PageSetupPtr &ps, const LayoutSettings &s)
     ps->setCharsLine(28.0f);
     ps->setOddAndEvenPagesHeaderFooter(1);
 }
-
-} // namespace
 
 Outcome adaptPages(const ApplicationPtr &app, const LayoutSettings &settings, bool formatBody,
                    bool recogniseHeadings)

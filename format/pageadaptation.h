@@ -16,4 +16,8 @@ Outcome adaptPages(const automation::ApplicationPtr &app, const LayoutSettings &
 // The normal style's body font and the header style without its rule.
 void setDocumentStyles(const automation::DocumentPtr &document, const LayoutSettings &settings);
 
+// The official portrait page: A4, the settings' margins, 22 lines of 28
+// characters.
+void setPortraitPage(const automation::PageSetupPtr &pageSetup, const LayoutSettings &settings);
+
 } // namespace format

@@ -24,6 +24,9 @@ public:
     // The user chose File > Open or File > Exit inside the writer.
     virtual void writerWantsFile() = 0;
     virtual void writerWantsQuit() = 0;
+    // The user made a new document inside the writer (File > New); it is
+    // the active document. The one the writer starts with is not told here.
+    virtual void writerMadeDocument() = 0;
 };
 
 // The client of an installed writer: it launches the writer process with the

@@ -110,6 +110,11 @@ constexpr int wdFieldPage = 33;
 constexpr int wdActiveEndPageNumber = 3;
 constexpr int wdWithInTable = 12;
 
+// WdLanguageID: Windows language ids.
+constexpr int wdLanguageNone = 0;
+constexpr int wdEnglishUS = 1033;
+constexpr int wdSimplifiedChinese = 2052;
+
 // Header and footer indexes.
 constexpr int wdHeaderFooterPrimary = 1;
 constexpr int wdHeaderFooterFirstPage = 2;

@@ -126,6 +126,9 @@ public:
     // Saved: true while the document has no changes since it was opened,
     // made or last saved.
     virtual bool saved() const = 0;
+    // Setting Saved: true marks the document as having no changes to save
+    // (closing it does not ask), false as having some.
+    virtual void setSaved(bool saved) = 0;
     // FullName: the file the document is stored in; empty for a document
     // that has never been saved.
     virtual QString fullName() const = 0;

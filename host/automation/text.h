@@ -98,6 +98,10 @@ public:
     // wdActiveEndPageNumber (3): page number, an integer Variant;
     // wdWithInTable (12): a boolean Variant.
     virtual Variant information(int item) = 0;
+    // LanguageIDFarEast: the language of the range's East Asian text as a
+    // Windows language id (wdSimplifiedChinese 2052); wdLanguageNone (0)
+    // when the writer names none.
+    virtual int languageIdFarEast() const = 0;
 };
 
 class Paragraphs : public Object

@@ -355,6 +355,8 @@ public:
     }
 
     bool saved() const override { return dump() == m_doc->savedDump; }
+    // No document dumps as a lone blank.
+    void setSaved(bool saved) override { m_doc->savedDump = saved ? dump() : QStringLiteral(" "); }
     QString fullName() const override { return m_doc->path; }
     bool save() override { return !m_doc->path.isEmpty() && saveAs(m_doc->path); }
     // The stand-in writer has no file format: it stores the document's dump.

@@ -142,6 +142,9 @@ public:
     automation::ParagraphFormatPtr paragraphFormat() override;
     automation::ParagraphsPtr paragraphs() override;
     automation::Variant information(int item) override;
+    // The stand-in writer keeps no languages: its East Asian text is Chinese
+    // (China), as the office's profile makes it.
+    int languageIdFarEast() const override { return automation::wdSimplifiedChinese; }
 
     const StoryPtr &story() const { return m_story; }
     const DocModel &document() const { return m_doc; }

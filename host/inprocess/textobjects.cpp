@@ -1,6 +1,7 @@
 #include "objects.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace automation;
 
@@ -284,11 +285,24 @@ void RangeImpl::setText(const QString &text)
     if (start == 0 && m_state->end == m_story->length()
         && m_story->kind != model::Story::Kind::Frame)
         m_doc->clearAnchoredObjects(m_story.get());
+    // The new text takes the format of the first character it replaces, as
+    // typing over a selection does (an emptied paragraph would otherwise
+    // give it the format of its mark).
+    std::optional<model::CharFormat> replaced;
+    if (m_state->end > start) {
+        const auto targets = charTargets(*m_story, start, m_state->end);
+        if (!targets.empty())
+            replaced = *targets.front();
+    }
     m_story->deleteText(start, m_state->end);
     long added = 0;
     const long at = m_story->insertText(start, text, &added);
     m_state->start = at;
     m_state->end = at + added;
+    if (replaced && added > 0) {
+        for (model::CharFormat *format : charTargets(*m_story, at, at + added))
+            *format = *replaced;
+    }
 }
 
 void RangeImpl::setRange(long start, long end)

@@ -1,7 +1,6 @@
 #include "fontreplacements.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "profileregistry.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -53,9 +52,8 @@ bool isOurLine(const QString &line)
 {
     if (line.contains(QLatin1String("oor:name=\"") + QLatin1String(nodePrefix)))
         return true;
-    return line.contains(QLatin1String("oor:path=\"") + QLatin1String(substitutionPath)
-                         + QLatin1String("\""))
-        && line.contains(QLatin1String("oor:name=\"Replacement\""));
+    return setsRegistryProperty(line, QLatin1String(substitutionPath),
+                                QStringLiteral("Replacement"));
 }
 
 } // namespace
@@ -99,33 +97,16 @@ QVector<FontReplacement> neededFontReplacements(const FontInstalled &installed)
 bool writeFontReplacements(const QString &registryFile,
                            const QVector<FontReplacement> &replacements)
 {
-    QFile in(registryFile);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QString text = QString::fromUtf8(in.readAll());
-    in.close();
-    const int end = text.lastIndexOf(QLatin1String("</oor:items>"));
-    if (end < 0)
-        return false;
-
-    QStringList kept;
-    for (const QString &line : text.left(end).split(QLatin1Char('\n'))) {
-        if (!isOurLine(line))
-            kept.append(line);
-    }
-    while (!kept.isEmpty() && kept.last().trimmed().isEmpty())
-        kept.removeLast();
-
+    QStringList items;
     if (!replacements.isEmpty()) {
-        kept.append(QStringLiteral("<item oor:path=\"%1\">%2</item>")
-                        .arg(QLatin1String(substitutionPath),
-                             propertyXml(QStringLiteral("Replacement"), QStringLiteral("true"))));
+        items.append(registryItem(QLatin1String(substitutionPath), QStringLiteral("Replacement"),
+                                  QStringLiteral("true")));
     }
     for (int i = 0; i < replacements.size(); ++i) {
         // "Always": the office counts a missing font as present once its
         // own fallback has found some face for it, so a replacement that
         // waits for the font to be missing never applies.
-        kept.append(
+        items.append(
             QStringLiteral("<item oor:path=\"%1/FontPairs\"><node oor:name=\"%2%3\" "
                            "oor:op=\"replace\">%4%5%6%7</node></item>")
                 .arg(QLatin1String(substitutionPath), QLatin1String(nodePrefix))
@@ -135,12 +116,7 @@ bool writeFontReplacements(const QString &registryFile,
                      propertyXml(QStringLiteral("ReplaceFont"), replacements[i].font),
                      propertyXml(QStringLiteral("SubstituteFont"), replacements[i].family)));
     }
-
-    QSaveFile out(registryFile);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write((kept.join(QLatin1Char('\n')) + QLatin1Char('\n') + text.mid(end)).toUtf8());
-    return out.commit();
+    return updateRegistry(registryFile, isOurLine, items);
 }
 
 } // namespace libreoffice

@@ -126,6 +126,14 @@ bool LoDocument::saved() const
     });
 }
 
+void LoDocument::setSaved(bool saved)
+{
+    if (!m_office->isAlive())
+        return;
+    unoGuardVoid(
+        [&] { Reference<util::XModifiable>(m_model, UNO_QUERY_THROW)->setModified(!saved); });
+}
+
 QString LoDocument::fullName() const
 {
     if (!m_office->isAlive())

@@ -35,6 +35,7 @@ public:
     // anything else discards unsaved changes.
     void close(const automation::Variant &saveChanges) override;
     bool saved() const override;
+    void setSaved(bool saved) override;
     QString fullName() const override;
     bool save() override;
     bool saveAs(const QString &path) override;

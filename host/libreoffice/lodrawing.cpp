@@ -1,21 +1,18 @@
 #include "lodrawing.h"
 
+#include "shapewrappers.h"
+
 #include "losectionmap.h"
 #include "lotext.h"
 #include "lotextstory.h"
 #include "unoutil.h"
 
-#include <QMutex>
-#include <QMutexLocker>
-
-#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 
-#include <algorithm>
-#include <map>
-#include <utility>
+#include <cstdlib>
 #include <vector>
 
 using namespace css;
@@ -24,35 +21,6 @@ using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
 namespace libreoffice::drawing {
-
-namespace {
-
-struct ObjectNotes
-{
-    bool textBox = false;
-    QString alias;
-};
-
-struct NoteRegistry
-{
-    QMutex mutex;
-    std::map<std::pair<const void *, QString>, ObjectNotes> notes;
-};
-
-NoteRegistry &registry()
-{
-    static NoteRegistry r;
-    return r;
-}
-
-const int maxSuffix = 1000;
-
-const void *keyOf(const Reference<frame::XModel> &model)
-{
-    return Reference<uno::XInterface>(model, UNO_QUERY).get();
-}
-
-} // namespace
 
 Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
 {
@@ -106,63 +74,40 @@ Reference<text::XTextRange> paragraphStartAt(const Reference<frame::XModel> &mod
     return cursor->getStart();
 }
 
-void markTextBox(const Reference<frame::XModel> &model, const QString &officeName)
+sal_Int32 fitBoxToText(const Reference<css::drawing::XShape> &shape)
 {
-    NoteRegistry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    r.notes[{keyOf(model), officeName}].textBox = true;
-}
-
-bool isMarkedTextBox(const Reference<frame::XModel> &model, const QString &officeName)
-{
-    NoteRegistry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    auto it = r.notes.find({keyOf(model), officeName});
-    return it != r.notes.end() && it->second.textBox;
-}
-
-QString rename(const Reference<frame::XModel> &model, const Reference<uno::XInterface> &object,
-               const QString &name)
-{
-    const Reference<container::XNamed> named(object, UNO_QUERY_THROW);
-    const QString before = toQString(named->getName());
-    auto tryName = [&](const QString &candidate) {
-        unoGuardVoid([&] { named->setName(toOUString(candidate)); });
-        return toQString(named->getName()) == candidate;
-    };
-    QString officeName = name;
-    if (!tryName(name)) {
-        // Taken (or refused): the first free "name (n)" becomes the office's.
-        officeName = before;
-        for (int i = 2; i <= maxSuffix; ++i) {
-            const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(i);
-            if (tryName(candidate)) {
-                officeName = candidate;
-                break;
-            }
+    // Objects without a text box (lines, frames) have no such property.
+    return unoGuard(sal_Int32(-1), [&] {
+        const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
+        bool textBox = false;
+        Reference<beans::XPropertySet> frame;
+        bool automatic = false;
+        awt::Size laid;
+        if (!(properties->getPropertyValue("TextBox") >>= textBox) || !textBox
+            || !(properties->getPropertyValue("TextBoxContent") >>= frame) || !frame.is()
+            || !(frame->getPropertyValue("FrameIsAutomaticHeight") >>= automatic) || !automatic
+            || !(frame->getPropertyValue("LayoutSize") >>= laid) || laid.Height <= 0)
+            return sal_Int32(-1);
+        awt::Size size = shape->getSize();
+        // A hundredth of a millimetre either way is the rounding of the units.
+        if (std::abs(size.Height - laid.Height) > 1) {
+            size.Height = laid.Height;
+            shape->setSize(size);
         }
-    }
-    NoteRegistry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    ObjectNotes notes;
-    auto it = r.notes.find({keyOf(model), before});
-    if (it != r.notes.end()) {
-        notes = it->second;
-        r.notes.erase(it);
-    }
-    notes.alias = officeName == name ? QString() : name;
-    r.notes[{keyOf(model), officeName}] = notes;
-    return officeName;
+        return laid.Height;
+    });
 }
 
-QString nameOf(const Reference<frame::XModel> &model, const Reference<uno::XInterface> &object)
+void fitBoxesToText(ShapeWrappers &wrappers, const Reference<frame::XModel> &model)
 {
-    const QString officeName
-        = toQString(Reference<container::XNamed>(object, UNO_QUERY_THROW)->getName());
-    NoteRegistry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    auto it = r.notes.find({keyOf(model), officeName});
-    return it != r.notes.end() && !it->second.alias.isEmpty() ? it->second.alias : officeName;
+    const Reference<css::drawing::XDrawPage> page = drawPageOf(model);
+    if (!page.is())
+        return;
+    for (sal_Int32 i = 0, n = page->getCount(); i < n; ++i) {
+        const Reference<css::drawing::XShape> shape(page->getByIndex(i), UNO_QUERY);
+        wrappers.hold(model, shape);
+        fitBoxToText(shape);
+    }
 }
 
 sal_Int32 swapRedBlue(sal_Int32 color)

@@ -5,6 +5,7 @@
 
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/drawing/XDrawPage.hpp>
+#include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
@@ -13,12 +14,14 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // What the shapes and tables bindings share: the document's draw page, unit
 // conversions and how a range of the object model finds its text.
 namespace libreoffice {
 
 class Office;
+class ShapeWrappers;
 
 namespace drawing {
 
@@ -40,20 +43,19 @@ css::uno::Reference<css::text::XTextRange>
 paragraphStartAt(const css::uno::Reference<css::frame::XModel> &model,
                  const css::uno::Reference<css::text::XText> &text, long offset);
 
-// What the office cannot keep on its objects, remembered per document and
-// office name (which the office keeps unique) for as long as the office
-// runs: text frames made by AddTextbox, as opposed to rectangles (both are
-// text frames in the office), and names the office refused because another
-// object has them already (the object model allows duplicates): the office
-// name is then made unique and the object model's name answered for it.
-void markTextBox(const css::uno::Reference<css::frame::XModel> &model, const QString &officeName);
-bool isMarkedTextBox(const css::uno::Reference<css::frame::XModel> &model,
-                     const QString &officeName);
-// Names the object; answers the name it has in the office.
-QString rename(const css::uno::Reference<css::frame::XModel> &model,
-               const css::uno::Reference<css::uno::XInterface> &object, const QString &name);
-QString nameOf(const css::uno::Reference<css::frame::XModel> &model,
-               const css::uno::Reference<css::uno::XInterface> &object);
+// Boxes are drawing shapes with a text frame attached (loshapes.h). The
+// office grows the frame of a box whose height follows its text, but not
+// its shape, which draws the fill and outline and is what an alignment to
+// the foot or the middle of the page places: the shape is made as tall as
+// its text's frame is laid out. fitBoxToText does one shape (answering its
+// height, 1/100 mm; -1 for a shape without such a frame), fitBoxesToText
+// every box of the document; the office lays out what it must first.
+// fitBoxesToText holds the shapes it asked with the document's (see
+// shapewrappers.h): released under the office's feet, their stand-ins went
+// while the embedded office stored (it lets other work run while it shows
+// its progress) and now and then made its Word export fail.
+sal_Int32 fitBoxToText(const css::uno::Reference<css::drawing::XShape> &shape);
+void fitBoxesToText(ShapeWrappers &wrappers, const css::uno::Reference<css::frame::XModel> &model);
 
 // Object model colours are 0xBBGGRR, the office's 0xRRGGBB.
 sal_Int32 swapRedBlue(sal_Int32 color);

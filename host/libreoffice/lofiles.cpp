@@ -2,6 +2,7 @@
 
 #include "loadinteraction.h"
 #include "loapplication.h"
+#include "lodrawing.h"
 #include "lolayout.h"
 #include "office.h"
 #include "unoutil.h"
@@ -102,16 +103,24 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
     if (!filterName)
         return false;
     office->releaseControllers();
-    const bool stored = unoGuard(false, [&] {
-        const beans::PropertyValue filter
-            = property("FilterName", Any(rtl::OUString::createFromAscii(filterName)));
-        // storeToURL writes a copy: the document stays what it was (a new
-        // one keeps having no file, so closing it never overwrites this one).
-        Reference<frame::XStorable>(model, UNO_QUERY_THROW)
-            ->storeToURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
-                         uno::Sequence<beans::PropertyValue>(&filter, 1));
-        return true;
-    });
+    const auto store = [&] {
+        return unoGuard(false, [&] {
+            drawing::fitBoxesToText(office->shapeWrappers(), model);
+            const beans::PropertyValue filter
+                = property("FilterName", Any(rtl::OUString::createFromAscii(filterName)));
+            // storeToURL writes a copy: the document stays what it was (a new
+            // one keeps having no file, so closing it never overwrites this
+            // one).
+            Reference<frame::XStorable>(model, UNO_QUERY_THROW)
+                ->storeToURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
+                             uno::Sequence<beans::PropertyValue>(&filter, 1));
+            return true;
+        });
+    };
+    // The embedded office's Word export now and then fails when stand-ins
+    // of its shapes that we let go just before are taken down during it
+    // (lodrawing.h); they are gone by a second try.
+    const bool stored = store() || store();
     return stored && QFileInfo(absolute).size() > 0;
 }
 

@@ -1,21 +1,23 @@
 #include "lolayout.h"
 
+#include "lodrawing.h"
 #include "lofields.h"
+#include "loprintjob.h"
 #include "losectionmap.h"
 #include "losections.h"
 #include "lostyles.h"
 #include "office.h"
 #include "unoutil.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/view/XPrintJobBroadcaster.hpp>
 #include <com/sun/star/view/XPrintable.hpp>
+#include <rtl/ref.hxx>
 
 #include <vector>
 
@@ -27,6 +29,9 @@ using css::uno::UNO_QUERY_THROW;
 namespace libreoffice {
 
 namespace {
+
+// How long a job's end may take to be told once print has returned.
+constexpr int kPrintJobNewsMs = 30000;
 
 beans::PropertyValue property(const char *name, const Any &value)
 {
@@ -78,9 +83,26 @@ bool print(const Reference<frame::XModel> &model, const automation::PrintOutOpti
         properties.push_back(property("Pages", Any(toOUString(options.pages.toString()))));
     if (!options.collate.isMissing())
         properties.push_back(property("Collate", Any(options.collate.toBool())));
-    Reference<view::XPrintable>(model, UNO_QUERY_THROW)
-        ->print(
-            uno::Sequence<beans::PropertyValue>(properties.data(), sal_Int32(properties.size())));
+    // The office tells how the job ended to its listeners only: print
+    // returns alike for a job that never reached the print system.
+    const rtl::Reference<LoPrintJob> job(new LoPrintJob);
+    const Reference<view::XPrintJobBroadcaster> broadcaster(model, UNO_QUERY_THROW);
+    broadcaster->addPrintJobListener(job.get());
+    LoPrintJob::End end = LoPrintJob::End::Failed;
+    try {
+        Reference<view::XPrintable>(model, UNO_QUERY_THROW)
+            ->print(uno::Sequence<beans::PropertyValue>(properties.data(),
+                                                        sal_Int32(properties.size())));
+        // With Wait the job has been handed over when print returns; the
+        // news of it may come a little later.
+        end = job->waitForEnd(kPrintJobNewsMs);
+    } catch (...) {
+        broadcaster->removePrintJobListener(job.get());
+        throw;
+    }
+    broadcaster->removePrintJobListener(job.get());
+    if (end != LoPrintJob::End::Printed)
+        return false;
     return fileName.isEmpty() || QFileInfo(fileName).size() > 0;
 }
 
@@ -129,6 +151,8 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
         = options.outputFileName.isMissing() ? QString() : options.outputFileName.toString();
     office->releaseControllers(); // pages are printed as laid out
     return unoGuard(false, [&] {
+        // Boxes as tall as their text (lodrawing.h).
+        drawing::fitBoxesToText(office->shapeWrappers(), model);
         // Linked footers show what the footers they follow hold now.
         SectionMap::syncLinked(model);
         if (!outputFile.isEmpty()) {
@@ -136,15 +160,12 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
                 return exportPdf(model, outputFile);
             return print(model, options, outputFile);
         }
+        // Without a printer nothing can be printed: a failure to report,
+        // not a job to throw away.
         Reference<view::XPrintable> printable(model, UNO_QUERY_THROW);
-        if (hasPrinter(printerName(printable)))
-            return print(model, options, QString());
-        // An office without a printer (a server, a test run) prints into a
-        // file that is thrown away: the document went through printing.
-        QTemporaryDir spool;
-        if (!spool.isValid())
+        if (!hasPrinter(printerName(printable)))
             return false;
-        return print(model, options, QDir(spool.path()).filePath(QStringLiteral("print.ps")));
+        return print(model, options, QString());
     });
 }
 

@@ -16,6 +16,7 @@
 #include <com/sun/star/drawing/XDrawPage.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/drawing/XShape.hpp>
+#include <com/sun/star/lang/Locale.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
@@ -33,6 +34,22 @@ using css::uno::UNO_QUERY_THROW;
 namespace libreoffice {
 
 namespace {
+
+// The Windows ids of the languages of East Asian text, and of the office's
+// default for Western text.
+struct LanguageId
+{
+    const char *language, *country;
+    int id;
+};
+constexpr LanguageId languageIds[] = {{"zh", "CN", automation::wdSimplifiedChinese},
+                                      {"zh", "SG", 4100},
+                                      {"zh", "TW", 1028},
+                                      {"zh", "HK", 3076},
+                                      {"zh", "MO", 5124},
+                                      {"ja", "JP", 1041},
+                                      {"ko", "KR", 1042},
+                                      {"en", "US", automation::wdEnglishUS}};
 
 bool endsWithBreak(const QString &text)
 {
@@ -414,6 +431,26 @@ automation::ParagraphsPtr LoRange::paragraphs()
             return touched;
         },
         document);
+}
+
+int LoRange::languageIdFarEast() const
+{
+    if (!m_office->isAlive())
+        return automation::wdLanguageNone;
+    return unoGuard(automation::wdLanguageNone, [this] {
+        const Reference<beans::XPropertySet> text(
+            isParagraph() ? m_paragraphHome->createTextCursorByRange(m_paragraph)
+                          : textstory::cursorAt(model(), m_story, m_span->start, m_span->end),
+            UNO_QUERY_THROW);
+        lang::Locale locale;
+        text->getPropertyValue("CharLocaleAsian") >>= locale;
+        for (const LanguageId &known : languageIds) {
+            if (locale.Language.equalsAscii(known.language)
+                && locale.Country.equalsAscii(known.country))
+                return known.id;
+        }
+        return automation::wdLanguageNone;
+    });
 }
 
 automation::Variant LoRange::information(int item)

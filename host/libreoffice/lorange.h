@@ -39,6 +39,7 @@ public:
     automation::ParagraphFormatPtr paragraphFormat() override;
     automation::ParagraphsPtr paragraphs() override;
     automation::Variant information(int item) override;
+    int languageIdFarEast() const override;
 
     // Makes the range a paragraph's: while its offsets stay those it has
     // now, text, formats, selection and the table question go straight to

@@ -7,18 +7,23 @@
 #include "loshapefill.h"
 #include "loshapeline.h"
 #include "loshapetextframe.h"
+#include "lotextlock.h"
 #include "lotextstory.h"
 #include "office.h"
 #include "unoutil.h"
 
 #include <com/sun/star/awt/Size.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/text/HoriOrientation.hpp>
 #include <com/sun/star/text/RelOrientation.hpp>
 #include <com/sun/star/text/TextContentAnchorType.hpp>
 #include <com/sun/star/text/VertOrientation.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextFrame.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
 
 #include <cmath>
 
@@ -53,6 +58,25 @@ const Alignment verticalAlignments[] = {
     {automation::wdShapeCenter, text::VertOrientation::CENTER},
     {automation::wdShapeBottom, text::VertOrientation::BOTTOM},
 };
+
+// Hides or shows every character of a text, its tables' cells included.
+void hideText(const Reference<text::XText> &text, bool hidden)
+{
+    const Reference<container::XEnumeration> parts
+        = Reference<container::XEnumerationAccess>(text, UNO_QUERY_THROW)->createEnumeration();
+    while (parts->hasMoreElements()) {
+        const Any part = parts->nextElement();
+        const Reference<text::XTextTable> table(part, UNO_QUERY);
+        if (!table.is()) {
+            Reference<beans::XPropertySet>(part, UNO_QUERY_THROW)
+                ->setPropertyValue(prop("CharHidden"), Any(hidden));
+            continue;
+        }
+        const uno::Sequence<rtl::OUString> cells = table->getCellNames();
+        for (const rtl::OUString &cell : cells)
+            hideText(Reference<text::XText>(table->getCellByName(cell), UNO_QUERY_THROW), hidden);
+    }
+}
 
 } // namespace
 
@@ -89,35 +113,46 @@ Reference<text::XTextFrame> LoShape::textBox() const
 
 automation::Shape::Kind LoShape::kind() const
 {
-    // A Word file stores rectangles and text boxes alike as shapes with a
-    // text box, so an opened file's boxes are all text boxes.
-    if (!isFrame())
-        return textBox().is() ? Kind::TextBox : Kind::Line;
-    return unoGuard(Kind::Rectangle, [&] {
-        const QString officeName
-            = toQString(Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->getName());
-        return drawing::isMarkedTextBox(m_model, officeName) ? Kind::TextBox : Kind::Rectangle;
+    // A frame of the office's own holds text as a text box does. A Word
+    // file brings rectangles and text boxes back alike, as custom shapes
+    // with a text box: an opened file's boxes are all text boxes.
+    if (isFrame())
+        return Kind::TextBox;
+    const bool rectangle = unoGuard(false, [&] {
+        return Reference<lang::XServiceInfo>(m_object->shape, UNO_QUERY_THROW)
+            ->supportsService(prop("com.sun.star.drawing.RectangleShape"));
     });
+    if (rectangle)
+        return Kind::Rectangle;
+    return textBox().is() ? Kind::TextBox : Kind::Line;
 }
 
+// The office's own name of the object: drawing shapes may share a name, and
+// it is saved with them. A frame refuses a name another frame has and keeps
+// its own then.
 QString LoShape::name() const
 {
     if (!m_office->isAlive())
         return QString();
-    return unoGuard(QString(), [&] { return drawing::nameOf(m_model, m_object->shape); });
+    return unoGuard(QString(), [&] {
+        return toQString(Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->getName());
+    });
 }
 
 void LoShape::setName(const QString &name)
 {
     if (!m_office->isAlive())
         return;
-    unoGuardVoid([&] { drawing::rename(m_model, m_object->shape, name); });
+    unoGuardVoid([&] {
+        Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->setName(toOUString(name));
+    });
 }
 
 void LoShape::remove()
 {
     if (!m_office->isAlive())
         return;
+    m_office->shapeWrappers().drop(m_object->shape);
     unoGuardVoid([&] {
         if (isFrame()) {
             const Reference<text::XTextContent> content(m_object->shape, UNO_QUERY_THROW);
@@ -226,7 +261,14 @@ float LoShape::extent(bool horizontal) const
         if (!horizontal && compoundrule::isCompound(m_object->shape))
             return 0.0f;
         awt::Size size = m_object->shape->getSize();
-        // A box whose height follows its text is as tall as the layout made it.
+        // A box whose height follows its text is as tall as the layout made
+        // its text (lodrawing.h).
+        if (!horizontal && !isFrame()) {
+            m_office->releaseControllers();
+            const sal_Int32 fitted = drawing::fitBoxToText(m_object->shape);
+            if (fitted > 0)
+                size.Height = fitted;
+        }
         bool automatic = false;
         if (!horizontal && isFrame()
             && (m_object->properties->getPropertyValue(prop("FrameIsAutomaticHeight"))
@@ -282,8 +324,12 @@ void LoShape::setHeight(float points)
 }
 
 // Drawing objects have a Visible property: hidden ones stay in the document
-// and in the collection. Text frames have none in the office (no property,
-// no layer): they stay shown and answer msoTrue.
+// and in the collection. The text frame attached to a box is an object of
+// its own that the property does not reach (its text would still show and
+// print): its text is hidden with the box, as hidden characters, which
+// are neither shown, printed nor exported, and which a Word file keeps. The
+// office's own text frames have no such property (no layer either): they
+// stay shown and answer msoTrue.
 int LoShape::visible() const
 {
     if (!m_office->isAlive())
@@ -301,8 +347,14 @@ void LoShape::setVisible(int triState)
         return;
     if (isFrame())
         return;
-    unoGuardVoid(
-        [&] { m_object->properties->setPropertyValue(prop("Visible"), Any(triState != 0)); });
+    unoGuardVoid([&] {
+        m_object->properties->setPropertyValue(prop("Visible"), Any(triState != 0));
+        const Reference<text::XTextFrame> text = textBox();
+        if (text.is()) {
+            const LoTextLock lock(m_model);
+            hideText(text->getText(), triState == 0);
+        }
+    });
 }
 
 sal_Int16 LoShape::horizontalRelation(int relative)
@@ -452,7 +504,8 @@ automation::TextFramePtr LoShape::textFrame()
     const Reference<text::XTextFrame> frame = textBox();
     if (!frame.is())
         return nullptr;
-    return std::make_shared<LoShapeTextFrame>(m_office, m_model, frame);
+    return std::make_shared<LoShapeTextFrame>(m_office, m_model, frame,
+                                              isFrame() ? nullptr : m_object->shape);
 }
 
 } // namespace libreoffice

@@ -23,10 +23,12 @@ struct DrawnObject
     css::uno::Reference<css::beans::XPropertySet> properties;
 };
 
-// One floating object of the document: a text frame (rectangles and text
-// boxes, which can hold tables) or a line shape. Positions are the object's
-// HoriOrient / VertOrient settings: a point value is an offset from what the
-// relative position names, a position constant an alignment.
+// One floating object of the document: a drawing shape with a text frame
+// attached (rectangles and text boxes; the frame holds the text, which may
+// hold tables), a line shape, or a text frame of the office's own (a box of
+// a header or footer, or of a document made elsewhere). Positions are the object's HoriOrient /
+// VertOrient settings: a point value is an offset from what the relative
+// position names, a position constant an alignment.
 class LoShape : public automation::Shape
 {
 public:

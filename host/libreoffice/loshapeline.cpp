@@ -13,6 +13,7 @@
 #include <com/sun/star/drawing/FillStyle.hpp>
 #include <com/sun/star/drawing/LineDash.hpp>
 #include <com/sun/star/drawing/LineStyle.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/table/BorderLine2.hpp>
 #include <com/sun/star/table/BorderLineStyle.hpp>
 
@@ -179,13 +180,17 @@ int LoShapeLine::style() const
 }
 
 // A drawn line takes two strokes by becoming a compound rule, and one again
-// by becoming a line.
+// by becoming a line. The outline of a drawn box has one stroke only.
 void LoShapeLine::setStyle(int style)
 {
     if (!m_office->isAlive())
         return;
     if (!m_frame) {
         unoGuardVoid([&] {
+            if (!compound()
+                && !Reference<lang::XServiceInfo>(m_object->shape, uno::UNO_QUERY_THROW)
+                        ->supportsService(name("com.sun.star.drawing.LineShape")))
+                return;
             const Reference<css::drawing::XShape> drawn
                 = compoundrule::restyle(m_model, m_object->shape, style);
             m_object->properties.set(drawn, uno::UNO_QUERY_THROW);

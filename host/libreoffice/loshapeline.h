@@ -13,8 +13,9 @@ class Office;
 struct DrawnObject;
 
 // The line of a line shape (LineStyle, LineWidth, LineColor, LineDash), of
-// a compound rule (its bars' fill; locompoundrule.h) or the outline of a text
-// frame, which is its four borders kept alike.
+// a compound rule (its bars' fill; locompoundrule.h), the outline of a
+// drawn box (as a line's, one stroke only) or the outline of a text frame,
+// which is its four borders kept alike.
 class LoShapeLine : public automation::LineFormat
 {
 public:

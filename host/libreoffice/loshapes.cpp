@@ -12,7 +12,6 @@
 
 #include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
-#include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/drawing/FillStyle.hpp>
 #include <com/sun/star/drawing/LineStyle.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
@@ -52,6 +51,27 @@ rtl::OUString name(const char *ascii)
 // of their paragraph, as Word files anchor them, so that a position
 // relative to the line needs no new anchor (Writer would look for one where
 // the layout last drew the object, which may be pages away).
+// Word's inner margins of a new box, 7.2 pt at the sides and 3.6 pt above
+// and below, and its text direction, on the text frame holding the text.
+// `marginsTurn`: the frame turns its margins with its text, so turned text
+// gets them turned.
+void setTextFlow(const Reference<beans::XPropertySet> &text, int orientation, bool marginsTurn)
+{
+    const bool turned = marginsTurn
+        && (orientation == automation::msoTextOrientationDownward
+            || orientation == automation::msoTextOrientationUpward);
+    const sal_Int32 side = SectionMap::toHundredthMm(turned ? 3.6f : 7.2f);
+    const sal_Int32 end = SectionMap::toHundredthMm(turned ? 7.2f : 3.6f);
+    text->setPropertyValue(name("LeftBorderDistance"), Any(side));
+    text->setPropertyValue(name("RightBorderDistance"), Any(side));
+    text->setPropertyValue(name("TopBorderDistance"), Any(end));
+    text->setPropertyValue(name("BottomBorderDistance"), Any(end));
+    if (orientation == automation::msoTextOrientationDownward)
+        text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
+    else if (orientation == automation::msoTextOrientationUpward)
+        text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::BT_LR));
+}
+
 void place(const Reference<beans::XPropertySet> &properties, float left, float top)
 {
     properties->setPropertyValue(name("Surround"), Any(text::WrapTextMode_THROUGH));
@@ -95,6 +115,7 @@ std::vector<Reference<css::drawing::XShape>> LoShapes::members() const
                 const Reference<text::XTextRange> at = content->getAnchor();
                 if (at.is() && at->getText() == story)
                     result.push_back(shape);
+                m_office->shapeWrappers().hold(m_model, shape);
             });
         }
     });
@@ -136,9 +157,72 @@ Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor
     return drawing::paragraphStartAt(m_model, story, offset);
 }
 
-automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float left, float top,
-                                        float width, float height,
-                                        const automation::Variant &anchor)
+automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left, float top,
+                                      float width, float height, const automation::Variant &anchor)
+{
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<css::drawing::XShape> added = unoGuard(Reference<css::drawing::XShape>(), [&] {
+        const Reference<text::XTextRange> at = anchorAt(anchor);
+        if (!at.is())
+            return Reference<css::drawing::XShape>();
+        // Not with the views held: the first position set after a box made
+        // so is lost (its text frame's position, kept from the time it was
+        // held, is synchronised back onto the shape).
+        const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
+        // What the office makes of a Word file's boxes: a drawing shape that
+        // draws the fill and outline and carries the name and visibility,
+        // with a text frame attached for the text (which may hold tables).
+        // A text box is a text shape, a rectangle a rectangle shape: so the
+        // two kinds stay apart until the document is saved (a Word file
+        // brings both back as custom shapes).
+        const Reference<css::drawing::XShape> shape(
+            factory->createInstance(name(textBox ? "com.sun.star.drawing.TextShape"
+                                                 : "com.sun.star.drawing.RectangleShape")),
+            UNO_QUERY_THROW);
+        const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
+        properties->setPropertyValue(name("AnchorType"),
+                                     Any(text::TextContentAnchorType_AT_CHARACTER));
+        at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
+                                         false);
+        shape->setSize(
+            awt::Size(SectionMap::toHundredthMm(width), SectionMap::toHundredthMm(height)));
+        properties->setPropertyValue(name("TextBox"), Any(true));
+        // Word's new shapes: white fill, a black outline of 0.75 pt, inner
+        // margins of 7.2 pt at the sides and 3.6 pt above and below.
+        properties->setPropertyValue(name("FillStyle"), Any(css::drawing::FillStyle_SOLID));
+        properties->setPropertyValue(name("FillColor"), Any(white));
+        properties->setPropertyValue(name("LineStyle"), Any(css::drawing::LineStyle_SOLID));
+        properties->setPropertyValue(name("LineWidth"),
+                                     Any(SectionMap::toHundredthMm(defaultLineWeight)));
+        properties->setPropertyValue(name("LineColor"), Any(sal_Int32(0)));
+        // In front of the text, as Word puts new shapes.
+        properties->setPropertyValue(name("Opaque"), Any(true));
+
+        Reference<text::XTextFrame> frame;
+        properties->getPropertyValue(name("TextBoxContent")) >>= frame;
+        const Reference<beans::XPropertySet> text(frame, UNO_QUERY_THROW);
+        text->setPropertyValue(name("FrameIsAutomaticHeight"), Any(false));
+        // Word aligns a shape by its own edges; Writer would keep its wrap
+        // spacing (0.2 cm for a frame) from what it is aligned to, and the
+        // office aligns the frame with the shape.
+        for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"}) {
+            properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
+            text->setPropertyValue(name(spacing), Any(sal_Int32(0)));
+        }
+        setTextFlow(text, orientation, false);
+        place(properties, left, top);
+        shape->setPosition(shape->getPosition()); // see LoShape::settleDrawing
+        return shape;
+    });
+    if (!added.is())
+        return nullptr;
+    m_office->shapeWrappers().hold(m_model, added);
+    return std::make_shared<LoShape>(m_office, m_model, added);
+}
+
+automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, float width,
+                                        float height, const automation::Variant &anchor)
 {
     if (!m_office->isAlive())
         return nullptr;
@@ -179,45 +263,31 @@ automation::ShapePtr LoShapes::addFrame(bool textBox, int orientation, float lef
             properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
         // The office turns a frame's margins with its text, Word keeps them
         // on the shape's sides.
-        const bool turned = orientation == automation::msoTextOrientationDownward
-            || orientation == automation::msoTextOrientationUpward;
-        properties->setPropertyValue(name("LeftBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
-        properties->setPropertyValue(name("RightBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 3.6f : 7.2f)));
-        properties->setPropertyValue(name("TopBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
-        properties->setPropertyValue(name("BottomBorderDistance"),
-                                     Any(SectionMap::toHundredthMm(turned ? 7.2f : 3.6f)));
-        if (orientation == automation::msoTextOrientationDownward) {
-            properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
-        } else if (orientation == automation::msoTextOrientationUpward) {
-            properties->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::BT_LR));
-        }
-        if (textBox) {
-            drawing::markTextBox(
-                m_model,
-                toQString(Reference<container::XNamed>(frame, UNO_QUERY_THROW)->getName()));
-        }
+        setTextFlow(properties, orientation, true);
         return Reference<css::drawing::XShape>(frame, UNO_QUERY_THROW);
     });
     if (!added.is())
         return nullptr;
+    m_office->shapeWrappers().hold(m_model, added);
     return std::make_shared<LoShape>(m_office, m_model, added);
 }
 
 automation::ShapePtr LoShapes::addShape(int type, float left, float top, float width, float height,
                                         const automation::Variant &anchor)
 {
-    Q_UNUSED(type); // every autoshape is a rectangle: a text frame
-    return addFrame(false, automation::msoTextOrientationHorizontal, left, top, width, height,
-                    anchor);
+    Q_UNUSED(type); // every autoshape is a rectangle
+    if (!m_body)
+        return addFrame(automation::msoTextOrientationHorizontal, left, top, width, height, anchor);
+    return addBox(false, automation::msoTextOrientationHorizontal, left, top, width, height,
+                  anchor);
 }
 
 automation::ShapePtr LoShapes::addTextbox(int orientation, float left, float top, float width,
                                           float height, const automation::Variant &anchor)
 {
-    return addFrame(true, orientation, left, top, width, height, anchor);
+    if (!m_body)
+        return addFrame(orientation, left, top, width, height, anchor);
+    return addBox(true, orientation, left, top, width, height, anchor);
 }
 
 automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, float endY,
@@ -255,6 +325,7 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
     });
     if (!added.is())
         return nullptr;
+    m_office->shapeWrappers().hold(m_model, added);
     return std::make_shared<LoShape>(m_office, m_model, added);
 }
 

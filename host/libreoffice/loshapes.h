@@ -17,7 +17,14 @@ class Office;
 
 // The floating objects anchored in one text (the body or a footer), in the
 // draw page's order, which is the order they were added in. Rectangles and
-// text boxes are text frames, lines are line shapes.
+// text boxes are drawing shapes with a text frame attached (as the office
+// opens a Word file's boxes), lines are line shapes. A shape's name is its
+// own name in the office, kept in the document: several shapes may share
+// one, and a Word file brings every one back under it.
+// In a header or footer a box is a text frame of the office's own: the
+// office cannot be trusted to attach a frame to a shape there (it crashed
+// doing so in the footer of a landscape page). Such a frame cannot be
+// hidden, and refuses a name another frame has (it keeps its own then).
 class LoShapes : public automation::Shapes
 {
 public:
@@ -39,8 +46,10 @@ private:
     std::vector<css::uno::Reference<css::drawing::XShape>> members() const;
     // Where a new object goes: the start of the paragraph holding the anchor.
     css::uno::Reference<css::text::XTextRange> anchorAt(const automation::Variant &anchor) const;
-    automation::ShapePtr addFrame(bool textBox, int orientation, float left, float top, float width,
-                                  float height, const automation::Variant &anchor);
+    automation::ShapePtr addFrame(int orientation, float left, float top, float width, float height,
+                                  const automation::Variant &anchor);
+    automation::ShapePtr addBox(bool textBox, int orientation, float left, float top, float width,
+                                float height, const automation::Variant &anchor);
 
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::frame::XModel> m_model;

@@ -6,6 +6,9 @@
 #include "office.h"
 #include "unoutil.h"
 
+#include <QTimer>
+
+#include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/text/WritingMode2.hpp>
 
@@ -17,10 +20,12 @@ using css::uno::UNO_QUERY_THROW;
 namespace libreoffice {
 
 LoShapeTextFrame::LoShapeTextFrame(std::shared_ptr<Office> office, Reference<frame::XModel> model,
-                                   Reference<text::XTextFrame> frame)
+                                   Reference<text::XTextFrame> frame,
+                                   Reference<css::drawing::XShape> box)
     : m_office(std::move(office))
     , m_model(std::move(model))
     , m_frame(std::move(frame))
+    , m_box(std::move(box))
 {
 }
 
@@ -54,6 +59,22 @@ void LoShapeTextFrame::setAutoSize(int value)
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
             ->setPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"),
                                Any(value != 0));
+        if (!m_box.is() || value == 0)
+            return;
+        // The frame is never shorter than its shape: the shape starts from
+        // nothing, so that the box shrinks to a short text too, and is made
+        // as tall as the text once the command has ended (or when its
+        // height, the pages or the file are asked for before).
+        awt::Size size = m_box->getSize();
+        size.Height = 1;
+        m_box->setSize(size);
+        const std::weak_ptr<Office> office = m_office;
+        const Reference<frame::XModel> model = m_model;
+        QTimer::singleShot(0, [office, model] {
+            const std::shared_ptr<Office> alive = office.lock();
+            if (alive && alive->isAlive())
+                unoGuardVoid([&] { drawing::fitBoxesToText(alive->shapeWrappers(), model); });
+        });
     });
 }
 

@@ -1,6 +1,7 @@
 #include "lostyle.h"
 
 #include "lofont.h"
+#include "loparagraphformat.h"
 #include "lostyleborders.h"
 #include "office.h"
 #include "unoutil.h"
@@ -40,7 +41,11 @@ automation::FontPtr LoStyle::font()
 
 automation::ParagraphFormatPtr LoStyle::paragraphFormat()
 {
-    return nullptr;
+    if (!m_office->isAlive())
+        return nullptr;
+    const Reference<css::beans::XPropertySet> style = m_style;
+    return std::make_shared<LoParagraphFormat>(
+        m_office, [style] { return std::vector<Reference<css::beans::XPropertySet>> {style}; });
 }
 
 automation::BordersPtr LoStyle::borders()

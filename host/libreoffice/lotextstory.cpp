@@ -1,11 +1,13 @@
 #include "lotextstory.h"
 
+#include "lodrawing.h"
 #include "unoutil.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
@@ -523,6 +525,20 @@ bool placeOfTable(const Reference<frame::XModel> &model, const Reference<text::X
             const Reference<text::XTextFrame> frame(frames->getByIndex(i), UNO_QUERY);
             if (frame.is())
                 candidates.push_back(frame->getText());
+        }
+    }
+    // The frames attached to drawing shapes (boxes) are not among them.
+    const Reference<css::drawing::XDrawPage> page = drawing::drawPageOf(model);
+    if (page.is()) {
+        for (sal_Int32 i = 0, n = page->getCount(); i < n; ++i) {
+            const Reference<beans::XPropertySet> shape(page->getByIndex(i), UNO_QUERY);
+            bool textBox = false;
+            Reference<text::XTextFrame> frame;
+            unoGuardVoid([&] { // lines and frames have no text box
+                if ((shape->getPropertyValue("TextBox") >>= textBox) && textBox
+                    && (shape->getPropertyValue("TextBoxContent") >>= frame) && frame.is())
+                    candidates.push_back(frame->getText());
+            });
         }
     }
     // The office may hand out different objects for one table: tables are

@@ -146,7 +146,8 @@ Office::StartResult Office::start(const QString &program, std::uint64_t hostWind
     });
     m_window = std::make_unique<WriterWindow>(m_connection.get(), hostWindow, size);
     m_window->setHandlers(
-        {m_events.documentsChanged, m_events.chooseFileRequested, m_events.quitRequested});
+        {m_events.documentsChanged, m_events.chooseFileRequested, m_events.quitRequested,
+         m_events.documentMade});
     m_recovery = std::make_unique<OfficeRecovery>(m_profile->directory()
                                                   + QStringLiteral("/quorvex-recovery"));
     if (!m_window->create()) {
@@ -380,6 +381,7 @@ void Office::closeDocument(const Reference<frame::XModel> &model, bool save)
     if (!isAlive() || !model.is())
         return;
     releaseControllers();
+    m_shapeWrappers.dropDocument(model);
     if (save) {
         unoGuardVoid([&] {
             Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);

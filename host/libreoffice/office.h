@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shapewrappers.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <QString>
@@ -50,6 +52,8 @@ public:
         // The user chose File > Open or File > Exit inside the writer.
         std::function<void()> chooseFileRequested;
         std::function<void()> quitRequested;
+        // The user made a new document (File > New); it is shown.
+        std::function<void()> documentMade;
     };
 
     enum StartResult {
@@ -123,6 +127,9 @@ public:
     void holdControllers(const css::uno::Reference<css::frame::XModel> &model);
     void releaseControllers();
 
+    // The documents' shape wrappers, held while their documents are open.
+    ShapeWrappers &shapeWrappers() { return m_shapeWrappers; }
+
 private:
     // A new document from an ASCII URL (a factory or an encoded file URL).
     css::uno::Reference<css::frame::XModel>
@@ -146,6 +153,7 @@ private:
     std::vector<css::uno::Reference<css::frame::XModel>> m_held;
     std::shared_ptr<bool> m_releaseScheduled;
     std::shared_ptr<std::atomic<bool>> m_mayTerminate;
+    ShapeWrappers m_shapeWrappers;
 };
 
 } // namespace libreoffice

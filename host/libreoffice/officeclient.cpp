@@ -59,7 +59,8 @@ int OfficeClient::getApplication(automation::ApplicationPtr *application)
                              [observer] { observer->writerRespondingAgain(); },
                              [observer] { observer->writerDocumentsChanged(); },
                              [observer] { observer->writerWantsFile(); },
-                             [observer] { observer->writerWantsQuit(); }});
+                             [observer] { observer->writerWantsQuit(); },
+                             [observer] { observer->writerMadeDocument(); }});
     }
     const Office::StartResult result = m_office->start(m_processPath, m_hostWindow, m_hostSize);
     m_startResult = result;

@@ -153,6 +153,17 @@ bool OfficeConnection::open(const QString &program, bool headless, OfficeProfile
         env.remove(QStringLiteral("SAL_USE_VCLPLUGIN"));
     else
         env.insert(QStringLiteral("SAL_USE_VCLPLUGIN"), QStringLiteral("gen"));
+    // File names are UTF-8 text to the office only under a UTF-8 character
+    // type; under the C locale of a machine with none set, saving a document
+    // named in Chinese fails with "invalid parameter" before its dialog shows.
+    QString ctype = env.value(QStringLiteral("LC_ALL"));
+    if (ctype.isEmpty())
+        ctype = env.value(QStringLiteral("LC_CTYPE"), env.value(QStringLiteral("LANG")));
+    if (!ctype.contains(QLatin1String("UTF-8"), Qt::CaseInsensitive)
+        && !ctype.contains(QLatin1String("utf8"), Qt::CaseInsensitive)) {
+        env.remove(QStringLiteral("LC_ALL"));
+        env.insert(QStringLiteral("LC_CTYPE"), QStringLiteral("C.UTF-8"));
+    }
     m_process->setProcessEnvironment(env);
 
     QElapsedTimer timer;

@@ -1,6 +1,7 @@
 #include "officeprofile.h"
 
 #include "fontreplacements.h"
+#include "profileregistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,11 +18,42 @@ namespace {
 
 const char registryFile[] = "user/registrymodifications.xcu";
 
-QString registryItem(const QString &path, const QString &name, const QString &value)
+// The office's language: its menus and dialogs in Simplified Chinese,
+// Chinese (China) as the locale and the language of Asian text, so line
+// breaking and punctuation follow Chinese rules whatever the system locale
+// is (a fresh machine has none). Western text stays English (USA).
+struct LanguageSetting
 {
-    return QStringLiteral("<item oor:path=\"%1\"><prop oor:name=\"%2\" oor:op=\"fuse\">"
-                          "<value>%3</value></prop></item>\n")
-        .arg(path, name, value);
+    const char *path;
+    const char *name;
+    const char *value;
+};
+
+const LanguageSetting languageSettings[] = {
+    {"/org.openoffice.Office.Linguistic/General", "UILocale", "zh-CN"},
+    {"/org.openoffice.Office.Linguistic/General", "DefaultLocale_CJK", "zh-CN"},
+    {"/org.openoffice.Setup/L10N", "ooLocale", "zh-CN"},
+    {"/org.openoffice.Setup/L10N", "ooSetupSystemLocale", "zh-CN"},
+};
+
+bool writeLanguage(const QString &registryFile)
+{
+    QStringList items;
+    for (const LanguageSetting &setting : languageSettings) {
+        items.append(registryItem(QLatin1String(setting.path), QLatin1String(setting.name),
+                                  QLatin1String(setting.value)));
+    }
+    return updateRegistry(
+        registryFile,
+        [](const QString &line) {
+            for (const LanguageSetting &setting : languageSettings) {
+                if (setsRegistryProperty(line, QLatin1String(setting.path),
+                                         QLatin1String(setting.name)))
+                    return true;
+            }
+            return false;
+        },
+        items);
 }
 
 } // namespace
@@ -78,9 +110,12 @@ bool OfficeProfile::seed(const QString &directory)
     const QString path = directory + QLatin1Char('/') + QLatin1String(registryFile);
     if (!QFileInfo::exists(path) && !writeFirstStartRegistry(path))
         return false;
-    // Fonts may have been installed or removed since the last start. A table
-    // that cannot be written only costs the stand-ins: the office still runs.
+    // Fonts may have been installed or removed since the last start, and a
+    // profile made by an earlier version of the program lacks the language.
+    // Settings that cannot be written cost only themselves: the office still
+    // runs.
     writeFontReplacements(path, neededFontReplacements());
+    writeLanguage(path);
     return true;
 }
 
@@ -91,13 +126,14 @@ bool OfficeProfile::writeFirstStartRegistry(const QString &path)
     // The last version marks the profile as already used by this office, so
     // the start does not take the first-start-after-upgrade path; the tip
     // dialog and the first-run notes would cover the embedded window.
-    QString items;
-    items += registryItem(QStringLiteral("/org.openoffice.Setup/Product"),
-                          QStringLiteral("ooSetupLastVersion"), officeVersion());
-    items += registryItem(QStringLiteral("/org.openoffice.Office.Common/Misc"),
-                          QStringLiteral("ShowTipOfTheDay"), QStringLiteral("false"));
-    items += registryItem(QStringLiteral("/org.openoffice.Office.Common/Misc"),
-                          QStringLiteral("FirstRun"), QStringLiteral("false"));
+    const QStringList items = {
+        registryItem(QStringLiteral("/org.openoffice.Setup/Product"),
+                     QStringLiteral("ooSetupLastVersion"), officeVersion()),
+        registryItem(QStringLiteral("/org.openoffice.Office.Common/Misc"),
+                     QStringLiteral("ShowTipOfTheDay"), QStringLiteral("false")),
+        registryItem(QStringLiteral("/org.openoffice.Office.Common/Misc"),
+                     QStringLiteral("FirstRun"), QStringLiteral("false")),
+    };
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -106,7 +142,7 @@ bool OfficeProfile::writeFirstStartRegistry(const QString &path)
                          "<oor:items xmlns:oor=\"http://openoffice.org/2001/registry\" "
                          "xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
                          "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">\n")
-        + items + QStringLiteral("</oor:items>\n");
+        + items.join(QLatin1Char('\n')) + QStringLiteral("\n</oor:items>\n");
     return file.write(text.toUtf8()) > 0;
 }
 

@@ -12,9 +12,10 @@ namespace libreoffice {
 // The office's user profile as this program uses it: a directory of its own,
 // never the user's LibreOffice profile. A new profile is seeded so that its
 // first start skips the office's first-start work, and every start gives it
-// the replacement table of the fonts official documents name (fontreplacements.h). One office runs
-// per profile; when another instance of this program holds the profile, a temporary one is used
-// instead.
+// the replacement table of the fonts official documents name
+// (fontreplacements.h) and the Chinese language of menus, dialogs and Asian
+// text. One office runs per profile; when another instance of this program
+// holds the profile, a temporary one is used instead.
 class OfficeProfile
 {
 public:
@@ -37,7 +38,7 @@ public:
 
 private:
     // Seeds a new profile, and brings the font replacement table of any
-    // profile up to the fonts installed now.
+    // profile up to the fonts installed now and its language to Chinese.
     static bool seed(const QString &directory);
     static bool writeFirstStartRegistry(const QString &path);
     static QString officeVersion();

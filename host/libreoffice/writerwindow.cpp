@@ -383,7 +383,8 @@ void WriterWindow::onRequest(const WriterRequest &request)
 {
     switch (request.kind) {
     case WriterRequest::NewDocument:
-        addDocument();
+        if (addDocument().is() && m_handlers.documentMade)
+            m_handlers.documentMade();
         focusWriter();
         break;
     case WriterRequest::OpenUrl:

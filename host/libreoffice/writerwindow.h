@@ -60,6 +60,8 @@ public:
         // File > Open (the host asks which file) and File > Exit.
         std::function<void()> chooseFileRequested;
         std::function<void()> quitRequested;
+        // File > New made a document, now shown.
+        std::function<void()> documentMade;
     };
 
     WriterWindow(OfficeConnection *connection, std::uint64_t hostWindow, const QSize &size,

@@ -8,6 +8,7 @@
 #include "input_window.h"
 #include "jiyao_window.h"
 #include "messages.h"
+#include "printing/print_window.h"
 #include "wpswindow.h"
 #include "writerkeeper.h"
 
@@ -28,6 +29,7 @@ WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
     // The long-lived dialogs are created here, each without a parent, before
     // anything else. The client and the automation objects start empty; the
     // writer is started by initApp().
+    m_printWindow = new print_window;
     m_setPageWindow = new setPage_window;
     m_inputWindow = new input_window;
     m_jiyaoWindow = new jiyao_window;
@@ -90,6 +92,9 @@ void WPSMainWindow::initApp()
     m_application->setSaveChangesPrompt(m_keeper->savePrompt());
     refreshDocumentTabs();
     m_keeper->writerStarted();
+    // A start that brought back no documents shows a new one.
+    if (m_client->recoveredDocuments() == 0)
+        startNewDocument();
 
     m_documents = m_application->documents();
 

@@ -14,6 +14,7 @@ class WPSWindow;
 class WriterKeeper;
 class input_window;
 class jiyao_window;
+class print_window;
 class setPage_window;
 
 // The page of the main window. It owns the writer host and the writer's
@@ -47,6 +48,9 @@ public:
     // reported.
     void openDocuments(const QStringList &paths);
     void refreshDocumentTabs();
+    // Makes the active document, new and empty, the body of an official
+    // document (the settings' fonts, size and spacing on the official page).
+    void startNewDocument();
     DocumentTabs *documentTabs() const { return m_tabs; }
 
     // Runs the operation whose command label is given; any other text is
@@ -84,6 +88,12 @@ public:
     // Page layout.
     void setPageOption();
     void insertHPpage();
+    // Red header and page-number visibility, positioning lines.
+    void hideHongTou();
+    void hidePageNumber();
+    void inserTestLine();
+    // Copy-numbered printing: opens the dialog, which sends autoPrintExc.
+    void autoPrint();
 
     // Conversion into an official document of one kind: each opens the
     // input dialog of its kind, prefilled from the document.
@@ -96,11 +106,13 @@ public:
     // Gives the keyboard focus back to the writer after a command.
     void focusWriter();
 
+    print_window *printDialog() const { return m_printWindow; }
     setPage_window *pageAdaptationDialog() const { return m_setPageWindow; }
     input_window *elementInputDialog() const { return m_inputWindow; }
     jiyao_window *minutesInputDialog() const { return m_jiyaoWindow; }
 
 private slots:
+    void autoPrintExc(const QString &start, int copies, bool print);
     void setPageOptionExc(bool formatBody, bool recogniseHeadings);
     // The conversion driver: the element list of an input dialog, in the
     // order of assembly::ElementList.
@@ -123,6 +135,7 @@ private:
     // The long-lived dialogs (copy-numbered printing, page adaptation,
     // element input, minutes and briefings) are created first in the
     // constructor, without a parent, and live as long as the process.
+    print_window *m_printWindow = nullptr;
     setPage_window *m_setPageWindow = nullptr;
     input_window *m_inputWindow = nullptr;
     jiyao_window *m_jiyaoWindow = nullptr;

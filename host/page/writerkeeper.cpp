@@ -180,6 +180,11 @@ void WriterKeeper::writerDocumentsChanged()
     m_page->refreshDocumentTabs();
 }
 
+void WriterKeeper::writerMadeDocument()
+{
+    m_page->startNewDocument();
+}
+
 void WriterKeeper::writerWantsFile()
 {
     QFileDialog dialog(nullptr, QStringLiteral("打开文档"), QDir::homePath(), kOpenFilter);

@@ -58,6 +58,7 @@ public:
     void writerDocumentsChanged() override;
     void writerWantsFile() override;
     void writerWantsQuit() override;
+    void writerMadeDocument() override;
 
 private:
     void restart(bool wasCutOff);

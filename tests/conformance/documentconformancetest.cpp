@@ -119,6 +119,13 @@ void DocumentConformanceTest::addedDocumentBecomesActive()
     QCOMPARE(m_app->activeDocument()->content()->text(), QStringLiteral("\r"));
     QCOMPARE(documents->item(1)->name(), m_doc->name());
     QCOMPARE(documents->item(2)->name(), second->name());
+    // Nothing to save yet, Saved set both ways; East Asian text is Chinese.
+    QVERIFY(second->saved());
+    QCOMPARE(second->content()->languageIdFarEast(), automation::wdSimplifiedChinese);
+    second->setSaved(false);
+    QVERIFY(!second->saved());
+    second->setSaved(true);
+    QVERIFY(second->saved());
 
     second->close();
     QCOMPARE(documents->count(), 1L);

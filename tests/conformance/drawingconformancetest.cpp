@@ -69,6 +69,41 @@ void DrawingConformanceTest::textFrameIsOwnStory()
     QCOMPARE(m_doc->content()->end(), 3L);
 }
 
+void DrawingConformanceTest::hiddenAndSharedNames_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("rectangle") << int(Shape::Kind::Rectangle);
+    QTest::newRow("text box") << int(Shape::Kind::TextBox);
+    QTest::newRow("line") << int(Shape::Kind::Line);
+}
+
+// Every shape hides on its own and shares its name with others (a cover per
+// page, one name); a box's text written over keeps the format of the text
+// it replaces (each printed copy's number).
+void DrawingConformanceTest::hiddenAndSharedNames()
+{
+    QFETCH(int, kind);
+    const ShapesPtr shapes = m_doc->shapes();
+    QList<ShapePtr> added;
+    for (float top : {100.0f, 200.0f}) {
+        added << (kind == int(Shape::Kind::Line) ? shapes->addLine(10, top, 200, top)
+                      : kind == int(Shape::Kind::TextBox)
+                      ? shapes->addTextbox(msoTextOrientationHorizontal, 10, top, 100, 30)
+                      : shapes->addShape(msoShapeRectangle, 10, top, 100, 30));
+        added.last()->setName(QStringLiteral("gwpagenumber"));
+    }
+    added[0]->setVisible(msoFalse);
+    QCOMPARE(shapes->item(1)->visible() * 2 + shapes->item(2)->visible(), msoFalse * 2 + msoTrue);
+    QCOMPARE(shapeNames(shapes), (QStringList {"gwpagenumber", "gwpagenumber"}));
+    if (const TextFramePtr frame = added[1]->textFrame()) {
+        frame->textRange()->setText(QStringLiteral("000001"));
+        frame->textRange()->font()->setSize(16.0f);
+        frame->textRange()->setText(QStringLiteral("000002"));
+        QCOMPARE(frame->textRange()->text(), QStringLiteral("000002\r"));
+        QCOMPARE(frame->textRange()->font()->size(), 16.0f);
+    }
+}
+
 void DrawingConformanceTest::deleteNamedShapesWalkingDown_data()
 {
     QTest::addColumn<QStringList>("names");

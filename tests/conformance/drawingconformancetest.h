@@ -14,6 +14,8 @@ public:
 private slots:
     void shapeKinds();
     void textFrameIsOwnStory();
+    void hiddenAndSharedNames_data();
+    void hiddenAndSharedNames();
     void deleteNamedShapesWalkingDown_data();
     void deleteNamedShapesWalkingDown();
     void shapeAnchor_data();

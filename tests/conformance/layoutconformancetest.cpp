@@ -241,6 +241,12 @@ void LayoutConformanceTest::builtInStyles()
     // Text without formatting of its own follows the style.
     QCOMPARE(m_doc->content()->font()->size(), 16.0f);
     QCOMPARE(m_doc->content()->font()->nameFarEast(), QStringLiteral("方正仿宋_GBK"));
+    const ParagraphFormatPtr format = normal->paragraphFormat();
+    QVERIFY(format);
+    format->setLineSpacingRule(wdLineSpaceExactly);
+    format->setLineSpacing(29.65f);
+    QCOMPARE(format->lineSpacingRule(), wdLineSpaceExactly);
+    QCOMPARE(qRound(format->lineSpacing() * 100), 2965);
 
     const StylePtr header = styles->item(wdStyleHeader);
     QVERIFY(header);

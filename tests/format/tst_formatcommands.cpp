@@ -189,6 +189,9 @@ private slots:
         QTest::newRow("设为二行") << "设为二行" << noSelection;
         QTest::newRow("正文字体") << "正文字体" << noSelection;
         QTest::newRow("设大标题") << "设大标题" << noSelection;
+        QTest::newRow("隐藏/显示红头") << "隐藏/显示红头" << noDocument;
+        QTest::newRow("隐藏/显示页码") << "隐藏/显示页码" << noDocument;
+        QTest::newRow("添加/删除定位线") << "添加/删除定位线" << noDocument;
     }
 
     void noDocumentMessages()

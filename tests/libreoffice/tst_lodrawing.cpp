@@ -1,4 +1,5 @@
 #include "automation/automation.h"
+#include "libreoffice/lofiles.h"
 #include "sharedoffice.h"
 
 #include <QtTest>
@@ -6,8 +7,8 @@
 using namespace automation;
 
 // Shapes and tables on a headless LibreOffice Writer, where they depend on
-// how the office is driven: rectangles and text boxes are text frames whose
-// names the office keeps unique, positions are orientations in 1/100 mm,
+// how the office is driven: rectangles and text boxes are drawing shapes with
+// a text frame attached, whose names the document keeps, positions are orientations in 1/100 mm,
 // colours are swapped to the office's RGB, and tables are text contents of
 // whatever text the range given to Add lies in.
 class TestLoDrawing : public QObject
@@ -85,7 +86,7 @@ void TestLoDrawing::kindsAndDuplicateNames()
     const ShapePtr second = shapes->addTextbox(msoTextOrientationDownward, 0, 40, 30, 60);
     const ShapePtr line = shapes->addLine(0, 120, 200, 120);
     QVERIFY(first && second && line);
-    // The office refuses a second frame of the same name; both answer it.
+    // Several shapes share a name.
     first->setName(QStringLiteral("版记"));
     second->setName(QStringLiteral("版记"));
     line->setName(QStringLiteral("版记"));
@@ -101,6 +102,21 @@ void TestLoDrawing::kindsAndDuplicateNames()
     second->setName(QStringLiteral("页码"));
     QCOMPARE(names(), (QStringList {"版记", "页码", "版记"}));
     QVERIFY(shapes->item(2)->kind() == Shape::Kind::TextBox);
+
+    // The names are the document's: a Word file brings every one back, and
+    // a hidden box stays hidden.
+    second->setName(QStringLiteral("版记"));
+    first->setVisible(msoFalse);
+    QTemporaryDir dir;
+    const QString docx = dir.filePath(QStringLiteral("names.docx"));
+    QVERIFY(libreoffice::saveDocumentAs(m_office.officeApplication(), docx));
+    m_doc->close(Variant(false));
+    QVERIFY(libreoffice::openDocument(m_office.officeApplication(), docx));
+    m_doc = m_app->activeDocument();
+    QVERIFY(m_doc);
+    QCOMPARE(names(), (QStringList {"版记", "版记", "版记"}));
+    QCOMPARE(m_doc->shapes()->item(1)->visible(), msoFalse);
+    QCOMPARE(m_doc->shapes()->item(2)->visible(), msoTrue);
 }
 
 void TestLoDrawing::deleteWalkingDown()
@@ -207,9 +223,9 @@ void TestLoDrawing::sizeVisibleAndColours()
     QCOMPARE(m_doc->shapes()->count(), 2L);
     line->setVisible(1); // any non-zero value shows it
     QCOMPARE(line->visible(), msoTrue);
-    // Text frames cannot be hidden in the office: they stay shown.
     box->setVisible(msoFalse);
-    QCOMPARE(box->visible(), msoTrue);
+    QCOMPARE(box->visible(), msoFalse);
+    box->setVisible(msoTrue);
 
     for (const ShapePtr &shape : {line, box}) {
         const LineFormatPtr outline = shape->line();
@@ -228,10 +244,11 @@ void TestLoDrawing::sizeVisibleAndColours()
         outline->setVisible(msoFalse);
         QCOMPARE(outline->visible(), msoFalse);
     }
-    const LineFormatPtr outline = box->line();
-    outline->setVisible(msoTrue);
-    outline->setStyle(msoLineThinThick);
-    QCOMPARE(outline->style(), msoLineThinThick);
+    // A box's outline draws one stroke; a line takes two.
+    box->line()->setStyle(msoLineThinThick);
+    QCOMPARE(box->line()->style(), msoLineSingle);
+    line->line()->setStyle(msoLineThinThick);
+    QCOMPARE(line->line()->style(), msoLineThinThick);
 
     const FillFormatPtr fill = box->fill();
     QCOMPARE(fill->visible(), msoTrue);

@@ -41,7 +41,6 @@ private slots:
     void styles();
     void headerStyleBottomBorder();
     void printOutToFile();
-    void printOutWithCurrentPrinter();
     void pdfPageNumbersOnOuterSide();
     void pdfRestartedNumbering();
     void gridCharactersPerLine_data();
@@ -531,12 +530,6 @@ void TestLoLayout::printOutToFile()
     QVERIFY(ps.open(QIODevice::ReadOnly));
     const QByteArray head = ps.read(8);
     QVERIFY2(head.startsWith("%!") || head.startsWith("%PDF"), head.constData());
-}
-
-void TestLoLayout::printOutWithCurrentPrinter()
-{
-    m_doc->content()->setText(QStringLiteral("打印"));
-    QVERIFY(m_doc->printOut());
 }
 
 QString TestLoLayout::exportPdf(const QString &name)

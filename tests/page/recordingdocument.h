@@ -26,6 +26,7 @@ public:
     bool printOut(const automation::PrintOutOptions &options) override;
     void close(const automation::Variant &saveChanges) override;
     bool saved() const override { return m_inner->saved(); }
+    void setSaved(bool saved) override { m_inner->setSaved(saved); }
     QString fullName() const override { return m_inner->fullName(); }
     bool save() override { return m_inner->save(); }
     bool saveAs(const QString &path) override { return m_inner->saveAs(path); }

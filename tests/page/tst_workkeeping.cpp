@@ -2,6 +2,7 @@
 #include "libreoffice/libreofficeclient.h"
 #include "mainwindow.h"
 #include "officetestsupport.h"
+#include "optionsettings.h"
 #include "page/documenttabs.h"
 #include "page/messages.h"
 #include "page/wpsmainwindow.h"
@@ -140,17 +141,46 @@ void TestWorkKeeping::answerFileDialog(const QString &path)
     timer->start(100);
 }
 
+// What is not official body text in a new document, empty when all is.
+QString notOfficialBody(const DocumentPtr &document)
+{
+    const ParagraphPtr first = document->paragraphs()->item(1);
+    const FontPtr font = first->range()->font();
+    const PageSetupPtr page = document->sections()->item(1)->pageSetup();
+    const QStringList found
+        = {document->saved() ? QString() : QStringLiteral("changed"),
+           font->nameFarEast() == OptionSettings::bodyFont() ? QString() : font->nameFarEast(),
+           font->name() == OptionSettings::westernFont() ? QString() : font->name(),
+           font->size() == 16.0f ? QString() : QString::number(font->size()),
+           first->lineSpacingRule() == wdLineSpaceExactly
+                   && qAbs(first->lineSpacing() - OptionSettings::bodySpacing()) < 0.01
+               ? QString()
+               : QString::number(first->lineSpacing()),
+           first->range()->languageIdFarEast() == wdSimplifiedChinese
+               ? QString()
+               : QString::number(first->range()->languageIdFarEast()),
+           qRound(page->pageWidth()) == 595 && qRound(page->pageHeight()) == 842
+               ? QString()
+               : QStringLiteral("%1x%2").arg(page->pageWidth()).arg(page->pageHeight())};
+    return found.join(QString()).isEmpty() ? QString() : found.join(QLatin1Char('|'));
+}
+
 void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
 {
     std::unique_ptr<MainWindow> window = openWindow();
     QVERIFY(window);
     ApplicationPtr app = window->page()->application();
     QVERIFY2(app, "LibreOffice did not start");
+    const QString startDocument = notOfficialBody(app->activeDocument());
+    QVERIFY2(startDocument.isEmpty(), qPrintable(startDocument));
 
-    // A Word file to open with Ctrl+O, made by the writer itself.
+    // A Word file to open with Ctrl+O, made by the writer itself, in a font
+    // of its own that opening keeps.
     const QString opened = m_dir.filePath(QStringLiteral("opened.docx"));
     DocumentPtr made = app->documents()->add();
     made->content()->setText(QStringLiteral("opened with ctrl o"));
+    made->content()->font()->setName(QStringLiteral("DejaVu Sans"));
+    made->content()->font()->setSize(11.0f);
     QVERIFY(made->saveAs(opened));
     made->close(Variant(false));
 
@@ -164,6 +194,8 @@ void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
     QCOMPARE(app->documents()->count(), 2L);
     QCOMPARE(window->page()->documentTabs()->count(), 2);
     QVERIFY(text(app).contains(QStringLiteral("opened with ctrl o")));
+    QCOMPARE(app->activeDocument()->content()->font()->name(), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(app->activeDocument()->content()->font()->size(), 11.0f);
     const float before = spacing(app);
     clickCommand(window.get(), QStringLiteral("加大行距"));
     QTRY_VERIFY(spacing(app) != before);
@@ -174,6 +206,13 @@ void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
     QVERIFY(!window->close());
     QVERIFY(window->isVisible());
     QCOMPARE(app->documents()->count(), 2L);
+
+    // Ctrl+N in the writer: a new document inside our window, official body
+    // text with nothing to save (closing does not ask about it).
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+n")});
+    QTRY_COMPARE_WITH_TIMEOUT(app->documents()->count(), 3L, 15000);
+    const QString newDocument = notOfficialBody(app->activeDocument());
+    QVERIFY2(newDocument.isEmpty(), qPrintable(newDocument));
     QVERIFY(m_boxes.last().contains(QStringLiteral("未保存的修改")));
 
     m_savedPath = m_dir.filePath(QStringLiteral("typed.docx"));

@@ -1,4 +1,6 @@
 #include "libreoffice/fontreplacements.h"
+#include "libreoffice/officeprofile.h"
+#include "libreoffice/profileregistry.h"
 
 #include <QtTest>
 
@@ -6,8 +8,9 @@
 
 using namespace libreoffice;
 
-// The office's replacement table for the fonts official documents name.
-class TestFontReplacements : public QObject
+// What every start writes into the office's profile: the replacement table
+// for the fonts official documents name, and the Chinese language.
+class TestProfileRegistry : public QObject
 {
     Q_OBJECT
 
@@ -15,9 +18,10 @@ private slots:
     void needed_data();
     void needed();
     void registryKeepsUserEntries();
+    void profileSpeaksChinese();
 };
 
-void TestFontReplacements::needed_data()
+void TestProfileRegistry::needed_data()
 {
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QString>("font");
@@ -43,7 +47,7 @@ void TestFontReplacements::needed_data()
     QTest::newRow("no stand-in") << QStringList() << "方正楷体_GBK" << QString();
 }
 
-void TestFontReplacements::needed()
+void TestProfileRegistry::needed()
 {
     QFETCH(QStringList, installed);
     QFETCH(QString, font);
@@ -59,7 +63,7 @@ void TestFontReplacements::needed()
 }
 
 // Every start rewrites our entries from scratch; the user's own stay.
-void TestFontReplacements::registryKeepsUserEntries()
+void TestProfileRegistry::registryKeepsUserEntries()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("registrymodifications.xcu"));
@@ -89,5 +93,34 @@ void TestFontReplacements::registryKeepsUserEntries()
     QVERIFY(!writeFontReplacements(dir.filePath(QStringLiteral("missing.xcu")), two));
 }
 
-QTEST_GUILESS_MAIN(TestFontReplacements)
-#include "tst_fontreplacements.moc"
+// A profile the user or an earlier version left in English speaks Chinese
+// after the next start; the user's other settings stay.
+void TestProfileRegistry::profileSpeaksChinese()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("user"))));
+    const QString path = dir.filePath(QStringLiteral("user/registrymodifications.xcu"));
+    const QString user = registryItem(QStringLiteral("/org.openoffice.Office.Common/Save/Document"),
+                                      QStringLiteral("AutoSave"), QStringLiteral("true"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("<?xml version=\"1.0\"?>\n<oor:items>\n" + user + "\n"
+                    + registryItem(QStringLiteral("/org.openoffice.Office.Linguistic/General"),
+                                   QStringLiteral("UILocale"), QStringLiteral("en-US"))
+                    + "\n</oor:items>\n")
+                       .toUtf8());
+    }
+    OfficeProfile profile(dir.path());
+    QVERIFY(profile.acquire());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(user));
+    QVERIFY(!text.contains(QStringLiteral("en-US")));
+    QCOMPARE(text.count(QStringLiteral("UILocale")), 1);
+    QCOMPARE(text.count(QStringLiteral("<value>zh-CN</value>")), 4);
+}
+
+QTEST_GUILESS_MAIN(TestProfileRegistry)
+#include "tst_profileregistry.moc"

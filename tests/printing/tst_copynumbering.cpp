@@ -1,0 +1,138 @@
+#include "automation/automation.h"
+#include "fakewriterclient.h"
+#include "inprocessapplication.h"
+#include "modalcloser.h"
+#include "page/wpsmainwindow.h"
+#include "printing/print_window.h"
+#include "testhome.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace automation;
+
+// "编码打印" through the page and its dialog on the in-process writer, which
+// records the copy-number box's text at every print.
+class TestCopyNumbering : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void runs_data();
+    void runs();
+    void boxFormat();
+
+private:
+    // A page on a document with a copy-number box named `box` holding "旧号"
+    // (no document for an empty name); the dialog filled in and confirmed.
+    void run(const QString &box, const QString &start, int copies, bool print, int failAt = 0);
+    QString boxText() const { return m_box->textFrame()->textRange()->text().chopped(1); }
+
+    TestHome m_home;
+    std::shared_ptr<inprocess::InProcessApplication> m_writer;
+    std::unique_ptr<WPSMainWindow> m_page;
+    ShapePtr m_box;
+};
+
+void TestCopyNumbering::run(const QString &box, const QString &start, int copies, bool print,
+                            int failAt)
+{
+    m_writer = inprocess::InProcessApplication::create();
+    const DocumentPtr doc = m_writer->documents()->add();
+    m_box = doc->shapes()->addTextbox(msoTextOrientationHorizontal, 80, 100, 120, 30);
+    m_box->setName(box);
+    m_box->textFrame()->textRange()->setText(QStringLiteral("旧号"));
+    if (box.isEmpty())
+        doc->close(Variant(false));
+    m_writer->failPrintOutAt(failAt);
+    auto fake = std::make_shared<FakeWriter>();
+    fake->application = m_writer;
+    m_page = std::make_unique<WPSMainWindow>(nullptr, fakeWriterFactory(fake));
+    m_page->initApp();
+    m_page->slotButtonClick(QStringLiteral("编码打印"));
+    print_window *dialog = m_page->printDialog();
+    dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(start);
+    dialog->findChild<QSpinBox *>(QStringLiteral("spinBox"))->setValue(copies);
+    QTest::mouseClick(print ? dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)
+                            : dialog->findChild<QPushButton *>(QStringLiteral("pushButton")),
+                      Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestCopyNumbering::runs_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<bool>("print");
+    QTest::addColumn<int>("failAt");
+    QTest::addColumn<QStringList>("printed"); // the box at each print, then after the run
+    QTest::addColumn<QString>("message"); // icon, then text; empty: none
+    const QString failed = QStringLiteral("1 打印出错，请检查！");
+    const QString g = QStringLiteral("GWXH");
+    QTest::newRow("000001 x3") << g << "000001" << 3 << true << 0
+                               << QStringList {"000001", "000002", "000003", "000003"} << "";
+    QTest::newRow("0098 grows into 0100")
+        << g << "0098" << 3 << true << 0 << QStringList {"0098", "0099", "0100", "0100"} << "";
+    QTest::newRow("9 grows a digit")
+        << g << "9" << 2 << true << 0 << QStringList {"9", "10", "10"} << "";
+    QTest::newRow("no copies") << g << "000001" << 0 << true << 0 << QStringList {"旧号"} << "";
+    QTest::newRow("only the number, as typed")
+        << g << "A-17" << 5 << false << 0 << QStringList {"A-17"} << "";
+    QTest::newRow("the second copy fails")
+        << g << "000001" << 3 << true << 2 << QStringList {"000001", "000002", "000002"} << failed;
+    QTest::newRow("not a number") << g << "abc" << 3 << true << 0 << QStringList {"旧号"}
+                                  << "0 起始编码只能是数字，请重新输入!";
+    QTest::newRow("no number box") << "GWXH2"
+                                   << "000001" << 3 << true << 0 << QStringList {"旧号"}
+                                   << "0 找不到输入框，请确认此文档已加套红头格式!";
+    QTest::newRow("no document") << ""
+                                 << "000001" << 3 << true << 0 << QStringList {} << failed;
+}
+
+void TestCopyNumbering::runs()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, start);
+    QFETCH(int, copies);
+    QFETCH(bool, print);
+    QFETCH(int, failAt);
+    QFETCH(QStringList, printed);
+    QFETCH(QString, message);
+    ModalCloser closer;
+    run(box, start, copies, print, failAt);
+    QStringList seen;
+    for (const inprocess::PrintJob &job : m_writer->printJobs())
+        seen << job.shapeTexts.value(QStringLiteral("GWXH"));
+    if (!box.isEmpty())
+        seen << boxText();
+    QCOMPARE(seen, printed);
+    QStringList boxes;
+    for (const SeenBox &b : closer.seen())
+        boxes << QStringLiteral("%1 %2").arg(int(b.icon)).arg(b.text);
+    QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList {message});
+    // The dialog keeps what was typed.
+    QCOMPARE(m_page->printDialog()->findChild<QLineEdit *>()->text(), start);
+}
+
+void TestCopyNumbering::boxFormat()
+{
+    m_home.setValues(
+        QStringLiteral("option.ini"),
+        {{QStringLiteral("General/fstP"), 18.5}, {QStringLiteral("General/HT"), "黑体"}});
+    run(QStringLiteral("GWXH"), QStringLiteral("12"), 0, false);
+    const TextFramePtr frame = m_box->textFrame();
+    const RangePtr text = frame->textRange();
+    QCOMPARE(QList<float>({float(frame->autoSize()), frame->marginLeft(), frame->marginTop(),
+                           frame->marginRight(), frame->marginBottom(), text->font()->size(),
+                           text->paragraphFormat()->lineSpacing()}),
+             QList<float>({1, 0, 0, 0, 0, 16, 18.5f}));
+    QCOMPARE(text->font()->nameFarEast() + text->font()->nameAscii(), QStringLiteral("黑体黑体"));
+    QCOMPARE(text->paragraphFormat()->lineSpacingRule(), wdLineSpaceExactly);
+}
+
+QTEST_MAIN(TestCopyNumbering)
+#include "tst_copynumbering.moc"
