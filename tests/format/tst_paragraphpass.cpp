@@ -68,10 +68,12 @@ private slots:
         QTest::newRow("（ and numerals to the end")
             << QStringLiteral("（一二三") << false << true << false;
         QTest::newRow("（ then text") << QStringLiteral("（注意") << false << false << false;
-        QTest::newRow("附件1") << QStringLiteral("附件1") << false << false << true;
+        QTest::newRow("附件12, the longest head")
+            << QStringLiteral("附件12") << false << false << true;
         QTest::newRow("附件") << QStringLiteral("附件") << false << false << true;
         QTest::newRow("附件：") << QStringLiteral("附件：1.") << false << false << false;
-        QTest::newRow("附件 too long") << QStringLiteral("附件12345") << false << false << false;
+        QTest::newRow("附件123, one too long")
+            << QStringLiteral("附件123") << false << false << false;
     }
 
     void headingRules()
