@@ -282,6 +282,9 @@ void TestQuorvexConvert::badInputs()
         QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "kept");
         QFile good(path("good.txt"));
         QVERIFY(good.open(QIODevice::ReadOnly) && good.readAll() == "通知正文。\n");
+        // One failure alone fails the run too.
+        QCOMPARE(convert({"--kind", "xiaxing", "--format", "pdf", "-o", "bad", "kept.txt"}).status,
+                 1);
     }
     QVERIFY2(m_bad.out.contains(line), qPrintable(m_bad.out));
 }
