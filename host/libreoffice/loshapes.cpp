@@ -157,6 +157,14 @@ Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor
     return drawing::paragraphStartAt(m_model, story, offset);
 }
 
+automation::ShapePtr LoShapes::madeShape(const Reference<css::drawing::XShape> &shape)
+{
+    if (!shape.is())
+        return nullptr;
+    m_office->shapeWrappers().hold(m_model, shape);
+    return std::make_shared<LoShape>(m_office, m_model, shape);
+}
+
 automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left, float top,
                                       float width, float height, const automation::Variant &anchor)
 {
@@ -215,10 +223,7 @@ automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left,
         shape->setPosition(shape->getPosition()); // see LoShape::settleDrawing
         return shape;
     });
-    if (!added.is())
-        return nullptr;
-    m_office->shapeWrappers().hold(m_model, added);
-    return std::make_shared<LoShape>(m_office, m_model, added);
+    return madeShape(added);
 }
 
 automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, float width,
@@ -266,10 +271,7 @@ automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, 
         setTextFlow(properties, orientation, true);
         return Reference<css::drawing::XShape>(frame, UNO_QUERY_THROW);
     });
-    if (!added.is())
-        return nullptr;
-    m_office->shapeWrappers().hold(m_model, added);
-    return std::make_shared<LoShape>(m_office, m_model, added);
+    return madeShape(added);
 }
 
 automation::ShapePtr LoShapes::addShape(int type, float left, float top, float width, float height,
@@ -323,10 +325,7 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
         properties->setPropertyValue(name("Opaque"), Any(true));
         return shape;
     });
-    if (!added.is())
-        return nullptr;
-    m_office->shapeWrappers().hold(m_model, added);
-    return std::make_shared<LoShape>(m_office, m_model, added);
+    return madeShape(added);
 }
 
 } // namespace libreoffice

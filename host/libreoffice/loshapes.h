@@ -46,6 +46,9 @@ private:
     std::vector<css::uno::Reference<css::drawing::XShape>> members() const;
     // Where a new object goes: the start of the paragraph holding the anchor.
     css::uno::Reference<css::text::XTextRange> anchorAt(const automation::Variant &anchor) const;
+    // A shape just added, held with its document (shapewrappers.h); null
+    // when adding failed.
+    automation::ShapePtr madeShape(const css::uno::Reference<css::drawing::XShape> &shape);
     automation::ShapePtr addFrame(int orientation, float left, float top, float width, float height,
                                   const automation::Variant &anchor);
     automation::ShapePtr addBox(bool textBox, int orientation, float left, float top, float width,
