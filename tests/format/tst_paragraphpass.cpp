@@ -90,38 +90,36 @@ private slots:
     void headingFonts_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("recognise");
         QTest::addColumn<int>("headingLength");
         QTest::addColumn<QString>("font");
+        const QString lead = QStringLiteral("一、总体要求。各单位要抓好落实。");
         QTest::newRow("first level, lead sentence with its stop")
-            << QStringLiteral("一、总体要求。各单位要抓好落实。") << 7
-            << QStringLiteral("方正黑体_GBK");
+            << lead << true << 7 << QStringLiteral("方正黑体_GBK");
         QTest::newRow("second level without stop")
-            << QStringLiteral("（三）工作措施") << 7 << QStringLiteral("方正楷体_GBK");
-        QTest::newRow("second level up to the stop")
-            << QStringLiteral("（三）工作措施。要求如下。") << 8 << QStringLiteral("方正楷体_GBK");
+            << QStringLiteral("（三）工作措施") << true << 7 << QStringLiteral("方正楷体_GBK");
+        QTest::newRow("second level up to the stop") << QStringLiteral("（三）工作措施。要求如下。")
+                                                     << true << 8 << QStringLiteral("方正楷体_GBK");
+        QTest::newRow("without recognition: body")
+            << lead << false << 7 << QStringLiteral("方正仿宋_GBK");
+        // With a full-width colon: the body's attachment note, no head.
+        QTest::newRow("attachment note")
+            << QStringLiteral("附件：1.某某方案") << true << 3 << QStringLiteral("方正仿宋_GBK");
     }
 
     // Only the lead sentence (with its full stop) takes the heading font; the
-    // rest keeps the body font.
+    // rest keeps the body font, and the paragraph the body's format.
     void headingFonts()
     {
         QFETCH(QString, text);
+        QFETCH(bool, recognise);
         QFETCH(int, headingLength);
         QFETCH(QString, font);
         makeDocument({text, QStringLiteral("结尾。")});
-        QCOMPARE(format::adaptPages(m_app, m_settings, true, true), format::Outcome::Done);
+        QCOMPARE(format::adaptPages(m_app, m_settings, true, recognise), format::Outcome::Done);
         QCOMPARE(farEast(1, 0, headingLength), font);
         if (headingLength < text.size())
             QCOMPARE(farEast(1, headingLength, text.size()), m_settings.bodyFont);
-        QCOMPARE(m_doc->paragraphs()->item(kLead + 1)->characterUnitFirstLineIndent(), 2.0f);
-    }
-
-    // Without recognition the same paragraph is plain body text.
-    void noRecognitionMeansBodyOnly()
-    {
-        makeDocument({QStringLiteral("一、总体要求。各单位要抓好落实。")});
-        format::adaptPages(m_app, m_settings, true, false);
-        QCOMPARE(farEast(1, 0, 7), m_settings.bodyFont);
         ParagraphPtr p = m_doc->paragraphs()->item(kLead + 1);
         QCOMPARE(p->characterUnitFirstLineIndent(), 2.0f);
         QCOMPARE(p->lineSpacingRule(), wdLineSpaceExactly);
@@ -156,16 +154,6 @@ private slots:
         QCOMPARE(m_doc->paragraphs()->item(kLead + 2)->lineSpacing(), m_settings.bodySpacing);
         QCOMPARE(m_doc->paragraphs()->item(kLead + 5)->lineSpacing(), 15.6f);
         QCOMPARE(farEast(6, 0, 7), m_settings.headingFont);
-    }
-
-    // 「附件：」 with a full-width colon is the attachment note of the body,
-    // not an attachment head.
-    void attachmentNoteIsBody()
-    {
-        makeDocument({QStringLiteral("附件：1.某某方案"), QStringLiteral("下文。")});
-        format::adaptPages(m_app, m_settings, true, true);
-        QCOMPARE(farEast(1, 0, 3), m_settings.bodyFont);
-        QCOMPARE(m_doc->paragraphs()->item(kLead + 2)->alignment(), wdAlignParagraphLeft);
     }
 
     // Near the top of the first section a paragraph without a first-line

@@ -6,10 +6,10 @@
 using namespace automation;
 using inprocess::InProcessApplication;
 
-// What only the stand-in writer offers: recorded printing and quitting, its
-// documented pagination, the dump, and the copies made when a footer stops
-// linking to the previous one. The object model's shared rules are covered
-// by the conformance suite.
+// What only the stand-in writer offers: recorded quitting, its documented
+// pagination, and the copies made when a footer stops linking to the
+// previous one. The object model's shared rules are covered by the
+// conformance suite; recorded printing by tst_copynumbering.
 class tst_InProcessWriter : public QObject
 {
     Q_OBJECT
@@ -36,42 +36,6 @@ private slots:
         m_doc = m_app->documents()->add();
     }
 
-    // Every PrintOut call records the named boxes' text as it was at that
-    // moment, so copy-numbered printing can be checked copy by copy.
-    void printOutRecordsEachCall()
-    {
-        ShapePtr box = addNamedBox(QStringLiteral("GWXH"), QStringLiteral("000001"));
-        addNamedBox(QStringLiteral("WJBT"), QStringLiteral("某某市人民政府文件"));
-        QVERIFY(m_doc->printOut());
-        box->textFrame()->textRange()->setText(QStringLiteral("000002"));
-        QVERIFY(m_doc->printOut());
-
-        const auto &jobs = m_app->printJobs();
-        QCOMPARE(jobs.size(), size_t(2));
-        QCOMPARE(jobs[0].shapeTexts.value(QStringLiteral("GWXH")), QStringLiteral("000001"));
-        QCOMPARE(jobs[1].shapeTexts.value(QStringLiteral("GWXH")), QStringLiteral("000002"));
-        QCOMPARE(jobs[1].shapeTexts.value(QStringLiteral("WJBT")),
-                 QStringLiteral("某某市人民政府文件"));
-        QVERIFY(jobs[1].dump.contains(QStringLiteral("\"000002\"")));
-        m_app->clearPrintJobs();
-        QVERIFY(m_app->printJobs().empty());
-    }
-
-    // failPrintOutAt(n): the n-th call from now fails, and so does every later
-    // one; failures are recorded too.
-    void printOutFailsWhenTold()
-    {
-        m_app->failPrintOutAt(2);
-        QVERIFY(m_doc->printOut());
-        QVERIFY(!m_doc->printOut());
-        QVERIFY(!m_doc->printOut());
-        QCOMPARE(m_app->printJobs().size(), size_t(3));
-        QVERIFY(m_app->printJobs()[0].succeeded);
-        QVERIFY(!m_app->printJobs()[1].succeeded);
-        m_app->failPrintOutAt(0);
-        QVERIFY(m_doc->printOut());
-    }
-
     // Quit is recorded with its arguments as given and closes the documents.
     void quitIsRecorded()
     {
@@ -85,15 +49,6 @@ private slots:
         // A document object held past Quit stays harmless.
         QVERIFY(!m_doc->printOut());
         m_doc->content()->setText(QStringLiteral("still usable"));
-    }
-
-    // The extension interface exists only once the writer reports a window.
-    void applicationExFollowsWindowId()
-    {
-        QVERIFY(!m_app->applicationEx());
-        m_app->setMainWindowId(0x4200007);
-        QVERIFY(m_app->applicationEx());
-        QCOMPARE(m_app->applicationEx()->mainWindowId(), std::uint64_t(0x4200007));
     }
 
     void pagination_data()
@@ -201,31 +156,6 @@ private slots:
         footer->range()->setText(QString());
         QCOMPARE(footer->shapes()->count(), 0L);
         QCOMPARE(m_doc->shapes()->count(), 1L);
-    }
-
-    // The dump shows what tests assert on: formats, shapes and their text,
-    // properties, section breaks and linked footers.
-    void dumpShowsTheDocument()
-    {
-        m_doc->content()->setText(QStringLiteral("标题\n正文"));
-        ParagraphPtr title = m_doc->paragraphs()->item(1);
-        title->setAlignment(wdAlignParagraphCenter);
-        title->range()->font()->setSize(22);
-        ShapePtr rule = m_doc->shapes()->addLine(79.37f, 100, 521.57f, 100);
-        rule->setName(QStringLiteral("BTBX"));
-        rule->line()->foreColor()->setRgb(wdColorRed);
-        m_doc->customDocumentProperties()->add(QStringLiteral("WenHao"), false,
-                                               msoPropertyTypeString, Variant("某发〔2024〕1号"));
-        m_doc->sections()->add(Variant(), Variant(2));
-
-        const QString dump = InProcessApplication::dumpDocument(m_doc);
-        QVERIFY2(dump.contains(QStringLiteral("P1 {align=1} \"标题\"")), qPrintable(dump));
-        QVERIFY(dump.contains(QStringLiteral("22pt")));
-        QVERIFY(dump.contains(QStringLiteral("\"BTBX\" line")));
-        QVERIFY(dump.contains(QStringLiteral("rgb 255 from 79.37,100 to 521.57,100")));
-        QVERIFY(dump.contains(QStringLiteral("WenHao (4) = \"某发〔2024〕1号\"")));
-        QVERIFY(dump.contains(QStringLiteral("<section break>")));
-        QVERIFY(dump.contains(QStringLiteral("Footer 1: linked")));
     }
 };
 

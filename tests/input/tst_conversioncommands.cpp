@@ -1,10 +1,10 @@
 #include "assembly/elementrecord.h"
 #include "automation/automation.h"
+#include "boxrecorder.h"
 #include "fakewriterclient.h"
 #include "inprocess/inprocessapplication.h"
 #include "input_window.h"
 #include "jiyao_window.h"
-#include "modalcloser.h"
 #include "page/wpsmainwindow.h"
 #include "testhome.h"
 
@@ -84,10 +84,10 @@ void TestConversionCommands::preconditions()
     setUnit(home, unit);
     Page page(writer, document);
     for (const QString &label : {QStringLiteral("套下行文"), QStringLiteral("纪要简报")}) {
-        ModalCloser closer;
+        BoxRecorder boxes;
         page.page->slotButtonClick(label);
         QStringList texts;
-        for (const SeenBox &box : closer.seen())
+        for (const RecordedBox &box : boxes.boxes())
             texts.append(box.text);
         QCOMPARE(texts, message.isEmpty() ? QStringList() : QStringList {message});
     }
@@ -132,11 +132,11 @@ void TestConversionCommands::prefillAndConfirm()
     QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edwh"))->text(),
              QStringLiteral("某政"));
 
-    ModalCloser closer;
+    BoxRecorder boxes;
     QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
                       Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
-    QVERIFY(closer.seen().empty());
+    QVERIFY(boxes.boxes().isEmpty());
     // Stored as entered, not as the head prints them.
     QCOMPARE(assembly::readElement(app, Element::MiJi.id, Element::MiJi.key()),
              QStringLiteral("机密"));

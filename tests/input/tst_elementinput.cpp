@@ -190,9 +190,8 @@ void TestElementInput::conversions()
     const QVariantMap fields = map(shown);
     for (auto it = fields.cbegin(); it != fields.cend(); ++it)
         QCOMPARE(::shown(*dialog, it.key()), it.value().toString());
-    // Nothing is cut off; the signer row is there for up-going documents only.
+    // The signer row is there for up-going documents only.
     const bool minutes = kind == QLatin1String("jiyao.ini");
-    verifyLaidOut(dialog.get(), minutes ? QSize(493, 579) : QSize(480, 550));
     QWidget *signer = dialog->findChild<QWidget *>(QStringLiteral("edqf"));
     QCOMPARE(signer && signer->isVisible(), kind == QLatin1String("shangxing.ini"));
 

@@ -1,11 +1,10 @@
 #include "assembly/elementrecord.h"
+#include "boxrecorder.h"
 #include "buttonlistwnd.h"
 #include "input_window.h"
-#include "jiyao_window.h"
 #include "libreoffice/libreofficeclient.h"
 #include "libreoffice/lofiles.h"
 #include "mainwindow.h"
-#include "modalcloser.h"
 #include "officetestsupport.h"
 #include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
@@ -20,7 +19,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -29,49 +27,12 @@ using namespace automation;
 
 namespace {
 
-// The settings and one template of each kind, as the dialogs would save them.
+// The settings and one template of each kind of quorvex-convert's example.
 void writeTemplates(const QString &home)
 {
-    const QString dir = home + QStringLiteral("/Quorvex/");
-    const QString unit = QStringLiteral("某某市人民政府办公室");
-    const QString organ = QStringLiteral("某某市人民政府");
-    QSettings options(dir + QStringLiteral("option.ini"), QSettings::IniFormat);
-    options.setValue(QStringLiteral("General/YF"), unit);
-    options.setValue(QStringLiteral("General/FW"), organ);
-    options.setValue(unit + QStringLiteral("/FW"), organ);
-    // kind, mark, rule top, star, control spacing, lines, box top, box width
-    const QList<QStringList> kinds {
-        {"xiaxing.ini", "某某市人民政府文件", "12.2", "2", "37", "3", "7.15", "14.6"},
-        {"shangxing.ini", "某某市人民政府文件", "12.2", "0", "37", "3", "7.15", "14.6"},
-        {"xinhan.ini", "某某市人民政府", "5.35", "0", "36", "1", "3", "15"},
-        {"lianhe.ini", "某某市人民政府\n某某市财政局", "13.9", "0", "26", "5", "7.15", "11.6"},
-        {"jiyao.ini", "某某市人民政府会议纪要", "13.8", "0", "37", "3", "7.15", "14.6"}};
-    for (const QStringList &k : kinds) {
-        QSettings file(dir + k[0], QSettings::IniFormat);
-        file.beginGroup(QStringLiteral("模板"));
-        const QVariantMap values {{"YF", unit},
-                                  {"FW", k[1]},
-                                  {"LK", organ},
-                                  {"lTop", k[2].toDouble()},
-                                  {"lFives", k[3]},
-                                  {"ctlSize", k[4]},
-                                  {"insertLine", k[5]},
-                                  {"tTop", k[6].toDouble()},
-                                  {"tWidth", k[7].toDouble()},
-                                  {"fSize", 57},
-                                  {"fPoint", 61},
-                                  {"lSize", k[0] == "xinhan.ini" ? "4.50" : "1.25"},
-                                  {"fstSize", 29.65},
-                                  {"lBottom", 2},
-                                  {"FW_2", "文件"},
-                                  {"tWidth_2", k[0] == "lianhe.ini" ? 3 : 0},
-                                  {"fSize_2", 57},
-                                  {"fwzh", k[0] == "jiyao.ini" ? "" : "某政发"}};
-        for (auto it = values.begin(); it != values.end(); ++it)
-            file.setValue(it.key(), it.value());
-        file.endGroup();
-        file.setValue(QStringLiteral("General/mb"), QStringLiteral("模板"));
-    }
+    QDir().mkpath(home + QStringLiteral("/Quorvex"));
+    for (const QFileInfo &file : QDir(QStringLiteral(QVX_EXAMPLE_DIR)).entryInfoList({"*.ini"}))
+        QFile::copy(file.filePath(), home + QStringLiteral("/Quorvex/") + file.fileName());
 }
 
 QStringList shapeNames(const DocumentPtr &document)
@@ -134,17 +95,6 @@ private slots:
                                 << QStringList {"为做好年度专项检查工作，拟于下月开展联合检查。",
                                                 "请贵局派员参加，并于本月底前反馈联系人名单。",
                                                 "特此函达。"};
-        QTest::newRow("joint") << "联合发文"
-                               << QStringList {"edtbt=关于联合开展食品安全专项整治的通知",
-                                               "edtzs=各区县人民政府", "edtfz=此件公开发布"}
-                               << notice;
-        QTest::newRow("minutes")
-            << "纪要简报"
-            << QStringList {"edtbt=市政府第十二次常务会议纪要", "edtzs=市政府各部门",
-                            "edcs=张三、李四、王五", "edqj=赵六"}
-            << QStringList {"2024年5月6日，市长张三主持召开市政府第十二次常务会议。",
-                            "一、会议听取了关于安全生产工作的汇报",
-                            "会议强调，要压实责任，加强隐患排查，坚决遏制重特大事故发生。"};
     }
 
     // What a user does: types a document, clicks the command in the tree,
@@ -305,14 +255,14 @@ private slots:
             QVERIFY(window.page()->application());
             const qint64 pid = libreoffice::officeProcessId(window.page()->application());
             QVERIFY(pid > 0);
-            ModalCloser closer;
+            BoxRecorder boxes;
             ::kill(pid_t(pid), SIGKILL);
             QTRY_VERIFY_WITH_TIMEOUT(
                 libreoffice::officeProcessId(window.page()->application()) > 0
                     && libreoffice::officeProcessId(window.page()->application()) != pid,
                 30000);
-            QTRY_VERIFY(closer.titles().contains(QStringLiteral("写作区已重新启动")));
-            closer.clear();
+            QTRY_VERIFY(boxes.titles().contains(QStringLiteral("写作区已重新启动")));
+            boxes.clear();
 
             for (const QString &label :
                  {QStringLiteral("设大标题"), QStringLiteral("一级标题"),
@@ -320,7 +270,7 @@ private slots:
                   QStringLiteral("设为一行"), QStringLiteral("插入横排页面")})
                 window.page()->slotButtonClick(label);
             QVERIFY(window.page()->application()->activeDocument());
-            QCOMPARE(closer.seen().size(), size_t(0));
+            QCOMPARE(boxes.boxes().size(), 0);
         }
         qputenv("HOME", oldHome);
     }
@@ -337,10 +287,7 @@ private:
             return nullptr;
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(items.first()).center());
-        WPSMainWindow *page = m_window->page();
-        QDialog *dialog = label == QStringLiteral("纪要简报")
-            ? static_cast<QDialog *>(page->minutesInputDialog())
-            : static_cast<QDialog *>(page->elementInputDialog());
+        QDialog *dialog = m_window->page()->elementInputDialog();
         if (!QTest::qWaitForWindowExposed(dialog))
             return nullptr;
         for (const QString &field : fields) {

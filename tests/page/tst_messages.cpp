@@ -1,8 +1,12 @@
-#include "modalcloser.h"
 #include "page/messages.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
 #include <QtTest>
 
+// The message boxes as they come up, closed from outside: by Enter, or by
+// their first button.
 class TestMessages : public QObject
 {
     Q_OBJECT
@@ -36,31 +40,31 @@ void TestMessages::boxes()
     QFETCH(bool, result);
 
     const QString text = QStringLiteral("请确认是否已打开文档!");
-    ModalCloser closer;
-    closer.answerWithEnter(enter);
+    QStringList seen;
+    QTimer closer;
+    closer.setInterval(10);
+    connect(&closer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen << box->windowTitle() << box->text() << QString::number(box->icon())
+             << QString::number(box->buttons().size());
+        if (enter)
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            box->buttons().first()->click();
+    });
+    closer.start();
     bool chosen = false;
-    switch (kind) {
-    case 0:
+    if (kind == 0)
         showError(text);
-        break;
-    case 1:
+    else if (kind == 1)
         showInformation(title, text);
-        break;
-    default:
+    else
         chosen = askToConfirm(text);
-        break;
-    }
 
     // The call returns only once the box has been closed.
-    QCOMPARE(closer.seen().size(), size_t(1));
-    const SeenBox &box = closer.seen().front();
-    QCOMPARE(box.title, title);
-    QCOMPARE(box.text, text);
-    QCOMPARE(int(box.icon), icon);
-    const QStringList buttons = {"确 定", "取 消"};
-    QCOMPARE(box.buttons, buttons.mid(0, kind == 2 ? 2 : 1));
-    QVERIFY(!box.hasParent);
-    QVERIFY(box.modal);
+    QCOMPARE(seen, QStringList({title, text, QString::number(icon), kind == 2 ? "2" : "1"}));
     QCOMPARE(chosen, result);
 }
 

@@ -1,8 +1,8 @@
-#include "fakewriterclient.h"
 #include "assembly/elementrecord.h"
+#include "automation/automation.h"
+#include "fakewriterclient.h"
 #include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
-#include "watchedapplication.h"
 
 #include "inprocess/inprocessapplication.h"
 
@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QtTest>
 
+// The page that hosts the writer: starting and embedding it, failures to
+// start, and the document elements it keeps in the document's properties.
 namespace {
 
 constexpr std::uint64_t kWriterWindow = 0x4200001;
@@ -30,17 +32,20 @@ class TestWriterHost : public QObject
     Q_OBJECT
 
 private slots:
-    void startEmbedsWriter();
-    void secondInitAppChangesNothing();
+    void startEmbedsWriterOnce();
     void failedStart_data();
     void failedStart();
     void missingClient_data();
     void missingClient();
     void addContainerTwiceKeepsOne();
-    void destructionQuitsBeforeHostGoes();
+    void elementRecord_data();
+    void elementRecord();
+    void elementRecordWithoutDocument();
 };
 
-void TestWriterHost::startEmbedsWriter()
+// The writer starts embedded in the host at its size; a second start
+// changes nothing.
+void TestWriterHost::startEmbedsWriterOnce()
 {
     auto writer = writerWithWindow();
     WPSMainWindow page(nullptr, fakeWriterFactory(writer));
@@ -50,46 +55,24 @@ void TestWriterHost::startEmbedsWriter()
     const QSize hostSize = host->size();
 
     page.initApp();
-
-    QCOMPARE(writer->factoryCalls, 1);
-    QCOMPARE(writer->clientsAlive, 1);
-    QCOMPARE(writer->processPath, FakeWriterClient::processPath());
     const QStringList expectedArgs {
         QStringLiteral("-shield"),         QStringLiteral("-multiply"),
         QStringLiteral("-x11embed"),       QString::number(static_cast<qulonglong>(host->winId())),
         QString::number(hostSize.width()), QString::number(hostSize.height()),
     };
+    QCOMPARE(writer->processPath, FakeWriterClient::processPath());
     QCOMPARE(writer->processArgs, expectedArgs);
-    QCOMPARE(writer->getApplicationCalls, 1);
-
     QCOMPARE(page.application(), writer->application);
-    QVERIFY(host->client());
-    QWidget *container = host->container();
+    QPointer<QWidget> container = host->container();
     QVERIFY(container);
-    QCOMPARE(container->parentWidget(), static_cast<QWidget *>(host));
-    QCOMPARE(host->layout()->count(), 1);
-    QCOMPARE(host->layout()->itemAt(0)->widget(), container);
-}
-
-void TestWriterHost::secondInitAppChangesNothing()
-{
-    auto writer = writerWithWindow();
-    WPSMainWindow page(nullptr, fakeWriterFactory(writer));
-    page.initApp();
-    QPointer<QWidget> container = page.host()->container();
-    WriterClient *client = page.host()->client();
-    const automation::ApplicationPtr application = page.application();
+    QCOMPARE(host->layout()->itemAt(0)->widget(), container.data());
 
     page.initApp();
-
     QCOMPARE(writer->factoryCalls, 1);
     QCOMPARE(writer->getApplicationCalls, 1);
     QCOMPARE(writer->clientsAlive, 1);
-    QVERIFY(container);
-    QCOMPARE(page.host()->container(), container.data());
-    QCOMPARE(page.host()->client(), client);
-    QCOMPARE(page.application(), application);
-    QCOMPARE(page.host()->layout()->count(), 1);
+    QCOMPARE(host->container(), container.data());
+    QCOMPARE(host->layout()->count(), 1);
 }
 
 void TestWriterHost::failedStart_data()
@@ -120,12 +103,9 @@ void TestWriterHost::failedStart()
     writer->status = status;
     if (!handsOutApplication)
         writer->application.reset();
-
     {
         WPSMainWindow page(nullptr, fakeWriterFactory(writer));
         page.initApp();
-
-        QCOMPARE(writer->factoryCalls, 1);
         QCOMPARE(bool(page.application()), bound);
         QVERIFY(!page.host()->container());
         QCOMPARE(page.host()->layout()->count(), 0);
@@ -135,7 +115,6 @@ void TestWriterHost::failedStart()
         QCOMPARE(writer->clientsAlive, 1);
         QVERIFY(!page.host()->container());
     }
-
     QCOMPARE(writer->clientsAlive, 0);
     QCOMPARE(inner->quitCalls().size(), size_t(bound ? 1 : 0));
 }
@@ -151,17 +130,12 @@ void TestWriterHost::missingClient()
 {
     QFETCH(bool, emptyFactory);
 
-    const WriterClientFactory factory
-        = emptyFactory ? WriterClientFactory() : missingWriterFactory();
-    WPSMainWindow page(nullptr, factory);
-
+    WPSMainWindow page(nullptr, emptyFactory ? WriterClientFactory() : missingWriterFactory());
     QTest::ignoreMessage(QtDebugMsg, "get WpsRpcClient erro");
     page.initApp();
-
     QVERIFY(!page.application());
     QVERIFY(!page.host()->client());
     QVERIFY(!page.host()->container());
-
     // Without a writer the element record has nothing to read or write.
     page.writegwinfo(Element::MiJi, QStringLiteral("秘密"));
     QCOMPARE(page.readgwinfo(Element::MiJi), QString());
@@ -170,56 +144,81 @@ void TestWriterHost::missingClient()
 void TestWriterHost::addContainerTwiceKeepsOne()
 {
     WPSWindow host(nullptr, missingWriterFactory());
-    QCOMPARE(host.layout()->contentsMargins(), QMargins(1, 1, 1, 1));
-
     QPointer<QWidget> first = new QWidget;
     host.addContainerWin(first);
-    QCOMPARE(host.container(), first.data());
     QCOMPARE(first->parentWidget(), static_cast<QWidget *>(&host));
-
     QPointer<QWidget> second = new QWidget;
     host.addContainerWin(second);
 
     QVERIFY(!first);
-    QVERIFY(second);
     QCOMPARE(host.container(), second.data());
-    auto *layout = qobject_cast<QHBoxLayout *>(host.layout());
-    QVERIFY(layout);
-    QCOMPARE(layout->count(), 1);
-    QCOMPARE(layout->itemAt(0)->widget(), second.data());
-    QCOMPARE(layout->stretch(0), 140);
+    QCOMPARE(host.layout()->count(), 1);
+    QCOMPARE(host.layout()->itemAt(0)->widget(), second.data());
 }
 
-void TestWriterHost::destructionQuitsBeforeHostGoes()
+void TestWriterHost::elementRecord_data()
 {
-    auto writer = std::make_shared<FakeWriter>();
-    auto inner = inprocess::InProcessApplication::create();
-    inner->setMainWindowId(kWriterWindow);
-    auto watched = std::make_shared<WatchedApplication>(inner);
-    writer->application = watched;
+    // The names and ids that documents converted before carry.
+    QTest::addColumn<int>("index");
+    QTest::addColumn<long>("id");
+    QTest::addColumn<QString>("key");
+    const std::pair<long, const char *> stored[] = {
+        {6001, "MiJi"},    {6002, "QiXian"},    {6003, "JinJi"},       {6004, "WenHao"},
+        {6005, "BiaoTi"},  {6006, "ZhuSong"},   {6009, "ChenWenDate"}, {6010, "YinFaDate"},
+        {6011, "GongKai"}, {6012, "FaWenUnit"}, {6013, "YinFaUnit"},   {6014, "QianFa"},
+    };
+    QCOMPARE(std::size(Element::all), std::size(stored));
+    for (int i = 0; i < int(std::size(stored)); ++i)
+        QTest::newRow(stored[i].second) << i << stored[i].first << QString(stored[i].second);
+}
 
-    auto *page = new WPSMainWindow(nullptr, fakeWriterFactory(writer));
-    page->initApp();
-    QPointer<WPSWindow> host = page->host();
-    QPointer<QWidget> container = host->container();
-    QVERIFY(container);
-    watched->watch(container);
-    int clientsAtQuit = -1;
-    watched->setQuitProbe([&] { clientsAtQuit = writer->clientsAlive; });
+// Each element in a text property of its own name: missing reads empty,
+// written twice leaves one property, empty text is stored, and a value of
+// another type set by another program reads as text.
+void TestWriterHost::elementRecord()
+{
+    QFETCH(int, index);
+    QFETCH(long, id);
+    QFETCH(QString, key);
 
-    delete page;
+    const DocumentElement &element = Element::all[index];
+    QCOMPARE(element.id, id);
+    QCOMPARE(element.key(), key);
+    auto writer = writerWithWindow();
+    WPSMainWindow page(nullptr, fakeWriterFactory(writer));
+    page.initApp();
+    const automation::DocumentPtr document = writer->application->documents()->add();
+    const automation::DocumentPropertiesPtr properties = document->customDocumentProperties();
 
-    QCOMPARE(watched->quitCount(), 1);
-    QVERIFY(watched->widgetAliveAtQuit());
-    QCOMPARE(clientsAtQuit, 1);
-    QCOMPARE(inner->quitCalls().size(), size_t(1));
-    QVERIFY(inner->quitCalls().front().saveChanges.isMissing());
-    QVERIFY(inner->quitCalls().front().originalFormat.isMissing());
-    QVERIFY(inner->quitCalls().front().routeDocument.isMissing());
-    QVERIFY(!host);
-    QVERIFY(!container);
-    QCOMPARE(writer->clientsAlive, 0);
-    QCOMPARE(watched.use_count(), 2L);
+    const DocumentElement &other = Element::all[(index + 1) % std::size(Element::all)];
+    properties->add(other.key(), false, automation::msoPropertyTypeFloat, automation::Variant(2.5));
+    QCOMPARE(page.readgwinfo(element), QString());
+    for (const QString &value : {QStringLiteral("甲"), QStringLiteral("乙"), QString()}) {
+        page.writegwinfo(element, value);
+        QCOMPARE(properties->count(), 2L);
+        const automation::DocumentPropertyPtr property = properties->item(automation::Variant(key));
+        QVERIFY(property);
+        QCOMPARE(property->type(), automation::msoPropertyTypeString);
+        QCOMPARE(property->value().toString(), value);
+        QCOMPARE(page.readgwinfo(element), value);
+    }
+    QCOMPARE(page.readgwinfo(other), QStringLiteral("2.5"));
+}
+
+// With no document open nothing is read, and a write is not kept for a
+// document opened later.
+void TestWriterHost::elementRecordWithoutDocument()
+{
+    auto writer = writerWithWindow();
+    WPSMainWindow page(nullptr, fakeWriterFactory(writer));
+    page.initApp();
+    while (writer->application->activeDocument())
+        writer->application->activeDocument()->close();
+
+    page.writegwinfo(Element::JinJi, QStringLiteral("特急"));
+    QCOMPARE(page.readgwinfo(Element::JinJi), QString());
+    const automation::DocumentPtr document = writer->application->documents()->add();
+    QCOMPARE(document->customDocumentProperties()->count(), 0L);
 }
 
 QTEST_MAIN(TestWriterHost)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "automation/application.h"
-#include "propertycalllog.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -9,8 +8,7 @@
 #include <functional>
 
 // An Application that forwards every call to another one. When Quit arrives
-// it records whether a watched widget still exists and runs a probe; when
-// asked, its active document logs the custom-property calls made on it.
+// it records whether a watched widget still exists and runs a probe.
 class WatchedApplication : public automation::Application
 {
 public:
@@ -19,15 +17,14 @@ public:
     void watch(QWidget *widget);
     // Called at Quit time, before the call is forwarded.
     void setQuitProbe(std::function<void()> probe);
-    void recordPropertyCalls(std::shared_ptr<PropertyCallLog> log);
 
     int quitCount() const;
     bool widgetAliveAtQuit() const;
 
-    automation::DocumentsPtr documents() override;
-    automation::DocumentPtr activeDocument() override;
-    automation::SelectionPtr selection() override;
-    automation::ApplicationExPtr applicationEx() override;
+    automation::DocumentsPtr documents() override { return m_inner->documents(); }
+    automation::DocumentPtr activeDocument() override { return m_inner->activeDocument(); }
+    automation::SelectionPtr selection() override { return m_inner->selection(); }
+    automation::ApplicationExPtr applicationEx() override { return m_inner->applicationEx(); }
     void quit(const automation::Variant &saveChanges, const automation::Variant &originalFormat,
               const automation::Variant &routeDocument) override;
 
@@ -35,7 +32,6 @@ private:
     automation::ApplicationPtr m_inner;
     QPointer<QWidget> m_watched;
     std::function<void()> m_probe;
-    std::shared_ptr<PropertyCallLog> m_propertyLog;
     int m_quitCount = 0;
     bool m_widgetAliveAtQuit = false;
 };

@@ -1,7 +1,7 @@
 #include "automation/automation.h"
+#include "boxrecorder.h"
 #include "fakewriterclient.h"
 #include "inprocessapplication.h"
-#include "modalcloser.h"
 #include "page/wpsmainwindow.h"
 #include "printing/print_window.h"
 #include "testhome.h"
@@ -102,7 +102,7 @@ void TestCopyNumbering::runs()
     QFETCH(int, failAt);
     QFETCH(QStringList, printed);
     QFETCH(QString, message);
-    ModalCloser closer;
+    BoxRecorder boxes;
     run(box, start, copies, print, failAt);
     QStringList seen;
     for (const inprocess::PrintJob &job : m_writer->printJobs())
@@ -110,10 +110,10 @@ void TestCopyNumbering::runs()
     if (!box.isEmpty())
         seen << boxText();
     QCOMPARE(seen, printed);
-    QStringList boxes;
-    for (const SeenBox &b : closer.seen())
-        boxes << QStringLiteral("%1 %2").arg(int(b.icon)).arg(b.text);
-    QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList {message});
+    QStringList said;
+    for (const RecordedBox &b : boxes.boxes())
+        said << QStringLiteral("%1 %2").arg(int(b.icon)).arg(b.text);
+    QCOMPARE(said, message.isEmpty() ? QStringList() : QStringList {message});
     // The dialog keeps what was typed.
     QCOMPARE(m_page->printDialog()->findChild<QLineEdit *>()->text(), start);
 }

@@ -2,11 +2,19 @@
 
 #include "page/messages.h"
 
+#include <QPushButton>
+
 BoxRecorder::BoxRecorder()
 {
     setMessageBoxHook([this](QMessageBox &box) {
-        m_boxes << RecordedBox {box.windowTitle(), box.text()};
-        return m_answers.isEmpty() ? QMessageBox::Ok : m_answers.takeFirst();
+        RecordedBox seen {box.windowTitle(), box.text(), box.icon(), {}};
+        for (QAbstractButton *button : box.buttons())
+            seen.buttons << button->text();
+        m_boxes << seen;
+        if (!m_answers.isEmpty())
+            return m_answers.takeFirst();
+        return m_byDefault && box.defaultButton() ? box.standardButton(box.defaultButton())
+                                                  : QMessageBox::Ok;
     });
 }
 
@@ -20,15 +28,18 @@ void BoxRecorder::answerNext(QMessageBox::StandardButton button)
     m_answers << button;
 }
 
-const QList<RecordedBox> &BoxRecorder::boxes() const
-{
-    return m_boxes;
-}
-
 QStringList BoxRecorder::texts() const
 {
     QStringList result;
     for (const RecordedBox &box : m_boxes)
         result << box.text;
+    return result;
+}
+
+QStringList BoxRecorder::titles() const
+{
+    QStringList result;
+    for (const RecordedBox &box : m_boxes)
+        result << box.title;
     return result;
 }

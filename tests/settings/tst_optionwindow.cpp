@@ -50,7 +50,6 @@ private slots:
     void profiles();
     void deleteProfile_data();
     void deleteProfile();
-    void layout();
 };
 
 void TestOptionWindow::fields_data()
@@ -263,20 +262,6 @@ void TestOptionWindow::deleteProfile()
     QCOMPARE(stored(home, "General/FW"), QStringLiteral("中共某某县委员会"));
     QCOMPARE(stored(home, unitA + "/FW"), QStringLiteral("某某县人民政府"));
     QCOMPARE(stored(home, unitB + "/FW"), QString());
-}
-
-// At the size of its form, nothing of the dialog is cut off.
-void TestOptionWindow::layout()
-{
-    const TestHome home;
-    home.setValues(QStringLiteral("option.ini"),
-                   {{"General/YF", "中共某某县委办公室"},
-                    {"中共某某县委办公室/FW", "中共某某县委员会"},
-                    {"某某县人民政府办公室/FW", "某某县人民政府"}});
-    option_window dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    verifyLaidOut(&dialog, QSize(908, 401));
 }
 
 QVX_SETTINGS_TEST_MAIN(TestOptionWindow)

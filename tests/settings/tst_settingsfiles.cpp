@@ -92,7 +92,6 @@ class TestSettingsFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void freshHomeReadsDefaultsAndCreatesNothing();
     void numbers_data();
     void numbers();
     void texts_data();
@@ -116,20 +115,6 @@ private slots:
     void damagedFiles();
 };
 
-void TestSettingsFiles::freshHomeReadsDefaultsAndCreatesNothing()
-{
-    const TestHome home;
-    QCOMPARE(OptionSettings::settingsFilePath(), home.settingsFile());
-    for (const NumberSetting &setting : numberSettings)
-        QCOMPARE(setting.read(), setting.defaultValue);
-    for (const TextSetting &setting : textSettings)
-        QCOMPARE(setting.read(), QString::fromUtf8(setting.defaultValue));
-    QCOMPARE(OptionSettings::imprintOuterRule(), 0);
-    QVERIFY(OptionSettings::unitProfiles().isEmpty());
-    QCOMPARE(OptionSettings::profileOrganName(QStringLiteral("某某单位办公室")), QString());
-    QVERIFY(!home.settingsDirectoryExists());
-}
-
 void TestSettingsFiles::numbers_data()
 {
     QTest::addColumn<int>("setting");
@@ -140,6 +125,7 @@ void TestSettingsFiles::numbers_data()
     for (int i = 0; i < int(std::size(numberSettings)); ++i) {
         const QByteArray key = numberSettings[i].key;
         const QByteArray tag = key + (numberSettings[i].defaultValue == 3.36 ? " adapted " : " ");
+        QTest::newRow(tag + "no file") << i << QByteArray() << false << 0.0;
         QTest::newRow(tag + "zero") << i << QByteArray("0") << false << 0.0;
         QTest::newRow(tag + "empty") << i << QByteArray("") << false << 0.0;
         QTest::newRow(tag + "word") << i << QByteArray("abc") << false << 0.0;
@@ -162,7 +148,11 @@ void TestSettingsFiles::numbers()
     const TestHome home;
 
     const NumberSetting &s = numberSettings[setting];
-    home.writeFile(QStringLiteral("option.ini"), generalLine(s.key, stored));
+    if (!stored.isNull())
+        home.writeFile(QStringLiteral("option.ini"), generalLine(s.key, stored));
+    // Reading creates nothing.
+    QCOMPARE(home.settingsDirectoryExists(), !stored.isNull());
+    QCOMPARE(OptionSettings::settingsFilePath(), home.settingsFile());
 
     QCOMPARE(OptionSettings::rawNumber(s.key), value);
     QCOMPARE(s.read(), isSet ? value : s.defaultValue);
@@ -178,6 +168,7 @@ void TestSettingsFiles::texts_data()
     for (int i = 0; i < int(std::size(textSettings)); ++i) {
         const QByteArray key = textSettings[i].key;
         const QString defaultValue = QString::fromUtf8(textSettings[i].defaultValue);
+        QTest::newRow(key + " no file") << i << QByteArray() << defaultValue;
         QTest::newRow(key + " empty") << i << QByteArray("") << defaultValue;
         QTest::newRow(key + " value") << i << QByteArray("Kaiti SC") << QStringLiteral("Kaiti SC");
     }
@@ -192,7 +183,8 @@ void TestSettingsFiles::texts()
     const TestHome home;
 
     const TextSetting &s = textSettings[setting];
-    home.writeFile(QStringLiteral("option.ini"), generalLine(s.key, stored));
+    if (!stored.isNull())
+        home.writeFile(QStringLiteral("option.ini"), generalLine(s.key, stored));
     QCOMPARE(s.read(), expected);
     QCOMPARE(OptionSettings::rawText(s.key), stored.isEmpty() ? QString() : expected);
 }

@@ -1,12 +1,9 @@
 #include "uidriver.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTextEdit>
@@ -64,52 +61,4 @@ QString shownText(const QWidget &window, const QString &field)
     if (auto *check = qobject_cast<const QCheckBox *>(w))
         return QVariant(check->isChecked()).toString();
     return QStringLiteral("(no such field)");
-}
-
-void verifyLaidOut(QWidget *window, const QSize &formSize)
-{
-    QVERIFY2(window->size() == formSize,
-             qPrintable(QStringLiteral("shown at %1 x %2, the layout needs %3 x %4")
-                            .arg(window->width())
-                            .arg(window->height())
-                            .arg(window->minimumSizeHint().width())
-                            .arg(window->minimumSizeHint().height())));
-    const QRect inside = window->rect();
-    const QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    for (QWidget *w : widgets) {
-        if (!w->isVisibleTo(window) || w->isWindow())
-            continue;
-        const auto *label = qobject_cast<QLabel *>(w);
-        const auto *button = qobject_cast<QAbstractButton *>(w);
-        const QString what = QStringLiteral("%1 \"%2\"")
-                                 .arg(w->objectName(),
-                                      label        ? label->text()
-                                          : button ? button->text()
-                                                   : QString());
-        const QRect geometry(w->mapTo(window, QPoint(0, 0)), w->size());
-        QVERIFY2(inside.contains(geometry), qPrintable(what + QStringLiteral(" lies outside")));
-        // The editor inside an editable combo box or a spin box is sized by it.
-        const bool inner = qobject_cast<QComboBox *>(w->parentWidget())
-            || qobject_cast<QAbstractSpinBox *>(w->parentWidget());
-        if (!inner
-            && (label || button || qobject_cast<QAbstractSpinBox *>(w)
-                || qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w))) {
-            const QSize needed = w->minimumSizeHint();
-            QVERIFY2(w->width() >= needed.width() && w->height() >= needed.height(),
-                     qPrintable(what
-                                + QStringLiteral(" is %1 x %2 but needs %3 x %4")
-                                      .arg(w->width())
-                                      .arg(w->height())
-                                      .arg(needed.width())
-                                      .arg(needed.height())));
-        }
-    }
-
-    const QString shots = qEnvironmentVariable("QVX_SHOTS_DIR");
-    if (!shots.isEmpty()) {
-        QDir().mkpath(shots);
-        QVERIFY(window->grab().save(shots + QLatin1Char('/')
-                                    + QLatin1String(QTest::currentDataTag())
-                                    + QStringLiteral(".png")));
-    }
 }

@@ -4,7 +4,6 @@
 #include <QVariantMap>
 
 class QAbstractButton;
-class QSize;
 class QWidget;
 
 // Driving the dialogs' widgets as a user would.
@@ -24,12 +23,6 @@ QVariantMap pairs(const QString &text);
 // combo boxes their current text, spin boxes their value as QVariant writes
 // it, check boxes "true" or "false"; "windowTitle" is the window's title.
 QString shownText(const QWidget &window, const QString &field);
-
-// Checks a shown window's layout: it keeps the size of its form, every
-// visible widget lies inside it, and labels, buttons and fields have at least
-// the size they need. With QVX_SHOTS_DIR set, the window is also saved there
-// as a PNG named by the test's data tag.
-void verifyLaidOut(QWidget *window, const QSize &formSize);
 
 // Looks up a named child widget of a type; the test fails when it is missing.
 #define QVX_FIND(Type, var, parent, name)                                                          \
