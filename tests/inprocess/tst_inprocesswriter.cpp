@@ -1,12 +1,15 @@
 #include "automation/automation.h"
 #include "inprocessapplication.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace automation;
 using inprocess::InProcessApplication;
 
-// What only the stand-in writer offers: recorded quitting, its documented
+Q_DECLARE_METATYPE(automation::Variant)
+
+// What only the stand-in writer offers: quitting with its questions, its documented
 // pagination, and the copies made when a footer stops linking to the
 // previous one. The object model's shared rules are covered by the
 // conformance suite; recorded printing by tst_copynumbering.
@@ -36,21 +39,98 @@ private slots:
         m_doc = m_app->documents()->add();
     }
 
-    // Quit is recorded with its arguments as given and closes the documents.
-    void quitIsRecorded()
+    // What Quit does with unsaved changes, as told by its save argument and,
+    // when it asks, by the user's answers (the in-process writer keeps no
+    // format of its own: what it saves is the document's dump). Quit is
+    // recorded with its arguments, and a document held past it stays harmless.
+    void quit_data()
     {
-        m_app->quit(Variant(), Variant(), Variant());
-        QCOMPARE(m_app->quitCalls().size(), size_t(1));
-        QVERIFY(m_app->quitCalls()[0].saveChanges.isMissing());
-        QVERIFY(m_app->quitCalls()[0].routeDocument.isMissing());
-        QVERIFY(!m_app->activeDocument());
-        QVERIFY(!m_app->selection());
-        QCOMPARE(m_app->documents()->count(), 0L);
-        // A document object held past Quit stays harmless.
-        QVERIFY(!m_doc->printOut());
-        m_doc->content()->setText(QStringLiteral("still usable"));
+        QTest::addColumn<Variant>("saveChanges");
+        QTest::addColumn<bool>("prompt");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("hasFile");
+        QTest::addColumn<bool>("giveAPath");
+        QTest::addColumn<bool>("ended");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<int>("asked");
+
+        const int save = SaveChangesPrompt::Save;
+        const int discard = SaveChangesPrompt::Discard;
+        const int cancel = SaveChangesPrompt::Cancel;
+        const Variant missing;
+        QTest::newRow("no one to ask: discarded")
+            << missing << false << save << false << true << true << false << 0;
+        QTest::newRow("save asks where")
+            << missing << true << save << false << true << true << true << 1;
+        QTest::newRow("no place given: kept")
+            << missing << true << save << false << false << false << false << 1;
+        QTest::newRow("discard") << missing << true << discard << true << true << true << false
+                                 << 1;
+        QTest::newRow("cancel keeps all")
+            << missing << true << cancel << true << true << false << false << 1;
+        QTest::newRow("prompt constant")
+            << Variant(wdPromptToSaveChanges) << true << save << true << true << true << true << 1;
+        QTest::newRow("save without asking")
+            << Variant(wdSaveChanges) << true << cancel << true << true << true << true << 0;
+        QTest::newRow("true saves")
+            << Variant(true) << false << cancel << true << true << true << true << 0;
+        QTest::newRow("never saved, save, nowhere to ask")
+            << Variant(wdSaveChanges) << false << save << false << true << false << false << 0;
+        QTest::newRow("discard without asking")
+            << Variant(wdDoNotSaveChanges) << true << save << true << true << true << false << 0;
     }
 
+    void quit()
+    {
+        QFETCH(Variant, saveChanges);
+        QFETCH(bool, prompt);
+        QFETCH(int, answer);
+        QFETCH(bool, hasFile);
+        QFETCH(bool, giveAPath);
+        QFETCH(bool, ended);
+        QFETCH(bool, written);
+        QFETCH(int, asked);
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("kept.docx"));
+        const QString chosen = dir.filePath(QStringLiteral("chosen.docx"));
+        auto app = inprocess::InProcessApplication::create();
+        // An untouched document is never asked about.
+        app->documents()->add();
+        DocumentPtr changed = app->documents()->add();
+        if (hasFile)
+            QVERIFY(changed->saveAs(file));
+        changed->content()->setText(QStringLiteral("changed"));
+        QVERIFY(!changed->saved());
+
+        int questions = 0;
+        if (prompt) {
+            SaveChangesPrompt questionsAsked;
+            questionsAsked.askToSave = [&](const QString &) {
+                ++questions;
+                return SaveChangesPrompt::Answer(answer);
+            };
+            questionsAsked.askWhereToSave
+                = [&](const QString &) { return giveAPath ? chosen : QString(); };
+            app->setSaveChangesPrompt(questionsAsked);
+        }
+        static_cast<Application &>(*app).quit(saveChanges);
+
+        QCOMPARE(app->documents()->count() == 0, ended);
+        QCOMPARE(app->quitCalls().size(), size_t(1));
+        QVERIFY(app->quitCalls()[0].saveChanges == saveChanges);
+        if (ended) {
+            QVERIFY(!app->activeDocument() && !app->selection());
+            QVERIFY(!changed->printOut());
+            changed->content()->setText(QStringLiteral("still usable"));
+        }
+        QCOMPARE(questions, asked);
+        // The change reached a file only when it was saved.
+        QFile saved(hasFile ? file : chosen);
+        const bool hasChange
+            = saved.open(QIODevice::ReadOnly) && saved.readAll().contains("changed");
+        QCOMPARE(hasChange, written);
+    }
     void pagination_data()
     {
         QTest::addColumn<QStringList>("paragraphs");
@@ -159,5 +239,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_InProcessWriter)
+QTEST_GUILESS_MAIN(tst_InProcessWriter)
 #include "tst_inprocesswriter.moc"

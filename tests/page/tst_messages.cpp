@@ -2,11 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 // The message boxes as they come up, closed from outside: by Enter, or by
-// their first button.
+// their first button; and Qt's own texts in Chinese.
 class TestMessages : public QObject
 {
     Q_OBJECT
@@ -14,6 +17,7 @@ class TestMessages : public QObject
 private slots:
     void boxes_data();
     void boxes();
+    void qtTextsBecomeChinese();
 };
 
 void TestMessages::boxes_data()
@@ -66,6 +70,18 @@ void TestMessages::boxes()
     // The call returns only once the box has been closed.
     QCOMPARE(seen, QStringList({title, text, QString::number(icon), kind == 2 ? "2" : "1"}));
     QCOMPARE(chosen, result);
+}
+
+// The program's resource "translation" holds Qt's Chinese catalogue and every
+// catalogue it loads: loading fails when one that qt_zh_CN.qm names is missing.
+void TestMessages::qtTextsBecomeChinese()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/translations/qt_zh_CN.qm")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestMessages)
