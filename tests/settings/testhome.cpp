@@ -57,6 +57,13 @@ void TestHome::setValues(const QString &fileName, const QVariantMap &values) con
         settings.setValue(it.key(), it.value());
 }
 
+QString TestHome::value(const QString &fileName, const QString &key) const
+{
+    return QSettings(m_dir.path() + QStringLiteral("/Quorvex/") + fileName, QSettings::IniFormat)
+        .value(key)
+        .toString();
+}
+
 bool TestHome::settingsDirectoryExists() const
 {
     return QDir(m_dir.path() + QStringLiteral("/Quorvex")).exists();

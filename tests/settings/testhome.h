@@ -21,6 +21,8 @@ public:
     // Writes a file of the settings directory byte for byte.
     void writeFile(const QString &fileName, const QByteArray &bytes) const;
     QByteArray readFile(const QString &fileName) const;
+    // A key of a file of the settings directory as a plain QSettings reads it.
+    QString value(const QString &fileName, const QString &key) const;
     // Sets keys of a file of the settings directory through a plain QSettings.
     void setValues(const QString &fileName, const QVariantMap &values) const;
     bool settingsDirectoryExists() const;

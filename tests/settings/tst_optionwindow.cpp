@@ -31,11 +31,6 @@ void press(const option_window &dialog, const char *button)
     click(dialog.findChild<QPushButton *>(QLatin1String(button)));
 }
 
-QString stored(const TestHome &home, const QString &key)
-{
-    return QSettings(home.settingsFile(), QSettings::IniFormat).value(key).toString();
-}
-
 } // namespace
 
 class TestOptionWindow : public QObject
@@ -108,7 +103,7 @@ void TestOptionWindow::fields()
 
     replace(dialog, "edtYF", QStringLiteral("某某市人民政府办公室"));
     press(dialog, "btnSave");
-    QCOMPARE(::stored(home, "General/" + key), expected);
+    QCOMPARE(home.value("option.ini", "General/" + key), expected);
     QCOMPARE(QSettings(home.settingsFile(), QSettings::IniFormat).allKeys().size(), 2 + 15 + 1);
 }
 
@@ -170,9 +165,9 @@ void TestOptionWindow::unitName()
         return;
     }
     QCOMPARE(items(dialog), QStringList(unit));
-    QCOMPARE(stored(home, "General/YF"), unit);
-    QCOMPARE(stored(home, "General/FW"), QStringLiteral("某某县人民政府"));
-    QCOMPARE(stored(home, unit + "/FW"), QStringLiteral("某某县人民政府"));
+    QCOMPARE(home.value("option.ini", "General/YF"), unit);
+    QCOMPARE(home.value("option.ini", "General/FW"), QStringLiteral("某某县人民政府"));
+    QCOMPARE(home.value("option.ini", unit + "/FW"), QStringLiteral("某某县人民政府"));
 }
 
 // Each unit keeps its own organ; choosing a profile shows it without writing,
@@ -207,10 +202,10 @@ void TestOptionWindow::profiles()
     replace(dialog, "edtFW", QStringLiteral("The Council"));
     press(dialog, "btnSave");
     QCOMPARE(shownText(dialog, "comboBox"), unitA);
-    QCOMPARE(stored(home, "General/YF"), unitA);
-    QCOMPARE(stored(home, "General/FW"), QStringLiteral("The Council"));
-    QCOMPARE(stored(home, unitA + "/FW"), QStringLiteral("The Council"));
-    QCOMPARE(stored(home, unitB + "/FW"), QStringLiteral("The Party"));
+    QCOMPARE(home.value("option.ini", "General/YF"), unitA);
+    QCOMPARE(home.value("option.ini", "General/FW"), QStringLiteral("The Council"));
+    QCOMPARE(home.value("option.ini", unitA + "/FW"), QStringLiteral("The Council"));
+    QCOMPARE(home.value("option.ini", unitB + "/FW"), QStringLiteral("The Party"));
 }
 
 void TestOptionWindow::deleteProfile_data()
@@ -258,10 +253,10 @@ void TestOptionWindow::deleteProfile()
     QCOMPARE(shownText(dialog, "edtYF"), unitB);
     QCOMPARE(shownText(dialog, "edtFW"), QString());
     QCOMPARE(items(dialog), QStringList(unitA));
-    QCOMPARE(stored(home, "General/YF"), unitB);
-    QCOMPARE(stored(home, "General/FW"), QStringLiteral("中共某某县委员会"));
-    QCOMPARE(stored(home, unitA + "/FW"), QStringLiteral("某某县人民政府"));
-    QCOMPARE(stored(home, unitB + "/FW"), QString());
+    QCOMPARE(home.value("option.ini", "General/YF"), unitB);
+    QCOMPARE(home.value("option.ini", "General/FW"), QStringLiteral("中共某某县委员会"));
+    QCOMPARE(home.value("option.ini", unitA + "/FW"), QStringLiteral("某某县人民政府"));
+    QCOMPARE(home.value("option.ini", unitB + "/FW"), QString());
 }
 
 QVX_SETTINGS_TEST_MAIN(TestOptionWindow)

@@ -70,11 +70,6 @@ QByteArray generalLine(const char *key, const QByteArray &value)
 
 const QString xiaxing = QString::fromLatin1(TemplateKind::DownGoing);
 
-QString stored(const TestHome &home, const QString &key)
-{
-    return QSettings(home.templateFile(xiaxing), QSettings::IniFormat).value(key).toString();
-}
-
 QByteArray binaryBytes()
 {
     QByteArray bytes;
@@ -411,8 +406,8 @@ void TestSettingsFiles::save()
     QVERIFY(boxes.texts().isEmpty());
     QVERIFY(TemplateStore::templateNames(xiaxing).contains(name));
     QCOMPARE(TemplateStore::lastUsed(xiaxing), name);
-    QCOMPARE(stored(home, name + "/FW"), markText);
-    QCOMPARE(stored(home, "其他/FW"), QStringLiteral("其他文件"));
+    QCOMPARE(home.value(xiaxing, name + "/FW"), markText);
+    QCOMPARE(home.value(xiaxing, "其他/FW"), QStringLiteral("其他文件"));
 }
 
 void TestSettingsFiles::replacingAnotherTemplateAsksFirst_data()
@@ -450,10 +445,10 @@ void TestSettingsFiles::replacingAnotherTemplateAsksFirst()
     // Nothing of the replaced template is left; the saved one keeps its
     // number, as any key the editors do not own moves with a renamed template.
     QCOMPARE(TemplateStore::templateNames(xiaxing), QStringList(QStringLiteral("乙")));
-    QCOMPARE(stored(home, "乙/FW"), QStringLiteral("甲单位文件"));
-    QCOMPARE(stored(home, "乙/tTop"), QString());
-    QCOMPARE(stored(home, "乙/wh"), QStringLiteral("7"));
-    QCOMPARE(stored(home, "General/mb"), QStringLiteral("乙"));
+    QCOMPARE(home.value(xiaxing, "乙/FW"), QStringLiteral("甲单位文件"));
+    QCOMPARE(home.value(xiaxing, "乙/tTop"), QString());
+    QCOMPARE(home.value(xiaxing, "乙/wh"), QStringLiteral("7"));
+    QCOMPARE(home.value(xiaxing, "General/mb"), QStringLiteral("乙"));
 }
 
 // Damaged settings and template files: the dialogs open with what can be read
