@@ -3,7 +3,7 @@
 #include "format/setpage_window.h"
 #include "inprocessapplication.h"
 #include "modalcloser.h"
-#include "page/wpsmainwindow.h"
+#include "wpsmainwindow.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

@@ -5,8 +5,8 @@
 #include "input_window.h"
 #include "jiyao_window.h"
 #include "modalcloser.h"
-#include "page/wpsmainwindow.h"
 #include "testhome.h"
+#include "wpsmainwindow.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

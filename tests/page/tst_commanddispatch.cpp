@@ -2,9 +2,9 @@
 #include "format/setpage_window.h"
 #include "inprocess/inprocessapplication.h"
 #include "modalcloser.h"
-#include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
 #include "urlrecorder.h"
+#include "wpsmainwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,10 +2,10 @@
 #include "fakewriterclient.h"
 #include "mainwindow.h"
 #include "modalcloser.h"
-#include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
 #include "urlrecorder.h"
 #include "watchedapplication.h"
+#include "wpsmainwindow.h"
 
 #include "inprocess/inprocessapplication.h"
 

@@ -7,9 +7,9 @@
 #include "mainwindow.h"
 #include "modalcloser.h"
 #include "officetestsupport.h"
-#include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
 #include "pdfmeasure.h"
+#include "wpsmainwindow.h"
 #include "x11test.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
+#include "messages/messages.h"
 #include "modalcloser.h"
-#include "page/messages.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "fakewriterclient.h"
 #include "assembly/elementrecord.h"
-#include "page/wpsmainwindow.h"
+#include "fakewriterclient.h"
 #include "page/wpswindow.h"
 #include "watchedapplication.h"
+#include "wpsmainwindow.h"
 
 #include "inprocess/inprocessapplication.h"
 

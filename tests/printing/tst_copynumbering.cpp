@@ -2,9 +2,9 @@
 #include "fakewriterclient.h"
 #include "inprocessapplication.h"
 #include "modalcloser.h"
-#include "page/wpsmainwindow.h"
 #include "printing/print_window.h"
 #include "testhome.h"
+#include "wpsmainwindow.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
