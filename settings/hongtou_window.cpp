@@ -11,31 +11,11 @@ hongtou_window::hongtou_window(QWidget *parent)
     , ui(new Ui::hongtou_window)
 {
     ui->setupUi(this);
-    // The order of loading: a mark's font size goes before its line spacing,
-    // which follows it.
-    setForm({ui->buttonBox,
-             ui->lineEdit_3,
-             ui->lineEdit_2,
-             ui->sbsize_2,
-             {
-                 {TemplateKey::Unit, ui->comboBox},
-                 {TemplateKey::MarkText, ui->lineEdit_2},
-                 {TemplateKey::Signature, ui->lineEdit},
-                 {TemplateKey::MarkFont, ui->fontComboBox},
-                 {TemplateKey::BoxWidth, ui->dsbwidth},
-                 {TemplateKey::BoxHeight, ui->dsbheight},
-                 {TemplateKey::BoxTop, ui->dsbtop},
-                 {TemplateKey::MarkBold, ui->cbbold},
-                 {TemplateKey::MarkSize, ui->sbsize},
-                 {TemplateKey::MarkSpacing, ui->sbsize_2},
-                 {TemplateKey::MarkZoom, ui->sbzoom},
-                 {TemplateKey::RuleWeight, ui->cblinesize},
-                 {TemplateKey::RuleTop, ui->dsblinetop},
-                 {TemplateKey::RuleStar, ui->cbfives},
-                 {TemplateKey::FirstLinesSpacing, ui->dsbfstline},
-                 {TemplateKey::ControlSpacing, ui->dsbctlline},
-                 {TemplateKey::InsertedLines, ui->sbinsertline},
-             }});
+    setForm({
+        {TemplateKey::Unit, "comboBox"},
+        {TemplateKey::Signature, "lineEdit"},
+        {TemplateKey::RuleStar, "cbfives"},
+    });
 }
 
 hongtou_window::~hongtou_window()

@@ -11,34 +11,14 @@ lianhe_window::lianhe_window(QWidget *parent)
     , ui(new Ui::lianhe_window)
 {
     ui->setupUi(this);
-    // The order of loading: a mark's font size goes before its line spacing,
-    // which follows it.
-    setForm({ui->buttonBox,
-             ui->lineEdit_3,
-             ui->lineEdit_2,
-             ui->sbsize_2,
-             {
-                 {TemplateKey::Unit, ui->comboBox},
-                 {TemplateKey::MarkText, ui->lineEdit_2},
-                 {TemplateKey::SecondMarkText, ui->lineEdit_4},
-                 {TemplateKey::MarkFont, ui->fontComboBox},
-                 {TemplateKey::BoxWidth, ui->dsbwidth},
-                 {TemplateKey::SecondBoxWidth, ui->dsbwidth_2},
-                 {TemplateKey::BoxHeight, ui->dsbheight},
-                 {TemplateKey::BoxTop, ui->dsbtop},
-                 {TemplateKey::MarkBold, ui->cbbold},
-                 {TemplateKey::MarkSize, ui->sbsize},
-                 {TemplateKey::MarkSpacing, ui->sbsize_2},
-                 {TemplateKey::SecondMarkSize, ui->sbsize_3},
-                 {TemplateKey::MarkZoom, ui->sbzoom},
-                 {TemplateKey::SecondMarkZoom, ui->sbzoom_2},
-                 {TemplateKey::RuleWeight, ui->cblinesize},
-                 {TemplateKey::RuleTop, ui->dsblinetop},
-                 {TemplateKey::RuleStar, ui->cbfives},
-                 {TemplateKey::FirstLinesSpacing, ui->dsbfstline},
-                 {TemplateKey::ControlSpacing, ui->dsbctlline},
-                 {TemplateKey::InsertedLines, ui->sbinsertline},
-             }});
+    setForm({
+        {TemplateKey::Unit, "comboBox"},
+        {TemplateKey::SecondMarkText, "lineEdit_4"},
+        {TemplateKey::SecondBoxWidth, "dsbwidth_2"},
+        {TemplateKey::SecondMarkSize, "sbsize_3"},
+        {TemplateKey::SecondMarkZoom, "sbzoom_2"},
+        {TemplateKey::RuleStar, "cbfives"},
+    });
 }
 
 lianhe_window::~lianhe_window()

@@ -8,8 +8,8 @@
 #include <QDialogButtonBox>
 #include <QFontComboBox>
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QSpinBox>
+#include <QTextEdit>
 
 namespace {
 
@@ -66,41 +66,66 @@ TemplateEditor::TemplateEditor(QWidget *parent)
 {
 }
 
-void TemplateEditor::setForm(Form form)
+void TemplateEditor::setForm(const std::vector<Field> &ownFields)
 {
-    m_form = std::move(form);
-    labelOkCancel(m_form.buttons);
-    connect(m_form.buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    static const Field shared[] = {
+        {TemplateKey::MarkText, "lineEdit_2"},
+        {TemplateKey::MarkFont, "fontComboBox"},
+        {TemplateKey::BoxWidth, "dsbwidth"},
+        {TemplateKey::BoxHeight, "dsbheight"},
+        {TemplateKey::BoxTop, "dsbtop"},
+        {TemplateKey::MarkBold, "cbbold"},
+        {TemplateKey::MarkSize, "sbsize"},
+        {TemplateKey::MarkSpacing, "sbsize_2"},
+        {TemplateKey::MarkZoom, "sbzoom"},
+        {TemplateKey::RuleWeight, "cblinesize"},
+        {TemplateKey::RuleTop, "dsblinetop"},
+        {TemplateKey::FirstLinesSpacing, "dsbfstline"},
+        {TemplateKey::ControlSpacing, "dsbctlline"},
+        {TemplateKey::InsertedLines, "sbinsertline"},
+    };
+    const auto widget
+        = [this](const char *name) { return findChild<QWidget *>(QLatin1String(name)); };
+    m_buttons = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+    m_name = findChild<QLineEdit *>(QStringLiteral("lineEdit_3"));
+    m_markText = widget("lineEdit_2");
+    m_markSpacing = findChild<QSpinBox *>(QStringLiteral("sbsize_2"));
+    for (const Field &field : shared)
+        m_fields.push_back({QLatin1String(field.key), widget(field.widget)});
+    for (const Field &field : ownFields)
+        m_fields.push_back({QLatin1String(field.key), widget(field.widget)});
+    labelOkCancel(m_buttons);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void TemplateEditor::startEditing(const QString &file, const QString &name)
 {
     m_oldName = name;
     m_file = file;
-    m_form.name->setText(name);
+    m_name->setText(name);
 }
 
 void TemplateEditor::loadTemplate()
 {
-    for (const Field &field : m_form.fields)
-        load(field.widget, m_file, m_oldName, QLatin1String(field.key));
+    for (const BoundField &field : m_fields)
+        load(field.widget, m_file, m_oldName, field.key);
 }
 
 void TemplateEditor::on_sbsize_valueChanged(int size)
 {
-    m_form.markSpacing->setValue(size + 4);
+    m_markSpacing->setValue(size + 4);
 }
 
 void TemplateEditor::on_buttonBox_accepted()
 {
-    const QString name = m_form.name->text().trimmed();
-    m_form.name->setText(name);
-    const QString markText = textOf(m_form.markText).trimmed();
-    setTextOf(m_form.markText, markText);
+    const QString name = m_name->text().trimmed();
+    m_name->setText(name);
+    const QString markText = textOf(m_markText).trimmed();
+    setTextOf(m_markText, markText);
 
     QVariantMap values;
-    for (const Field &field : m_form.fields)
-        values.insert(QLatin1String(field.key), valueOf(field.widget));
+    for (const BoundField &field : m_fields)
+        values.insert(field.key, valueOf(field.widget));
     if (!TemplateStore::save(m_file, m_oldName, name, markText, values))
         return;
     emit sendmb(name);

@@ -28,26 +28,20 @@ signals:
     void sendmb(const QString &name);
 
 protected:
-    // One value of the template and the widget that shows it: a line or text
-    // edit, a spin box, a check box, a combo box or a font box.
+    // One value of the template and the object name of the widget that shows
+    // it: a line or text edit, a spin box, a check box, a combo box or a font
+    // box.
     struct Field
     {
         const char *key;
-        QWidget *widget;
+        const char *widget;
     };
 
-    // The editor's form, after setupUi. The fields are listed in the order
-    // they load: a mark's font size before its line spacing, which follows
-    // the size. The mark text field is saved trimmed.
-    struct Form
-    {
-        QDialogButtonBox *buttons;
-        QLineEdit *name;
-        QWidget *markText;
-        QSpinBox *markSpacing;
-        std::vector<Field> fields;
-    };
-    void setForm(Form form);
+    // After setupUi: takes the form's widgets by the names the three forms
+    // share (buttonBox, the template name lineEdit_3, the mark text
+    // lineEdit_2, its size sbsize and line spacing sbsize_2, the box, rule
+    // and spacing fields) and the fields only this editor's form has.
+    void setForm(const std::vector<Field> &ownFields);
 
     // Starts editing the template `name` of the kind `file`; an empty name
     // starts a new one. The derived editor then shows its defaults and, for
@@ -61,7 +55,19 @@ private slots:
     void on_buttonBox_accepted();
 
 private:
-    Form m_form;
+    struct BoundField
+    {
+        QString key;
+        QWidget *widget;
+    };
+
+    QDialogButtonBox *m_buttons = nullptr;
+    QLineEdit *m_name = nullptr;
+    QWidget *m_markText = nullptr;
+    QSpinBox *m_markSpacing = nullptr;
+    // In the order they load: a mark's font size before its line spacing,
+    // which follows the size.
+    std::vector<BoundField> m_fields;
     QString m_oldName;
     QString m_file;
 };
