@@ -34,8 +34,9 @@ ConversionCommands::ConversionCommands(WriterPage *page)
     , m_inputWindow(new input_window)
     , m_jiyaoWindow(new jiyao_window)
 {
-    connect(m_inputWindow, &input_window::sendSettings, this, &ConversionCommands::transtogw);
-    connect(m_jiyaoWindow, &jiyao_window::sendJYSettings, this, &ConversionCommands::transtogw);
+    const auto convert = [this](const auto &...elements) { transtogw({elements...}); };
+    connect(m_inputWindow, &input_window::sendSettings, this, convert);
+    connect(m_jiyaoWindow, &jiyao_window::sendJYSettings, this, convert);
 }
 
 bool ConversionCommands::hasDocument()
@@ -105,20 +106,13 @@ void ConversionCommands::inserJY()
     startConversion(QLatin1String(TemplateKind::Minutes));
 }
 
-void ConversionCommands::transtogw(
-    const QString &kind, const QString &templateName, const QString &level, const QString &period,
-    const QString &urgency, const QString &number, const QString &title, const QString &recipient,
-    const QString &copyTo, const QString &note, const QString &writtenOn, const QString &printedOn,
-    const QString &disclosure, const QString &markText, const QString &unit,
-    const QString &signature, const QString &signer, const QString &extra1, const QString &extra2,
-    const QString &extra3)
+void ConversionCommands::transtogw(const QStringList &strings)
 {
     if (!hasDocument())
         return;
-    const assembly::ElementList elements = assembly::ElementList::fromStrings(
-        {kind,      templateName, level,  period,    urgency,   number,     title,
-         recipient, copyTo,       note,   writtenOn, printedOn, disclosure, markText,
-         unit,      signature,    signer, extra1,    extra2,    extra3});
+    const assembly::ElementList elements = assembly::ElementList::fromStrings(strings);
+    const QString &kind = elements.kind;
+    const QString &templateName = elements.templateName;
 
     const assembly::ConversionOutcome outcome = assembly::recordAndConvert(
         m_page->application(), elements, assembly::ConversionSettings::read(kind, templateName));

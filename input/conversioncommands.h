@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
+#include <QStringList>
 
 class WriterPage;
 class input_window;
@@ -33,15 +33,9 @@ public:
     jiyao_window *minutesInputDialog() const { return m_jiyaoWindow; }
 
 private:
-    // The conversion driver: the element list of an input dialog, in the
+    // The conversion driver: the element list an input dialog sent, in the
     // order of assembly::ElementList.
-    void transtogw(const QString &kind, const QString &templateName, const QString &level,
-                   const QString &period, const QString &urgency, const QString &number,
-                   const QString &title, const QString &recipient, const QString &copyTo,
-                   const QString &note, const QString &writtenOn, const QString &printedOn,
-                   const QString &disclosure, const QString &markText, const QString &unit,
-                   const QString &signature, const QString &signer, const QString &extra1,
-                   const QString &extra2, const QString &extra3);
+    void transtogw(const QStringList &elements);
     // A document is open; tells the user otherwise.
     bool hasDocument();
     void startConversion(const QString &kind);
