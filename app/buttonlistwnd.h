@@ -3,8 +3,9 @@
 #include <QStringList>
 #include <QTreeWidget>
 
-// The command tree: command labels grouped under headings. A label is the
-// command's only identity.
+// The command tree: the command labels of the command table
+// (commandtable.cpp) grouped under their headings. A label is the command's
+// only identity.
 class ButtonListWnd : public QTreeWidget
 {
     Q_OBJECT

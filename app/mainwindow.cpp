@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
-#include "page/wpsmainwindow.h"
 #include "ui_mainwindow.h"
+#include "wpsmainwindow.h"
 
 #include <QCloseEvent>
 #include <QIcon>

@@ -3,6 +3,7 @@
 #include "automation/automation.h"
 #include "blocktarget.h"
 #include "boxformat.h"
+#include "pagegeometry.h"
 #include "templatestore.h"
 
 using namespace automation;
@@ -11,7 +12,7 @@ namespace assembly {
 
 namespace {
 
-const float typeAreaWidth = 442.2047f; // 15.6 cm
+const float typeAreaWidth = centimetersToPoints(page::typeAreaWidth);
 const float tableFontSize = 14;
 const float disclosureSize = 16;
 const int wideScaling = 85;

@@ -23,10 +23,11 @@ float spacing(double value, double defaultValue)
 ImprintSettings ImprintSettings::read()
 {
     ImprintSettings s;
-    s.disclosureSpacing = spacing(OptionSettings::bodySpacing(), 29.65);
-    s.spacerSpacing = spacing(OptionSettings::imprintSpacerSpacing(), 8);
+    s.disclosureSpacing = spacing(OptionSettings::bodySpacing(), OptionDefault::BodySpacing);
+    s.spacerSpacing
+        = spacing(OptionSettings::imprintSpacerSpacing(), OptionDefault::ImprintSpacerSpacing);
     const double row = OptionSettings::imprintRowHeight();
-    s.rowHeight = row > 0 ? qMin(row, tallestRow) : 1;
+    s.rowHeight = row > 0 ? qMin(row, tallestRow) : OptionDefault::ImprintRowHeight;
     s.disclosureFont = OptionSettings::headingFont();
     s.bodyFont = OptionSettings::bodyFont();
     s.westernFont = OptionSettings::westernFont();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "optionsettings.h"
+
 #include <QString>
 
 namespace assembly {
@@ -8,12 +10,12 @@ namespace assembly {
 // points, the row height in centimetres, rule widths as line-width codes.
 struct ImprintSettings
 {
-    float disclosureSpacing = 29.65f;
-    float spacerSpacing = 8;
-    double rowHeight = 1;
-    QString disclosureFont = QStringLiteral("方正黑体_GBK");
-    QString bodyFont = QStringLiteral("方正仿宋_GBK");
-    QString westernFont = QStringLiteral("宋体");
+    float disclosureSpacing = float(OptionDefault::BodySpacing);
+    float spacerSpacing = float(OptionDefault::ImprintSpacerSpacing);
+    double rowHeight = OptionDefault::ImprintRowHeight;
+    QString disclosureFont = QString::fromUtf8(OptionDefault::HeadingFont);
+    QString bodyFont = QString::fromUtf8(OptionDefault::BodyFont);
+    QString westernFont = QString::fromUtf8(OptionDefault::WesternFont);
     int outerRule = 8; // wdLineWidth100pt
     int innerRule = 6; // wdLineWidth075pt
     QString unit; // the settings' printing-issuing unit

@@ -2,6 +2,7 @@
 
 #include "automation/automation.h"
 #include "blocktext.h"
+#include "format/officialpage.h"
 #include "templatestore.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ constexpr float kSpacerSpacing = 15.6f; // the thin blank line below the title
 constexpr float kTitleGapSpacing = 26.0f; // the blank line above the title
 constexpr float kLetterGapSpacing = 14.0f; // letters: the blank line above the title
 constexpr float kTitleSize = 20.0f;
-constexpr float kBodySize = 16.0f;
+constexpr float kBodySize = format::officialPage::bodySize;
 // More blank lines than a page holds only push the head off its page; a
 // hand-edited template must not make the block type millions of them.
 constexpr double kMaxInsertedLines = 22;

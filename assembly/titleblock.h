@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/forward.h"
+#include "optionsettings.h"
 #include "writtenblock.h"
 
 #include <QString>
@@ -11,17 +12,21 @@ namespace assembly {
 // and with the defaults of unset values applied (titlesettings.h).
 struct TitleSettings
 {
-    float titleSpacing = 36.0f; // exact spacing of the title line, pt
-    float bodySpacing = 29.65f; // exact spacing of body text, pt
-    QString titleFont = QStringLiteral("方正小标宋_GBK"); // the template's, else the settings'
-    QString headingFont = QStringLiteral("方正黑体_GBK"); // security level and urgency
-    QString subheadingFont = QStringLiteral("方正楷体_GBK"); // signer's name, minutes' unit
-    QString bodyFont = QStringLiteral("方正仿宋_GBK");
-    QString westernFont = QStringLiteral("宋体");
-    float firstLinesSpacing = 29.65f; // the lines of security level and urgency, pt
+    float titleSpacing = float(OptionDefault::TitleSpacing); // the title line, pt
+    float bodySpacing = float(OptionDefault::BodySpacing); // body text, pt
+    // The template's, else the settings'.
+    QString titleFont = QString::fromUtf8(OptionDefault::TitleFont);
+    QString headingFont = QString::fromUtf8(OptionDefault::HeadingFont); // security level, urgency
+    // The signer's name, the minutes' unit.
+    QString subheadingFont = QString::fromUtf8(OptionDefault::SubheadingFont);
+    QString bodyFont = QString::fromUtf8(OptionDefault::BodyFont);
+    QString westernFont = QString::fromUtf8(OptionDefault::WesternFont);
+    // The lines of security level and urgency, pt.
+    float firstLinesSpacing = float(OptionDefault::BodySpacing);
     float controlSpacing = 37.0f; // the blank line below them, pt
     double insertedLines = 3; // blank lines added above the number line
-    QString numberFont = QStringLiteral("方正仿宋_GBK"); // minutes: the issue-number line
+    QString numberFont
+        = QString::fromUtf8(OptionDefault::BodyFont); // minutes: the issue-number line
     QString compilingUnit; // minutes: the unit printed before the date
 };
 

@@ -1,6 +1,8 @@
 #include "officefloors.h"
 
 #include "automation/automation.h"
+#include "format/layoutsettings.h"
+#include "format/officialpage.h"
 #include "libreoffice/loapplication.h"
 #include "libreoffice/lofiles.h"
 #include "libreoffice/office.h"
@@ -36,6 +38,8 @@ using css::uno::UNO_QUERY_THROW;
 namespace officefloors {
 
 namespace {
+
+namespace sheet = format::officialPage;
 
 rtl::OUString ou(const QString &text)
 {
@@ -94,7 +98,7 @@ void writeFooter(const Reference<frame::XModel> &model, const Reference<text::XT
     footer->insertTextContent(at, Reference<text::XTextContent>(field, UNO_QUERY_THROW), false);
     footer->insertString(at, ou(QStringLiteral(" —")), false);
     setAll(cursor,
-           {{"CharFontName", Any(ou(QStringLiteral("宋体")))},
+           {{"CharFontName", Any(ou(format::LayoutSettings().pageNumberFont))},
             {"CharHeight", Any(14.0f)},
             {"ParaAdjust", Any(sal_Int16(adjust))}});
 }
@@ -132,6 +136,9 @@ double importText(const automation::ApplicationPtr &application, const QStringLi
 double adaptPages(const automation::ApplicationPtr &application, const QStringList &paragraphs,
                   const QList<QPair<int, int>> &headings)
 {
+    // The page and body as page adaptation lays them out with the default
+    // settings.
+    const format::LayoutSettings layout;
     const Reference<frame::XModel> model = activeModel(application);
     if (!model.is())
         return -1;
@@ -151,23 +158,29 @@ double adaptPages(const automation::ApplicationPtr &application, const QStringLi
                {{"FooterIsDynamicHeight", Any(false)},
                 {"FooterIsOn", Any(true)},
                 {"FooterIsShared", Any(false)}});
-        const sal_Int32 bodyHeight = cm(29.7) - cm(3.36) - cm(3.2);
+        const sal_Int32 bodyHeight
+            = cm(sheet::heightCm) - cm(layout.topMargin) - cm(layout.bottomMargin);
+        const sal_Int32 lines = sal_Int32(sheet::linesPerPage);
+        const sal_Int32 chars = sal_Int32(sheet::charsPerLine);
+        const sal_Int32 footerDistance = hundredths(double(sheet::footerDistance));
         setAll(page,
-               {{"BottomMargin", Any(hundredths(76.53543) / 2)},
+               {{"BottomMargin", Any(footerDistance / 2)},
                 {"FooterBodyDistance", Any(sal_Int32(0))},
-                {"FooterHeight", Any(sal_Int32(cm(3.2) - hundredths(76.53543) / 2))},
-                {"GridBaseHeight", Any(sal_Int32(bodyHeight / 22))},
-                {"GridBaseWidth", Any(sal_Int32((cm(21.0) - cm(5.4)) / 28))},
-                {"GridLines", Any(sal_Int16(22))},
+                {"FooterHeight", Any(sal_Int32(cm(layout.bottomMargin) - footerDistance / 2))},
+                {"GridBaseHeight", Any(sal_Int32(bodyHeight / lines))},
+                {"GridBaseWidth",
+                 Any(sal_Int32((cm(sheet::widthCm) - cm(layout.leftMargin + layout.rightMargin))
+                               / chars))},
+                {"GridLines", Any(sal_Int16(lines))},
                 {"GridMode", Any(text::TextGridMode::LINES)},
                 {"GridRubyHeight", Any(sal_Int32(0))},
-                {"Height", Any(cm(29.7))},
+                {"Height", Any(cm(sheet::heightCm))},
                 {"IsLandscape", Any(false)},
-                {"LeftMargin", Any(cm(2.8))},
+                {"LeftMargin", Any(cm(layout.leftMargin))},
                 {"PageStyleLayout", Any(style::PageStyleLayout_MIRRORED)},
-                {"RightMargin", Any(cm(2.6))},
-                {"TopMargin", Any(cm(3.36))},
-                {"Width", Any(cm(21.0))}});
+                {"RightMargin", Any(cm(layout.rightMargin))},
+                {"TopMargin", Any(cm(layout.topMargin))},
+                {"Width", Any(cm(sheet::widthCm))}});
         writeFooter(
             model,
             Reference<text::XText>(page->getPropertyValue("FooterTextRight"), UNO_QUERY_THROW),
@@ -184,12 +197,12 @@ double adaptPages(const automation::ApplicationPtr &application, const QStringLi
         all->gotoEnd(true);
         style::LineSpacing spacing;
         spacing.Mode = style::LineSpacingMode::FIX;
-        spacing.Height = sal_Int16(hundredths(29.65));
+        spacing.Height = sal_Int16(hundredths(double(layout.bodySpacing)));
         setAll(all,
-               {{"CharFontName", Any(ou(QStringLiteral("宋体")))},
-                {"CharFontNameAsian", Any(ou(QStringLiteral("方正仿宋_GBK")))},
-                {"CharHeight", Any(16.0f)},
-                {"CharHeightAsian", Any(16.0f)},
+               {{"CharFontName", Any(ou(layout.westernFont))},
+                {"CharFontNameAsian", Any(ou(layout.bodyFont))},
+                {"CharHeight", Any(sheet::bodySize)},
+                {"CharHeightAsian", Any(sheet::bodySize)},
                 {"ParaAdjust", Any(sal_Int16(style::ParagraphAdjust_LEFT))},
                 {"ParaFirstLineIndent", Any(hundredths(32.0))},
                 {"ParaLeftMargin", Any(sal_Int32(0))},
@@ -211,7 +224,7 @@ double adaptPages(const automation::ApplicationPtr &application, const QStringLi
             goRight(lead, heading.second, true);
             at = paragraphStart + heading.second;
             Reference<beans::XPropertySet>(lead, UNO_QUERY_THROW)
-                ->setPropertyValue("CharFontNameAsian", Any(ou(QStringLiteral("方正黑体_GBK"))));
+                ->setPropertyValue("CharFontNameAsian", Any(ou(layout.headingFont)));
         }
         model->unlockControllers();
     } catch (const uno::Exception &) {

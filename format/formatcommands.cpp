@@ -1,18 +1,14 @@
-// The formatting and page-layout commands of the page: each reads the
-// settings afresh, works on the active document or the selection through the
-// layout library, reports a missing document, and gives the keyboard focus
-// back to the writer.
-#include "page/messages.h"
-#include "page/wpsmainwindow.h"
+#include "formatcommands.h"
 
 #include "automation/application.h"
 #include "format/headermarks.h"
 #include "format/landscapepage.h"
 #include "format/linespacing.h"
-#include "format/newdocument.h"
 #include "format/pageadaptation.h"
 #include "format/rolestyles.h"
 #include "format/setpage_window.h"
+#include "messages/messages.h"
+#include "page/writerpage.h"
 
 namespace {
 
@@ -24,110 +20,9 @@ const QString kNoSelection = QStringLiteral("请确认是否已打开文档并�
 // "设大标题" does not send an empty font and a spacing of 0, which would take
 // the title off the page.
 
-} // namespace
-
-void WPSMainWindow::applyRole(int role)
-{
-    if (format::applyRole(m_application, format::Role(role), format::LayoutSettings::read())
-        == format::Outcome::NoDocument)
-        showError(kNoSelection);
-    focusWriter();
-}
-
-void WPSMainWindow::startNewDocument()
-{
-    if (m_application)
-        format::startAsOfficialBody(m_application->activeDocument(),
-                                    format::LayoutSettings::read());
-}
-
-void WPSMainWindow::setBT()
-{
-    applyRole(int(format::Role::BigTitle));
-}
-
-void WPSMainWindow::setIBT()
-{
-    applyRole(int(format::Role::FirstHeading));
-}
-
-void WPSMainWindow::setIIBT()
-{
-    applyRole(int(format::Role::SecondHeading));
-}
-
-void WPSMainWindow::setZW()
-{
-    applyRole(int(format::Role::Body));
-}
-
-void WPSMainWindow::setZWB()
-{
-    applyRole(int(format::Role::BoldBody));
-}
-
-void WPSMainWindow::setLine()
-{
-    if (format::setExactSpacing(m_application, 15.6f) == format::Outcome::NoDocument)
-        showError(kNoSelection);
-    focusWriter();
-}
-
-void WPSMainWindow::setLine2()
-{
-    if (format::setExactSpacing(m_application, 45.0f) == format::Outcome::NoDocument)
-        showError(kNoSelection);
-    focusWriter();
-}
-
-void WPSMainWindow::incSpace()
-{
-    if (format::stepExactSpacing(m_application, 1.0f) == format::Outcome::NoDocument)
-        showError(kNoDocument);
-    focusWriter();
-}
-
-void WPSMainWindow::decSpace()
-{
-    if (format::stepExactSpacing(m_application, -1.0f) == format::Outcome::NoDocument)
-        showError(kNoDocument);
-    focusWriter();
-}
-
-void WPSMainWindow::setPageOption()
-{
-    m_setPageWindow->setWindowModality(Qt::ApplicationModal);
-    m_setPageWindow->show();
-}
-
-void WPSMainWindow::setPageOptionExc(bool formatBody, bool recogniseHeadings)
-{
-    const format::Outcome outcome = format::adaptPages(
-        m_application, format::LayoutSettings::read(), formatBody, recogniseHeadings);
-    if (outcome == format::Outcome::NoApplication)
-        return;
-    if (outcome == format::Outcome::NoDocument)
-        showError(kNoDocument);
-    focusWriter();
-}
-
-void WPSMainWindow::insertHPpage()
-{
-    const format::Outcome outcome
-        = format::insertLandscapePage(m_application, format::LayoutSettings::read());
-    if (outcome == format::Outcome::NoApplication)
-        return;
-    if (outcome == format::Outcome::NoDocument)
-        showError(kNoDocument);
-    focusWriter();
-}
-
-namespace {
-
-// The toggles on the red header, the page-number cover and the positioning
-// lines (format/headermarks.h) report a missing document; without a writer
-// they do nothing.
-void reportToggle(WPSMainWindow *page, format::Outcome outcome)
+// The commands that work on the whole document say so when there is none;
+// without a writer they do nothing.
+void report(WriterPage *page, format::Outcome outcome)
 {
     if (outcome == format::Outcome::NoApplication)
         return;
@@ -138,17 +33,108 @@ void reportToggle(WPSMainWindow *page, format::Outcome outcome)
 
 } // namespace
 
-void WPSMainWindow::hideHongTou()
+FormatCommands::FormatCommands(WriterPage *page)
+    : QObject(page)
+    , m_page(page)
+    , m_setPageWindow(new setPage_window)
 {
-    reportToggle(this, format::toggleRedHeader(m_application));
+    connect(m_setPageWindow, &setPage_window::sendSettings, this,
+            &FormatCommands::setPageOptionExc);
 }
 
-void WPSMainWindow::hidePageNumber()
+void FormatCommands::applyRole(int role)
 {
-    reportToggle(this, format::togglePageNumberCover(m_application));
+    if (format::applyRole(m_page->application(), format::Role(role), format::LayoutSettings::read())
+        == format::Outcome::NoDocument)
+        showError(kNoSelection);
+    m_page->focusWriter();
 }
 
-void WPSMainWindow::inserTestLine()
+void FormatCommands::setBT()
 {
-    reportToggle(this, format::togglePositioningLines(m_application));
+    applyRole(int(format::Role::BigTitle));
+}
+
+void FormatCommands::setIBT()
+{
+    applyRole(int(format::Role::FirstHeading));
+}
+
+void FormatCommands::setIIBT()
+{
+    applyRole(int(format::Role::SecondHeading));
+}
+
+void FormatCommands::setZW()
+{
+    applyRole(int(format::Role::Body));
+}
+
+void FormatCommands::setZWB()
+{
+    applyRole(int(format::Role::BoldBody));
+}
+
+void FormatCommands::setLine()
+{
+    if (format::setExactSpacing(m_page->application(), format::kOneLineSpacing)
+        == format::Outcome::NoDocument)
+        showError(kNoSelection);
+    m_page->focusWriter();
+}
+
+void FormatCommands::setLine2()
+{
+    if (format::setExactSpacing(m_page->application(), format::kTwoLineSpacing)
+        == format::Outcome::NoDocument)
+        showError(kNoSelection);
+    m_page->focusWriter();
+}
+
+void FormatCommands::incSpace()
+{
+    if (format::stepExactSpacing(m_page->application(), 1.0f) == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    m_page->focusWriter();
+}
+
+void FormatCommands::decSpace()
+{
+    if (format::stepExactSpacing(m_page->application(), -1.0f) == format::Outcome::NoDocument)
+        showError(kNoDocument);
+    m_page->focusWriter();
+}
+
+void FormatCommands::setPageOption()
+{
+    m_setPageWindow->setWindowModality(Qt::ApplicationModal);
+    m_setPageWindow->show();
+}
+
+void FormatCommands::setPageOptionExc(bool formatBody, bool recogniseHeadings)
+{
+    report(m_page,
+           format::adaptPages(m_page->application(), format::LayoutSettings::read(), formatBody,
+                              recogniseHeadings));
+}
+
+void FormatCommands::insertHPpage()
+{
+    report(m_page,
+           format::insertLandscapePage(m_page->application(), format::LayoutSettings::read()));
+}
+
+void FormatCommands::hideHongTou()
+{
+    report(m_page, format::toggleRedHeader(m_page->application()));
+}
+
+void FormatCommands::hidePageNumber()
+{
+    report(m_page, format::togglePageNumberCover(m_page->application()));
+}
+
+void FormatCommands::inserTestLine()
+{
+    report(m_page, format::togglePositioningLines(m_page->application()));
 }

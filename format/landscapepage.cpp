@@ -51,10 +51,7 @@ Outcome insertLandscapePage(const ApplicationPtr &app, const LayoutSettings &set
     }
 
     if (PageSetupPtr ps = landscape->pageSetup()) {
-        ps->setPageWidth(595.2756f);
-        ps->setPageHeight(841.8898f);
-        ps->setLinesPage(22.0f);
-        ps->setCharsLine(28.0f);
+        setOfficialSheet(ps);
         ps->setLayoutMode(wdLayoutModeGrid);
         ps->setOrientation(wdOrientLandscape);
         ps->setTopMargin(centimetersToPoints(settings.landscapeTop));

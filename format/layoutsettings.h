@@ -1,5 +1,7 @@
 #pragma once
 
+#include "optionsettings.h"
+
 #include <QString>
 
 namespace format {
@@ -9,17 +11,24 @@ namespace format {
 struct LayoutSettings
 {
     // Portrait margins, centimetres.
-    double topMargin = 3.36, bottomMargin = 3.2, leftMargin = 2.8, rightMargin = 2.6;
+    double topMargin = OptionDefault::AdaptationTopMargin;
+    double bottomMargin = OptionDefault::BottomMargin;
+    double leftMargin = OptionDefault::LeftMargin;
+    double rightMargin = OptionDefault::RightMargin;
     // Landscape margins, centimetres.
-    double landscapeTop = 2.45, landscapeBottom = 2.45, landscapeLeft = 3.5, landscapeRight = 3.7;
+    double landscapeTop = OptionDefault::LandscapeTopMargin;
+    double landscapeBottom = OptionDefault::LandscapeBottomMargin;
+    double landscapeLeft = OptionDefault::LandscapeLeftMargin;
+    double landscapeRight = OptionDefault::LandscapeRightMargin;
     // Exact line spacings, points.
-    float titleSpacing = 36.0f, bodySpacing = 29.65f;
-    QString titleFont = QStringLiteral("方正小标宋_GBK");
-    QString headingFont = QStringLiteral("方正黑体_GBK");
-    QString subheadingFont = QStringLiteral("方正楷体_GBK");
-    QString bodyFont = QStringLiteral("方正仿宋_GBK");
-    QString westernFont = QStringLiteral("宋体");
-    QString pageNumberFont = QStringLiteral("宋体");
+    float titleSpacing = float(OptionDefault::TitleSpacing);
+    float bodySpacing = float(OptionDefault::BodySpacing);
+    QString titleFont = QString::fromUtf8(OptionDefault::TitleFont);
+    QString headingFont = QString::fromUtf8(OptionDefault::HeadingFont);
+    QString subheadingFont = QString::fromUtf8(OptionDefault::SubheadingFont);
+    QString bodyFont = QString::fromUtf8(OptionDefault::BodyFont);
+    QString westernFont = QString::fromUtf8(OptionDefault::WesternFont);
+    QString pageNumberFont = QString::fromUtf8(OptionDefault::WesternFont);
 
     // From the settings file, each unset value replaced by its default (the
     // members' initial values).

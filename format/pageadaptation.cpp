@@ -2,6 +2,7 @@
 
 #include "automation/automation.h"
 #include "blockmarks.h"
+#include "officialpage.h"
 #include "pagefooters.h"
 #include "paragraphpass.h"
 
@@ -20,7 +21,7 @@ void setDocumentStyles(const DocumentPtr &document, const LayoutSettings &settin
             font->setNameAscii(settings.westernFont);
             font->setBold(0);
             font->setItalic(0);
-            font->setSize(16.0f);
+            font->setSize(officialPage::bodySize);
         }
     }
     if (StylePtr header = styles->item(Variant(wdStyleHeader))) {
@@ -28,6 +29,14 @@ void setDocumentStyles(const DocumentPtr &document, const LayoutSettings &settin
         if (BorderPtr bottom = borders ? borders->item(wdBorderBottom) : nullptr)
             bottom->setLineStyle(wdLineStyleNone);
     }
+}
+
+void setOfficialSheet(const PageSetupPtr &ps)
+{
+    ps->setPageWidth(officialPage::width);
+    ps->setPageHeight(officialPage::height);
+    ps->setLinesPage(officialPage::linesPerPage);
+    ps->setCharsLine(officialPage::charsPerLine);
 }
 
 void setPortraitPage(const PageSetupPtr &ps, const LayoutSettings &s)
@@ -39,12 +48,9 @@ void setPortraitPage(const PageSetupPtr &ps, const LayoutSettings &s)
     ps->setRightMargin(centimetersToPoints(s.rightMargin));
     ps->setOrientation(wdOrientPortrait);
     ps->setMirrorMargins(1);
-    ps->setFooterDistance(76.53543f);
+    ps->setFooterDistance(officialPage::footerDistance);
     ps->setLayoutMode(wdLayoutModeGrid);
-    ps->setPageWidth(595.2756f);
-    ps->setPageHeight(841.8898f);
-    ps->setLinesPage(22.0f);
-    ps->setCharsLine(28.0f);
+    setOfficialSheet(ps);
     ps->setOddAndEvenPagesHeaderFooter(1);
 }
 

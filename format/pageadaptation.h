@@ -16,6 +16,10 @@ Outcome adaptPages(const automation::ApplicationPtr &app, const LayoutSettings &
 // The normal style's body font and the header style without its rule.
 void setDocumentStyles(const automation::DocumentPtr &document, const LayoutSettings &settings);
 
+// The official sheet (officialpage.h): A4 with its grid of 22 lines of 28
+// characters, in whatever orientation the page setup has.
+void setOfficialSheet(const automation::PageSetupPtr &pageSetup);
+
 // The official portrait page: A4, the settings' margins, 22 lines of 28
 // characters.
 void setPortraitPage(const automation::PageSetupPtr &pageSetup, const LayoutSettings &settings);

@@ -22,23 +22,39 @@ void clearFooter(const HeaderFooterPtr &footer)
         range->setText(QString());
 }
 
-} // namespace
-
-void writePortraitFooters(const SectionPtr &section, const QString &font)
+// Runs `write` on the section's odd- and even-page footers (its item kind
+// given), each cleared first.
+template<class Write> void rewriteFooters(const SectionPtr &section, Write write)
 {
     HeadersFootersPtr footers = section->footers();
     if (!footers)
         return;
     for (int item : {wdHeaderFooterPrimary, wdHeaderFooterEvenPages}) {
-        HeaderFooterPtr footer = footers->item(item);
-        if (!footer)
-            continue;
-        clearFooter(footer);
+        if (HeaderFooterPtr footer = footers->item(item)) {
+            clearFooter(footer);
+            write(footer, item);
+        }
+    }
+}
+
+void setNumberFont(const RangePtr &range, const QString &font)
+{
+    if (FontPtr f = range->font()) {
+        f->setName(font);
+        f->setSize(14.0f);
+    }
+}
+
+} // namespace
+
+void writePortraitFooters(const SectionPtr &section, const QString &font)
+{
+    rewriteFooters(section, [&](const HeaderFooterPtr &footer, int) {
         if (PageNumbersPtr numbers = footer->pageNumbers())
             numbers->add(Variant(wdAlignPageNumberOutside), Variant(true));
         RangePtr range = footer->range();
         if (!range)
-            continue;
+            return;
         range->insertBefore(kBefore);
         const long start = range->start();
         const long end = range->end();
@@ -50,31 +66,21 @@ void writePortraitFooters(const SectionPtr &section, const QString &font)
                 first->setCharacterUnitRightIndent(1.0f);
             }
         }
-        if (FontPtr f = range->font()) {
-            f->setName(font);
-            f->setSize(14.0f);
-        }
-    }
+        setNumberFont(range, font);
+    });
 }
 
 void writeLandscapeFooters(const DocumentPtr &document, const SectionPtr &section,
                            const QString &font, bool placeOnPageFirst)
 {
-    HeadersFootersPtr footers = section->footers();
-    if (!footers)
-        return;
-    for (int item : {wdHeaderFooterPrimary, wdHeaderFooterEvenPages}) {
-        HeaderFooterPtr footer = footers->item(item);
-        if (!footer)
-            continue;
-        clearFooter(footer);
+    rewriteFooters(section, [&](const HeaderFooterPtr &footer, int item) {
         ShapesPtr shapes = footer->shapes();
         if (!shapes)
-            continue;
+            return;
         ShapePtr box = shapes->addTextbox(msoTextOrientationDownward, 0, 0, 34.01575f, 56.69291f,
                                           Variant(footer->range()));
         if (!box)
-            continue;
+            return;
         if (FillFormatPtr fill = box->fill())
             fill->setVisible(msoFalse);
         if (LineFormatPtr line = box->line())
@@ -91,16 +97,13 @@ void writeLandscapeFooters(const DocumentPtr &document, const SectionPtr &sectio
         TextFramePtr frame = box->textFrame();
         RangePtr text = frame ? frame->textRange() : nullptr;
         if (!text)
-            continue;
+            return;
         if (FieldsPtr fields = document->fields())
             fields->add(text, Variant(wdFieldPage), Variant(QString()), Variant(1));
         text->insertBefore(kBefore);
         text->insertAfter(kAfter);
-        if (FontPtr f = text->font()) {
-            f->setName(font);
-            f->setSize(14.0f);
-        }
-    }
+        setNumberFont(text, font);
+    });
 }
 
 } // namespace format

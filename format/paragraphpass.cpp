@@ -1,6 +1,7 @@
 #include "paragraphpass.h"
 
 #include "automation/automation.h"
+#include "officialpage.h"
 
 using namespace automation;
 
@@ -132,7 +133,7 @@ void ParagraphPass::formatBody(const ParagraphPtr &p, const RangePtr &r)
         font->setNameAscii(m_settings.westernFont);
         font->setBold(0);
         font->setItalic(0);
-        font->setSize(16.0f);
+        font->setSize(officialPage::bodySize);
     }
 }
 
@@ -164,7 +165,7 @@ void ParagraphPass::formatAttachment(const ParagraphsPtr &paragraphs, long index
         dropIndentSpaces(q, qr, indentSpaces(text));
         if (FontPtr font = qr->font()) {
             font->setName(m_settings.titleFont);
-            font->setSize(22.0f);
+            font->setSize(officialPage::titleSize);
         }
         q->reset();
         q->setLineSpacingRule(wdLineSpaceExactly);

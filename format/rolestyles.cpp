@@ -1,6 +1,7 @@
 #include "rolestyles.h"
 
 #include "automation/automation.h"
+#include "officialpage.h"
 
 using namespace automation;
 
@@ -30,7 +31,7 @@ void setFont(const FontPtr &font, Role role, const LayoutSettings &s)
     }
     font->setBold(role == Role::BoldBody ? 1 : 0);
     font->setItalic(0);
-    font->setSize(role == Role::BigTitle ? 22.0f : 16.0f);
+    font->setSize(role == Role::BigTitle ? officialPage::titleSize : officialPage::bodySize);
 }
 
 void setParagraph(const ParagraphFormatPtr &pf, Role role, const LayoutSettings &s)

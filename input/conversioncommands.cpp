@@ -1,16 +1,13 @@
-// The five conversion commands of the page ("套下行文", "套上行文", "信函格式",
-// "联合发文", "纪要简报"): each checks that a printing-issuing unit is set and a
-// document is open, prefills the input dialog of its kind with the elements
-// the document carries from an earlier conversion, and shows the dialog. The
-// conversion itself runs when the dialog sends its element list (transtogw).
-#include "assembly/elementrecord.h"
-#include "page/messages.h"
-#include "page/wpsmainwindow.h"
+#include "conversioncommands.h"
 
+#include "assembly/conversion.h"
+#include "assembly/elementrecord.h"
 #include "automation/application.h"
 #include "input_window.h"
 #include "jiyao_window.h"
+#include "messages/messages.h"
 #include "optionsettings.h"
+#include "page/writerpage.h"
 #include "templatestore.h"
 
 namespace {
@@ -31,69 +28,98 @@ void openInputDialog(Dialog *dialog, const QString &kind, const QStringList &sto
 
 } // namespace
 
-bool WPSMainWindow::readyToConvert()
+ConversionCommands::ConversionCommands(WriterPage *page)
+    : QObject(page)
+    , m_page(page)
+    , m_inputWindow(new input_window)
+    , m_jiyaoWindow(new jiyao_window)
 {
-    if (OptionSettings::unitName().size() < OptionSettings::minimumUnitLength) {
-        showError(QStringLiteral("未设置印发单位名称!"));
+    const auto convert = [this](const auto &...elements) { transtogw({elements...}); };
+    connect(m_inputWindow, &input_window::sendSettings, this, convert);
+    connect(m_jiyaoWindow, &jiyao_window::sendJYSettings, this, convert);
+}
+
+bool ConversionCommands::hasDocument()
+{
+    const automation::ApplicationPtr application = m_page->application();
+    if (!application) {
+        m_page->focusWriter();
         return false;
     }
-    if (!m_application) {
-        focusWriter();
-        return false;
-    }
-    if (!m_application->activeDocument()) {
+    if (!application->activeDocument()) {
         showError(QStringLiteral("请确认是否已打开文档!"));
-        focusWriter();
+        m_page->focusWriter();
         return false;
     }
     return true;
 }
 
-void WPSMainWindow::startConversion(const QString &kind)
+void ConversionCommands::startConversion(const QString &kind)
 {
-    if (!readyToConvert())
+    if (OptionSettings::unitName().size() < OptionSettings::minimumUnitLength) {
+        showError(QStringLiteral("未设置印发单位名称!"));
+        return;
+    }
+    if (!hasDocument())
         return;
     // Copy-to and note are never stored: they start empty. The signer is
     // offered again for up-going documents only.
+    const automation::ApplicationPtr application = m_page->application();
+    const auto stored = [&](const DocumentElement &element) {
+        return assembly::readElement(application, element.id, element.key());
+    };
     const bool upGoing = kind == QLatin1String(TemplateKind::UpGoing);
-    const QString signer = upGoing ? readgwinfo(Element::QianFa) : QString();
-    QStringList stored;
+    const QString signer = upGoing ? stored(Element::QianFa) : QString();
+    QStringList elements;
     for (const DocumentElement &element : Element::all) {
         if (element.id != Element::QianFa.id)
-            stored.append(readgwinfo(element));
+            elements.append(stored(element));
     }
     if (kind == QLatin1String(TemplateKind::Minutes))
-        openInputDialog(m_jiyaoWindow, kind, stored, signer);
+        openInputDialog(m_jiyaoWindow, kind, elements, signer);
     else
-        openInputDialog(m_inputWindow, kind, stored, signer);
+        openInputDialog(m_inputWindow, kind, elements, signer);
 }
 
-// 套下行文
-void WPSMainWindow::inserDownGW()
+void ConversionCommands::inserDownGW()
 {
     startConversion(QLatin1String(TemplateKind::DownGoing));
 }
 
-// 套上行文
-void WPSMainWindow::inserUpGW()
+void ConversionCommands::inserUpGW()
 {
     startConversion(QLatin1String(TemplateKind::UpGoing));
 }
 
-// 信函格式
-void WPSMainWindow::inserXH()
+void ConversionCommands::inserXH()
 {
     startConversion(QLatin1String(TemplateKind::Letter));
 }
 
-// 联合发文
-void WPSMainWindow::inserLH()
+void ConversionCommands::inserLH()
 {
     startConversion(QLatin1String(TemplateKind::JointIssue));
 }
 
-// 纪要简报
-void WPSMainWindow::inserJY()
+void ConversionCommands::inserJY()
 {
     startConversion(QLatin1String(TemplateKind::Minutes));
+}
+
+void ConversionCommands::transtogw(const QStringList &strings)
+{
+    if (!hasDocument())
+        return;
+    const assembly::ElementList elements = assembly::ElementList::fromStrings(strings);
+    const QString &kind = elements.kind;
+    const QString &templateName = elements.templateName;
+
+    const assembly::ConversionOutcome outcome = assembly::recordAndConvert(
+        m_page->application(), elements, assembly::ConversionSettings::read(kind, templateName));
+    if (outcome.head.status == assembly::WrittenBlock::Status::TableAtStart)
+        showError(QStringLiteral("文档以表格开头，标题等文字无法写在表格之前。"
+                                 "请在表格前插入一个空行后重新套用。"));
+    if (!outcome.headerDrawn)
+        showError(QStringLiteral("未找到红头模板“%1”，未生成红头!").arg(templateName));
+    m_page->focusWriter();
 }

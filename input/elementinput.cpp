@@ -2,7 +2,7 @@
 
 #include "documentnumber.h"
 #include "formsupport.h"
-#include "page/messages.h"
+#include "messages/messages.h"
 #include "templatestore.h"
 
 #include <QComboBox>

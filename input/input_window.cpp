@@ -1,7 +1,6 @@
 #include "input_window.h"
 
 #include "documentnumber.h"
-#include "formsupport.h"
 #include "hongtou_window.h"
 #include "lianhe_window.h"
 #include "templatestore.h"
@@ -10,30 +9,22 @@
 
 #include <QDate>
 
-namespace {
-
-const QString kGeneral = QStringLiteral("General");
-
-} // namespace
-
 input_window::input_window(QWidget *parent)
-    : QDialog(parent)
+    : ElementDialog(parent)
     , ui(new Ui::input_window)
     , m_hongtou(new hongtou_window)
     , m_xinhan(new xinhan_window)
     , m_lianhe(new lianhe_window)
 {
     ui->setupUi(this);
-    labelOkCancel(ui->buttonBox);
-    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setForm({ui->buttonBox, ui->cmbmb, ui->cmbmj, ui->cmbqx, ui->cmbjj, ui->cmbgk, ui->edtbt,
+             ui->edtzs, ui->edtcs, ui->decw, ui->deyf});
     // A template saved in an editor is listed and selected at once.
     connect(m_hongtou, &hongtou_window::sendmb, this, &input_window::loadmb);
     connect(m_xinhan, &xinhan_window::sendmb, this, &input_window::loadmb);
     connect(m_lianhe, &lianhe_window::sendmb, this, &input_window::loadmb);
 
     ui->sbyear->setValue(QDate::currentDate().year());
-    ui->decw->setDate(QDate::currentDate());
-    ui->deyf->setDate(QDate::currentDate());
 }
 
 input_window::~input_window()
@@ -44,43 +35,16 @@ input_window::~input_window()
     delete ui;
 }
 
-void input_window::fromRootWin(const QString &kind, const QString &security, const QString &period,
-                               const QString &urgency, const QString &number, const QString &title,
-                               const QString &recipient, const QString &copyTo, const QString &note,
-                               const QString &writtenOn, const QString &printedOn,
-                               const QString &disclosure, const QString &issuingUnit,
-                               const QString &printingUnit, const QString &signer)
+void input_window::showKindElements(const QString &number, const QString &note,
+                                    const QString &signer)
 {
-    Q_UNUSED(issuingUnit)
-    Q_UNUSED(printingUnit)
-
-    m_file = kind;
-    // The counter of the template confirmed last; listing the templates then
-    // shows the counter and values of the one that ends up selected.
-    const QString lastUsed = TemplateStore::lastUsed(kind);
-    showCounter(lastUsed.isEmpty() ? kGeneral : lastUsed);
-    listTemplates(ui->cmbmb, kind, lastUsed);
-
-    ui->cmbmj->setEditText(security);
-    ui->cmbqx->setEditText(period);
-    ui->cmbjj->setEditText(urgency);
-
-    // The number the document already carries wins over the counter.
-    m_storedNumber = number;
     BracketNumber stored;
     if (parseBracketNumber(number, &stored)) {
         ui->edwh->setText(stored.code);
         ui->sbyear->setValue(stored.year);
         ui->sbwh->setValue(stored.number);
     }
-
-    ui->edtbt->setText(title);
-    ui->edtzs->setText(recipient);
-    ui->edtcs->setText(copyTo);
     ui->edtfz->setText(note);
-    showStoredDate(ui->decw, writtenOn);
-    showStoredDate(ui->deyf, printedOn);
-    ui->cmbgk->setEditText(disclosure);
     ui->edqf->setText(signer);
     arrangeForKind();
 }
@@ -109,17 +73,12 @@ void input_window::arrangeForKind()
         setWindowTitle(arrow + QStringLiteral("联合发文"));
 }
 
-void input_window::showCounter(const QString &group)
+void input_window::showProposed(const QString &group)
 {
     const BracketNumber next = numbering::nextBracketNumber(numbering::readCounter(m_file, group));
     ui->edwh->setText(next.code);
     ui->sbyear->setValue(next.year);
     ui->sbwh->setValue(next.number);
-}
-
-void input_window::loadmb(const QString &name)
-{
-    listTemplates(ui->cmbmb, m_file, name);
 }
 
 void input_window::on_cmbmb_currentIndexChanged(int index)
@@ -129,34 +88,17 @@ void input_window::on_cmbmb_currentIndexChanged(int index)
         return;
     }
     const QString name = ui->cmbmb->itemText(index);
-    showCounter(name);
+    showProposed(name);
     m_template = readTemplateValues(m_file, name);
 }
 
-void input_window::openEditor(const QString &name)
+TemplateEditor *input_window::editor() const
 {
     if (m_file == QLatin1String(TemplateKind::Letter))
-        openTemplateEditor(m_xinhan, m_file, name);
-    else if (m_file == QLatin1String(TemplateKind::JointIssue))
-        openTemplateEditor(m_lianhe, m_file, name);
-    else
-        openTemplateEditor(m_hongtou, m_file, name);
-}
-
-void input_window::on_pushButton_clicked()
-{
-    openEditor(ui->cmbmb->currentText());
-}
-
-void input_window::on_pushButton_2_clicked()
-{
-    openEditor(QString());
-}
-
-void input_window::on_pushButton_3_clicked()
-{
-    if (deleteTemplate(m_file, ui->cmbmb->currentText()))
-        loadmb(QString());
+        return m_xinhan;
+    if (m_file == QLatin1String(TemplateKind::JointIssue))
+        return m_lianhe;
+    return m_hongtou;
 }
 
 void input_window::on_buttonBox_accepted()

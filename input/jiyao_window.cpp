@@ -1,26 +1,20 @@
 #include "jiyao_window.h"
 
 #include "fontfamily.h"
-#include "formsupport.h"
 #include "hongtou_window.h"
 #include "optionsettings.h"
 #include "templatestore.h"
 #include "ui_jiyao_window.h"
 
-#include <QDate>
-
 jiyao_window::jiyao_window(QWidget *parent)
-    : QDialog(parent)
+    : ElementDialog(parent)
     , ui(new Ui::jiyao_window)
     , m_hongtou(new hongtou_window)
 {
     ui->setupUi(this);
-    labelOkCancel(ui->buttonBox);
-    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    setForm({ui->buttonBox, ui->cmbmb, ui->cmbmj, ui->cmbqx, ui->cmbjj, ui->cmbgk, ui->edtbt,
+             ui->edtzs, ui->edtcs, ui->decw, ui->deyf});
     connect(m_hongtou, &hongtou_window::sendmb, this, &jiyao_window::loadmb);
-
-    ui->decw->setDate(QDate::currentDate());
-    ui->deyf->setDate(QDate::currentDate());
 }
 
 jiyao_window::~jiyao_window()
@@ -29,45 +23,21 @@ jiyao_window::~jiyao_window()
     delete ui;
 }
 
-void jiyao_window::fromRootWin(const QString &kind, const QString &security, const QString &period,
-                               const QString &urgency, const QString &number, const QString &title,
-                               const QString &recipient, const QString &copyTo, const QString &note,
-                               const QString &writtenOn, const QString &printedOn,
-                               const QString &disclosure, const QString &issuingUnit,
-                               const QString &printingUnit, const QString &signer)
+void jiyao_window::showKindElements(const QString &number, const QString &note,
+                                    const QString &signer)
 {
     Q_UNUSED(note)
-    Q_UNUSED(issuingUnit)
-    Q_UNUSED(printingUnit)
     Q_UNUSED(signer)
-
-    m_file = kind;
-    const QString lastUsed = TemplateStore::lastUsed(kind);
-    showTemplate(lastUsed.isEmpty() ? QStringLiteral("General") : lastUsed);
-    listTemplates(ui->cmbmb, kind, lastUsed);
-
-    ui->cmbmj->setEditText(security);
-    ui->cmbqx->setEditText(period);
-    ui->cmbjj->setEditText(urgency);
-
-    m_storedNumber = number;
     if (!number.isEmpty()) {
         const IssueNumber stored = splitIssueNumber(number);
         ui->edwh_l->setText(stored.before);
         ui->sbwh->setValue(stored.number);
         ui->edwh_r->setText(stored.after);
     }
-
-    ui->edtbt->setText(title);
-    ui->edtzs->setText(recipient);
-    ui->edtcs->setText(copyTo);
-    showStoredDate(ui->decw, writtenOn);
-    showStoredDate(ui->deyf, printedOn);
-    ui->cmbgk->setEditText(disclosure);
     setWindowTitle(QStringLiteral("选择模板及输入公文要素  →会议纪要/简报"));
 }
 
-void jiyao_window::showTemplate(const QString &group)
+void jiyao_window::showProposed(const QString &group)
 {
     const IssueNumber next = numbering::nextIssueNumber(numbering::readCounter(m_file, group));
     ui->edwh_l->setText(next.before);
@@ -81,34 +51,18 @@ void jiyao_window::showTemplate(const QString &group)
     m_template = readTemplateValues(m_file, group);
 }
 
-void jiyao_window::loadmb(const QString &name)
-{
-    listTemplates(ui->cmbmb, m_file, name);
-}
-
 void jiyao_window::on_cmbmb_currentIndexChanged(int index)
 {
     if (index < 0) {
         m_template = TemplateValues();
         return;
     }
-    showTemplate(ui->cmbmb->itemText(index));
+    showProposed(ui->cmbmb->itemText(index));
 }
 
-void jiyao_window::on_pushButton_clicked()
+TemplateEditor *jiyao_window::editor() const
 {
-    openTemplateEditor(m_hongtou, m_file, ui->cmbmb->currentText());
-}
-
-void jiyao_window::on_pushButton_2_clicked()
-{
-    openTemplateEditor(m_hongtou, m_file, QString());
-}
-
-void jiyao_window::on_pushButton_3_clicked()
-{
-    if (deleteTemplate(m_file, ui->cmbmb->currentText()))
-        loadmb(QString());
+    return m_hongtou;
 }
 
 void jiyao_window::on_buttonBox_accepted()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "automation/forward.h"
+#include "optionsettings.h"
 
 #include <QString>
 
@@ -18,8 +19,8 @@ struct CopyRequest
 // font of the number.
 struct CopyNumberFormat
 {
-    float lineSpacing = 16.0f;
-    QString font = QStringLiteral("方正黑体_GBK");
+    float lineSpacing = float(OptionDefault::CopyNumberSpacing);
+    QString font = QString::fromUtf8(OptionDefault::HeadingFont);
 
     // From the settings file, unset values replaced by the defaults above.
     static CopyNumberFormat read();

@@ -1,23 +1,29 @@
-// "编码打印": the dialog asks for the first copy number and the number of
-// copies; autoPrintExc numbers the copy-number box and prints the copies
-// through the printing library, and only reports how that went.
-#include "page/messages.h"
-#include "page/wpsmainwindow.h"
+#include "printcommands.h"
 
+#include "messages/messages.h"
+#include "page/writerpage.h"
 #include "printing/copynumbering.h"
 #include "printing/print_window.h"
 
-void WPSMainWindow::autoPrint()
+PrintCommands::PrintCommands(WriterPage *page)
+    : QObject(page)
+    , m_page(page)
+    , m_printWindow(new print_window)
+{
+    connect(m_printWindow, &print_window::sendData, this, &PrintCommands::autoPrintExc);
+}
+
+void PrintCommands::autoPrint()
 {
     m_printWindow->setWindowModality(Qt::ApplicationModal);
     m_printWindow->show();
 }
 
-void WPSMainWindow::autoPrintExc(const QString &start, int copies, bool print)
+void PrintCommands::autoPrintExc(const QString &start, int copies, bool print)
 {
     const QString printFailed = QStringLiteral("打印出错，请检查！");
     const printing::CopyOutcome outcome = printing::numberCopies(
-        m_application, {start, copies, print}, printing::CopyNumberFormat::read());
+        m_page->application(), {start, copies, print}, printing::CopyNumberFormat::read());
     switch (outcome) {
     case printing::CopyOutcome::NoApplication:
         return;
@@ -34,5 +40,5 @@ void WPSMainWindow::autoPrintExc(const QString &start, int copies, bool print)
     case printing::CopyOutcome::Done:
         break;
     }
-    focusWriter();
+    m_page->focusWriter();
 }

@@ -1,7 +1,7 @@
 #include "formsupport.h"
 
+#include "messages/messages.h"
 #include "optionsettings.h"
-#include "page/messages.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

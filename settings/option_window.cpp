@@ -2,8 +2,8 @@
 
 #include "fontfamily.h"
 #include "formsupport.h"
+#include "messages/messages.h"
 #include "optionsettings.h"
-#include "page/messages.h"
 #include "ui_option_window.h"
 
 #include <QSettings>

@@ -128,62 +128,62 @@ QString OptionSettings::organName()
 
 double OptionSettings::topMargin()
 {
-    return readNumber(OptionKey::TopMargin, 3.35);
+    return readNumber(OptionKey::TopMargin, OptionDefault::TopMargin);
 }
 
 double OptionSettings::adaptationTopMargin()
 {
-    return readNumber(OptionKey::TopMargin, 3.36);
+    return readNumber(OptionKey::TopMargin, OptionDefault::AdaptationTopMargin);
 }
 
 double OptionSettings::bottomMargin()
 {
-    return readNumber(OptionKey::BottomMargin, 3.2);
+    return readNumber(OptionKey::BottomMargin, OptionDefault::BottomMargin);
 }
 
 double OptionSettings::leftMargin()
 {
-    return readNumber(OptionKey::LeftMargin, 2.8);
+    return readNumber(OptionKey::LeftMargin, OptionDefault::LeftMargin);
 }
 
 double OptionSettings::rightMargin()
 {
-    return readNumber(OptionKey::RightMargin, 2.6);
+    return readNumber(OptionKey::RightMargin, OptionDefault::RightMargin);
 }
 
 double OptionSettings::titleSpacing()
 {
-    return readNumber(OptionKey::TitleSpacing, 36);
+    return readNumber(OptionKey::TitleSpacing, OptionDefault::TitleSpacing);
 }
 
 double OptionSettings::bodySpacing()
 {
-    return readNumber(OptionKey::BodySpacing, 29.65);
+    return readNumber(OptionKey::BodySpacing, OptionDefault::BodySpacing);
 }
 
 QString OptionSettings::titleFont()
 {
-    return readText(OptionKey::TitleFont, QStringLiteral("方正小标宋_GBK"));
+    return readText(OptionKey::TitleFont, QString::fromUtf8(OptionDefault::TitleFont));
 }
 
 QString OptionSettings::headingFont()
 {
-    return readText(OptionKey::HeadingFont, QStringLiteral("方正黑体_GBK"));
+    return readText(OptionKey::HeadingFont, QString::fromUtf8(OptionDefault::HeadingFont));
 }
 
 QString OptionSettings::subheadingFont()
 {
-    return readText(OptionKey::SubheadingFont, QStringLiteral("方正楷体_GBK"));
+    return readText(OptionKey::SubheadingFont, QString::fromUtf8(OptionDefault::SubheadingFont));
 }
 
 QString OptionSettings::bodyFont()
 {
-    return readText(OptionKey::BodyFont, QStringLiteral("方正仿宋_GBK"));
+    return readText(OptionKey::BodyFont, QString::fromUtf8(OptionDefault::BodyFont));
 }
 
 QString OptionSettings::westernFont()
 {
-    return readText(OptionKey::WesternFont, QStringLiteral("宋体"));
+    return readText(OptionKey::WesternFont, QString::fromUtf8(OptionDefault::WesternFont));
 }
 
 QString OptionSettings::pageNumberFont()
@@ -193,32 +193,32 @@ QString OptionSettings::pageNumberFont()
 
 double OptionSettings::landscapeTopMargin()
 {
-    return readNumber(OptionKey::LandscapeTopMargin, 2.45);
+    return readNumber(OptionKey::LandscapeTopMargin, OptionDefault::LandscapeTopMargin);
 }
 
 double OptionSettings::landscapeBottomMargin()
 {
-    return readNumber(OptionKey::LandscapeBottomMargin, 2.45);
+    return readNumber(OptionKey::LandscapeBottomMargin, OptionDefault::LandscapeBottomMargin);
 }
 
 double OptionSettings::landscapeLeftMargin()
 {
-    return readNumber(OptionKey::LandscapeLeftMargin, 3.5);
+    return readNumber(OptionKey::LandscapeLeftMargin, OptionDefault::LandscapeLeftMargin);
 }
 
 double OptionSettings::landscapeRightMargin()
 {
-    return readNumber(OptionKey::LandscapeRightMargin, 3.7);
+    return readNumber(OptionKey::LandscapeRightMargin, OptionDefault::LandscapeRightMargin);
 }
 
 double OptionSettings::imprintSpacerSpacing()
 {
-    return readNumber(OptionKey::ImprintSpacerSpacing, 8);
+    return readNumber(OptionKey::ImprintSpacerSpacing, OptionDefault::ImprintSpacerSpacing);
 }
 
 double OptionSettings::imprintRowHeight()
 {
-    return readNumber(OptionKey::ImprintRowHeight, 1);
+    return readNumber(OptionKey::ImprintRowHeight, OptionDefault::ImprintRowHeight);
 }
 
 int OptionSettings::imprintOuterRule()
@@ -233,5 +233,5 @@ int OptionSettings::imprintInnerRule()
 
 double OptionSettings::copyNumberSpacing()
 {
-    return readNumber(OptionKey::CopyNumberSpacing, 16);
+    return readNumber(OptionKey::CopyNumberSpacing, OptionDefault::CopyNumberSpacing);
 }

@@ -35,6 +35,30 @@ constexpr char CopyNumberSpacing[] = "General/fstP";
 constexpr char ProfileOrgan[] = "FW";
 } // namespace OptionKey
 
+// The value an unset setting reads as: margins in centimetres, spacings in
+// points. The layout, conversion and printing settings start from these too.
+namespace OptionDefault {
+constexpr double TopMargin = 3.35; // as the settings dialog shows it
+constexpr double AdaptationTopMargin = 3.36; // what page adaptation applies
+constexpr double BottomMargin = 3.2;
+constexpr double LeftMargin = 2.8;
+constexpr double RightMargin = 2.6;
+constexpr double TitleSpacing = 36;
+constexpr double BodySpacing = 29.65;
+constexpr char TitleFont[] = "方正小标宋_GBK";
+constexpr char HeadingFont[] = "方正黑体_GBK";
+constexpr char SubheadingFont[] = "方正楷体_GBK";
+constexpr char BodyFont[] = "方正仿宋_GBK";
+constexpr char WesternFont[] = "宋体"; // and the page numbers' font
+constexpr double LandscapeTopMargin = 2.45;
+constexpr double LandscapeBottomMargin = 2.45;
+constexpr double LandscapeLeftMargin = 3.5;
+constexpr double LandscapeRightMargin = 3.7;
+constexpr double ImprintSpacerSpacing = 8;
+constexpr double ImprintRowHeight = 1;
+constexpr double CopyNumberSpacing = 16;
+} // namespace OptionDefault
+
 // The user's settings file, ~/Quorvex/option.ini. Every call opens the file
 // afresh and closes it before returning; nothing here creates the file (only
 // the settings dialog writes it).
@@ -79,34 +103,34 @@ public:
     // name holding "/" or "\" into nested groups.
     static bool isUsableGroupName(const QString &name);
 
-    // The global settings, each after its default.
+    // The global settings; an unset one reads as its OptionDefault.
     static QString unitName(); // empty
     // The shortest unit name the settings dialog saves; the conversion
     // commands refuse to run with a shorter one.
     static constexpr int minimumUnitLength = 5;
     static QString organName(); // empty
-    static double topMargin(); // 3.35, as the dialog shows it
-    static double adaptationTopMargin(); // 3.36, what page adaptation applies
-    static double bottomMargin(); // 3.2
-    static double leftMargin(); // 2.8
-    static double rightMargin(); // 2.6
-    static double titleSpacing(); // 36
-    static double bodySpacing(); // 29.65
-    static QString titleFont(); // 方正小标宋_GBK
-    static QString headingFont(); // 方正黑体_GBK
-    static QString subheadingFont(); // 方正楷体_GBK
-    static QString bodyFont(); // 方正仿宋_GBK
-    static QString westernFont(); // 宋体
+    static double topMargin();
+    static double adaptationTopMargin();
+    static double bottomMargin();
+    static double leftMargin();
+    static double rightMargin();
+    static double titleSpacing();
+    static double bodySpacing();
+    static QString titleFont();
+    static QString headingFont();
+    static QString subheadingFont();
+    static QString bodyFont();
+    static QString westernFont();
     static QString pageNumberFont(); // westernFont()
-    static double landscapeTopMargin(); // 2.45
-    static double landscapeBottomMargin(); // 2.45
-    static double landscapeLeftMargin(); // 3.5
-    static double landscapeRightMargin(); // 3.7
-    static double imprintSpacerSpacing(); // 8
-    static double imprintRowHeight(); // 1
+    static double landscapeTopMargin();
+    static double landscapeBottomMargin();
+    static double landscapeLeftMargin();
+    static double landscapeRightMargin();
+    static double imprintSpacerSpacing();
+    static double imprintRowHeight();
     // Rule weight selectors of the imprint: 1, 2 or 3 as stored, 0 for any
     // other value (the standard weight).
     static int imprintOuterRule();
     static int imprintInnerRule();
-    static double copyNumberSpacing(); // 16
+    static double copyNumberSpacing();
 };

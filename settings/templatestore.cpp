@@ -1,8 +1,8 @@
 #include "templatestore.h"
 
 #include "formsupport.h"
+#include "messages/messages.h"
 #include "optionsettings.h"
-#include "page/messages.h"
 
 #include <QSettings>
 

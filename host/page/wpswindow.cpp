@@ -65,8 +65,6 @@ QWidget *WPSWindow::container() const
     return m_container;
 }
 
-void WPSWindow::onEmbeded() { }
-
 void WPSWindow::addContainerWin(QWidget *container)
 {
     if (m_container) {

@@ -31,7 +31,6 @@ public:
     QWidget *container() const;
 
 public slots:
-    void onEmbeded();
     // Puts a window container into the layout, replacing (and deleting) the
     // one held before.
     void addContainerWin(QWidget *container);

@@ -1,8 +1,8 @@
 #include "writerkeeper.h"
 
 #include "automation/document.h"
-#include "messages.h"
-#include "wpsmainwindow.h"
+#include "messages/messages.h"
+#include "writerpage.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -19,7 +19,7 @@ const QString kOpenFilter = QStringLiteral(
 
 } // namespace
 
-WriterKeeper::WriterKeeper(WPSMainWindow *page)
+WriterKeeper::WriterKeeper(WriterPage *page)
     : QObject(page)
     , m_page(page)
 {

@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
-class WPSMainWindow;
+class WriterPage;
 
 // Keeps the user's work through whatever happens to the writer behind the
 // page:
@@ -29,7 +29,7 @@ public:
     // told that it does not answer.
     static const int answerWaitMs = 1500;
 
-    explicit WriterKeeper(WPSMainWindow *page);
+    explicit WriterKeeper(WriterPage *page);
 
     // Before a command that works on the writer: true when it answers;
     // otherwise the user was told (and may have restarted it).
@@ -63,7 +63,7 @@ public:
 private:
     void restart(bool wasCutOff);
 
-    WPSMainWindow *m_page;
+    WriterPage *m_page;
     int m_commands = 0;
     bool m_restartPending = false;
     bool m_restarting = false;

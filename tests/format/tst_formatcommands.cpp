@@ -3,7 +3,7 @@
 #include "fakewriterclient.h"
 #include "format/setpage_window.h"
 #include "inprocessapplication.h"
-#include "page/wpsmainwindow.h"
+#include "wpsmainwindow.h"
 #include "testhome.h"
 
 #include <QDialogButtonBox>

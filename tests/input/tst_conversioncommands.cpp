@@ -5,7 +5,7 @@
 #include "inprocess/inprocessapplication.h"
 #include "input_window.h"
 #include "jiyao_window.h"
-#include "page/wpsmainwindow.h"
+#include "wpsmainwindow.h"
 #include "testhome.h"
 
 #include <QDialogButtonBox>

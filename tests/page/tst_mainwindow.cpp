@@ -3,7 +3,7 @@
 #include "fakewriterclient.h"
 #include "format/setpage_window.h"
 #include "mainwindow.h"
-#include "page/wpsmainwindow.h"
+#include "wpsmainwindow.h"
 #include "page/wpswindow.h"
 #include "urlrecorder.h"
 #include "watchedapplication.h"

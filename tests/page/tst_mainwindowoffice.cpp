@@ -6,9 +6,9 @@
 #include "libreoffice/lofiles.h"
 #include "mainwindow.h"
 #include "officetestsupport.h"
-#include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
 #include "pdfmeasure.h"
+#include "wpsmainwindow.h"
 #include "x11test.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "page/messages.h"
+#include "messages/messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

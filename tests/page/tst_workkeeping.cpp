@@ -1,12 +1,12 @@
 #include "automation/automation.h"
 #include "libreoffice/libreofficeclient.h"
 #include "mainwindow.h"
+#include "messages/messages.h"
 #include "officetestsupport.h"
 #include "optionsettings.h"
 #include "page/documenttabs.h"
-#include "page/messages.h"
-#include "page/wpsmainwindow.h"
 #include "page/wpswindow.h"
+#include "wpsmainwindow.h"
 #include "x11test.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "assembly/elementrecord.h"
 #include "automation/automation.h"
 #include "fakewriterclient.h"
-#include "page/wpsmainwindow.h"
+#include "wpsmainwindow.h"
 #include "page/wpswindow.h"
 
 #include "inprocess/inprocessapplication.h"

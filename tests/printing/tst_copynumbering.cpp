@@ -2,7 +2,7 @@
 #include "boxrecorder.h"
 #include "fakewriterclient.h"
 #include "inprocessapplication.h"
-#include "page/wpsmainwindow.h"
+#include "wpsmainwindow.h"
 #include "printing/print_window.h"
 #include "testhome.h"
 

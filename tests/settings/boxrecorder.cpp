@@ -1,6 +1,6 @@
 #include "boxrecorder.h"
 
-#include "page/messages.h"
+#include "messages/messages.h"
 
 #include <QPushButton>
 

@@ -1,14 +1,10 @@
-#include "wpsmainwindow.h"
+#include "writerpage.h"
 
 #include "automation/application.h"
 #include "automation/document.h"
 #include "automation/variant.h"
 #include "documenttabs.h"
-#include "format/setpage_window.h"
-#include "input_window.h"
-#include "jiyao_window.h"
-#include "messages.h"
-#include "printing/print_window.h"
+#include "messages/messages.h"
 #include "wpswindow.h"
 #include "writerkeeper.h"
 
@@ -23,17 +19,11 @@ constexpr int kHostStretch = 140;
 
 } // namespace
 
-WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
+WriterPage::WriterPage(QWidget *parent, WriterClientFactory factory)
     : QWidget(parent)
 {
-    // The long-lived dialogs are created here, each without a parent, before
-    // anything else. The client and the automation objects start empty; the
-    // writer is started by initApp().
-    m_printWindow = new print_window;
-    m_setPageWindow = new setPage_window;
-    m_inputWindow = new input_window;
-    m_jiyaoWindow = new jiyao_window;
-
+    // The client and the automation objects start empty; the writer is
+    // started by initApp().
     m_host = new WPSWindow(this, std::move(factory));
     m_keeper = new WriterKeeper(this);
 
@@ -50,7 +40,7 @@ WPSMainWindow::WPSMainWindow(QWidget *parent, WriterClientFactory factory)
     adjustSize();
 }
 
-WPSMainWindow::~WPSMainWindow()
+WriterPage::~WriterPage()
 {
     if (m_application) {
         // Nobody can cancel from here: the window's close asked already.
@@ -75,7 +65,7 @@ WPSMainWindow::~WPSMainWindow()
     m_application.reset();
 }
 
-void WPSMainWindow::initApp()
+void WriterPage::initApp()
 {
     if (m_application)
         return;
@@ -110,12 +100,12 @@ void WPSMainWindow::initApp()
     m_host->addContainerWin(container);
 }
 
-bool WPSMainWindow::closeWriter()
+bool WriterPage::closeWriter()
 {
     return m_keeper->closeWriter();
 }
 
-void WPSMainWindow::restartWriter()
+void WriterPage::restartWriter()
 {
     // The old window's container goes before the old writer's window.
     m_host->addContainerWin(nullptr);
@@ -128,7 +118,7 @@ void WPSMainWindow::restartWriter()
     initApp();
 }
 
-void WPSMainWindow::openDocuments(const QStringList &paths)
+void WriterPage::openDocuments(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
@@ -143,22 +133,22 @@ void WPSMainWindow::openDocuments(const QStringList &paths)
     focusWriter();
 }
 
-void WPSMainWindow::refreshDocumentTabs()
+void WriterPage::refreshDocumentTabs()
 {
     m_tabs->refresh(m_application);
 }
 
-automation::ApplicationPtr WPSMainWindow::application() const
+automation::ApplicationPtr WriterPage::application() const
 {
     return m_application;
 }
 
-WPSWindow *WPSMainWindow::host() const
+WPSWindow *WriterPage::host() const
 {
     return m_host;
 }
 
-void WPSMainWindow::focusWriter()
+void WriterPage::focusWriter()
 {
     m_host->setFocus(Qt::OtherFocusReason);
     if (m_client)
