@@ -86,7 +86,7 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
     const long end = std::max(start, range->end());
     const bool added = unoGuard(false, [&] {
         const Reference<text::XText> body = drawing::bodyOf(m_model);
-        if (drawing::storyOf(m_model, range.get()) != body)
+        if (drawing::storyOf(m_office->document(m_model), range.get()) != body)
             return false;
         const Reference<text::XTextContent> old = bookmarkNamed(m_model, name);
         if (old.is())
@@ -97,7 +97,8 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
             UNO_QUERY_THROW);
         Reference<container::XNamed>(mark, UNO_QUERY_THROW)->setName(toOUString(name));
         // Absorbing the span makes it the bookmark's: its text stays.
-        const Reference<text::XTextCursor> cursor = textstory::cursorAt(m_model, body, start, end);
+        const Reference<text::XTextCursor> cursor = m_office->document(m_model).stories.cursorAt(
+            body, start, end);
         cursor->getText()->insertTextContent(Reference<text::XTextRange>(cursor.get()), mark, true);
         return true;
     });
@@ -123,8 +124,9 @@ automation::RangePtr LoBookmark::range()
         if (!mark.is() || mark->getAnchor()->getText() != body)
             return;
         const Reference<text::XTextRange> anchor = mark->getAnchor();
-        start = textstory::offsetOf(m_model, body, anchor->getStart());
-        end = textstory::offsetOf(m_model, body, anchor->getEnd());
+        textstory::TextStories &stories = m_office->document(m_model).stories;
+        start = stories.offsetOf(body, anchor->getStart());
+        end = stories.offsetOf(body, anchor->getEnd());
     });
     if (start < 0)
         return nullptr;

@@ -2,9 +2,8 @@
 
 #include "shapewrappers.h"
 
-#include "losectionmap.h"
 #include "lotext.h"
-#include "lotextstory.h"
+#include "office.h"
 #include "unoutil.h"
 
 #include <com/sun/star/awt/Size.hpp>
@@ -41,15 +40,14 @@ Reference<css::drawing::XDrawPage> drawPageOf(const Reference<frame::XModel> &mo
 #pragma GCC diagnostic pop
 }
 
-Reference<text::XText> storyOf(const Reference<frame::XModel> &model,
-                               const automation::Range *range)
+Reference<text::XText> storyOf(DocumentState &document, const automation::Range *range)
 {
     if (range) {
-        const Reference<text::XText> remembered = SectionMap::storyOf(range);
+        const Reference<text::XText> remembered = document.sections.storyOf(range);
         if (remembered.is())
             return remembered;
     }
-    return bodyOf(model);
+    return bodyOf(document.model);
 }
 
 automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
@@ -60,15 +58,15 @@ automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
         return nullptr;
     if (text == bodyOf(model))
         return makeBodyRange(office, model, start, end);
-    automation::RangePtr range = makeTextRange(office, text, start, end);
-    SectionMap::rememberStory(range, text);
+    automation::RangePtr range = makeTextRange(office, model, text, start, end);
+    office->document(model).sections.rememberStory(range, text);
     return range;
 }
 
-Reference<text::XTextRange> paragraphStartAt(const Reference<frame::XModel> &model,
+Reference<text::XTextRange> paragraphStartAt(textstory::TextStories &stories,
                                              const Reference<text::XText> &text, long offset)
 {
-    const Reference<text::XTextCursor> cursor = textstory::cursorAt(model, text, offset, offset);
+    const Reference<text::XTextCursor> cursor = stories.cursorAt(text, offset, offset);
     const Reference<text::XParagraphCursor> paragraph(cursor, UNO_QUERY_THROW);
     paragraph->gotoStartOfParagraph(false);
     return cursor->getStart();

@@ -22,6 +22,10 @@ namespace libreoffice {
 
 class Office;
 class ShapeWrappers;
+struct DocumentState;
+namespace textstory {
+class TextStories;
+}
 
 namespace drawing {
 
@@ -29,9 +33,9 @@ css::uno::Reference<css::text::XText> bodyOf(const css::uno::Reference<css::fram
 css::uno::Reference<css::drawing::XDrawPage>
 drawPageOf(const css::uno::Reference<css::frame::XModel> &model);
 
-// The text a range runs over: the one it was handed out for (a text frame,
-// a cell, a footer), else the body.
-css::uno::Reference<css::text::XText> storyOf(const css::uno::Reference<css::frame::XModel> &model,
+// The text a range of the document runs over: the one it was handed out
+// for (a text frame, a cell, a footer), else the body.
+css::uno::Reference<css::text::XText> storyOf(DocumentState &document,
                                               const automation::Range *range);
 // A range of the text that later calls can trace back to the text.
 automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
@@ -40,7 +44,7 @@ automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
                              long end);
 // The start of the paragraph holding the Word offset.
 css::uno::Reference<css::text::XTextRange>
-paragraphStartAt(const css::uno::Reference<css::frame::XModel> &model,
+paragraphStartAt(textstory::TextStories &stories,
                  const css::uno::Reference<css::text::XText> &text, long offset);
 
 // Boxes are drawing shapes with a text frame attached (loshapes.h). The

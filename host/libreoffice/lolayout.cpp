@@ -154,7 +154,7 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
         // Boxes as tall as their text (lodrawing.h).
         drawing::fitBoxesToText(office->shapeWrappers(), model);
         // Linked footers show what the footers they follow hold now.
-        SectionMap::syncLinked(model);
+        SectionMap::syncLinked(office->document(model));
         if (!outputFile.isEmpty()) {
             if (outputFile.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
                 return exportPdf(model, outputFile);

@@ -63,7 +63,8 @@ long LoPageNumbers::count() const
         return 0;
     return unoGuard(0L, [&] {
         const QString shown
-            = LoHeaderFooter::shownPageStyle(m_model, m_pageStyle, m_header, m_item);
+            = LoHeaderFooter::shownPageStyle(m_office->document(m_model), m_pageStyle,
+                                             m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         return story.is() ? SectionMap::countPageNumberFields(story) : 0L;
     });
@@ -78,7 +79,8 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
         = alignment.isMissing() ? automation::wdAlignPageNumberRight : int(alignment.toInt());
     const bool ok = unoGuard(false, [&] {
         const QString shown
-            = LoHeaderFooter::shownPageStyle(m_model, m_pageStyle, m_header, m_item);
+            = LoHeaderFooter::shownPageStyle(m_office->document(m_model), m_pageStyle,
+                                             m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         // Without the number on the first page, the first page gets a
         // footer of its own (a copy of the footer so far) before the
@@ -112,7 +114,7 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
 
 Reference<beans::XPropertySet> LoPageNumbers::firstParagraph() const
 {
-    for (const SectionPart &part : SectionMap::sections(m_model)) {
+    for (const SectionPart &part : SectionMap::sections(m_office->document(m_model))) {
         if (part.pageStyle == m_pageStyle)
             return part.first;
     }
@@ -146,7 +148,7 @@ void LoPageNumbers::setOffset(long number)
         // names its page style as well.
         if (pageDesc.isEmpty()) {
             first->setPropertyValue(ascii("PageDescName"), Any(toOUString(m_pageStyle)));
-            textstory::noteEdit(SectionMap::body(m_model));
+            m_office->document(m_model).stories.noteEdit(SectionMap::body(m_model));
         }
         first->setPropertyValue(ascii("PageNumberOffset"), Any(sal_Int16(number)));
         return;
@@ -157,7 +159,7 @@ void LoPageNumbers::setOffset(long number)
     first->getPropertyValue(ascii("PageDescName")) >>= after;
     if (after != pageDesc && !pageDesc.isEmpty()) {
         first->setPropertyValue(ascii("PageDescName"), Any(pageDesc));
-        textstory::noteEdit(SectionMap::body(m_model));
+        m_office->document(m_model).stories.noteEdit(SectionMap::body(m_model));
     }
 }
 
@@ -176,11 +178,11 @@ void LoPageNumbers::setRestartNumberingAtSection(int value)
     unoGuardVoid([&] {
         if (!value) {
             if (offset() > 0)
-                SectionMap::setStartingNumber(m_model, m_pageStyle, offset());
+                m_office->document(m_model).sections.setStartingNumber(m_pageStyle, offset());
             setOffset(0);
             return;
         }
-        const long kept = SectionMap::startingNumber(m_model, m_pageStyle);
+        const long kept = m_office->document(m_model).sections.startingNumber(m_pageStyle);
         setOffset(kept > 0 ? kept : 1);
     });
 }
@@ -191,7 +193,7 @@ long LoPageNumbers::startingNumber() const
         return 0;
     return unoGuard(0L, [&] {
         const long current = offset();
-        return current > 0 ? current : SectionMap::startingNumber(m_model, m_pageStyle);
+        return current > 0 ? current : m_office->document(m_model).sections.startingNumber(m_pageStyle);
     });
 }
 
@@ -200,7 +202,7 @@ void LoPageNumbers::setStartingNumber(long number)
     if (!m_office->isAlive())
         return;
     unoGuardVoid([&] {
-        SectionMap::setStartingNumber(m_model, m_pageStyle, number);
+        m_office->document(m_model).sections.setStartingNumber(m_pageStyle, number);
         if (offset() > 0 && number > 0)
             setOffset(number);
     });

@@ -26,11 +26,6 @@ namespace libreoffice {
 
 namespace {
 
-// Word's usual footer distance of a Chinese page, 1.75 cm.
-constexpr sal_Int32 kDefaultFooterDistance = 1750;
-// And its header distance, 1.5 cm.
-constexpr sal_Int32 kDefaultHeaderDistance = 1500;
-
 rtl::OUString ascii(const char *name)
 {
     return rtl::OUString::createFromAscii(name);
@@ -50,19 +45,46 @@ bool boolOf(const Reference<beans::XPropertySet> &style, const char *name)
     return value;
 }
 
-// The distance from the page's bottom edge to the body, as Word counts it.
-sal_Int32 bodyBottom(const Reference<beans::XPropertySet> &style)
+// The top or the bottom of the page: its margin, and the header or footer
+// Writer puts inside it.
+struct PageEdge
 {
-    const sal_Int32 bottom = int32Of(style, "BottomMargin");
-    return boolOf(style, "FooterIsOn") ? bottom + int32Of(style, "FooterHeight") : bottom;
+    const char *margin;
+    // The header's or footer's properties: "HeaderIsOn", "HeaderHeight" ...
+    const char *part;
+    // Word's usual header or footer distance of a Chinese page.
+    sal_Int32 defaultDistance;
+    // The footer reaches below its distance (see footerEdge).
+    bool footer;
+};
+constexpr PageEdge pageTop {"TopMargin", "Header", 1500, false};
+constexpr PageEdge pageBottom {"BottomMargin", "Footer", 1750, true};
+
+rtl::OUString partProperty(const PageEdge &edge, const char *name)
+{
+    return ascii(edge.part) + ascii(name);
 }
 
-// The distance from the page's top edge to the body: Writer's header sits
-// inside the top margin as its footer does inside the bottom one.
-sal_Int32 bodyTop(const Reference<beans::XPropertySet> &style)
+sal_Int32 partInt32(const Reference<beans::XPropertySet> &style, const PageEdge &edge,
+                    const char *name)
 {
-    const sal_Int32 top = int32Of(style, "TopMargin");
-    return boolOf(style, "HeaderIsOn") ? top + int32Of(style, "HeaderHeight") : top;
+    sal_Int32 value = 0;
+    style->getPropertyValue(partProperty(edge, name)) >>= value;
+    return value;
+}
+
+bool partIsOn(const Reference<beans::XPropertySet> &style, const PageEdge &edge)
+{
+    bool value = false;
+    style->getPropertyValue(partProperty(edge, "IsOn")) >>= value;
+    return value;
+}
+
+// The distance from the page's edge to the body, as Word counts it.
+sal_Int32 bodyDistance(const Reference<beans::XPropertySet> &style, const PageEdge &edge)
+{
+    const sal_Int32 margin = int32Of(style, edge.margin);
+    return partIsOn(style, edge) ? margin + partInt32(style, edge, "Height") : margin;
 }
 
 // Writer shows an overflow mark where a footer's text needs more room than
@@ -95,21 +117,32 @@ sal_Int32 footerDistanceOf(const Reference<beans::XPropertySet> &style)
     return edge;
 }
 
-// The footer between the body's bottom and the page's edge.
-void placeFooter(const Reference<beans::XPropertySet> &style, sal_Int32 distance,
-                 sal_Int32 bodyBottom)
+// The header or footer distance: the footer's as noted.
+sal_Int32 partDistance(const Reference<beans::XPropertySet> &style, const PageEdge &edge)
 {
-    style->setPropertyValue(ascii("BottomMargin"), Any(footerEdge(distance)));
-    // The office keeps the edge in twips: the footer takes what it kept.
-    const sal_Int32 edge = int32Of(style, "BottomMargin");
-    style->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(bodyBottom - edge)));
+    return edge.footer ? footerDistanceOf(style) : int32Of(style, edge.margin);
+}
+
+// The header or footer between the body, `body` from the page's edge, and
+// that edge, at `distance` from it (the footer reaching below that, see
+// footerEdge).
+void placePart(const Reference<beans::XPropertySet> &style, const PageEdge &edge,
+               sal_Int32 distance, sal_Int32 body)
+{
+    style->setPropertyValue(ascii(edge.margin),
+                            Any(edge.footer ? footerEdge(distance) : distance));
+    // The office keeps the edge in twips: the part takes what it kept.
+    const sal_Int32 kept = int32Of(style, edge.margin);
+    style->setPropertyValue(partProperty(edge, "Height"), Any(sal_Int32(body - kept)));
+    if (!edge.footer)
+        return;
     Reference<container::XNameContainer> notes(
         style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
     if (!notes.is())
         return;
     xml::AttributeData note;
     note.Type = "CDATA";
-    note.Value = toOUString(QStringLiteral("%1 %2").arg(distance).arg(edge));
+    note.Value = toOUString(QStringLiteral("%1 %2").arg(distance).arg(kept));
     if (notes->hasByName(ascii(kFooterNote)))
         notes->replaceByName(ascii(kFooterNote), Any(note));
     else
@@ -124,7 +157,8 @@ sal_Int32 textWidth(const Reference<beans::XPropertySet> &style)
 
 sal_Int32 textHeight(const Reference<beans::XPropertySet> &style)
 {
-    return int32Of(style, "Height") - bodyTop(style) - bodyBottom(style);
+    return int32Of(style, "Height") - bodyDistance(style, pageTop)
+        - bodyDistance(style, pageBottom);
 }
 
 } // namespace
@@ -157,95 +191,86 @@ float LoPageSetup::length(const char *name) const
 
 void LoPageSetup::setLength(const char *name, float points)
 {
+    const float chars = charsLine();
     unoGuardVoid([&] {
         Reference<beans::XPropertySet> s = style();
         if (s.is())
             s->setPropertyValue(ascii(name), Any(SectionMap::toHundredthMm(points)));
     });
+    keepCharsLine(chars);
+}
+
+void LoPageSetup::ensurePart(const Reference<beans::XPropertySet> &style, bool header)
+{
+    const PageEdge &edge = header ? pageTop : pageBottom;
+    if (partIsOn(style, edge))
+        return;
+    const sal_Int32 margin = int32Of(style, edge.margin);
+    style->setPropertyValue(partProperty(edge, "IsOn"), Any(true));
+    style->setPropertyValue(partProperty(edge, "IsDynamicHeight"), Any(false));
+    style->setPropertyValue(partProperty(edge, "BodyDistance"), Any(sal_Int32(0)));
+    placePart(style, edge, std::min(edge.defaultDistance, margin / 2), margin);
 }
 
 void LoPageSetup::ensureFooter(const Reference<beans::XPropertySet> &style)
 {
-    if (boolOf(style, "FooterIsOn"))
-        return;
-    const sal_Int32 bottom = int32Of(style, "BottomMargin");
-    sal_Int32 distance = std::min(kDefaultFooterDistance, bottom / 2);
-    style->setPropertyValue(ascii("FooterIsOn"), Any(true));
-    style->setPropertyValue(ascii("FooterIsDynamicHeight"), Any(false));
-    style->setPropertyValue(ascii("FooterBodyDistance"), Any(sal_Int32(0)));
-    placeFooter(style, distance, bottom);
+    ensurePart(style, false);
 }
 
 void LoPageSetup::ensureHeader(const Reference<beans::XPropertySet> &style)
 {
-    if (boolOf(style, "HeaderIsOn"))
-        return;
-    const sal_Int32 top = int32Of(style, "TopMargin");
-    sal_Int32 distance = std::min(kDefaultHeaderDistance, top / 2);
-    style->setPropertyValue(ascii("HeaderIsOn"), Any(true));
-    style->setPropertyValue(ascii("HeaderIsDynamicHeight"), Any(false));
-    style->setPropertyValue(ascii("HeaderBodyDistance"), Any(sal_Int32(0)));
-    style->setPropertyValue(ascii("TopMargin"), Any(distance));
-    style->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(top - distance)));
+    ensurePart(style, true);
+}
+
+float LoPageSetup::margin(bool top) const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() ? SectionMap::toPoints(bodyDistance(s, top ? pageTop : pageBottom)) : 0.0f;
+    });
+}
+
+// The header or footer distance stays unless the new margin leaves no room
+// for the header or footer.
+void LoPageSetup::setMargin(bool top, float points)
+{
+    const float chars = charsLine();
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        const PageEdge &edge = top ? pageTop : pageBottom;
+        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
+        if (!partIsOn(s, edge)) {
+            s->setPropertyValue(ascii(edge.margin), Any(wanted));
+            return;
+        }
+        sal_Int32 distance = partDistance(s, edge);
+        if (wanted - distance < 100)
+            distance = wanted / 2;
+        placePart(s, edge, distance, wanted);
+    });
+    keepCharsLine(chars);
 }
 
 float LoPageSetup::topMargin() const
 {
-    return unoGuard(0.0f, [&] {
-        Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(bodyTop(s)) : 0.0f;
-    });
+    return margin(true);
 }
 
 void LoPageSetup::setTopMargin(float points)
 {
-    const float chars = charsLine();
-    unoGuardVoid([&] {
-        Reference<beans::XPropertySet> s = style();
-        if (!s.is())
-            return;
-        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
-        if (!boolOf(s, "HeaderIsOn")) {
-            s->setPropertyValue(ascii("TopMargin"), Any(wanted));
-            return;
-        }
-        sal_Int32 distance = int32Of(s, "TopMargin");
-        if (wanted - distance < 100)
-            distance = wanted / 2;
-        s->setPropertyValue(ascii("TopMargin"), Any(distance));
-        s->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(wanted - distance)));
-    });
-    keepCharsLine(chars);
+    setMargin(true, points);
 }
 
 float LoPageSetup::bottomMargin() const
 {
-    return unoGuard(0.0f, [&] {
-        Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(bodyBottom(s)) : 0.0f;
-    });
+    return margin(false);
 }
 
 void LoPageSetup::setBottomMargin(float points)
 {
-    const float chars = charsLine();
-    unoGuardVoid([&] {
-        Reference<beans::XPropertySet> s = style();
-        if (!s.is())
-            return;
-        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
-        if (!boolOf(s, "FooterIsOn")) {
-            s->setPropertyValue(ascii("BottomMargin"), Any(wanted));
-            return;
-        }
-        // The footer distance stays unless the new margin leaves no room
-        // for the footer.
-        sal_Int32 distance = footerDistanceOf(s);
-        if (wanted - distance < 100)
-            distance = wanted / 2;
-        placeFooter(s, distance, wanted);
-    });
-    keepCharsLine(chars);
+    setMargin(false, points);
 }
 
 float LoPageSetup::leftMargin() const
@@ -255,9 +280,7 @@ float LoPageSetup::leftMargin() const
 
 void LoPageSetup::setLeftMargin(float points)
 {
-    const float chars = charsLine();
     setLength("LeftMargin", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::rightMargin() const
@@ -267,9 +290,7 @@ float LoPageSetup::rightMargin() const
 
 void LoPageSetup::setRightMargin(float points)
 {
-    const float chars = charsLine();
     setLength("RightMargin", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::pageWidth() const
@@ -279,9 +300,7 @@ float LoPageSetup::pageWidth() const
 
 void LoPageSetup::setPageWidth(float points)
 {
-    const float chars = charsLine();
     setLength("Width", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::pageHeight() const
@@ -291,9 +310,7 @@ float LoPageSetup::pageHeight() const
 
 void LoPageSetup::setPageHeight(float points)
 {
-    const float chars = charsLine();
     setLength("Height", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::footerDistance() const
@@ -305,7 +322,7 @@ float LoPageSetup::footerDistance() const
         if (boolOf(s, "FooterIsOn"))
             return SectionMap::toPoints(footerDistanceOf(s));
         return SectionMap::toPoints(
-            std::min(kDefaultFooterDistance, int32Of(s, "BottomMargin") / 2));
+            std::min(pageBottom.defaultDistance, int32Of(s, "BottomMargin") / 2));
     });
 }
 
@@ -317,8 +334,8 @@ void LoPageSetup::setFooterDistance(float points)
         if (!s.is())
             return;
         ensureFooter(s);
-        const sal_Int32 total = bodyBottom(s);
-        placeFooter(s, std::min(SectionMap::toHundredthMm(points), total - 100), total);
+        const sal_Int32 total = bodyDistance(s, pageBottom);
+        placePart(s, pageBottom, std::min(SectionMap::toHundredthMm(points), total - 100), total);
     });
     keepCharsLine(chars);
 }
@@ -492,12 +509,13 @@ void LoPageSetup::updateGrid(const Reference<beans::XPropertySet> &s)
     // Word neither shows nor prints the grid.
     s->setPropertyValue(ascii("GridDisplay"), Any(false));
     s->setPropertyValue(ascii("GridPrint"), Any(false));
-    applyCharacterPitch(m_model);
+    applyCharacterPitch(m_office->document(m_model));
 }
 
-void LoPageSetup::applyCharacterPitch(const Reference<frame::XModel> &model)
+void LoPageSetup::applyCharacterPitch(DocumentState &document)
 {
-    const std::vector<SectionPart> parts = SectionMap::sections(model);
+    const Reference<frame::XModel> &model = document.model;
+    const std::vector<SectionPart> parts = SectionMap::sections(document);
     if (parts.empty())
         return;
     Reference<beans::XPropertySet> page = SectionMap::pageStyle(model, parts.front().pageStyle);

@@ -358,18 +358,15 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
         // starting from the state read before the first of them.
         unoGuardHolding([&] {
             // One state per held paragraph, whichever format object of it
-            // writes.
-            static std::shared_ptr<LoParagraphState> held;
-            static Reference<beans::XMultiPropertySet> heldFor;
-            if (!held || heldFor.get() != m_paragraph.get() || !writebatch::holds(m_paragraph)) {
+            // writes: the batch keeps it with the held writes.
+            std::shared_ptr<LoParagraphState> state
+                = std::static_pointer_cast<LoParagraphState>(writebatch::heldState(m_paragraph));
+            if (!state) {
                 writebatch::send();
-                held.reset();
-                held = std::make_shared<LoParagraphState>(LoParagraphState::load(
+                state = std::make_shared<LoParagraphState>(LoParagraphState::load(
                     Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY_THROW)));
-                heldFor = m_paragraph;
             }
-            change(*held);
-            const std::shared_ptr<LoParagraphState> state = held;
+            change(*state);
             // The paragraph's own font writes are held with these (same
             // target): a new size held there sizes the character-unit
             // indents when they are sent.
@@ -380,7 +377,7 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
                 for (const auto &value : state->values())
                     values[value.first] = value.second;
                 state->storeAttribute(values);
-            });
+            }, state);
         });
         return;
     }

@@ -25,7 +25,7 @@ automation::RangePtr LoSection::range()
         return nullptr;
     SectionPart found;
     const bool ok = unoGuard(false, [&] {
-        for (const SectionPart &part : SectionMap::sections(m_model, true)) {
+        for (const SectionPart &part : SectionMap::sections(m_office->document(m_model), true)) {
             if (part.pageStyle == m_pageStyle) {
                 found = part;
                 return true;
@@ -37,7 +37,7 @@ automation::RangePtr LoSection::range()
         return nullptr;
     const Reference<css::text::XText> body
         = unoGuard(Reference<css::text::XText>(), [&] { return SectionMap::body(m_model); });
-    return body.is() ? makeTextRange(m_office, body, found.start, found.end) : nullptr;
+    return body.is() ? makeTextRange(m_office, m_model, body, found.start, found.end) : nullptr;
 }
 
 automation::PageSetupPtr LoSection::pageSetup()
@@ -66,7 +66,7 @@ long LoSection::index() const
     if (!m_office->isAlive())
         return 0;
     return unoGuard(0L, [&] {
-        const std::vector<SectionPart> parts = SectionMap::sections(m_model);
+        const std::vector<SectionPart> parts = SectionMap::sections(m_office->document(m_model));
         for (size_t i = 0; i < parts.size(); ++i) {
             if (parts[i].pageStyle == m_pageStyle)
                 return long(i) + 1;

@@ -1,14 +1,10 @@
 #include "losectionmap.h"
 
-#include "lotextstory.h"
+#include "lodocumentstates.h"
 
 #include "unoutil.h"
 
-#include <QCoreApplication>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QStringList>
-#include <QTimer>
 
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
@@ -29,8 +25,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <tuple>
 
 using namespace css;
 using css::uno::Reference;
@@ -85,36 +79,6 @@ Reference<text::XText> storyText(const Reference<beans::XPropertySet> &style, co
     return Reference<text::XText>(style->getPropertyValue(toOUString(name)), UNO_QUERY);
 }
 
-using LinkKey = std::tuple<const void *, QString, bool, int>;
-
-struct Registry
-{
-    QMutex mutex;
-    std::vector<std::pair<std::weak_ptr<automation::Range>, Reference<text::XText>>> stories;
-    // The documents that have entries, held so that no other document's
-    // object can take the same address.
-    std::map<const void *, Reference<uno::XInterface>> documents;
-    std::map<LinkKey, bool> links;
-    std::map<std::pair<const void *, QString>, long> startingNumbers;
-};
-
-// Never destroyed: it holds office objects, which must not be released
-// after the UNO runtime has gone at exit.
-Registry &registry()
-{
-    static Registry *instance = new Registry;
-    return *instance;
-}
-
-// Called with the registry locked.
-const void *keyOf(Registry &r, const Reference<frame::XModel> &model)
-{
-    // The same document always answers the same XInterface.
-    const Reference<uno::XInterface> document(model, UNO_QUERY);
-    r.documents.emplace(document.get(), document);
-    return document.get();
-}
-
 } // namespace
 
 Reference<text::XText> SectionMap::body(const Reference<frame::XModel> &model)
@@ -122,47 +86,17 @@ Reference<text::XText> SectionMap::body(const Reference<frame::XModel> &model)
     return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
 }
 
-namespace {
-
-// The sections last worked out per document, kept while no edit has been
-// made through this client and until the event loop runs again (when the
-// user may have changed the document in the writer's window): a command
-// asks for them many times, and each time is a walk over every paragraph.
-struct KnownSections
+std::vector<SectionPart> SectionMap::sections(DocumentState &document, bool withOffsets)
 {
-    Reference<frame::XModel> model; // keeps the key's bridge object alive
-    long edits = -1;
-    bool withOffsets = false;
+    const Reference<frame::XModel> &model = document.model;
+    const long edits = document.stories.edits(body(model));
     std::vector<SectionPart> parts;
-};
-
-std::map<const void *, KnownSections> &knownSections()
-{
-    static std::map<const void *, KnownSections> known;
-    return known;
-}
-
-} // namespace
-
-std::vector<SectionPart> SectionMap::sections(const Reference<frame::XModel> &model,
-                                              bool withOffsets)
-{
-    const void *key = Reference<uno::XInterface>(model, UNO_QUERY).get();
-    const long edits = textstory::edits(body(model));
-    auto found = knownSections().find(key);
-    if (found != knownSections().end() && found->second.edits == edits
-        && (found->second.withOffsets || !withOffsets))
-        return found->second.parts;
+    if (document.sections.knownSections(edits, withOffsets, &parts))
+        return parts;
     // Offsets come at no cost without tables: then they are always worked out.
-    const std::vector<SectionPart> parts
-        = computeSections(model, withOffsets || !textstory::hasTables(model));
-    if (knownSections().empty() && QCoreApplication::instance())
-        QTimer::singleShot(0, [] { knownSections().clear(); });
-    KnownSections &known = knownSections()[key];
-    known.model = model;
-    known.edits = edits;
-    known.withOffsets = withOffsets || !textstory::hasTables(model);
-    known.parts = parts;
+    withOffsets = withOffsets || !textstory::hasTables(model);
+    parts = computeSections(model, withOffsets);
+    document.sections.keepSections(edits, withOffsets, parts);
     return parts;
 }
 
@@ -240,12 +174,6 @@ Reference<beans::XPropertySet> SectionMap::pageStyle(const Reference<frame::XMod
     return Reference<beans::XPropertySet>(styles->getByName(styleName), UNO_QUERY);
 }
 
-Reference<text::XTextCursor> SectionMap::cursorAt(const Reference<frame::XModel> &model,
-                                                  const Reference<text::XText> &text, long offset)
-{
-    return textstory::cursorAt(model, text, offset, offset);
-}
-
 float SectionMap::toPoints(sal_Int32 hundredthMm)
 {
     return float(double(hundredthMm) * 72.0 / 2540.0);
@@ -254,47 +182,6 @@ float SectionMap::toPoints(sal_Int32 hundredthMm)
 sal_Int32 SectionMap::toHundredthMm(float points)
 {
     return sal_Int32(std::lround(double(points) * 2540.0 / 72.0));
-}
-
-bool SectionMap::linked(const Reference<frame::XModel> &model, const QString &pageStyle,
-                        bool header, int item)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    auto it = r.links.find(LinkKey(keyOf(r, model), pageStyle, header, item));
-    return it != r.links.end() && it->second;
-}
-
-void SectionMap::setLinked(const Reference<frame::XModel> &model, const QString &pageStyle,
-                           bool header, int item, bool value)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    r.links[LinkKey(keyOf(r, model), pageStyle, header, item)] = value;
-}
-
-void SectionMap::rememberStory(const automation::RangePtr &range,
-                               const Reference<text::XText> &story)
-{
-    if (!range)
-        return;
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    r.stories.erase(std::remove_if(r.stories.begin(), r.stories.end(),
-                                   [](const auto &entry) { return entry.first.expired(); }),
-                    r.stories.end());
-    r.stories.emplace_back(range, story);
-}
-
-Reference<text::XText> SectionMap::storyOf(const automation::Range *range)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    for (const auto &entry : r.stories) {
-        if (entry.first.lock().get() == range)
-            return entry.second;
-    }
-    return nullptr;
 }
 
 Reference<text::XTextContent> SectionMap::newPageNumberField(const Reference<frame::XModel> &model)
@@ -385,9 +272,10 @@ void SectionMap::copyStory(const Reference<frame::XModel> &model,
     }
 }
 
-void SectionMap::syncLinked(const Reference<frame::XModel> &model)
+void SectionMap::syncLinked(DocumentState &document)
 {
-    const std::vector<SectionPart> parts = sections(model);
+    const Reference<frame::XModel> &model = document.model;
+    const std::vector<SectionPart> parts = sections(document);
     for (size_t i = 1; i < parts.size(); ++i) {
         const Reference<beans::XPropertySet> target = pageStyle(model, parts[i].pageStyle);
         if (!target.is())
@@ -395,10 +283,10 @@ void SectionMap::syncLinked(const Reference<frame::XModel> &model)
         for (bool header : {false, true}) {
             const char *prefix = header ? "Header" : "Footer";
             for (int item : {1, 2, 3}) {
-                if (!linked(model, parts[i].pageStyle, header, item))
+                if (!document.sections.linked(parts[i].pageStyle, header, item))
                     continue;
                 size_t from = i;
-                while (from > 0 && linked(model, parts[from].pageStyle, header, item))
+                while (from > 0 && document.sections.linked(parts[from].pageStyle, header, item))
                     --from;
                 const Reference<beans::XPropertySet> source
                     = pageStyle(model, parts[from].pageStyle);
@@ -416,22 +304,6 @@ void SectionMap::syncLinked(const Reference<frame::XModel> &model)
             }
         }
     }
-}
-
-long SectionMap::startingNumber(const Reference<frame::XModel> &model, const QString &pageStyle)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    auto it = r.startingNumbers.find({keyOf(r, model), pageStyle});
-    return it == r.startingNumbers.end() ? 0 : it->second;
-}
-
-void SectionMap::setStartingNumber(const Reference<frame::XModel> &model, const QString &pageStyle,
-                                   long number)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    r.startingNumbers[{keyOf(r, model), pageStyle}] = number;
 }
 
 } // namespace libreoffice

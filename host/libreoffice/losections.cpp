@@ -50,18 +50,20 @@ sal_Int16 offsetOf(const Reference<beans::XPropertySet> &paragraph)
 
 // The document's insertion point when it sits collapsed at the offset of the
 // body, else null.
-Reference<text::XTextViewCursor> insertionPointAt(const Reference<frame::XModel> &model,
+Reference<text::XTextViewCursor> insertionPointAt(DocumentState &document,
                                                   const Reference<text::XText> &body, long offset)
 {
     return unoGuard(Reference<text::XTextViewCursor>(), [&] {
-        textstory::showSelection(model);
+        const Reference<frame::XModel> &model = document.model;
+        document.selection.show();
         const Reference<text::XTextViewCursor> view
             = Reference<text::XTextViewCursorSupplier>(model->getCurrentController(),
                                                        UNO_QUERY_THROW)
                   ->getViewCursor();
         if (!view->isCollapsed() || view->getText() != body)
             return Reference<text::XTextViewCursor>();
-        const Reference<text::XTextRange> at(SectionMap::cursorAt(model, body, offset).get());
+        const Reference<text::XTextRange> at(
+            document.stories.cursorAt(body, offset, offset).get());
         const bool same = Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)
                               ->compareRegionStarts(at, Reference<text::XTextRange>(view.get()))
             == 0;
@@ -81,7 +83,7 @@ long LoSections::count() const
 {
     if (!m_office->isAlive())
         return 0;
-    return unoGuard(0L, [&] { return long(SectionMap::sections(m_model).size()); });
+    return unoGuard(0L, [&] { return long(SectionMap::sections(m_office->document(m_model)).size()); });
 }
 
 automation::SectionPtr LoSections::item(long index)
@@ -89,8 +91,8 @@ automation::SectionPtr LoSections::item(long index)
     if (!m_office->isAlive())
         return nullptr;
     const QString style = unoGuard(QString(), [&] {
-        SectionMap::syncLinked(m_model);
-        const std::vector<SectionPart> parts = SectionMap::sections(m_model);
+        SectionMap::syncLinked(m_office->document(m_model));
+        const std::vector<SectionPart> parts = SectionMap::sections(m_office->document(m_model));
         return index >= 1 && index <= long(parts.size()) ? parts[index - 1].pageStyle : QString();
     });
     if (style.isEmpty())
@@ -164,13 +166,14 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         return nullptr;
     const automation::RangePtr at = range.toRange();
     // A section break belongs to the body.
-    if (at && SectionMap::storyOf(at.get()).is())
+    DocumentState &document = m_office->document(m_model);
+    if (at && document.sections.storyOf(at.get()).is())
         return nullptr;
     const long rangeStart = at ? at->start() : -1;
     const QString style = unoGuard(QString(), [&] {
         // The new section copies what the split one shows.
-        SectionMap::syncLinked(m_model);
-        const std::vector<SectionPart> parts = SectionMap::sections(m_model, true);
+        SectionMap::syncLinked(document);
+        const std::vector<SectionPart> parts = SectionMap::sections(document, true);
         if (parts.empty())
             return QString();
         // Without a range the break goes at the end of the document.
@@ -188,35 +191,36 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         const QString name = copyPageStyle(split.pageStyle);
         const Reference<text::XText> body = SectionMap::body(m_model);
         const Reference<text::XTextViewCursor> insertionPoint
-            = insertionPointAt(m_model, body, pos);
+            = insertionPointAt(document, body, pos);
+        textstory::TextStories &stories = document.stories;
         body->insertControlCharacter(
-            Reference<text::XTextRange>(SectionMap::cursorAt(m_model, body, pos).get()),
+            Reference<text::XTextRange>(stories.cursorAt(body, pos, pos).get()),
             text::ControlCharacter::PARAGRAPH_BREAK, false);
-        textstory::shiftSpans(body, pos, pos, 1, nullptr);
+        stories.shiftSpans(body, pos, pos, 1, nullptr);
         // An insertion point where the break went in stays before it, as the
         // object model's selection does when text is inserted at its place;
         // the office's own cursor moves on behind the new paragraph.
         if (insertionPoint.is())
             insertionPoint->gotoRange(
-                Reference<text::XTextRange>(SectionMap::cursorAt(m_model, body, pos).get()), false);
+                Reference<text::XTextRange>(stories.cursorAt(body, pos, pos).get()), false);
 
         // The paragraph after the break starts the new page style, with
         // the numbering of the section it was split from.
-        Reference<beans::XPropertySet> tail(SectionMap::cursorAt(m_model, body, pos + 1),
+        Reference<beans::XPropertySet> tail(stories.cursorAt(body, pos + 1, pos + 1),
                                             UNO_QUERY_THROW);
         unoGuardVoid([&] { tail->setPropertyValue(ascii("PageNumberOffset"), Any()); });
         tail->setPropertyValue(ascii("PageDescName"), Any(toOUString(name)));
-        textstory::noteEdit(body);
+        stories.noteEdit(body);
         if (headOffset > 0)
             tail->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
-        SectionMap::setStartingNumber(m_model, name,
-                                      SectionMap::startingNumber(m_model, split.pageStyle));
+        document.sections.setStartingNumber(name,
+                                            document.sections.startingNumber(split.pageStyle));
 
         // Splitting the section's first paragraph may have moved its page
         // break: put it back.
         if (!headDesc.isEmpty()) {
-            Reference<beans::XPropertySet> head(SectionMap::cursorAt(m_model, body, split.start),
-                                                UNO_QUERY_THROW);
+            Reference<beans::XPropertySet> head(
+                stories.cursorAt(body, split.start, split.start), UNO_QUERY_THROW);
             rtl::OUString current;
             head->getPropertyValue(ascii("PageDescName")) >>= current;
             if (current != headDesc)
@@ -227,7 +231,7 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         for (bool header : {false, true}) {
             for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,
                              automation::wdHeaderFooterEvenPages})
-                SectionMap::setLinked(m_model, name, header, item, true);
+                document.sections.setLinked(name, header, item, true);
         }
         return name;
     });

@@ -22,7 +22,8 @@ LoSelection::Offsets LoSelection::offsets() const
     if (!m_office->isAlive())
         return offsets;
     unoGuardVoid([&] {
-        if (!textstory::selectionOffsets(m_model, &offsets.text, &offsets.start, &offsets.end))
+        if (!m_office->document(m_model).selection.offsets(&offsets.text, &offsets.start,
+                                                            &offsets.end))
             offsets.text.clear();
     });
     return offsets;

@@ -137,24 +137,25 @@ automation::ShapePtr LoShapes::item(long index)
 
 Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor) const
 {
+    DocumentState &document = m_office->document(m_model);
     Reference<text::XText> story;
     long offset = 0;
     if (anchor.isRange() && anchor.toRange()) {
         const automation::RangePtr range = anchor.toRange();
-        story = drawing::storyOf(m_model, range.get());
+        story = drawing::storyOf(document, range.get());
         offset = range->start();
     } else {
         story = m_story();
         Reference<text::XText> selected;
         long start = 0;
         long end = 0;
-        if (m_body && textstory::selectionOffsets(m_model, &selected, &start, &end)
+        if (m_body && document.selection.offsets(&selected, &start, &end)
             && selected == story)
             offset = start;
     }
     if (!story.is())
         return nullptr;
-    return drawing::paragraphStartAt(m_model, story, offset);
+    return drawing::paragraphStartAt(document.stories, story, offset);
 }
 
 automation::ShapePtr LoShapes::madeShape(const Reference<css::drawing::XShape> &shape)

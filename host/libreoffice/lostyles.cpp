@@ -55,9 +55,10 @@ automation::StylePtr LoStyles::item(const automation::Variant &index)
     // the body text's size.
     std::function<void()> sizeChanged;
     if (name == QLatin1String("Standard")) {
+        const std::shared_ptr<Office> office = m_office;
         const Reference<frame::XModel> model = m_model;
-        sizeChanged = [model] {
-            LoPageSetup::applyCharacterPitch(model);
+        sizeChanged = [office, model] {
+            LoPageSetup::applyCharacterPitch(office->document(model));
             LoParagraphFormat::resizeCharacterIndents(model);
         };
     }

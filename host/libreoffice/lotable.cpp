@@ -94,7 +94,8 @@ automation::RangePtr LoTable::range()
         return nullptr;
     Reference<text::XText> holder;
     textstory::TableSpan span;
-    if (!unoGuard(false, [&] { return textstory::placeOfTable(m_model, m_table, &holder, &span); }))
+    textstory::TextStories &stories = m_office->document(m_model).stories;
+    if (!unoGuard(false, [&] { return stories.placeOfTable(m_table, &holder, &span); }))
         return nullptr;
     return drawing::rangeOf(m_office, m_model, holder, span.start, span.end);
 }

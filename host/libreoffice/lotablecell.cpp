@@ -64,7 +64,7 @@ automation::RangePtr LoTableCell::range()
     long end = -1;
     unoGuardVoid([&] {
         textstory::TableSpan span;
-        if (!textstory::placeOfTable(m_model, m_table, &holder, &span))
+        if (!m_office->document(m_model).stories.placeOfTable(m_table, &holder, &span))
             return;
         for (const textstory::CellSpan &cell : span.cells) {
             if (cell.text == cellText) {

@@ -73,17 +73,18 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
     if (!m_office->isAlive() || !range || rows < 1 || columns < 1)
         return nullptr;
     const Reference<text::XTextTable> added = unoGuard(Reference<text::XTextTable>(), [&] {
-        const Reference<text::XText> story = drawing::storyOf(m_model, range.get());
+        DocumentState &document = m_office->document(m_model);
+        textstory::TextStories &stories = document.stories;
+        const Reference<text::XText> story = drawing::storyOf(document, range.get());
         if (!story.is())
             return Reference<text::XTextTable>();
         const LoTextLock lock(m_model);
         long offset = range->start();
-        const Reference<text::XTextCursor> cursor
-            = textstory::cursorAt(m_model, story, offset, offset);
+        const Reference<text::XTextCursor> cursor = stories.cursorAt(story, offset, offset);
         if (!Reference<text::XParagraphCursor>(cursor, UNO_QUERY_THROW)->isStartOfParagraph()) {
             cursor->getText()->insertControlCharacter(
                 cursor->getStart(), text::ControlCharacter::PARAGRAPH_BREAK, false);
-            textstory::shiftSpans(story, offset, offset, 1, nullptr);
+            stories.shiftSpans(story, offset, offset, 1, nullptr);
             ++offset;
         }
         const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
@@ -91,7 +92,7 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
             factory->createInstance(rtl::OUString::createFromAscii("com.sun.star.text.TextTable")),
             UNO_QUERY_THROW);
         table->initialize(sal_Int32(rows), sal_Int32(columns));
-        const Reference<text::XTextRange> at = drawing::paragraphStartAt(m_model, story, offset);
+        const Reference<text::XTextRange> at = drawing::paragraphStartAt(stories, story, offset);
         at->getText()->insertTextContent(at, Reference<text::XTextContent>(table, UNO_QUERY_THROW),
                                          false);
         // The office makes the first row of a new table a heading row (its
@@ -123,7 +124,7 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
                                               Any(sal_Int32(width - left - right)));
         }
         // The new cells' marks are characters of the text from here on.
-        textstory::shiftSpans(story, offset, offset, rows * columns, nullptr);
+        stories.shiftSpans(story, offset, offset, rows * columns, nullptr);
         return table;
     });
     if (!added.is())

@@ -23,28 +23,20 @@ Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
     });
 }
 
-automation::RangePtr makeRange(const std::shared_ptr<Office> &office,
-                               const Reference<text::XText> &text,
-                               const Reference<frame::XModel> &model, long start, long end)
+} // namespace
+
+automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
+                                   const Reference<frame::XModel> &model,
+                                   const Reference<text::XText> &text, long start, long end)
 {
     if (!office->isAlive() || !text.is())
         return nullptr;
     if (end < 0) {
-        end = unoGuard(-1L, [&] {
-            return textstory::storyLength(model.is() ? model : office->activeDocument(), text);
-        });
+        end = unoGuard(-1L, [&] { return office->document(model).stories.storyLength(text); });
         if (end < 0)
             return nullptr;
     }
     return std::make_shared<LoRange>(office, text, model, start, end);
-}
-
-} // namespace
-
-automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
-                                   const Reference<text::XText> &text, long start, long end)
-{
-    return makeRange(office, text, Reference<frame::XModel>(), start, end);
 }
 
 automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
@@ -52,7 +44,7 @@ automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
 {
     if (!office->isAlive())
         return nullptr;
-    return makeRange(office, bodyOf(model), model, start, end);
+    return makeTextRange(office, model, bodyOf(model), start, end);
 }
 
 automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &office,
@@ -65,10 +57,11 @@ automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &offi
         return nullptr;
     return std::make_shared<LoParagraphs>(
         office,
-        [body, model] {
+        [office, body, model] {
             // Without tables the body's text gives every offset in one call.
-            return textstory::hasTables(model) ? textstory::paragraphsOf(body)
-                                               : textstory::paragraphOffsetsOf(body);
+            return textstory::hasTables(model)
+                ? textstory::paragraphsOf(body)
+                : textstory::paragraphOffsetsOf(body, office->document(model).stories.edits(body));
         },
         model);
 }

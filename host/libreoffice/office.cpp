@@ -382,6 +382,7 @@ void Office::closeDocument(const Reference<frame::XModel> &model, bool save)
         return;
     releaseControllers();
     m_shapeWrappers.dropDocument(model);
+    m_documents.drop(model);
     if (save) {
         unoGuardVoid([&] {
             Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
@@ -459,7 +460,7 @@ void Office::holdControllers(const Reference<frame::XModel> &model)
 
 void Office::releaseControllers()
 {
-    textstory::showSelections();
+    m_documents.showSelections();
     m_releaseScheduled.reset();
     std::vector<Reference<frame::XModel>> held;
     held.swap(m_held);
