@@ -97,8 +97,8 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
             UNO_QUERY_THROW);
         Reference<container::XNamed>(mark, UNO_QUERY_THROW)->setName(toOUString(name));
         // Absorbing the span makes it the bookmark's: its text stays.
-        const Reference<text::XTextCursor> cursor = m_office->document(m_model).stories.cursorAt(
-            body, start, end);
+        const Reference<text::XTextCursor> cursor
+            = m_office->document(m_model).stories.cursorAt(body, start, end);
         cursor->getText()->insertTextContent(Reference<text::XTextRange>(cursor.get()), mark, true);
         return true;
     });

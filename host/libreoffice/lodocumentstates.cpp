@@ -18,9 +18,9 @@ DocumentState &DocumentStates::of(const Reference<css::frame::XModel> &model)
     m_states.erase(std::remove_if(m_states.begin(), m_states.end(),
                                   [](const std::unique_ptr<DocumentState> &state) {
                                       return state->model.is() && !unoGuardHolding(false, [&] {
-                                          state->model->getURL();
-                                          return true;
-                                      });
+                                                 state->model->getURL();
+                                                 return true;
+                                             });
                                   }),
                    m_states.end());
     m_states.push_back(std::make_unique<DocumentState>(model));

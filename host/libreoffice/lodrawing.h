@@ -44,8 +44,8 @@ automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
                              long end);
 // The start of the paragraph holding the Word offset.
 css::uno::Reference<css::text::XTextRange>
-paragraphStartAt(textstory::TextStories &stories,
-                 const css::uno::Reference<css::text::XText> &text, long offset);
+paragraphStartAt(textstory::TextStories &stories, const css::uno::Reference<css::text::XText> &text,
+                 long offset);
 
 // Boxes are drawing shapes with a text frame attached (loshapes.h). The
 // office grows the frame of a box whose height follows its text, but not

@@ -137,8 +137,7 @@ automation::ShapesPtr LoHeaderFooter::shapes()
     return std::make_shared<LoShapes>(
         m_office, m_model,
         [office, model, pageStyle, header, item] {
-            return storyOf(model,
-                           shownPageStyle(office->document(model), pageStyle, header, item),
+            return storyOf(model, shownPageStyle(office->document(model), pageStyle, header, item),
                            header, item);
         },
         false);

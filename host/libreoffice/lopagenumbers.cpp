@@ -62,9 +62,8 @@ long LoPageNumbers::count() const
     if (!m_office->isAlive())
         return 0;
     return unoGuard(0L, [&] {
-        const QString shown
-            = LoHeaderFooter::shownPageStyle(m_office->document(m_model), m_pageStyle,
-                                             m_header, m_item);
+        const QString shown = LoHeaderFooter::shownPageStyle(m_office->document(m_model),
+                                                             m_pageStyle, m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         return story.is() ? SectionMap::countPageNumberFields(story) : 0L;
     });
@@ -78,9 +77,8 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
     const int align
         = alignment.isMissing() ? automation::wdAlignPageNumberRight : int(alignment.toInt());
     const bool ok = unoGuard(false, [&] {
-        const QString shown
-            = LoHeaderFooter::shownPageStyle(m_office->document(m_model), m_pageStyle,
-                                             m_header, m_item);
+        const QString shown = LoHeaderFooter::shownPageStyle(m_office->document(m_model),
+                                                             m_pageStyle, m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         // Without the number on the first page, the first page gets a
         // footer of its own (a copy of the footer so far) before the
@@ -193,7 +191,8 @@ long LoPageNumbers::startingNumber() const
         return 0;
     return unoGuard(0L, [&] {
         const long current = offset();
-        return current > 0 ? current : m_office->document(m_model).sections.startingNumber(m_pageStyle);
+        return current > 0 ? current
+                           : m_office->document(m_model).sections.startingNumber(m_pageStyle);
     });
 }
 

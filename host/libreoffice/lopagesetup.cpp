@@ -129,8 +129,7 @@ sal_Int32 partDistance(const Reference<beans::XPropertySet> &style, const PageEd
 void placePart(const Reference<beans::XPropertySet> &style, const PageEdge &edge,
                sal_Int32 distance, sal_Int32 body)
 {
-    style->setPropertyValue(ascii(edge.margin),
-                            Any(edge.footer ? footerEdge(distance) : distance));
+    style->setPropertyValue(ascii(edge.margin), Any(edge.footer ? footerEdge(distance) : distance));
     // The office keeps the edge in twips: the part takes what it kept.
     const sal_Int32 kept = int32Of(style, edge.margin);
     style->setPropertyValue(partProperty(edge, "Height"), Any(sal_Int32(body - kept)));

@@ -70,8 +70,7 @@ public:
 
 private:
     // Turns the header (or the footer) on, as ensureHeader and ensureFooter.
-    static void ensurePart(const css::uno::Reference<css::beans::XPropertySet> &style,
-                           bool header);
+    static void ensurePart(const css::uno::Reference<css::beans::XPropertySet> &style, bool header);
     css::uno::Reference<css::beans::XPropertySet> style() const;
     float length(const char *name) const;
     // Sets a length of the page, keeping the characters per line.

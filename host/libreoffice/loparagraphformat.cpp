@@ -370,14 +370,17 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
             // The paragraph's own font writes are held with these (same
             // target): a new size held there sizes the character-unit
             // indents when they are sent.
-            writebatch::hold(m_paragraph, state->values(), [state](writebatch::Values &values) {
-                const auto size = values.find(rtl::OUString("CharHeight"));
-                if (size != values.end())
-                    size->second >>= state->fontSize;
-                for (const auto &value : state->values())
-                    values[value.first] = value.second;
-                state->storeAttribute(values);
-            }, state);
+            writebatch::hold(
+                m_paragraph, state->values(),
+                [state](writebatch::Values &values) {
+                    const auto size = values.find(rtl::OUString("CharHeight"));
+                    if (size != values.end())
+                        size->second >>= state->fontSize;
+                    for (const auto &value : state->values())
+                        values[value.first] = value.second;
+                    state->storeAttribute(values);
+                },
+                state);
         });
         return;
     }

@@ -132,8 +132,8 @@ QString LoRange::text() const
         if (!texts.tablesIn(m_story).empty()) {
             // The text's string counts tables as Word offsets do, where a
             // cursor could not span from outside a table into it.
-            text = texts.wordText(m_story)
-                       .mid(int(m_span->start), int(m_span->end - m_span->start));
+            text
+                = texts.wordText(m_story).mid(int(m_span->start), int(m_span->end - m_span->start));
         } else {
             text = textstory::asWordText(
                 toQString(textstory::cursorAt(m_story, m_span->start, m_span->end)->getString()));
@@ -178,8 +178,7 @@ void LoRange::setText(const QString &text)
         long from = m_span->start;
         long to = std::min(m_span->end, total - 1);
         textstory::keepInOneText(tables, &from, &to);
-        const Reference<text::XTextCursor> cursor
-            = texts.cursorAt(m_story, from, to);
+        const Reference<text::XTextCursor> cursor = texts.cursorAt(m_story, from, to);
         const Reference<text::XText> holder = cursor->getText();
         if (to > from) {
             const bool joins = toQString(cursor->getString()).contains(QLatin1Char('\n'));
@@ -262,9 +261,8 @@ void LoRange::select()
     if (isParagraph()) {
         // Only remembered until the view is given it: held writes can wait.
         textstory::ViewSelection &selection = m_office->document(m_model).selection;
-        unoGuardHolding([&] {
-            selection.selectParagraph(m_story, m_paragraph, m_span->start, m_span->end);
-        });
+        unoGuardHolding(
+            [&] { selection.selectParagraph(m_story, m_paragraph, m_span->start, m_span->end); });
         return;
     }
     unoGuardVoid([this] {
@@ -390,8 +388,7 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
         m_office,
         [office, document, story, span] {
             const Reference<text::XTextCursor> cursor
-                = office->document(document).stories.touchedCursorAt(story, span->start,
-                                                                     span->end);
+                = office->document(document).stories.touchedCursorAt(story, span->start, span->end);
             std::vector<Reference<beans::XPropertySet>> paragraphs;
             const Reference<container::XEnumeration> elements
                 = Reference<container::XEnumerationAccess>(cursor, UNO_QUERY_THROW)
@@ -425,9 +422,9 @@ automation::ParagraphsPtr LoRange::paragraphs()
             textstory::TextStories &texts = office->document(document).stories;
             const bool flat = texts.tablesIn(story).empty();
             std::vector<textstory::ParagraphEntry> touched;
-            for (textstory::ParagraphEntry &entry :
-                 flat ? textstory::paragraphOffsetsOf(story, texts.edits(story))
-                      : textstory::paragraphsOf(story)) {
+            for (textstory::ParagraphEntry &entry : flat
+                     ? textstory::paragraphOffsetsOf(story, texts.edits(story))
+                     : textstory::paragraphsOf(story)) {
                 const bool inside = start == end ? entry.start <= start && start < entry.end
                                                  : entry.start < end && entry.end > start;
                 if (inside)
@@ -469,8 +466,7 @@ automation::Variant LoRange::information(int item)
         return unoGuard(automation::Variant(), [this] {
             return automation::Variant(
                 Reference<table::XCell>(m_story, UNO_QUERY).is()
-                || textstory::cellAt(stories().tablesIn(m_story), m_span->start)
-                    != nullptr);
+                || textstory::cellAt(stories().tablesIn(m_story), m_span->start) != nullptr);
         });
     case automation::wdActiveEndPageNumber:
         return unoGuard(automation::Variant(), [this] {

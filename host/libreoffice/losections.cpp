@@ -62,8 +62,7 @@ Reference<text::XTextViewCursor> insertionPointAt(DocumentState &document,
                   ->getViewCursor();
         if (!view->isCollapsed() || view->getText() != body)
             return Reference<text::XTextViewCursor>();
-        const Reference<text::XTextRange> at(
-            document.stories.cursorAt(body, offset, offset).get());
+        const Reference<text::XTextRange> at(document.stories.cursorAt(body, offset, offset).get());
         const bool same = Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)
                               ->compareRegionStarts(at, Reference<text::XTextRange>(view.get()))
             == 0;
@@ -83,7 +82,8 @@ long LoSections::count() const
 {
     if (!m_office->isAlive())
         return 0;
-    return unoGuard(0L, [&] { return long(SectionMap::sections(m_office->document(m_model)).size()); });
+    return unoGuard(0L,
+                    [&] { return long(SectionMap::sections(m_office->document(m_model)).size()); });
 }
 
 automation::SectionPtr LoSections::item(long index)
@@ -219,8 +219,8 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         // Splitting the section's first paragraph may have moved its page
         // break: put it back.
         if (!headDesc.isEmpty()) {
-            Reference<beans::XPropertySet> head(
-                stories.cursorAt(body, split.start, split.start), UNO_QUERY_THROW);
+            Reference<beans::XPropertySet> head(stories.cursorAt(body, split.start, split.start),
+                                                UNO_QUERY_THROW);
             rtl::OUString current;
             head->getPropertyValue(ascii("PageDescName")) >>= current;
             if (current != headDesc)

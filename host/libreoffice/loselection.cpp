@@ -23,7 +23,7 @@ LoSelection::Offsets LoSelection::offsets() const
         return offsets;
     unoGuardVoid([&] {
         if (!m_office->document(m_model).selection.offsets(&offsets.text, &offsets.start,
-                                                            &offsets.end))
+                                                           &offsets.end))
             offsets.text.clear();
     });
     return offsets;

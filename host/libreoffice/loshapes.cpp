@@ -149,8 +149,7 @@ Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor
         Reference<text::XText> selected;
         long start = 0;
         long end = 0;
-        if (m_body && document.selection.offsets(&selected, &start, &end)
-            && selected == story)
+        if (m_body && document.selection.offsets(&selected, &start, &end) && selected == story)
             offset = start;
     }
     if (!story.is())

@@ -74,8 +74,8 @@ void TextStories::noteEdit(const Reference<text::XText> &text)
     ++entry.edits;
 }
 
-void TextStories::shiftSpans(const Reference<text::XText> &text, long from, long to,
-                             long inserted, const Span *self)
+void TextStories::shiftSpans(const Reference<text::XText> &text, long from, long to, long inserted,
+                             const Span *self)
 {
     noteEdit(text);
     for (const std::weak_ptr<Span> &weak : m_edited[keyOf(text)].spans) {

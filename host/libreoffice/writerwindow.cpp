@@ -3,8 +3,8 @@
 #include "dispatchinterceptor.h"
 #include "officeconnection.h"
 #include "qtthreadqueue.h"
-#include "writerfocus.h"
 #include "unoutil.h"
+#include "writerfocus.h"
 
 #include <QEvent>
 #include <QLoggingCategory>
