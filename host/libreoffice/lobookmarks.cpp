@@ -49,10 +49,8 @@ LoBookmarks::LoBookmarks(std::shared_ptr<Office> office, Reference<frame::XModel
 
 long LoBookmarks::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L,
-                    [this] { return long(bookmarksOf(m_model)->getElementNames().getLength()); });
+    return officeCall(*m_office, 0L,
+                      [this] { return long(bookmarksOf(m_model)->getElementNames().getLength()); });
 }
 
 automation::BookmarkPtr LoBookmarks::item(const automation::Variant &index)
@@ -73,9 +71,7 @@ automation::BookmarkPtr LoBookmarks::item(const automation::Variant &index)
 
 bool LoBookmarks::exists(const QString &name) const
 {
-    if (!m_office->isAlive())
-        return false;
-    return unoGuard(false, [&] { return bookmarkNamed(m_model, name).is(); });
+    return officeCall(*m_office, false, [&] { return bookmarkNamed(m_model, name).is(); });
 }
 
 automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::RangePtr &range)
@@ -133,9 +129,7 @@ automation::RangePtr LoBookmark::range()
 
 void LoBookmark::remove()
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<text::XTextContent> mark = bookmarkNamed(m_model, m_name);
         if (mark.is())
             mark->getAnchor()->getText()->removeTextContent(mark);

@@ -36,9 +36,7 @@ LoDocument::LoDocument(std::shared_ptr<Office> office, Reference<frame::XModel> 
 
 QString LoDocument::name() const
 {
-    if (!m_office->isAlive())
-        return QString();
-    return unoGuard(QString(), [this] {
+    return officeCall(*m_office, QString(), [this] {
         const QString url = toQString(m_model->getURL());
         if (!url.isEmpty())
             return QUrl(url).fileName();
@@ -128,17 +126,14 @@ bool LoDocument::saved() const
 
 void LoDocument::setSaved(bool saved)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid(
-        [&] { Reference<util::XModifiable>(m_model, UNO_QUERY_THROW)->setModified(!saved); });
+    officeCall(*m_office, [&] {
+        Reference<util::XModifiable>(m_model, UNO_QUERY_THROW)->setModified(!saved);
+    });
 }
 
 QString LoDocument::fullName() const
 {
-    if (!m_office->isAlive())
-        return QString();
-    return unoGuard(QString(), [this] {
+    return officeCall(*m_office, QString(), [this] {
         const QUrl url(toQString(m_model->getURL()));
         return url.isLocalFile() ? url.toLocalFile() : QString();
     });

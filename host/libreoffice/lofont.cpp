@@ -53,9 +53,7 @@ Any LoFont::read(const char *property, bool *mixed) const
 {
     if (mixed)
         *mixed = false;
-    if (!m_office->isAlive())
-        return Any();
-    return unoGuard(Any(), [&] {
+    return officeCall(*m_office, Any(), [&] {
         const Reference<beans::XPropertySet> cursor = m_source();
         const rtl::OUString name = rtl::OUString::createFromAscii(property);
         const Reference<beans::XPropertyState> state(cursor, UNO_QUERY_THROW);
@@ -83,9 +81,7 @@ QString LoFont::readName(const char *property) const
 // lowritebatch.h), on the cursor taken for the first of them.
 void LoFont::write(const char *property, const Any &value, const char *asianProperty)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardHolding([&] {
+    officeCallHolding(*m_office, [&] {
         if (!m_held.is() || !writebatch::holds(m_held)) {
             // Writes to a paragraph join those held for it (its format's).
             if (!m_target.is() || !writebatch::holds(m_target))

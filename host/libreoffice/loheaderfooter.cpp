@@ -91,9 +91,7 @@ int LoHeaderFooter::linkToPrevious() const
 
 void LoHeaderFooter::setLinkToPrevious(int value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const std::vector<SectionPart> parts = SectionMap::sections(m_model);
         if (parts.empty() || parts.front().pageStyle == m_pageStyle)
             return; // the first section has nothing to link to

@@ -59,9 +59,7 @@ LoPageNumbers::LoPageNumbers(std::shared_ptr<Office> office, Reference<frame::XM
 
 long LoPageNumbers::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
+    return officeCall(*m_office, 0L, [&] {
         const QString shown
             = LoHeaderFooter::shownPageStyle(m_model, m_pageStyle, m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
@@ -163,17 +161,13 @@ void LoPageNumbers::setOffset(long number)
 
 int LoPageNumbers::restartNumberingAtSection() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse),
-                    [&] { return offset() > 0 ? automation::msoTrue : automation::msoFalse; });
+    return officeCall(*m_office, int(automation::msoFalse),
+                      [&] { return offset() > 0 ? automation::msoTrue : automation::msoFalse; });
 }
 
 void LoPageNumbers::setRestartNumberingAtSection(int value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (!value) {
             if (offset() > 0)
                 SectionMap::setStartingNumber(m_model, m_pageStyle, offset());
@@ -187,9 +181,7 @@ void LoPageNumbers::setRestartNumberingAtSection(int value)
 
 long LoPageNumbers::startingNumber() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
+    return officeCall(*m_office, 0L, [&] {
         const long current = offset();
         return current > 0 ? current : SectionMap::startingNumber(m_model, m_pageStyle);
     });
@@ -197,9 +189,7 @@ long LoPageNumbers::startingNumber() const
 
 void LoPageNumbers::setStartingNumber(long number)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         SectionMap::setStartingNumber(m_model, m_pageStyle, number);
         if (offset() > 0 && number > 0)
             setOffset(number);

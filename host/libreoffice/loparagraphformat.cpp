@@ -332,9 +332,7 @@ float LoParagraphFormat::read(const std::function<float(const LoParagraphState &
     // wdUndefined says the paragraphs differ; an office that cannot be asked
     // answers 0, as every other getter does then.
     const float undefined = float(automation::wdUndefined);
-    if (!m_office->isAlive())
-        return 0.0f;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         bool first = true;
         float result = undefined;
         for (const Reference<beans::XPropertySet> &paragraph : m_source()) {
@@ -425,9 +423,7 @@ void LoParagraphFormat::resizeCharacterIndents(const Reference<frame::XModel> &m
 // next write starts again from what the office then holds.
 void LoParagraphFormat::reset()
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const std::vector<Reference<beans::XPropertySet>> paragraphs = m_source();
         const LoTextLock lock(paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
         for (const Reference<beans::XPropertySet> &paragraph : paragraphs)

@@ -63,9 +63,7 @@ automation::HeadersFootersPtr LoSection::headers()
 
 long LoSection::index() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
+    return officeCall(*m_office, 0L, [&] {
         const std::vector<SectionPart> parts = SectionMap::sections(m_model);
         for (size_t i = 0; i < parts.size(); ++i) {
             if (parts[i].pageStyle == m_pageStyle)

@@ -79,9 +79,7 @@ LoSections::LoSections(std::shared_ptr<Office> office, Reference<frame::XModel> 
 
 long LoSections::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] { return long(SectionMap::sections(m_model).size()); });
+    return officeCall(*m_office, 0L, [&] { return long(SectionMap::sections(m_model).size()); });
 }
 
 automation::SectionPtr LoSections::item(long index)

@@ -132,18 +132,14 @@ automation::Shape::Kind LoShape::kind() const
 // its own then.
 QString LoShape::name() const
 {
-    if (!m_office->isAlive())
-        return QString();
-    return unoGuard(QString(), [&] {
+    return officeCall(*m_office, QString(), [&] {
         return toQString(Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->getName());
     });
 }
 
 void LoShape::setName(const QString &name)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->setName(toOUString(name));
     });
 }
@@ -165,9 +161,7 @@ void LoShape::remove()
 
 float LoShape::position(bool horizontal) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int16 orient = 0;
         m_object->properties->getPropertyValue(prop(horizontal ? "HoriOrient" : "VertOrient"))
             >>= orient;
@@ -190,9 +184,7 @@ float LoShape::position(bool horizontal) const
 
 void LoShape::setPosition(bool horizontal, float value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const rtl::OUString orientName = prop(horizontal ? "HoriOrient" : "VertOrient");
         for (const Alignment &a : horizontal ? horizontalAlignments : verticalAlignments) {
             if (a.constant == value) {
@@ -254,9 +246,7 @@ void LoShape::setTop(float value)
 
 float LoShape::extent(bool horizontal) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         // A rule is a line, whatever draws its strokes.
         if (!horizontal && compoundrule::isCompound(m_object->shape))
             return 0.0f;
@@ -286,9 +276,7 @@ float LoShape::extent(bool horizontal) const
 
 void LoShape::setExtent(bool horizontal, float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const sal_Int32 value = SectionMap::toHundredthMm(points);
         if (isFrame()) {
             m_object->properties->setPropertyValue(prop(horizontal ? "Width" : "Height"),
@@ -387,9 +375,7 @@ sal_Int16 LoShape::verticalRelation(int relative)
 
 int LoShape::relativeVerticalPosition() const
 {
-    if (!m_office->isAlive())
-        return automation::wdRelativeVerticalPositionMargin;
-    return unoGuard(int(automation::wdRelativeVerticalPositionMargin), [&] {
+    return officeCall(*m_office, int(automation::wdRelativeVerticalPositionMargin), [&] {
         sal_Int16 relation = 0;
         m_object->properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
         switch (relation) {
@@ -411,9 +397,7 @@ int LoShape::relativeVerticalPosition() const
 // an opened document may not be.
 void LoShape::setRelativeVerticalPosition(int relative)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         text::TextContentAnchorType anchorType = text::TextContentAnchorType_AT_CHARACTER;
         m_object->properties->getPropertyValue(prop("AnchorType")) >>= anchorType;
         if (relative == automation::wdRelativeVerticalPositionLine
@@ -437,9 +421,7 @@ void LoShape::setRelativeVerticalPosition(int relative)
 
 int LoShape::relativeHorizontalPosition() const
 {
-    if (!m_office->isAlive())
-        return automation::wdRelativeHorizontalPositionMargin;
-    return unoGuard(int(automation::wdRelativeHorizontalPositionMargin), [&] {
+    return officeCall(*m_office, int(automation::wdRelativeHorizontalPositionMargin), [&] {
         sal_Int16 relation = 0;
         m_object->properties->getPropertyValue(prop("HoriOrientRelation")) >>= relation;
         switch (relation) {
@@ -458,9 +440,7 @@ int LoShape::relativeHorizontalPosition() const
 
 void LoShape::setRelativeHorizontalPosition(int relative)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         m_object->properties->setPropertyValue(prop("HoriOrientRelation"),
                                                Any(horizontalRelation(relative)));
         settleDrawing();

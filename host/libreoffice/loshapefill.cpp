@@ -22,9 +22,7 @@ LoShapeFill::LoShapeFill(std::shared_ptr<Office> office, Reference<beans::XPrope
 
 int LoShapeFill::visible() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         css::drawing::FillStyle style = css::drawing::FillStyle_NONE;
         m_shape->getPropertyValue(rtl::OUString::createFromAscii("FillStyle")) >>= style;
         return style == css::drawing::FillStyle_NONE ? automation::msoFalse : automation::msoTrue;
@@ -33,9 +31,7 @@ int LoShapeFill::visible() const
 
 void LoShapeFill::setVisible(int triState)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         m_shape->setPropertyValue(
             rtl::OUString::createFromAscii("FillStyle"),
             Any(triState ? css::drawing::FillStyle_SOLID : css::drawing::FillStyle_NONE));

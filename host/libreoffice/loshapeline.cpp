@@ -69,9 +69,7 @@ bool LoShapeLine::compound() const
 
 int LoShapeLine::visible() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         bool shown = false;
         if (m_frame) {
             shown = frameBorderVisible(frameBorder(m_object->properties));
@@ -90,9 +88,7 @@ int LoShapeLine::visible() const
 
 void LoShapeLine::setVisible(int triState)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (compound()) {
             m_object->properties->setPropertyValue(
                 name("FillStyle"),
@@ -121,9 +117,7 @@ void LoShapeLine::setVisible(int triState)
 
 float LoShapeLine::weight() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int32 width = 0;
         if (m_frame)
             width = frameBorder(m_object->properties).LineWidth;
@@ -137,9 +131,7 @@ float LoShapeLine::weight() const
 
 void LoShapeLine::setWeight(float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const sal_Int32 width = SectionMap::toHundredthMm(points);
         if (compound()) {
             compoundrule::setWeight(m_object->shape, width);
@@ -220,9 +212,7 @@ void LoShapeLine::setStyle(int style)
 
 int LoShapeLine::dashStyle() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         if (compound())
             return automation::msoLineSolid;
         if (m_frame) {

@@ -101,9 +101,7 @@ LoShapes::LoShapes(std::shared_ptr<Office> office, Reference<frame::XModel> mode
 std::vector<Reference<css::drawing::XShape>> LoShapes::members() const
 {
     std::vector<Reference<css::drawing::XShape>> result;
-    if (!m_office->isAlive())
-        return result;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<text::XText> story = m_story();
         const Reference<css::drawing::XDrawPage> page = drawing::drawPageOf(m_model);
         if (!story.is() || !page.is())

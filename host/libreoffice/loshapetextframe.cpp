@@ -40,9 +40,7 @@ automation::RangePtr LoShapeTextFrame::textRange()
 
 int LoShapeTextFrame::autoSize() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         bool automatic = false;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
             ->getPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"))
@@ -53,9 +51,7 @@ int LoShapeTextFrame::autoSize() const
 
 void LoShapeTextFrame::setAutoSize(int value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
             ->setPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"),
                                Any(value != 0));
@@ -80,9 +76,7 @@ void LoShapeTextFrame::setAutoSize(int value)
 
 float LoShapeTextFrame::margin(const char *property) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int32 distance = 0;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
             ->getPropertyValue(rtl::OUString::createFromAscii(property))
@@ -93,9 +87,7 @@ float LoShapeTextFrame::margin(const char *property) const
 
 void LoShapeTextFrame::setMargin(const char *property, float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
             ->setPropertyValue(rtl::OUString::createFromAscii(property),
                                Any(SectionMap::toHundredthMm(points)));
@@ -147,9 +139,7 @@ void LoShapeTextFrame::setMarginRight(float points)
 int LoShapeTextFrame::orientation() const
 {
     // No orientation at all when the office cannot be asked.
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         sal_Int16 mode = text::WritingMode2::LR_TB;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
             ->getPropertyValue(rtl::OUString::createFromAscii("WritingMode"))

@@ -36,9 +36,7 @@ LoStyleBorder::LoStyleBorder(std::shared_ptr<Office> office, Reference<beans::XP
 
 int LoStyleBorder::lineStyle() const
 {
-    if (!m_office->isAlive())
-        return automation::wdLineStyleNone;
-    return unoGuard(int(automation::wdLineStyleNone), [&] {
+    return officeCall(*m_office, int(automation::wdLineStyleNone), [&] {
         table::BorderLine2 line;
         m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
         return widthOf(line) > 0 && line.LineStyle != table::BorderLineStyle::NONE
@@ -49,9 +47,7 @@ int LoStyleBorder::lineStyle() const
 
 void LoStyleBorder::setLineStyle(int style)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::BorderLine2 line;
         if (style != automation::wdLineStyleNone) {
             m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
@@ -71,9 +67,7 @@ void LoStyleBorder::setLineStyle(int style)
 // Width codes are eighths of a point.
 int LoStyleBorder::lineWidth() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         table::BorderLine2 line;
         m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
         return int(std::lround(SectionMap::toPoints(widthOf(line)) * 8));
@@ -82,9 +76,7 @@ int LoStyleBorder::lineWidth() const
 
 void LoStyleBorder::setLineWidth(int code)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::BorderLine2 line;
         m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
         line.LineWidth = SectionMap::toHundredthMm(code / 8.0f);

@@ -111,9 +111,7 @@ automation::BordersPtr LoTable::borders()
 // set on every cell.
 float LoTable::padding(const char *property) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         const uno::Sequence<rtl::OUString> names = m_table->getCellNames();
         if (names.getLength() == 0)
             return 0.0f;
@@ -127,9 +125,7 @@ float LoTable::padding(const char *property) const
 
 void LoTable::setPadding(const char *property, float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const uno::Sequence<rtl::OUString> names = m_table->getCellNames();
         for (sal_Int32 i = 0; i < names.getLength(); ++i) {
             Reference<beans::XPropertySet>(m_table->getCellByName(names[i]), UNO_QUERY_THROW)

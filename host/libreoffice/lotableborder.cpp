@@ -63,9 +63,7 @@ LoTableBorder::LoTableBorder(std::shared_ptr<Office> office, Reference<beans::XP
 
 int LoTableBorder::lineStyle() const
 {
-    if (!m_office->isAlive())
-        return automation::wdLineStyleNone;
-    return unoGuard(int(automation::wdLineStyleNone), [&] {
+    return officeCall(*m_office, int(automation::wdLineStyleNone), [&] {
         table::TableBorder2 border;
         m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
@@ -78,9 +76,7 @@ int LoTableBorder::lineStyle() const
 
 void LoTableBorder::setLineStyle(int style)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::TableBorder2 border;
         m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
@@ -101,9 +97,7 @@ void LoTableBorder::setLineStyle(int style)
 // Width codes are eighths of a point.
 int LoTableBorder::lineWidth() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         table::TableBorder2 border;
         m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
@@ -113,9 +107,7 @@ int LoTableBorder::lineWidth() const
 
 void LoTableBorder::setLineWidth(int code)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::TableBorder2 border;
         m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;

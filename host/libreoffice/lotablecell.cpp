@@ -94,9 +94,7 @@ long LoTableCell::column() const
 // parts of the table's relative sum.
 float LoTableCell::width() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         const Reference<beans::XPropertySet> tableProperties(m_table, UNO_QUERY_THROW);
         sal_Int32 tableWidth = 0;
         sal_Int16 sum = 0;
@@ -118,9 +116,7 @@ float LoTableCell::width() const
 // keeps its width.
 void LoTableCell::setWidth(float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<beans::XPropertySet> tableProperties(m_table, UNO_QUERY_THROW);
         sal_Int32 tableWidth = 0;
         sal_Int16 sum = 0;
@@ -145,9 +141,7 @@ void LoTableCell::setWidth(float points)
 
 float LoTableCell::height() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int32 value = 0;
         rowOf(m_table, m_row)->getPropertyValue(prop("Height")) >>= value;
         return SectionMap::toPoints(value);
@@ -159,9 +153,7 @@ float LoTableCell::height() const
 // the text; an automatic one would ignore the height).
 void LoTableCell::setHeight(float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<beans::XPropertySet> row = rowOf(m_table, m_row);
         row->setPropertyValue(prop("SizeType"), Any(text::SizeType::MIN));
         row->setPropertyValue(prop("Height"), Any(SectionMap::toHundredthMm(points)));
@@ -170,9 +162,7 @@ void LoTableCell::setHeight(float points)
 
 int LoTableCell::verticalAlignment() const
 {
-    if (!m_office->isAlive())
-        return automation::wdCellAlignVerticalTop;
-    return unoGuard(int(automation::wdCellAlignVerticalTop), [&] {
+    return officeCall(*m_office, int(automation::wdCellAlignVerticalTop), [&] {
         sal_Int16 orient = text::VertOrientation::NONE;
         Reference<beans::XPropertySet>(m_cell, UNO_QUERY_THROW)
             ->getPropertyValue(prop("VertOrient"))

@@ -34,9 +34,7 @@ LoTables::LoTables(std::shared_ptr<Office> office, Reference<frame::XModel> mode
 std::vector<Reference<text::XTextTable>> LoTables::bodyTables() const
 {
     std::vector<Reference<text::XTextTable>> tables;
-    if (!m_office->isAlive())
-        return tables;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<container::XEnumeration> elements
             = Reference<container::XEnumerationAccess>(drawing::bodyOf(m_model), UNO_QUERY_THROW)
                   ->createEnumeration();

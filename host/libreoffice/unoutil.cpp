@@ -1,5 +1,7 @@
 #include "unoutil.h"
 
+#include "office.h"
+
 #include <com/sun/star/uno/Type.hxx>
 
 namespace libreoffice {
@@ -69,6 +71,11 @@ automation::Variant toVariant(const Any &value)
         break;
     }
     return automation::Variant();
+}
+
+bool officeRuns(const Office &office)
+{
+    return office.isAlive();
 }
 
 } // namespace libreoffice

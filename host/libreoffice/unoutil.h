@@ -9,8 +9,11 @@
 #include <rtl/ustring.hxx>
 
 #include <exception>
+#include <utility>
 
 namespace libreoffice {
+
+class Office;
 
 // Qt and UNO strings are both UTF-16: conversions copy without recoding.
 rtl::OUString toOUString(const QString &text);
@@ -70,6 +73,41 @@ template<typename Fn> void unoGuardHolding(Fn &&fn)
     } catch (const css::uno::Exception &) {
     } catch (const std::exception &) {
     }
+}
+
+// Whether the office still runs (Office::isAlive), for the calls below:
+// the header keeps Office a declaration only.
+bool officeRuns(const Office &office);
+
+// One call of the object model into the office: the fallback without a
+// call once the office has ended (quit, crash, lost bridge), otherwise as
+// unoGuard and unoGuardHolding.
+template<typename Result, typename Fn>
+Result officeCall(const Office &office, Result fallback, Fn &&fn)
+{
+    if (!officeRuns(office))
+        return fallback;
+    return unoGuard(std::move(fallback), std::forward<Fn>(fn));
+}
+
+template<typename Fn> void officeCall(const Office &office, Fn &&fn)
+{
+    if (officeRuns(office))
+        unoGuardVoid(std::forward<Fn>(fn));
+}
+
+template<typename Result, typename Fn>
+Result officeCallHolding(const Office &office, Result fallback, Fn &&fn)
+{
+    if (!officeRuns(office))
+        return fallback;
+    return unoGuardHolding(std::move(fallback), std::forward<Fn>(fn));
+}
+
+template<typename Fn> void officeCallHolding(const Office &office, Fn &&fn)
+{
+    if (officeRuns(office))
+        unoGuardHolding(std::forward<Fn>(fn));
 }
 
 } // namespace libreoffice
