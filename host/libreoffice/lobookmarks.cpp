@@ -81,7 +81,7 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
     const long start = range->start();
     const long end = std::max(start, range->end());
     const bool added = unoGuard(false, [&] {
-        const Reference<text::XText> body = drawing::bodyOf(m_model);
+        const Reference<text::XText> body = bodyOf(m_model);
         if (drawing::storyOf(m_model, range.get()) != body)
             return false;
         const Reference<text::XTextContent> old = bookmarkNamed(m_model, name);
@@ -89,7 +89,7 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
             old->getAnchor()->getText()->removeTextContent(old);
         const Reference<text::XTextContent> mark(
             Reference<lang::XMultiServiceFactory>(m_model, UNO_QUERY_THROW)
-                ->createInstance(rtl::OUString::createFromAscii("com.sun.star.text.Bookmark")),
+                ->createInstance(unoName("com.sun.star.text.Bookmark")),
             UNO_QUERY_THROW);
         Reference<container::XNamed>(mark, UNO_QUERY_THROW)->setName(toOUString(name));
         // Absorbing the span makes it the bookmark's: its text stays.
@@ -115,7 +115,7 @@ automation::RangePtr LoBookmark::range()
     long end = -1;
     unoGuardVoid([&] {
         const Reference<text::XTextContent> mark = bookmarkNamed(m_model, m_name);
-        const Reference<text::XText> body = drawing::bodyOf(m_model);
+        const Reference<text::XText> body = bodyOf(m_model);
         if (!mark.is() || mark->getAnchor()->getText() != body)
             return;
         const Reference<text::XTextRange> anchor = mark->getAnchor();

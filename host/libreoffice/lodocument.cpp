@@ -13,7 +13,6 @@
 #include <QUrl>
 
 #include <com/sun/star/frame/XTitle.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/util/XModifiable.hpp>
 
 using namespace css;
@@ -77,7 +76,7 @@ automation::ShapesPtr LoDocument::shapes()
         return nullptr;
     const Reference<frame::XModel> model = m_model;
     return std::make_shared<LoShapes>(
-        m_office, m_model, [model] { return drawing::bodyOf(model); }, true);
+        m_office, m_model, [model] { return bodyOf(model); }, true);
 }
 
 automation::BookmarksPtr LoDocument::bookmarks()

@@ -25,7 +25,6 @@ class ShapeWrappers;
 
 namespace drawing {
 
-css::uno::Reference<css::text::XText> bodyOf(const css::uno::Reference<css::frame::XModel> &model);
 css::uno::Reference<css::drawing::XDrawPage>
 drawPageOf(const css::uno::Reference<css::frame::XModel> &model);
 
@@ -56,9 +55,6 @@ paragraphStartAt(const css::uno::Reference<css::frame::XModel> &model,
 // its progress) and now and then made its Word export fail.
 sal_Int32 fitBoxToText(const css::uno::Reference<css::drawing::XShape> &shape);
 void fitBoxesToText(ShapeWrappers &wrappers, const css::uno::Reference<css::frame::XModel> &model);
-
-// Object model colours are 0xBBGGRR, the office's 0xRRGGBB.
-sal_Int32 swapRedBlue(sal_Int32 color);
 
 } // namespace drawing
 } // namespace libreoffice

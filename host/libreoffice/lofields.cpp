@@ -31,7 +31,7 @@ LoFields::LoFields(std::shared_ptr<Office> office, Reference<frame::XModel> mode
 long LoFields::count() const
 {
     return officeCall(*m_office, 0L, [&] {
-        const Reference<uno::XInterface> body(SectionMap::body(m_model), UNO_QUERY);
+        const Reference<uno::XInterface> body(bodyOf(m_model), UNO_QUERY);
         Reference<text::XTextFieldsSupplier> supplier(m_model, UNO_QUERY_THROW);
         Reference<container::XEnumeration> fields = supplier->getTextFields()->createEnumeration();
         long count = 0;
@@ -58,7 +58,7 @@ automation::FieldPtr LoFields::add(const automation::RangePtr &range,
     const long end = std::max(start, range->end());
     const Reference<text::XText> story = unoGuard(Reference<text::XText>(), [&] {
         Reference<text::XText> known = SectionMap::storyOf(range.get());
-        return known.is() ? known : SectionMap::body(m_model);
+        return known.is() ? known : bodyOf(m_model);
     });
     if (!story.is())
         return nullptr;

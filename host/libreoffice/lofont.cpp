@@ -26,11 +26,6 @@ namespace {
 // The object model's automatic colour; LibreOffice's is -1 (COL_AUTO).
 const int wdColorAutomatic = -16777216;
 
-int swapRedBlue(int color)
-{
-    return ((color & 0xff) << 16) | (color & 0xff00) | ((color >> 16) & 0xff);
-}
-
 } // namespace
 
 void LoFont::writeTo(const Reference<beans::XMultiPropertySet> &target)
@@ -55,7 +50,7 @@ Any LoFont::read(const char *property, bool *mixed) const
         *mixed = false;
     return officeCall(*m_office, Any(), [&] {
         const Reference<beans::XPropertySet> cursor = m_source();
-        const rtl::OUString name = rtl::OUString::createFromAscii(property);
+        const rtl::OUString name = unoName(property);
         const Reference<beans::XPropertyState> state(cursor, UNO_QUERY_THROW);
         if (state->getPropertyState(name) == beans::PropertyState_AMBIGUOUS_VALUE) {
             if (mixed)
@@ -92,9 +87,9 @@ void LoFont::write(const char *property, const Any &value, const char *asianProp
                 m_held.set(m_source(), UNO_QUERY_THROW);
         }
         writebatch::Values values;
-        values[rtl::OUString::createFromAscii(property)] = value;
+        values[unoName(property)] = value;
         if (asianProperty)
-            values[rtl::OUString::createFromAscii(asianProperty)] = value;
+            values[unoName(asianProperty)] = value;
         writebatch::hold(m_held, values);
     });
 }

@@ -22,11 +22,6 @@ namespace libreoffice {
 
 namespace {
 
-rtl::OUString ascii(const char *name)
-{
-    return rtl::OUString::createFromAscii(name);
-}
-
 // Where the number's paragraph goes: "inside" and "outside" depend on
 // whether the footer is that of even pages.
 style::ParagraphAdjust adjustFor(int alignment, bool evenPages)
@@ -85,7 +80,7 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
             Reference<beans::XPropertySet> style = SectionMap::pageStyle(m_model, m_pageStyle);
             if (style.is()) {
                 LoHeaderFooter::storyOf(m_model, m_pageStyle, m_header, m_item);
-                style->setPropertyValue(ascii("FirstIsShared"), Any(false));
+                style->setPropertyValue(unoName("FirstIsShared"), Any(false));
             }
             story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         }
@@ -101,7 +96,7 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
                                  SectionMap::newPageNumberField(m_model), false);
         Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
             ->setPropertyValue(
-                ascii("ParaAdjust"),
+                unoName("ParaAdjust"),
                 Any(adjustFor(align, m_item == automation::wdHeaderFooterEvenPages)));
         return true;
     });
@@ -123,9 +118,9 @@ long LoPageNumbers::offset() const
     if (!first.is())
         return 0;
     Reference<beans::XPropertyState> state(first, UNO_QUERY_THROW);
-    if (state->getPropertyState(ascii("PageNumberOffset")) != beans::PropertyState_DIRECT_VALUE)
+    if (state->getPropertyState(unoName("PageNumberOffset")) != beans::PropertyState_DIRECT_VALUE)
         return 0;
-    const Any value = first->getPropertyValue(ascii("PageNumberOffset"));
+    const Any value = first->getPropertyValue(unoName("PageNumberOffset"));
     sal_Int16 number = 0;
     if (!(value >>= number))
         return 0;
@@ -138,24 +133,24 @@ void LoPageNumbers::setOffset(long number)
     if (!first.is())
         return;
     rtl::OUString pageDesc;
-    first->getPropertyValue(ascii("PageDescName")) >>= pageDesc;
+    first->getPropertyValue(unoName("PageDescName")) >>= pageDesc;
     if (number > 0) {
         // Writer keeps the offset with a page break: the first section
         // names its page style as well.
         if (pageDesc.isEmpty()) {
-            first->setPropertyValue(ascii("PageDescName"), Any(toOUString(m_pageStyle)));
-            textstory::noteEdit(SectionMap::body(m_model));
+            first->setPropertyValue(unoName("PageDescName"), Any(toOUString(m_pageStyle)));
+            textstory::noteEdit(bodyOf(m_model));
         }
-        first->setPropertyValue(ascii("PageNumberOffset"), Any(sal_Int16(number)));
+        first->setPropertyValue(unoName("PageNumberOffset"), Any(sal_Int16(number)));
         return;
     }
     // A void offset is no offset.
-    first->setPropertyValue(ascii("PageNumberOffset"), Any());
+    first->setPropertyValue(unoName("PageNumberOffset"), Any());
     rtl::OUString after;
-    first->getPropertyValue(ascii("PageDescName")) >>= after;
+    first->getPropertyValue(unoName("PageDescName")) >>= after;
     if (after != pageDesc && !pageDesc.isEmpty()) {
-        first->setPropertyValue(ascii("PageDescName"), Any(pageDesc));
-        textstory::noteEdit(SectionMap::body(m_model));
+        first->setPropertyValue(unoName("PageDescName"), Any(pageDesc));
+        textstory::noteEdit(bodyOf(m_model));
     }
 }
 

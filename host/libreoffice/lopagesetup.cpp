@@ -31,22 +31,10 @@ constexpr sal_Int32 kDefaultFooterDistance = 1750;
 // And its header distance, 1.5 cm.
 constexpr sal_Int32 kDefaultHeaderDistance = 1500;
 
-rtl::OUString ascii(const char *name)
-{
-    return rtl::OUString::createFromAscii(name);
-}
-
 sal_Int32 int32Of(const Reference<beans::XPropertySet> &style, const char *name)
 {
     sal_Int32 value = 0;
-    style->getPropertyValue(ascii(name)) >>= value;
-    return value;
-}
-
-bool boolOf(const Reference<beans::XPropertySet> &style, const char *name)
-{
-    bool value = false;
-    style->getPropertyValue(ascii(name)) >>= value;
+    style->getPropertyValue(unoName(name)) >>= value;
     return value;
 }
 
@@ -84,10 +72,10 @@ sal_Int32 footerDistanceOf(const Reference<beans::XPropertySet> &style)
 {
     const sal_Int32 edge = int32Of(style, "BottomMargin");
     Reference<container::XNameContainer> notes(
-        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+        style->getPropertyValue(unoName("UserDefinedAttributes")), uno::UNO_QUERY);
     xml::AttributeData note;
-    if (notes.is() && notes->hasByName(ascii(kFooterNote))
-        && (notes->getByName(ascii(kFooterNote)) >>= note)) {
+    if (notes.is() && notes->hasByName(unoName(kFooterNote))
+        && (notes->getByName(unoName(kFooterNote)) >>= note)) {
         const QStringList values = toQString(note.Value).split(QLatin1Char(' '));
         if (values.size() == 2 && values.at(1).toInt() == edge)
             return values.at(0).toInt();
@@ -99,22 +87,22 @@ sal_Int32 footerDistanceOf(const Reference<beans::XPropertySet> &style)
 void placeFooter(const Reference<beans::XPropertySet> &style, sal_Int32 distance,
                  sal_Int32 bodyBottom)
 {
-    style->setPropertyValue(ascii("BottomMargin"), Any(footerEdge(distance)));
+    style->setPropertyValue(unoName("BottomMargin"), Any(footerEdge(distance)));
     // The office keeps the edge in twips: the footer takes what it kept.
     const sal_Int32 edge = int32Of(style, "BottomMargin");
-    style->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(bodyBottom - edge)));
+    style->setPropertyValue(unoName("FooterHeight"), Any(sal_Int32(bodyBottom - edge)));
     Reference<container::XNameContainer> notes(
-        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+        style->getPropertyValue(unoName("UserDefinedAttributes")), uno::UNO_QUERY);
     if (!notes.is())
         return;
     xml::AttributeData note;
     note.Type = "CDATA";
     note.Value = toOUString(QStringLiteral("%1 %2").arg(distance).arg(edge));
-    if (notes->hasByName(ascii(kFooterNote)))
-        notes->replaceByName(ascii(kFooterNote), Any(note));
+    if (notes->hasByName(unoName(kFooterNote)))
+        notes->replaceByName(unoName(kFooterNote), Any(note));
     else
-        notes->insertByName(ascii(kFooterNote), Any(note));
-    style->setPropertyValue(ascii("UserDefinedAttributes"), Any(notes));
+        notes->insertByName(unoName(kFooterNote), Any(note));
+    style->setPropertyValue(unoName("UserDefinedAttributes"), Any(notes));
 }
 
 sal_Int32 textWidth(const Reference<beans::XPropertySet> &style)
@@ -151,7 +139,7 @@ float LoPageSetup::length(const char *name) const
 {
     return unoGuard(0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(int32Of(s, name)) : 0.0f;
+        return s.is() ? toPoints(int32Of(s, name)) : 0.0f;
     });
 }
 
@@ -160,7 +148,7 @@ void LoPageSetup::setLength(const char *name, float points)
     unoGuardVoid([&] {
         Reference<beans::XPropertySet> s = style();
         if (s.is())
-            s->setPropertyValue(ascii(name), Any(SectionMap::toHundredthMm(points)));
+            s->setPropertyValue(unoName(name), Any(toHundredthMm(points)));
     });
 }
 
@@ -170,9 +158,9 @@ void LoPageSetup::ensureFooter(const Reference<beans::XPropertySet> &style)
         return;
     const sal_Int32 bottom = int32Of(style, "BottomMargin");
     sal_Int32 distance = std::min(kDefaultFooterDistance, bottom / 2);
-    style->setPropertyValue(ascii("FooterIsOn"), Any(true));
-    style->setPropertyValue(ascii("FooterIsDynamicHeight"), Any(false));
-    style->setPropertyValue(ascii("FooterBodyDistance"), Any(sal_Int32(0)));
+    style->setPropertyValue(unoName("FooterIsOn"), Any(true));
+    style->setPropertyValue(unoName("FooterIsDynamicHeight"), Any(false));
+    style->setPropertyValue(unoName("FooterBodyDistance"), Any(sal_Int32(0)));
     placeFooter(style, distance, bottom);
 }
 
@@ -182,18 +170,18 @@ void LoPageSetup::ensureHeader(const Reference<beans::XPropertySet> &style)
         return;
     const sal_Int32 top = int32Of(style, "TopMargin");
     sal_Int32 distance = std::min(kDefaultHeaderDistance, top / 2);
-    style->setPropertyValue(ascii("HeaderIsOn"), Any(true));
-    style->setPropertyValue(ascii("HeaderIsDynamicHeight"), Any(false));
-    style->setPropertyValue(ascii("HeaderBodyDistance"), Any(sal_Int32(0)));
-    style->setPropertyValue(ascii("TopMargin"), Any(distance));
-    style->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(top - distance)));
+    style->setPropertyValue(unoName("HeaderIsOn"), Any(true));
+    style->setPropertyValue(unoName("HeaderIsDynamicHeight"), Any(false));
+    style->setPropertyValue(unoName("HeaderBodyDistance"), Any(sal_Int32(0)));
+    style->setPropertyValue(unoName("TopMargin"), Any(distance));
+    style->setPropertyValue(unoName("HeaderHeight"), Any(sal_Int32(top - distance)));
 }
 
 float LoPageSetup::topMargin() const
 {
     return unoGuard(0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(bodyTop(s)) : 0.0f;
+        return s.is() ? toPoints(bodyTop(s)) : 0.0f;
     });
 }
 
@@ -204,16 +192,16 @@ void LoPageSetup::setTopMargin(float points)
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;
-        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
+        const sal_Int32 wanted = toHundredthMm(points);
         if (!boolOf(s, "HeaderIsOn")) {
-            s->setPropertyValue(ascii("TopMargin"), Any(wanted));
+            s->setPropertyValue(unoName("TopMargin"), Any(wanted));
             return;
         }
         sal_Int32 distance = int32Of(s, "TopMargin");
         if (wanted - distance < 100)
             distance = wanted / 2;
-        s->setPropertyValue(ascii("TopMargin"), Any(distance));
-        s->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(wanted - distance)));
+        s->setPropertyValue(unoName("TopMargin"), Any(distance));
+        s->setPropertyValue(unoName("HeaderHeight"), Any(sal_Int32(wanted - distance)));
     });
     keepCharsLine(chars);
 }
@@ -222,7 +210,7 @@ float LoPageSetup::bottomMargin() const
 {
     return unoGuard(0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(bodyBottom(s)) : 0.0f;
+        return s.is() ? toPoints(bodyBottom(s)) : 0.0f;
     });
 }
 
@@ -233,9 +221,9 @@ void LoPageSetup::setBottomMargin(float points)
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;
-        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
+        const sal_Int32 wanted = toHundredthMm(points);
         if (!boolOf(s, "FooterIsOn")) {
-            s->setPropertyValue(ascii("BottomMargin"), Any(wanted));
+            s->setPropertyValue(unoName("BottomMargin"), Any(wanted));
             return;
         }
         // The footer distance stays unless the new margin leaves no room
@@ -303,9 +291,8 @@ float LoPageSetup::footerDistance() const
         if (!s.is())
             return 0.0f;
         if (boolOf(s, "FooterIsOn"))
-            return SectionMap::toPoints(footerDistanceOf(s));
-        return SectionMap::toPoints(
-            std::min(kDefaultFooterDistance, int32Of(s, "BottomMargin") / 2));
+            return toPoints(footerDistanceOf(s));
+        return toPoints(std::min(kDefaultFooterDistance, int32Of(s, "BottomMargin") / 2));
     });
 }
 
@@ -318,7 +305,7 @@ void LoPageSetup::setFooterDistance(float points)
             return;
         ensureFooter(s);
         const sal_Int32 total = bodyBottom(s);
-        placeFooter(s, std::min(SectionMap::toHundredthMm(points), total - 100), total);
+        placeFooter(s, std::min(toHundredthMm(points), total - 100), total);
     });
     keepCharsLine(chars);
 }
@@ -344,10 +331,10 @@ void LoPageSetup::setOrientation(int orientation)
         const bool landscape = orientation == automation::wdOrientLandscape;
         const sal_Int32 width = int32Of(s, "Width");
         const sal_Int32 height = int32Of(s, "Height");
-        s->setPropertyValue(ascii("IsLandscape"), Any(landscape));
+        s->setPropertyValue(unoName("IsLandscape"), Any(landscape));
         if ((landscape && width < height) || (!landscape && width > height)) {
-            s->setPropertyValue(ascii("Width"), Any(height));
-            s->setPropertyValue(ascii("Height"), Any(width));
+            s->setPropertyValue(unoName("Width"), Any(height));
+            s->setPropertyValue(unoName("Height"), Any(width));
         }
     });
     keepCharsLine(chars);
@@ -359,7 +346,7 @@ int LoPageSetup::mirrorMargins() const
         Reference<beans::XPropertySet> s = style();
         style::PageStyleLayout layout = style::PageStyleLayout_ALL;
         if (s.is())
-            s->getPropertyValue(ascii("PageStyleLayout")) >>= layout;
+            s->getPropertyValue(unoName("PageStyleLayout")) >>= layout;
         return layout == style::PageStyleLayout_MIRRORED ? automation::msoTrue
                                                          : automation::msoFalse;
     });
@@ -371,7 +358,7 @@ void LoPageSetup::setMirrorMargins(int value)
         Reference<beans::XPropertySet> s = style();
         if (s.is())
             s->setPropertyValue(
-                ascii("PageStyleLayout"),
+                unoName("PageStyleLayout"),
                 Any(value ? style::PageStyleLayout_MIRRORED : style::PageStyleLayout_ALL));
     });
 }
@@ -388,7 +375,7 @@ int LoPageSetup::layoutMode() const
         Reference<beans::XPropertySet> s = style();
         sal_Int16 mode = text::TextGridMode::NONE;
         if (s.is())
-            s->getPropertyValue(ascii("GridMode")) >>= mode;
+            s->getPropertyValue(unoName("GridMode")) >>= mode;
         if (mode == text::TextGridMode::LINES)
             return boolOf(s, "GridSnapToChars") ? automation::wdLayoutModeGrid
                                                 : automation::wdLayoutModeLineGrid;
@@ -406,9 +393,9 @@ void LoPageSetup::setLayoutMode(int mode)
             return;
         const bool grid
             = mode == automation::wdLayoutModeGrid || mode == automation::wdLayoutModeLineGrid;
-        s->setPropertyValue(ascii("GridMode"),
+        s->setPropertyValue(unoName("GridMode"),
                             Any(grid ? text::TextGridMode::LINES : text::TextGridMode::NONE));
-        s->setPropertyValue(ascii("GridSnapToChars"), Any(mode == automation::wdLayoutModeGrid));
+        s->setPropertyValue(unoName("GridSnapToChars"), Any(mode == automation::wdLayoutModeGrid));
         updateGrid(s);
     });
 }
@@ -419,7 +406,7 @@ float LoPageSetup::linesPage() const
         Reference<beans::XPropertySet> s = style();
         sal_Int16 lines = 0;
         if (s.is())
-            s->getPropertyValue(ascii("GridLines")) >>= lines;
+            s->getPropertyValue(unoName("GridLines")) >>= lines;
         return float(lines);
     });
 }
@@ -430,7 +417,7 @@ void LoPageSetup::setLinesPage(float lines)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || lines < 1)
             return;
-        s->setPropertyValue(ascii("GridLines"), Any(sal_Int16(std::lround(lines))));
+        s->setPropertyValue(unoName("GridLines"), Any(sal_Int16(std::lround(lines))));
         updateGrid(s);
     });
 }
@@ -458,7 +445,7 @@ void LoPageSetup::setCharsLine(float chars)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1)
             return;
-        s->setPropertyValue(ascii("GridBaseWidth"),
+        s->setPropertyValue(unoName("GridBaseWidth"),
                             Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
         updateGrid(s);
     });
@@ -472,7 +459,7 @@ void LoPageSetup::keepCharsLine(float chars)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1 || int32Of(s, "GridBaseWidth") <= 0)
             return;
-        s->setPropertyValue(ascii("GridBaseWidth"),
+        s->setPropertyValue(unoName("GridBaseWidth"),
                             Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
         updateGrid(s);
     });
@@ -483,15 +470,15 @@ void LoPageSetup::keepCharsLine(float chars)
 void LoPageSetup::updateGrid(const Reference<beans::XPropertySet> &s)
 {
     sal_Int16 lines = 0;
-    s->getPropertyValue(ascii("GridLines")) >>= lines;
+    s->getPropertyValue(unoName("GridLines")) >>= lines;
     if (lines > 0) {
-        s->setPropertyValue(ascii("GridRubyHeight"), Any(sal_Int32(0)));
-        s->setPropertyValue(ascii("GridBaseHeight"), Any(sal_Int32(textHeight(s) / lines)));
+        s->setPropertyValue(unoName("GridRubyHeight"), Any(sal_Int32(0)));
+        s->setPropertyValue(unoName("GridBaseHeight"), Any(sal_Int32(textHeight(s) / lines)));
     }
-    s->setPropertyValue(ascii("StandardPageMode"), Any(true));
+    s->setPropertyValue(unoName("StandardPageMode"), Any(true));
     // Word neither shows nor prints the grid.
-    s->setPropertyValue(ascii("GridDisplay"), Any(false));
-    s->setPropertyValue(ascii("GridPrint"), Any(false));
+    s->setPropertyValue(unoName("GridDisplay"), Any(false));
+    s->setPropertyValue(unoName("GridPrint"), Any(false));
     applyCharacterPitch(m_model);
 }
 
@@ -503,13 +490,13 @@ void LoPageSetup::applyCharacterPitch(const Reference<frame::XModel> &model)
     Reference<beans::XPropertySet> page = SectionMap::pageStyle(model, parts.front().pageStyle);
     Reference<style::XStyleFamiliesSupplier> supplier(model, uno::UNO_QUERY_THROW);
     Reference<container::XNameAccess> paragraphStyles(
-        supplier->getStyleFamilies()->getByName(ascii("ParagraphStyles")), uno::UNO_QUERY_THROW);
-    Reference<beans::XPropertySet> normal(paragraphStyles->getByName(ascii("Standard")),
+        supplier->getStyleFamilies()->getByName(unoName("ParagraphStyles")), uno::UNO_QUERY_THROW);
+    Reference<beans::XPropertySet> normal(paragraphStyles->getByName(unoName("Standard")),
                                           uno::UNO_QUERY_THROW);
     sal_Int16 kerning = 0;
     sal_Int16 mode = text::TextGridMode::NONE;
     if (page.is())
-        page->getPropertyValue(ascii("GridMode")) >>= mode;
+        page->getPropertyValue(unoName("GridMode")) >>= mode;
     const sal_Int32 base = page.is() ? int32Of(page, "GridBaseWidth") : 0;
     if (mode == text::TextGridMode::LINES && boolOf(page, "GridSnapToChars") && base > 0) {
         // Full-width characters are as wide as the font: the kerning is
@@ -518,10 +505,10 @@ void LoPageSetup::applyCharacterPitch(const Reference<frame::XModel> &model)
         const double chars = std::round(double(textWidth(page)) / base);
         const double pitch = textWidth(page) / chars;
         float size = 0;
-        normal->getPropertyValue(ascii("CharHeight")) >>= size;
+        normal->getPropertyValue(unoName("CharHeight")) >>= size;
         kerning = sal_Int16(std::floor(pitch - size * 2540.0 / 72.0));
     }
-    normal->setPropertyValue(ascii("CharKerning"), Any(kerning));
+    normal->setPropertyValue(unoName("CharKerning"), Any(kerning));
 }
 
 int LoPageSetup::oddAndEvenPagesHeaderFooter() const
@@ -541,7 +528,7 @@ void LoPageSetup::setOddAndEvenPagesHeaderFooter(int value)
         if (!s.is())
             return;
         ensureFooter(s);
-        s->setPropertyValue(ascii("FooterIsShared"), Any(value == 0));
+        s->setPropertyValue(unoName("FooterIsShared"), Any(value == 0));
     });
 }
 
@@ -567,13 +554,13 @@ void LoPageSetup::setDifferentFirstPageHeaderFooter(int value)
             return;
         ensureFooter(s);
         const bool wasShared = boolOf(s, "FirstIsShared");
-        s->setPropertyValue(ascii("FirstIsShared"), Any(value == 0));
+        s->setPropertyValue(unoName("FirstIsShared"), Any(value == 0));
         if (value == 0 || !wasShared)
             return;
         for (const char *part : {"Footer", "Header"}) {
             const auto text = [&](const char *suffix) {
                 return Reference<text::XText>(
-                    s->getPropertyValue(ascii((QByteArray(part) + suffix).constData())),
+                    s->getPropertyValue(unoName((QByteArray(part) + suffix).constData())),
                     uno::UNO_QUERY);
             };
             const Reference<text::XText> first = text("TextFirst");

@@ -36,7 +36,7 @@ automation::RangePtr LoSection::range()
     if (!ok)
         return nullptr;
     const Reference<css::text::XText> body
-        = unoGuard(Reference<css::text::XText>(), [&] { return SectionMap::body(m_model); });
+        = unoGuard(Reference<css::text::XText>(), [&] { return bodyOf(m_model); });
     return body.is() ? makeTextRange(m_office, body, found.start, found.end) : nullptr;
 }
 

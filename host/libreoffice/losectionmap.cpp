@@ -22,7 +22,6 @@
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
 #include <com/sun/star/text/PageNumberType.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextField.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
@@ -59,15 +58,8 @@ long tableLength(const Reference<text::XTextTable> &table)
 QString textProperty(const Reference<beans::XPropertySet> &props, const char *name)
 {
     rtl::OUString value;
-    props->getPropertyValue(rtl::OUString::createFromAscii(name)) >>= value;
+    props->getPropertyValue(unoName(name)) >>= value;
     return toQString(value);
-}
-
-bool boolOf(const Reference<beans::XPropertySet> &props, const QString &name)
-{
-    bool value = false;
-    props->getPropertyValue(toOUString(name)) >>= value;
-    return value;
 }
 
 // A footer's or header's text as the object model numbers them.
@@ -117,11 +109,6 @@ const void *keyOf(Registry &r, const Reference<frame::XModel> &model)
 
 } // namespace
 
-Reference<text::XText> SectionMap::body(const Reference<frame::XModel> &model)
-{
-    return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
-}
-
 namespace {
 
 // The sections last worked out per document, kept while no edit has been
@@ -148,7 +135,7 @@ std::vector<SectionPart> SectionMap::sections(const Reference<frame::XModel> &mo
                                               bool withOffsets)
 {
     const void *key = Reference<uno::XInterface>(model, UNO_QUERY).get();
-    const long edits = textstory::edits(body(model));
+    const long edits = textstory::edits(bodyOf(model));
     auto found = knownSections().find(key);
     if (found != knownSections().end() && found->second.edits == edits
         && (found->second.withOffsets || !withOffsets))
@@ -170,7 +157,7 @@ std::vector<SectionPart> SectionMap::computeSections(const Reference<frame::XMod
                                                      bool withOffsets)
 {
     std::vector<SectionPart> parts;
-    const Reference<text::XText> text = body(model);
+    const Reference<text::XText> text = bodyOf(model);
     // Without tables every element is a paragraph, and the body's string
     // gives all their lengths in one call.
     QStringList lines;
@@ -232,8 +219,7 @@ Reference<beans::XPropertySet> SectionMap::pageStyle(const Reference<frame::XMod
 {
     Reference<style::XStyleFamiliesSupplier> supplier(model, UNO_QUERY_THROW);
     Reference<container::XNameAccess> styles(
-        supplier->getStyleFamilies()->getByName(rtl::OUString::createFromAscii("PageStyles")),
-        UNO_QUERY_THROW);
+        supplier->getStyleFamilies()->getByName(unoName("PageStyles")), UNO_QUERY_THROW);
     const rtl::OUString styleName = toOUString(name);
     if (!styles->hasByName(styleName))
         return nullptr;
@@ -244,16 +230,6 @@ Reference<text::XTextCursor> SectionMap::cursorAt(const Reference<frame::XModel>
                                                   const Reference<text::XText> &text, long offset)
 {
     return textstory::cursorAt(model, text, offset, offset);
-}
-
-float SectionMap::toPoints(sal_Int32 hundredthMm)
-{
-    return float(double(hundredthMm) * 72.0 / 2540.0);
-}
-
-sal_Int32 SectionMap::toHundredthMm(float points)
-{
-    return sal_Int32(std::lround(double(points) * 2540.0 / 72.0));
 }
 
 bool SectionMap::linked(const Reference<frame::XModel> &model, const QString &pageStyle,
@@ -300,12 +276,11 @@ Reference<text::XText> SectionMap::storyOf(const automation::Range *range)
 Reference<text::XTextContent> SectionMap::newPageNumberField(const Reference<frame::XModel> &model)
 {
     Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
-    Reference<beans::XPropertySet> field(factory->createInstance(rtl::OUString::createFromAscii(
-                                             "com.sun.star.text.TextField.PageNumber")),
-                                         UNO_QUERY_THROW);
-    field->setPropertyValue(rtl::OUString::createFromAscii("SubType"),
-                            uno::Any(text::PageNumberType_CURRENT));
-    field->setPropertyValue(rtl::OUString::createFromAscii("NumberingType"),
+    Reference<beans::XPropertySet> field(
+        factory->createInstance(unoName("com.sun.star.text.TextField.PageNumber")),
+        UNO_QUERY_THROW);
+    field->setPropertyValue(unoName("SubType"), uno::Any(text::PageNumberType_CURRENT));
+    field->setPropertyValue(unoName("NumberingType"),
                             uno::Any(sal_Int16(style::NumberingType::ARABIC)));
     return Reference<text::XTextContent>(field, UNO_QUERY_THROW);
 }
@@ -315,14 +290,11 @@ namespace {
 bool isPageNumberField(const Reference<beans::XPropertySet> &portion)
 {
     rtl::OUString type;
-    portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+    portion->getPropertyValue(unoName("TextPortionType")) >>= type;
     if (type != "TextField")
         return false;
-    Reference<lang::XServiceInfo> field(
-        portion->getPropertyValue(rtl::OUString::createFromAscii("TextField")), UNO_QUERY);
-    return field.is()
-        && field->supportsService(
-            rtl::OUString::createFromAscii("com.sun.star.text.TextField.PageNumber"));
+    Reference<lang::XServiceInfo> field(portion->getPropertyValue(unoName("TextField")), UNO_QUERY);
+    return field.is() && field->supportsService(unoName("com.sun.star.text.TextField.PageNumber"));
 }
 
 } // namespace
@@ -364,9 +336,8 @@ void SectionMap::copyStory(const Reference<frame::XModel> &model,
             to->insertControlCharacter(at, text::ControlCharacter::PARAGRAPH_BREAK, false);
         first = false;
         Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
-            ->setPropertyValue(
-                rtl::OUString::createFromAscii("ParaAdjust"),
-                paragraphProps->getPropertyValue(rtl::OUString::createFromAscii("ParaAdjust")));
+            ->setPropertyValue(unoName("ParaAdjust"),
+                               paragraphProps->getPropertyValue(unoName("ParaAdjust")));
         Reference<container::XEnumeration> portions = paragraph->createEnumeration();
         while (portions->hasMoreElements()) {
             Reference<beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
@@ -378,7 +349,7 @@ void SectionMap::copyStory(const Reference<frame::XModel> &model,
             }
             Reference<text::XTextRange> range(portion, UNO_QUERY);
             rtl::OUString type;
-            portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+            portion->getPropertyValue(unoName("TextPortionType")) >>= type;
             if (range.is() && type == "Text")
                 to->insertString(at, range->getString(), false);
         }

@@ -41,8 +41,6 @@ public:
     // they show, so that the pages show what the object model says. Called
     // before the document is printed or sections are handed out.
     static void syncLinked(const css::uno::Reference<css::frame::XModel> &model);
-    static css::uno::Reference<css::text::XText>
-    body(const css::uno::Reference<css::frame::XModel> &model);
     static css::uno::Reference<css::beans::XPropertySet>
     pageStyle(const css::uno::Reference<css::frame::XModel> &model, const QString &name);
 
@@ -50,10 +48,6 @@ public:
     static css::uno::Reference<css::text::XTextCursor>
     cursorAt(const css::uno::Reference<css::frame::XModel> &model,
              const css::uno::Reference<css::text::XText> &text, long offset);
-
-    // Lengths: the object model speaks points, Writer 1/100 mm.
-    static float toPoints(sal_Int32 hundredthMm);
-    static sal_Int32 toHundredthMm(float points);
 
     // Whether a footer (or header) of a section shows the previous section's
     // one. Writer has no such link, so it is remembered per document for as

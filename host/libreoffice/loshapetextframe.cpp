@@ -2,7 +2,6 @@
 
 #include "automation/constants.h"
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -43,7 +42,7 @@ int LoShapeTextFrame::autoSize() const
     return officeCall(*m_office, int(automation::msoFalse), [&] {
         bool automatic = false;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"))
+            ->getPropertyValue(unoName("FrameIsAutomaticHeight"))
             >>= automatic;
         return automatic ? automation::msoTrue : automation::msoFalse;
     });
@@ -53,8 +52,7 @@ void LoShapeTextFrame::setAutoSize(int value)
 {
     officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->setPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"),
-                               Any(value != 0));
+            ->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(value != 0));
         if (!m_box.is() || value == 0)
             return;
         // The frame is never shorter than its shape: the shape starts from
@@ -79,9 +77,9 @@ float LoShapeTextFrame::margin(const char *property) const
     return officeCall(*m_office, 0.0f, [&] {
         sal_Int32 distance = 0;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii(property))
+            ->getPropertyValue(unoName(property))
             >>= distance;
-        return SectionMap::toPoints(distance);
+        return toPoints(distance);
     });
 }
 
@@ -89,8 +87,7 @@ void LoShapeTextFrame::setMargin(const char *property, float points)
 {
     officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->setPropertyValue(rtl::OUString::createFromAscii(property),
-                               Any(SectionMap::toHundredthMm(points)));
+            ->setPropertyValue(unoName(property), Any(toHundredthMm(points)));
     });
 }
 
@@ -142,7 +139,7 @@ int LoShapeTextFrame::orientation() const
     return officeCall(*m_office, 0, [&] {
         sal_Int16 mode = text::WritingMode2::LR_TB;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii("WritingMode"))
+            ->getPropertyValue(unoName("WritingMode"))
             >>= mode;
         if (mode == text::WritingMode2::TB_RL)
             return automation::msoTextOrientationDownward;

@@ -22,7 +22,7 @@ QString LoStyle::nameLocal() const
 {
     return officeCall(*m_office, QString(), [&] {
         rtl::OUString name;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii("DisplayName")) >>= name;
+        m_style->getPropertyValue(unoName("DisplayName")) >>= name;
         return toQString(name);
     });
 }

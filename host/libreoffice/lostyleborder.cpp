@@ -1,7 +1,6 @@
 #include "lostyleborder.h"
 
 #include "automation/constants.h"
-#include "losectionmap.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -38,7 +37,7 @@ int LoStyleBorder::lineStyle() const
 {
     return officeCall(*m_office, int(automation::wdLineStyleNone), [&] {
         table::BorderLine2 line;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+        m_style->getPropertyValue(unoName(m_property)) >>= line;
         return widthOf(line) > 0 && line.LineStyle != table::BorderLineStyle::NONE
             ? automation::wdLineStyleSingle
             : automation::wdLineStyleNone;
@@ -50,17 +49,17 @@ void LoStyleBorder::setLineStyle(int style)
     officeCall(*m_office, [&] {
         table::BorderLine2 line;
         if (style != automation::wdLineStyleNone) {
-            m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+            m_style->getPropertyValue(unoName(m_property)) >>= line;
             line.LineStyle = table::BorderLineStyle::SOLID;
             if (widthOf(line) <= 0)
-                line.LineWidth = SectionMap::toHundredthMm(0.5f);
+                line.LineWidth = toHundredthMm(0.5f);
             line.OuterLineWidth = sal_Int16(line.LineWidth);
             line.InnerLineWidth = 0;
             line.LineDistance = 0;
         } else {
             line.LineStyle = table::BorderLineStyle::NONE;
         }
-        m_style->setPropertyValue(rtl::OUString::createFromAscii(m_property), Any(line));
+        m_style->setPropertyValue(unoName(m_property), Any(line));
     });
 }
 
@@ -69,8 +68,8 @@ int LoStyleBorder::lineWidth() const
 {
     return officeCall(*m_office, 0, [&] {
         table::BorderLine2 line;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
-        return int(std::lround(SectionMap::toPoints(widthOf(line)) * 8));
+        m_style->getPropertyValue(unoName(m_property)) >>= line;
+        return int(std::lround(toPoints(widthOf(line)) * 8));
     });
 }
 
@@ -78,14 +77,14 @@ void LoStyleBorder::setLineWidth(int code)
 {
     officeCall(*m_office, [&] {
         table::BorderLine2 line;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
-        line.LineWidth = SectionMap::toHundredthMm(code / 8.0f);
+        m_style->getPropertyValue(unoName(m_property)) >>= line;
+        line.LineWidth = toHundredthMm(code / 8.0f);
         line.OuterLineWidth = sal_Int16(line.LineWidth);
         line.InnerLineWidth = 0;
         line.LineDistance = 0;
         if (line.LineStyle == table::BorderLineStyle::NONE)
             line.LineStyle = table::BorderLineStyle::SOLID;
-        m_style->setPropertyValue(rtl::OUString::createFromAscii(m_property), Any(line));
+        m_style->setPropertyValue(unoName(m_property), Any(line));
     });
 }
 

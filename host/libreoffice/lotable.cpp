@@ -1,7 +1,6 @@
 #include "lotable.h"
 
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "lotableborders.h"
 #include "lotablecell.h"
 #include "lotablerows.h"
@@ -117,9 +116,9 @@ float LoTable::padding(const char *property) const
             return 0.0f;
         sal_Int32 distance = 0;
         Reference<beans::XPropertySet>(m_table->getCellByName(names[0]), UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii(property))
+            ->getPropertyValue(unoName(property))
             >>= distance;
-        return SectionMap::toPoints(distance);
+        return toPoints(distance);
     });
 }
 
@@ -129,8 +128,7 @@ void LoTable::setPadding(const char *property, float points)
         const uno::Sequence<rtl::OUString> names = m_table->getCellNames();
         for (sal_Int32 i = 0; i < names.getLength(); ++i) {
             Reference<beans::XPropertySet>(m_table->getCellByName(names[i]), UNO_QUERY_THROW)
-                ->setPropertyValue(rtl::OUString::createFromAscii(property),
-                                   Any(SectionMap::toHundredthMm(points)));
+                ->setPropertyValue(unoName(property), Any(toHundredthMm(points)));
         }
     });
 }

@@ -1,7 +1,6 @@
 #include "lotableborder.h"
 
 #include "automation/constants.h"
-#include "losectionmap.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -65,7 +64,7 @@ int LoTableBorder::lineStyle() const
 {
     return officeCall(*m_office, int(automation::wdLineStyleNone), [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
         const table::BorderLine2 &line = lineOf(border, m_index, &valid);
         return widthOf(line) > 0 && line.LineStyle != table::BorderLineStyle::NONE
@@ -78,19 +77,19 @@ void LoTableBorder::setLineStyle(int style)
 {
     officeCall(*m_office, [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
         table::BorderLine2 &line = lineOf(border, m_index, &valid);
         if (style != automation::wdLineStyleNone) {
             line.LineStyle = table::BorderLineStyle::SOLID;
             if (widthOf(line) <= 0)
-                line.LineWidth = SectionMap::toHundredthMm(0.5f);
+                line.LineWidth = toHundredthMm(0.5f);
         } else {
             line = table::BorderLine2();
             line.LineStyle = table::BorderLineStyle::NONE;
         }
         *valid = true;
-        m_table->setPropertyValue(rtl::OUString::createFromAscii(tableBorder), Any(border));
+        m_table->setPropertyValue(unoName(tableBorder), Any(border));
     });
 }
 
@@ -99,9 +98,9 @@ int LoTableBorder::lineWidth() const
 {
     return officeCall(*m_office, 0, [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
-        return int(std::lround(SectionMap::toPoints(widthOf(lineOf(border, m_index, &valid))) * 8));
+        return int(std::lround(toPoints(widthOf(lineOf(border, m_index, &valid))) * 8));
     });
 }
 
@@ -109,14 +108,14 @@ void LoTableBorder::setLineWidth(int code)
 {
     officeCall(*m_office, [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
         table::BorderLine2 &line = lineOf(border, m_index, &valid);
-        line.LineWidth = SectionMap::toHundredthMm(code / 8.0f);
+        line.LineWidth = toHundredthMm(code / 8.0f);
         if (line.LineStyle == table::BorderLineStyle::NONE)
             line.LineStyle = table::BorderLineStyle::SOLID;
         *valid = true;
-        m_table->setPropertyValue(rtl::OUString::createFromAscii(tableBorder), Any(border));
+        m_table->setPropertyValue(unoName(tableBorder), Any(border));
     });
 }
 

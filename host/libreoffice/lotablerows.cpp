@@ -49,7 +49,7 @@ int LoTableRows::alignment() const
     return officeCall(*m_office, rowAlignLeft, [&] {
         sal_Int16 orient = text::HoriOrientation::LEFT;
         Reference<beans::XPropertySet>(m_table, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii("HoriOrient"))
+            ->getPropertyValue(unoName("HoriOrient"))
             >>= orient;
         if (orient == text::HoriOrientation::CENTER)
             return rowAlignCenter;
@@ -68,7 +68,7 @@ void LoTableRows::setAlignment(int alignment)
                                                          : text::HoriOrientation::LEFT;
     unoGuardVoid([&] {
         Reference<beans::XPropertySet>(m_table, UNO_QUERY_THROW)
-            ->setPropertyValue(rtl::OUString::createFromAscii("HoriOrient"), Any(orient));
+            ->setPropertyValue(unoName("HoriOrient"), Any(orient));
     });
 }
 

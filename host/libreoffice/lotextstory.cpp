@@ -726,7 +726,7 @@ bool selectionOffsets(const Reference<frame::XModel> &model, Reference<text::XTe
     if (Reference<table::XCell>(*text, UNO_QUERY).is()) {
         const Reference<text::XTextTable> table(
             Reference<beans::XPropertySet>(view, UNO_QUERY_THROW)
-                ->getPropertyValue(rtl::OUString::createFromAscii("TextTable")),
+                ->getPropertyValue(unoName("TextTable")),
             UNO_QUERY);
         Reference<text::XText> holder;
         TableSpan span;
