@@ -49,10 +49,8 @@ LoBookmarks::LoBookmarks(std::shared_ptr<Office> office, Reference<frame::XModel
 
 long LoBookmarks::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L,
-                    [this] { return long(bookmarksOf(m_model)->getElementNames().getLength()); });
+    return officeCall(*m_office, 0L,
+                      [this] { return long(bookmarksOf(m_model)->getElementNames().getLength()); });
 }
 
 automation::BookmarkPtr LoBookmarks::item(const automation::Variant &index)
@@ -73,9 +71,7 @@ automation::BookmarkPtr LoBookmarks::item(const automation::Variant &index)
 
 bool LoBookmarks::exists(const QString &name) const
 {
-    if (!m_office->isAlive())
-        return false;
-    return unoGuard(false, [&] { return bookmarkNamed(m_model, name).is(); });
+    return officeCall(*m_office, false, [&] { return bookmarkNamed(m_model, name).is(); });
 }
 
 automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::RangePtr &range)
@@ -85,7 +81,7 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
     const long start = range->start();
     const long end = std::max(start, range->end());
     const bool added = unoGuard(false, [&] {
-        const Reference<text::XText> body = drawing::bodyOf(m_model);
+        const Reference<text::XText> body = bodyOf(m_model);
         if (drawing::storyOf(m_office->document(m_model), range.get()) != body)
             return false;
         const Reference<text::XTextContent> old = bookmarkNamed(m_model, name);
@@ -93,7 +89,7 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
             old->getAnchor()->getText()->removeTextContent(old);
         const Reference<text::XTextContent> mark(
             Reference<lang::XMultiServiceFactory>(m_model, UNO_QUERY_THROW)
-                ->createInstance(rtl::OUString::createFromAscii("com.sun.star.text.Bookmark")),
+                ->createInstance(unoName("com.sun.star.text.Bookmark")),
             UNO_QUERY_THROW);
         Reference<container::XNamed>(mark, UNO_QUERY_THROW)->setName(toOUString(name));
         // Absorbing the span makes it the bookmark's: its text stays.
@@ -120,7 +116,7 @@ automation::RangePtr LoBookmark::range()
     long end = -1;
     unoGuardVoid([&] {
         const Reference<text::XTextContent> mark = bookmarkNamed(m_model, m_name);
-        const Reference<text::XText> body = drawing::bodyOf(m_model);
+        const Reference<text::XText> body = bodyOf(m_model);
         if (!mark.is() || mark->getAnchor()->getText() != body)
             return;
         const Reference<text::XTextRange> anchor = mark->getAnchor();
@@ -135,9 +131,7 @@ automation::RangePtr LoBookmark::range()
 
 void LoBookmark::remove()
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<text::XTextContent> mark = bookmarkNamed(m_model, m_name);
         if (mark.is())
             mark->getAnchor()->getText()->removeTextContent(mark);

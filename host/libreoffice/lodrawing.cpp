@@ -9,7 +9,6 @@
 #include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 
 #include <cstdlib>
 #include <vector>
@@ -20,12 +19,6 @@ using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
 namespace libreoffice::drawing {
-
-Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
-{
-    const Reference<text::XTextDocument> document(model, UNO_QUERY);
-    return document.is() ? document->getText() : nullptr;
-}
 
 Reference<css::drawing::XDrawPage> drawPageOf(const Reference<frame::XModel> &model)
 {
@@ -106,11 +99,6 @@ void fitBoxesToText(ShapeWrappers &wrappers, const Reference<frame::XModel> &mod
         wrappers.hold(model, shape);
         fitBoxToText(shape);
     }
-}
-
-sal_Int32 swapRedBlue(sal_Int32 color)
-{
-    return ((color & 0xff) << 16) | (color & 0xff00) | ((color >> 16) & 0xff);
 }
 
 } // namespace libreoffice::drawing

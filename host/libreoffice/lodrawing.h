@@ -29,7 +29,6 @@ class TextStories;
 
 namespace drawing {
 
-css::uno::Reference<css::text::XText> bodyOf(const css::uno::Reference<css::frame::XModel> &model);
 css::uno::Reference<css::drawing::XDrawPage>
 drawPageOf(const css::uno::Reference<css::frame::XModel> &model);
 
@@ -60,9 +59,6 @@ paragraphStartAt(textstory::TextStories &stories, const css::uno::Reference<css:
 // its progress) and now and then made its Word export fail.
 sal_Int32 fitBoxToText(const css::uno::Reference<css::drawing::XShape> &shape);
 void fitBoxesToText(ShapeWrappers &wrappers, const css::uno::Reference<css::frame::XModel> &model);
-
-// Object model colours are 0xBBGGRR, the office's 0xRRGGBB.
-sal_Int32 swapRedBlue(sal_Int32 color);
 
 } // namespace drawing
 } // namespace libreoffice

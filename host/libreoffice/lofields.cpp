@@ -31,10 +31,8 @@ LoFields::LoFields(std::shared_ptr<Office> office, Reference<frame::XModel> mode
 
 long LoFields::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
-        const Reference<uno::XInterface> body(SectionMap::body(m_model), UNO_QUERY);
+    return officeCall(*m_office, 0L, [&] {
+        const Reference<uno::XInterface> body(bodyOf(m_model), UNO_QUERY);
         Reference<text::XTextFieldsSupplier> supplier(m_model, UNO_QUERY_THROW);
         Reference<container::XEnumeration> fields = supplier->getTextFields()->createEnumeration();
         long count = 0;

@@ -93,9 +93,7 @@ int LoHeaderFooter::linkToPrevious() const
 
 void LoHeaderFooter::setLinkToPrevious(int value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         DocumentState &document = m_office->document(m_model);
         const std::vector<SectionPart> parts = SectionMap::sections(document);
         if (parts.empty() || parts.front().pageStyle == m_pageStyle)

@@ -26,22 +26,10 @@ namespace libreoffice {
 
 namespace {
 
-rtl::OUString ascii(const char *name)
-{
-    return rtl::OUString::createFromAscii(name);
-}
-
 sal_Int32 int32Of(const Reference<beans::XPropertySet> &style, const char *name)
 {
     sal_Int32 value = 0;
-    style->getPropertyValue(ascii(name)) >>= value;
-    return value;
-}
-
-bool boolOf(const Reference<beans::XPropertySet> &style, const char *name)
-{
-    bool value = false;
-    style->getPropertyValue(ascii(name)) >>= value;
+    style->getPropertyValue(unoName(name)) >>= value;
     return value;
 }
 
@@ -62,7 +50,7 @@ constexpr PageEdge pageBottom {"BottomMargin", "Footer", 1750, true};
 
 rtl::OUString partProperty(const PageEdge &edge, const char *name)
 {
-    return ascii(edge.part) + ascii(name);
+    return unoName(edge.part) + unoName(name);
 }
 
 sal_Int32 partInt32(const Reference<beans::XPropertySet> &style, const PageEdge &edge,
@@ -106,10 +94,10 @@ sal_Int32 footerDistanceOf(const Reference<beans::XPropertySet> &style)
 {
     const sal_Int32 edge = int32Of(style, "BottomMargin");
     Reference<container::XNameContainer> notes(
-        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+        style->getPropertyValue(unoName("UserDefinedAttributes")), uno::UNO_QUERY);
     xml::AttributeData note;
-    if (notes.is() && notes->hasByName(ascii(kFooterNote))
-        && (notes->getByName(ascii(kFooterNote)) >>= note)) {
+    if (notes.is() && notes->hasByName(unoName(kFooterNote))
+        && (notes->getByName(unoName(kFooterNote)) >>= note)) {
         const QStringList values = toQString(note.Value).split(QLatin1Char(' '));
         if (values.size() == 2 && values.at(1).toInt() == edge)
             return values.at(0).toInt();
@@ -129,24 +117,25 @@ sal_Int32 partDistance(const Reference<beans::XPropertySet> &style, const PageEd
 void placePart(const Reference<beans::XPropertySet> &style, const PageEdge &edge,
                sal_Int32 distance, sal_Int32 body)
 {
-    style->setPropertyValue(ascii(edge.margin), Any(edge.footer ? footerEdge(distance) : distance));
+    style->setPropertyValue(unoName(edge.margin),
+                            Any(edge.footer ? footerEdge(distance) : distance));
     // The office keeps the edge in twips: the part takes what it kept.
     const sal_Int32 kept = int32Of(style, edge.margin);
     style->setPropertyValue(partProperty(edge, "Height"), Any(sal_Int32(body - kept)));
     if (!edge.footer)
         return;
     Reference<container::XNameContainer> notes(
-        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+        style->getPropertyValue(unoName("UserDefinedAttributes")), uno::UNO_QUERY);
     if (!notes.is())
         return;
     xml::AttributeData note;
     note.Type = "CDATA";
     note.Value = toOUString(QStringLiteral("%1 %2").arg(distance).arg(kept));
-    if (notes->hasByName(ascii(kFooterNote)))
-        notes->replaceByName(ascii(kFooterNote), Any(note));
+    if (notes->hasByName(unoName(kFooterNote)))
+        notes->replaceByName(unoName(kFooterNote), Any(note));
     else
-        notes->insertByName(ascii(kFooterNote), Any(note));
-    style->setPropertyValue(ascii("UserDefinedAttributes"), Any(notes));
+        notes->insertByName(unoName(kFooterNote), Any(note));
+    style->setPropertyValue(unoName("UserDefinedAttributes"), Any(notes));
 }
 
 sal_Int32 textWidth(const Reference<beans::XPropertySet> &style)
@@ -184,7 +173,7 @@ float LoPageSetup::length(const char *name) const
 {
     return unoGuard(0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(int32Of(s, name)) : 0.0f;
+        return s.is() ? toPoints(int32Of(s, name)) : 0.0f;
     });
 }
 
@@ -194,7 +183,7 @@ void LoPageSetup::setLength(const char *name, float points)
     unoGuardVoid([&] {
         Reference<beans::XPropertySet> s = style();
         if (s.is())
-            s->setPropertyValue(ascii(name), Any(SectionMap::toHundredthMm(points)));
+            s->setPropertyValue(unoName(name), Any(toHundredthMm(points)));
     });
     keepCharsLine(chars);
 }
@@ -225,7 +214,7 @@ float LoPageSetup::margin(bool top) const
 {
     return unoGuard(0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(bodyDistance(s, top ? pageTop : pageBottom)) : 0.0f;
+        return s.is() ? toPoints(bodyDistance(s, top ? pageTop : pageBottom)) : 0.0f;
     });
 }
 
@@ -239,9 +228,9 @@ void LoPageSetup::setMargin(bool top, float points)
         if (!s.is())
             return;
         const PageEdge &edge = top ? pageTop : pageBottom;
-        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
+        const sal_Int32 wanted = toHundredthMm(points);
         if (!partIsOn(s, edge)) {
-            s->setPropertyValue(ascii(edge.margin), Any(wanted));
+            s->setPropertyValue(unoName(edge.margin), Any(wanted));
             return;
         }
         sal_Int32 distance = partDistance(s, edge);
@@ -319,9 +308,8 @@ float LoPageSetup::footerDistance() const
         if (!s.is())
             return 0.0f;
         if (boolOf(s, "FooterIsOn"))
-            return SectionMap::toPoints(footerDistanceOf(s));
-        return SectionMap::toPoints(
-            std::min(pageBottom.defaultDistance, int32Of(s, "BottomMargin") / 2));
+            return toPoints(footerDistanceOf(s));
+        return toPoints(std::min(pageBottom.defaultDistance, int32Of(s, "BottomMargin") / 2));
     });
 }
 
@@ -334,7 +322,7 @@ void LoPageSetup::setFooterDistance(float points)
             return;
         ensureFooter(s);
         const sal_Int32 total = bodyDistance(s, pageBottom);
-        placePart(s, pageBottom, std::min(SectionMap::toHundredthMm(points), total - 100), total);
+        placePart(s, pageBottom, std::min(toHundredthMm(points), total - 100), total);
     });
     keepCharsLine(chars);
 }
@@ -360,10 +348,10 @@ void LoPageSetup::setOrientation(int orientation)
         const bool landscape = orientation == automation::wdOrientLandscape;
         const sal_Int32 width = int32Of(s, "Width");
         const sal_Int32 height = int32Of(s, "Height");
-        s->setPropertyValue(ascii("IsLandscape"), Any(landscape));
+        s->setPropertyValue(unoName("IsLandscape"), Any(landscape));
         if ((landscape && width < height) || (!landscape && width > height)) {
-            s->setPropertyValue(ascii("Width"), Any(height));
-            s->setPropertyValue(ascii("Height"), Any(width));
+            s->setPropertyValue(unoName("Width"), Any(height));
+            s->setPropertyValue(unoName("Height"), Any(width));
         }
     });
     keepCharsLine(chars);
@@ -375,7 +363,7 @@ int LoPageSetup::mirrorMargins() const
         Reference<beans::XPropertySet> s = style();
         style::PageStyleLayout layout = style::PageStyleLayout_ALL;
         if (s.is())
-            s->getPropertyValue(ascii("PageStyleLayout")) >>= layout;
+            s->getPropertyValue(unoName("PageStyleLayout")) >>= layout;
         return layout == style::PageStyleLayout_MIRRORED ? automation::msoTrue
                                                          : automation::msoFalse;
     });
@@ -387,7 +375,7 @@ void LoPageSetup::setMirrorMargins(int value)
         Reference<beans::XPropertySet> s = style();
         if (s.is())
             s->setPropertyValue(
-                ascii("PageStyleLayout"),
+                unoName("PageStyleLayout"),
                 Any(value ? style::PageStyleLayout_MIRRORED : style::PageStyleLayout_ALL));
     });
 }
@@ -404,7 +392,7 @@ int LoPageSetup::layoutMode() const
         Reference<beans::XPropertySet> s = style();
         sal_Int16 mode = text::TextGridMode::NONE;
         if (s.is())
-            s->getPropertyValue(ascii("GridMode")) >>= mode;
+            s->getPropertyValue(unoName("GridMode")) >>= mode;
         if (mode == text::TextGridMode::LINES)
             return boolOf(s, "GridSnapToChars") ? automation::wdLayoutModeGrid
                                                 : automation::wdLayoutModeLineGrid;
@@ -422,9 +410,9 @@ void LoPageSetup::setLayoutMode(int mode)
             return;
         const bool grid
             = mode == automation::wdLayoutModeGrid || mode == automation::wdLayoutModeLineGrid;
-        s->setPropertyValue(ascii("GridMode"),
+        s->setPropertyValue(unoName("GridMode"),
                             Any(grid ? text::TextGridMode::LINES : text::TextGridMode::NONE));
-        s->setPropertyValue(ascii("GridSnapToChars"), Any(mode == automation::wdLayoutModeGrid));
+        s->setPropertyValue(unoName("GridSnapToChars"), Any(mode == automation::wdLayoutModeGrid));
         updateGrid(s);
     });
 }
@@ -435,7 +423,7 @@ float LoPageSetup::linesPage() const
         Reference<beans::XPropertySet> s = style();
         sal_Int16 lines = 0;
         if (s.is())
-            s->getPropertyValue(ascii("GridLines")) >>= lines;
+            s->getPropertyValue(unoName("GridLines")) >>= lines;
         return float(lines);
     });
 }
@@ -446,7 +434,7 @@ void LoPageSetup::setLinesPage(float lines)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || lines < 1)
             return;
-        s->setPropertyValue(ascii("GridLines"), Any(sal_Int16(std::lround(lines))));
+        s->setPropertyValue(unoName("GridLines"), Any(sal_Int16(std::lround(lines))));
         updateGrid(s);
     });
 }
@@ -474,7 +462,7 @@ void LoPageSetup::setCharsLine(float chars)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1)
             return;
-        s->setPropertyValue(ascii("GridBaseWidth"),
+        s->setPropertyValue(unoName("GridBaseWidth"),
                             Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
         updateGrid(s);
     });
@@ -488,7 +476,7 @@ void LoPageSetup::keepCharsLine(float chars)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1 || int32Of(s, "GridBaseWidth") <= 0)
             return;
-        s->setPropertyValue(ascii("GridBaseWidth"),
+        s->setPropertyValue(unoName("GridBaseWidth"),
                             Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
         updateGrid(s);
     });
@@ -499,15 +487,15 @@ void LoPageSetup::keepCharsLine(float chars)
 void LoPageSetup::updateGrid(const Reference<beans::XPropertySet> &s)
 {
     sal_Int16 lines = 0;
-    s->getPropertyValue(ascii("GridLines")) >>= lines;
+    s->getPropertyValue(unoName("GridLines")) >>= lines;
     if (lines > 0) {
-        s->setPropertyValue(ascii("GridRubyHeight"), Any(sal_Int32(0)));
-        s->setPropertyValue(ascii("GridBaseHeight"), Any(sal_Int32(textHeight(s) / lines)));
+        s->setPropertyValue(unoName("GridRubyHeight"), Any(sal_Int32(0)));
+        s->setPropertyValue(unoName("GridBaseHeight"), Any(sal_Int32(textHeight(s) / lines)));
     }
-    s->setPropertyValue(ascii("StandardPageMode"), Any(true));
+    s->setPropertyValue(unoName("StandardPageMode"), Any(true));
     // Word neither shows nor prints the grid.
-    s->setPropertyValue(ascii("GridDisplay"), Any(false));
-    s->setPropertyValue(ascii("GridPrint"), Any(false));
+    s->setPropertyValue(unoName("GridDisplay"), Any(false));
+    s->setPropertyValue(unoName("GridPrint"), Any(false));
     applyCharacterPitch(m_office->document(m_model));
 }
 
@@ -520,13 +508,13 @@ void LoPageSetup::applyCharacterPitch(DocumentState &document)
     Reference<beans::XPropertySet> page = SectionMap::pageStyle(model, parts.front().pageStyle);
     Reference<style::XStyleFamiliesSupplier> supplier(model, uno::UNO_QUERY_THROW);
     Reference<container::XNameAccess> paragraphStyles(
-        supplier->getStyleFamilies()->getByName(ascii("ParagraphStyles")), uno::UNO_QUERY_THROW);
-    Reference<beans::XPropertySet> normal(paragraphStyles->getByName(ascii("Standard")),
+        supplier->getStyleFamilies()->getByName(unoName("ParagraphStyles")), uno::UNO_QUERY_THROW);
+    Reference<beans::XPropertySet> normal(paragraphStyles->getByName(unoName("Standard")),
                                           uno::UNO_QUERY_THROW);
     sal_Int16 kerning = 0;
     sal_Int16 mode = text::TextGridMode::NONE;
     if (page.is())
-        page->getPropertyValue(ascii("GridMode")) >>= mode;
+        page->getPropertyValue(unoName("GridMode")) >>= mode;
     const sal_Int32 base = page.is() ? int32Of(page, "GridBaseWidth") : 0;
     if (mode == text::TextGridMode::LINES && boolOf(page, "GridSnapToChars") && base > 0) {
         // Full-width characters are as wide as the font: the kerning is
@@ -535,10 +523,10 @@ void LoPageSetup::applyCharacterPitch(DocumentState &document)
         const double chars = std::round(double(textWidth(page)) / base);
         const double pitch = textWidth(page) / chars;
         float size = 0;
-        normal->getPropertyValue(ascii("CharHeight")) >>= size;
+        normal->getPropertyValue(unoName("CharHeight")) >>= size;
         kerning = sal_Int16(std::floor(pitch - size * 2540.0 / 72.0));
     }
-    normal->setPropertyValue(ascii("CharKerning"), Any(kerning));
+    normal->setPropertyValue(unoName("CharKerning"), Any(kerning));
 }
 
 int LoPageSetup::oddAndEvenPagesHeaderFooter() const
@@ -558,7 +546,7 @@ void LoPageSetup::setOddAndEvenPagesHeaderFooter(int value)
         if (!s.is())
             return;
         ensureFooter(s);
-        s->setPropertyValue(ascii("FooterIsShared"), Any(value == 0));
+        s->setPropertyValue(unoName("FooterIsShared"), Any(value == 0));
     });
 }
 
@@ -584,13 +572,13 @@ void LoPageSetup::setDifferentFirstPageHeaderFooter(int value)
             return;
         ensureFooter(s);
         const bool wasShared = boolOf(s, "FirstIsShared");
-        s->setPropertyValue(ascii("FirstIsShared"), Any(value == 0));
+        s->setPropertyValue(unoName("FirstIsShared"), Any(value == 0));
         if (value == 0 || !wasShared)
             return;
         for (const char *part : {"Footer", "Header"}) {
             const auto text = [&](const char *suffix) {
                 return Reference<text::XText>(
-                    s->getPropertyValue(ascii((QByteArray(part) + suffix).constData())),
+                    s->getPropertyValue(unoName((QByteArray(part) + suffix).constData())),
                     uno::UNO_QUERY);
             };
             const Reference<text::XText> first = text("TextFirst");

@@ -147,9 +147,7 @@ QString LoRange::text() const
 
 void LoRange::setText(const QString &text)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         textstory::TextStories &texts = stories();
         long total = texts.storyLength(m_story);
         if (m_span->start >= total) {
@@ -272,9 +270,7 @@ void LoRange::select()
 
 void LoRange::insertBefore(const QString &text)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] { m_span->end += insertAt(m_span->start, text); });
+    officeCall(*m_office, [&] { m_span->end += insertAt(m_span->start, text); });
 }
 
 void LoRange::insertAfter(const QString &text)
@@ -437,9 +433,7 @@ automation::ParagraphsPtr LoRange::paragraphs()
 
 int LoRange::languageIdFarEast() const
 {
-    if (!m_office->isAlive())
-        return automation::wdLanguageNone;
-    return unoGuard(automation::wdLanguageNone, [this] {
+    return officeCall(*m_office, automation::wdLanguageNone, [this] {
         const Reference<beans::XPropertySet> text(
             isParagraph() ? m_paragraphHome->createTextCursorByRange(m_paragraph)
                           : stories().cursorAt(m_story, m_span->start, m_span->end),

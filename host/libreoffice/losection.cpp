@@ -36,7 +36,7 @@ automation::RangePtr LoSection::range()
     if (!ok)
         return nullptr;
     const Reference<css::text::XText> body
-        = unoGuard(Reference<css::text::XText>(), [&] { return SectionMap::body(m_model); });
+        = unoGuard(Reference<css::text::XText>(), [&] { return bodyOf(m_model); });
     return body.is() ? makeTextRange(m_office, m_model, body, found.start, found.end) : nullptr;
 }
 
@@ -63,9 +63,7 @@ automation::HeadersFootersPtr LoSection::headers()
 
 long LoSection::index() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
+    return officeCall(*m_office, 0L, [&] {
         const std::vector<SectionPart> parts = SectionMap::sections(m_office->document(m_model));
         for (size_t i = 0; i < parts.size(); ++i) {
             if (parts[i].pageStyle == m_pageStyle)

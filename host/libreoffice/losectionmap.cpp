@@ -18,7 +18,6 @@
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
 #include <com/sun/star/text/PageNumberType.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextField.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
@@ -53,15 +52,8 @@ long tableLength(const Reference<text::XTextTable> &table)
 QString textProperty(const Reference<beans::XPropertySet> &props, const char *name)
 {
     rtl::OUString value;
-    props->getPropertyValue(rtl::OUString::createFromAscii(name)) >>= value;
+    props->getPropertyValue(unoName(name)) >>= value;
     return toQString(value);
-}
-
-bool boolOf(const Reference<beans::XPropertySet> &props, const QString &name)
-{
-    bool value = false;
-    props->getPropertyValue(toOUString(name)) >>= value;
-    return value;
 }
 
 // A footer's or header's text as the object model numbers them.
@@ -81,15 +73,10 @@ Reference<text::XText> storyText(const Reference<beans::XPropertySet> &style, co
 
 } // namespace
 
-Reference<text::XText> SectionMap::body(const Reference<frame::XModel> &model)
-{
-    return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
-}
-
 std::vector<SectionPart> SectionMap::sections(DocumentState &document, bool withOffsets)
 {
     const Reference<frame::XModel> &model = document.model;
-    const long edits = document.stories.edits(body(model));
+    const long edits = document.stories.edits(bodyOf(model));
     std::vector<SectionPart> parts;
     if (document.sections.knownSections(edits, withOffsets, &parts))
         return parts;
@@ -104,7 +91,7 @@ std::vector<SectionPart> SectionMap::computeSections(const Reference<frame::XMod
                                                      bool withOffsets)
 {
     std::vector<SectionPart> parts;
-    const Reference<text::XText> text = body(model);
+    const Reference<text::XText> text = bodyOf(model);
     // Without tables every element is a paragraph, and the body's string
     // gives all their lengths in one call.
     QStringList lines;
@@ -166,33 +153,21 @@ Reference<beans::XPropertySet> SectionMap::pageStyle(const Reference<frame::XMod
 {
     Reference<style::XStyleFamiliesSupplier> supplier(model, UNO_QUERY_THROW);
     Reference<container::XNameAccess> styles(
-        supplier->getStyleFamilies()->getByName(rtl::OUString::createFromAscii("PageStyles")),
-        UNO_QUERY_THROW);
+        supplier->getStyleFamilies()->getByName(unoName("PageStyles")), UNO_QUERY_THROW);
     const rtl::OUString styleName = toOUString(name);
     if (!styles->hasByName(styleName))
         return nullptr;
     return Reference<beans::XPropertySet>(styles->getByName(styleName), UNO_QUERY);
 }
 
-float SectionMap::toPoints(sal_Int32 hundredthMm)
-{
-    return float(double(hundredthMm) * 72.0 / 2540.0);
-}
-
-sal_Int32 SectionMap::toHundredthMm(float points)
-{
-    return sal_Int32(std::lround(double(points) * 2540.0 / 72.0));
-}
-
 Reference<text::XTextContent> SectionMap::newPageNumberField(const Reference<frame::XModel> &model)
 {
     Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
-    Reference<beans::XPropertySet> field(factory->createInstance(rtl::OUString::createFromAscii(
-                                             "com.sun.star.text.TextField.PageNumber")),
-                                         UNO_QUERY_THROW);
-    field->setPropertyValue(rtl::OUString::createFromAscii("SubType"),
-                            uno::Any(text::PageNumberType_CURRENT));
-    field->setPropertyValue(rtl::OUString::createFromAscii("NumberingType"),
+    Reference<beans::XPropertySet> field(
+        factory->createInstance(unoName("com.sun.star.text.TextField.PageNumber")),
+        UNO_QUERY_THROW);
+    field->setPropertyValue(unoName("SubType"), uno::Any(text::PageNumberType_CURRENT));
+    field->setPropertyValue(unoName("NumberingType"),
                             uno::Any(sal_Int16(style::NumberingType::ARABIC)));
     return Reference<text::XTextContent>(field, UNO_QUERY_THROW);
 }
@@ -202,14 +177,11 @@ namespace {
 bool isPageNumberField(const Reference<beans::XPropertySet> &portion)
 {
     rtl::OUString type;
-    portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+    portion->getPropertyValue(unoName("TextPortionType")) >>= type;
     if (type != "TextField")
         return false;
-    Reference<lang::XServiceInfo> field(
-        portion->getPropertyValue(rtl::OUString::createFromAscii("TextField")), UNO_QUERY);
-    return field.is()
-        && field->supportsService(
-            rtl::OUString::createFromAscii("com.sun.star.text.TextField.PageNumber"));
+    Reference<lang::XServiceInfo> field(portion->getPropertyValue(unoName("TextField")), UNO_QUERY);
+    return field.is() && field->supportsService(unoName("com.sun.star.text.TextField.PageNumber"));
 }
 
 } // namespace
@@ -251,9 +223,8 @@ void SectionMap::copyStory(const Reference<frame::XModel> &model,
             to->insertControlCharacter(at, text::ControlCharacter::PARAGRAPH_BREAK, false);
         first = false;
         Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
-            ->setPropertyValue(
-                rtl::OUString::createFromAscii("ParaAdjust"),
-                paragraphProps->getPropertyValue(rtl::OUString::createFromAscii("ParaAdjust")));
+            ->setPropertyValue(unoName("ParaAdjust"),
+                               paragraphProps->getPropertyValue(unoName("ParaAdjust")));
         Reference<container::XEnumeration> portions = paragraph->createEnumeration();
         while (portions->hasMoreElements()) {
             Reference<beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
@@ -265,7 +236,7 @@ void SectionMap::copyStory(const Reference<frame::XModel> &model,
             }
             Reference<text::XTextRange> range(portion, UNO_QUERY);
             rtl::OUString type;
-            portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+            portion->getPropertyValue(unoName("TextPortionType")) >>= type;
             if (range.is() && type == "Text")
                 to->insertString(at, range->getString(), false);
         }

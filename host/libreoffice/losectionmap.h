@@ -44,14 +44,8 @@ public:
     // they show, so that the pages show what the object model says. Called
     // before the document is printed or sections are handed out.
     static void syncLinked(DocumentState &document);
-    static css::uno::Reference<css::text::XText>
-    body(const css::uno::Reference<css::frame::XModel> &model);
     static css::uno::Reference<css::beans::XPropertySet>
     pageStyle(const css::uno::Reference<css::frame::XModel> &model, const QString &name);
-
-    // Lengths: the object model speaks points, Writer 1/100 mm.
-    static float toPoints(sal_Int32 hundredthMm);
-    static sal_Int32 toHundredthMm(float points);
 
     // Replaces the text of one story by that of another: paragraphs with
     // their alignment, plain text and page-number fields.

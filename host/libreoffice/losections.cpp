@@ -31,20 +31,16 @@ namespace libreoffice {
 
 namespace {
 
-rtl::OUString ascii(const char *name)
-{
-    return rtl::OUString::createFromAscii(name);
-}
-
 // The page number offset set on a paragraph, 0 when there is none.
 sal_Int16 offsetOf(const Reference<beans::XPropertySet> &paragraph)
 {
     Reference<beans::XPropertyState> state(paragraph, UNO_QUERY);
     if (!state.is()
-        || state->getPropertyState(ascii("PageNumberOffset")) != beans::PropertyState_DIRECT_VALUE)
+        || state->getPropertyState(unoName("PageNumberOffset"))
+            != beans::PropertyState_DIRECT_VALUE)
         return 0;
     sal_Int16 offset = 0;
-    paragraph->getPropertyValue(ascii("PageNumberOffset")) >>= offset;
+    paragraph->getPropertyValue(unoName("PageNumberOffset")) >>= offset;
     return offset;
 }
 
@@ -80,10 +76,9 @@ LoSections::LoSections(std::shared_ptr<Office> office, Reference<frame::XModel> 
 
 long LoSections::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L,
-                    [&] { return long(SectionMap::sections(m_office->document(m_model)).size()); });
+    return officeCall(*m_office, 0L, [&] {
+        return long(SectionMap::sections(m_office->document(m_model)).size());
+    });
 }
 
 automation::SectionPtr LoSections::item(long index)
@@ -104,7 +99,7 @@ QString LoSections::copyPageStyle(const QString &from)
 {
     Reference<style::XStyleFamiliesSupplier> supplier(m_model, UNO_QUERY_THROW);
     Reference<container::XNameContainer> styles(
-        supplier->getStyleFamilies()->getByName(ascii("PageStyles")), UNO_QUERY_THROW);
+        supplier->getStyleFamilies()->getByName(unoName("PageStyles")), UNO_QUERY_THROW);
     QString name;
     for (int n = 2;; ++n) {
         name = QStringLiteral("Section %1").arg(n);
@@ -113,7 +108,7 @@ QString LoSections::copyPageStyle(const QString &from)
     }
     Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
     Reference<beans::XPropertySet> copy(
-        factory->createInstance(ascii("com.sun.star.style.PageStyle")), UNO_QUERY_THROW);
+        factory->createInstance(unoName("com.sun.star.style.PageStyle")), UNO_QUERY_THROW);
     styles->insertByName(toOUString(name), Any(copy));
     copy = SectionMap::pageStyle(m_model, name);
 
@@ -123,8 +118,9 @@ QString LoSections::copyPageStyle(const QString &from)
     for (const char *first :
          {"HeaderIsOn", "FooterIsOn", "HeaderIsDynamicHeight", "FooterIsDynamicHeight",
           "HeaderIsShared", "FooterIsShared", "FirstIsShared"}) {
-        unoGuardVoid(
-            [&] { copy->setPropertyValue(ascii(first), source->getPropertyValue(ascii(first))); });
+        unoGuardVoid([&] {
+            copy->setPropertyValue(unoName(first), source->getPropertyValue(unoName(first)));
+        });
     }
     const uno::Sequence<beans::Property> properties = source->getPropertySetInfo()->getProperties();
     for (sal_Int32 i = 0; i < properties.getLength(); ++i) {
@@ -139,12 +135,10 @@ QString LoSections::copyPageStyle(const QString &from)
         });
     }
     // The new style's pages follow one another.
-    unoGuardVoid([&] { copy->setPropertyValue(ascii("FollowStyle"), Any(toOUString(name))); });
+    unoGuardVoid([&] { copy->setPropertyValue(unoName("FollowStyle"), Any(toOUString(name))); });
 
     for (bool header : {false, true}) {
-        bool on = false;
-        source->getPropertyValue(ascii(header ? "HeaderIsOn" : "FooterIsOn")) >>= on;
-        if (!on)
+        if (!boolOf(source, header ? "HeaderIsOn" : "FooterIsOn"))
             continue;
         for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,
                          automation::wdHeaderFooterEvenPages}) {
@@ -185,11 +179,11 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
                 split = part;
         }
         rtl::OUString headDesc;
-        split.first->getPropertyValue(ascii("PageDescName")) >>= headDesc;
+        split.first->getPropertyValue(unoName("PageDescName")) >>= headDesc;
         const sal_Int16 headOffset = offsetOf(split.first);
 
         const QString name = copyPageStyle(split.pageStyle);
-        const Reference<text::XText> body = SectionMap::body(m_model);
+        const Reference<text::XText> body = bodyOf(m_model);
         const Reference<text::XTextViewCursor> insertionPoint
             = insertionPointAt(document, body, pos);
         textstory::TextStories &stories = document.stories;
@@ -208,11 +202,11 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         // the numbering of the section it was split from.
         Reference<beans::XPropertySet> tail(stories.cursorAt(body, pos + 1, pos + 1),
                                             UNO_QUERY_THROW);
-        unoGuardVoid([&] { tail->setPropertyValue(ascii("PageNumberOffset"), Any()); });
-        tail->setPropertyValue(ascii("PageDescName"), Any(toOUString(name)));
+        unoGuardVoid([&] { tail->setPropertyValue(unoName("PageNumberOffset"), Any()); });
+        tail->setPropertyValue(unoName("PageDescName"), Any(toOUString(name)));
         stories.noteEdit(body);
         if (headOffset > 0)
-            tail->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
+            tail->setPropertyValue(unoName("PageNumberOffset"), Any(headOffset));
         document.sections.setStartingNumber(name,
                                             document.sections.startingNumber(split.pageStyle));
 
@@ -222,11 +216,11 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
             Reference<beans::XPropertySet> head(stories.cursorAt(body, split.start, split.start),
                                                 UNO_QUERY_THROW);
             rtl::OUString current;
-            head->getPropertyValue(ascii("PageDescName")) >>= current;
+            head->getPropertyValue(unoName("PageDescName")) >>= current;
             if (current != headDesc)
-                head->setPropertyValue(ascii("PageDescName"), Any(headDesc));
+                head->setPropertyValue(unoName("PageDescName"), Any(headDesc));
             if (headOffset > 0 && offsetOf(head) != headOffset)
-                head->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
+                head->setPropertyValue(unoName("PageNumberOffset"), Any(headOffset));
         }
         for (bool header : {false, true}) {
             for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,

@@ -19,9 +19,7 @@ LoSelection::LoSelection(std::shared_ptr<Office> office,
 LoSelection::Offsets LoSelection::offsets() const
 {
     Offsets offsets;
-    if (!m_office->isAlive())
-        return offsets;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (!m_office->document(m_model).selection.offsets(&offsets.text, &offsets.start,
                                                            &offsets.end))
             offsets.text.clear();

@@ -34,11 +34,9 @@ LoTables::LoTables(std::shared_ptr<Office> office, Reference<frame::XModel> mode
 std::vector<Reference<text::XTextTable>> LoTables::bodyTables() const
 {
     std::vector<Reference<text::XTextTable>> tables;
-    if (!m_office->isAlive())
-        return tables;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<container::XEnumeration> elements
-            = Reference<container::XEnumerationAccess>(drawing::bodyOf(m_model), UNO_QUERY_THROW)
+            = Reference<container::XEnumerationAccess>(bodyOf(m_model), UNO_QUERY_THROW)
                   ->createEnumeration();
         while (elements->hasMoreElements()) {
             const Reference<text::XTextTable> table(elements->nextElement(), UNO_QUERY);
@@ -89,8 +87,7 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
         }
         const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
         const Reference<text::XTextTable> table(
-            factory->createInstance(rtl::OUString::createFromAscii("com.sun.star.text.TextTable")),
-            UNO_QUERY_THROW);
+            factory->createInstance(unoName("com.sun.star.text.TextTable")), UNO_QUERY_THROW);
         table->initialize(sal_Int32(rows), sal_Int32(columns));
         const Reference<text::XTextRange> at = drawing::paragraphStartAt(stories, story, offset);
         at->getText()->insertTextContent(at, Reference<text::XTextContent>(table, UNO_QUERY_THROW),
@@ -99,16 +96,14 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
         // own paragraph style, bold and centred, repeated on every page);
         // the object model's new tables have plain rows only.
         const Reference<beans::XPropertySet> tableProperties(table, UNO_QUERY_THROW);
-        tableProperties->setPropertyValue(rtl::OUString::createFromAscii("RepeatHeadline"),
-                                          Any(false));
+        tableProperties->setPropertyValue(unoName("RepeatHeadline"), Any(false));
         const uno::Sequence<rtl::OUString> cellNames = table->getCellNames();
         for (const rtl::OUString &cellName : cellNames) {
             const Reference<text::XText> cell(table->getCellByName(cellName), UNO_QUERY_THROW);
             const Reference<text::XTextCursor> all = cell->createTextCursor();
             all->gotoEnd(true);
             Reference<beans::XPropertySet>(all, UNO_QUERY_THROW)
-                ->setPropertyValue(rtl::OUString::createFromAscii("ParaStyleName"),
-                                   Any(rtl::OUString::createFromAscii("Table Contents")));
+                ->setPropertyValue(unoName("ParaStyleName"), Any(unoName("Table Contents")));
         }
         // A table fills its text's width, but notes the body's for itself
         // even in a narrower text frame; cell widths are parts of the width
@@ -116,11 +111,10 @@ automation::TablePtr LoTables::add(const automation::RangePtr &range, long rows,
         const Reference<beans::XPropertySet> frame(story, UNO_QUERY);
         if (Reference<text::XTextFrame>(story, UNO_QUERY).is() && frame.is()) {
             sal_Int32 width = 0, left = 0, right = 0;
-            frame->getPropertyValue(rtl::OUString::createFromAscii("Width")) >>= width;
-            frame->getPropertyValue(rtl::OUString::createFromAscii("LeftBorderDistance")) >>= left;
-            frame->getPropertyValue(rtl::OUString::createFromAscii("RightBorderDistance"))
-                >>= right;
-            tableProperties->setPropertyValue(rtl::OUString::createFromAscii("Width"),
+            frame->getPropertyValue(unoName("Width")) >>= width;
+            frame->getPropertyValue(unoName("LeftBorderDistance")) >>= left;
+            frame->getPropertyValue(unoName("RightBorderDistance")) >>= right;
+            tableProperties->setPropertyValue(unoName("Width"),
                                               Any(sal_Int32(width - left - right)));
         }
         // The new cells' marks are characters of the text from here on.

@@ -6,8 +6,6 @@
 #include "office.h"
 #include "unoutil.h"
 
-#include <com/sun/star/text/XTextDocument.hpp>
-
 using namespace css;
 using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
@@ -16,11 +14,10 @@ namespace libreoffice {
 
 namespace {
 
-Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
+// The body text, asked as a step of its own (null when that fails).
+Reference<text::XText> guardedBodyOf(const Reference<frame::XModel> &model)
 {
-    return unoGuard(Reference<text::XText>(), [&] {
-        return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
-    });
+    return unoGuard(Reference<text::XText>(), [&] { return bodyOf(model); });
 }
 
 } // namespace
@@ -44,7 +41,7 @@ automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
 {
     if (!office->isAlive())
         return nullptr;
-    return makeTextRange(office, model, bodyOf(model), start, end);
+    return makeTextRange(office, model, guardedBodyOf(model), start, end);
 }
 
 automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &office,
@@ -52,7 +49,7 @@ automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &offi
 {
     if (!office->isAlive())
         return nullptr;
-    const Reference<text::XText> body = bodyOf(model);
+    const Reference<text::XText> body = guardedBodyOf(model);
     if (!body.is())
         return nullptr;
     return std::make_shared<LoParagraphs>(

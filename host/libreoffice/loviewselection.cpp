@@ -122,7 +122,7 @@ bool ViewSelection::offsets(Reference<text::XText> *text, long *start, long *end
     if (Reference<table::XCell>(*text, UNO_QUERY).is()) {
         const Reference<text::XTextTable> table(
             Reference<beans::XPropertySet>(view, UNO_QUERY_THROW)
-                ->getPropertyValue(rtl::OUString::createFromAscii("TextTable")),
+                ->getPropertyValue(unoName("TextTable")),
             UNO_QUERY);
         Reference<text::XText> holder;
         TableSpan span;

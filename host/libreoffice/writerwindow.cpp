@@ -419,7 +419,7 @@ Reference<frame::XModel> WriterWindow::addDocument(const char *url)
 {
     // A file takes the place of the untouched empty document shown.
     const bool file = qstrncmp(url, "file:", 5) == 0;
-    return addView(rtl::OUString::createFromAscii(url), {}, file && shownIsUntouched());
+    return addView(unoName(url), {}, file && shownIsUntouched());
 }
 
 Reference<frame::XModel> WriterWindow::addModel(const Reference<frame::XModel> &model)
