@@ -59,10 +59,11 @@ bool endsWithBreak(const QString &text)
 } // namespace
 
 LoRange::LoRange(std::shared_ptr<Office> office, Reference<text::XText> story,
-                 Reference<frame::XModel> model, long start, long end)
+                 Reference<frame::XModel> model, long start, long end, bool holdsViews)
     : m_office(std::move(office))
     , m_story(std::move(story))
     , m_model(std::move(model))
+    , m_heldViews(holdsViews ? m_model : Reference<frame::XModel>())
     , m_span(std::make_shared<textstory::Span>())
 {
     m_span->start = std::max(0L, std::min(start, end));
@@ -162,7 +163,7 @@ void LoRange::setText(const QString &text)
             && !Reference<drawing::XShape>(m_story, UNO_QUERY).is())
             removeAnchoredObjects();
         textstory::TableSpans tables = texts.tablesIn(m_story);
-        const LoTextLock lock(m_model);
+        const LoTextLock lock(m_heldViews);
         // Replacing a whole text replaces its tables too.
         if (m_span->start == 0 && m_span->end >= total && !tables.empty()) {
             for (const textstory::TableSpan &table : tables)
@@ -399,7 +400,7 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
             }
             return paragraphs;
         },
-        m_model);
+        m_heldViews);
 }
 
 automation::ParagraphsPtr LoRange::paragraphs()

@@ -22,9 +22,11 @@ class Office;
 class LoRange : public automation::Range
 {
 public:
-    // The model is the document the story is in.
+    // The model is the document the story is in. Edits of a range that
+    // holds the views keep them still while they run (LoTextLock).
     LoRange(std::shared_ptr<Office> office, css::uno::Reference<css::text::XText> story,
-            css::uno::Reference<css::frame::XModel> model, long start, long end);
+            css::uno::Reference<css::frame::XModel> model, long start, long end,
+            bool holdsViews = true);
 
     QString text() const override;
     void setText(const QString &text) override;
@@ -68,6 +70,8 @@ private:
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::text::XText> m_story;
     css::uno::Reference<css::frame::XModel> m_model;
+    // m_model when the range holds the views, else null.
+    css::uno::Reference<css::frame::XModel> m_heldViews;
     textstory::SpanPtr m_span;
     css::uno::Reference<css::text::XTextRange> m_paragraph;
     css::uno::Reference<css::text::XText> m_paragraphHome;

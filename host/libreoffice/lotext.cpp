@@ -22,9 +22,12 @@ Reference<text::XText> guardedBodyOf(const Reference<frame::XModel> &model)
 
 } // namespace
 
-automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
-                                   const Reference<frame::XModel> &model,
-                                   const Reference<text::XText> &text, long start, long end)
+namespace {
+
+automation::RangePtr makeRange(const std::shared_ptr<Office> &office,
+                               const Reference<frame::XModel> &model,
+                               const Reference<text::XText> &text, long start, long end,
+                               bool holdsViews)
 {
     if (!office->isAlive() || !text.is())
         return nullptr;
@@ -33,7 +36,16 @@ automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
         if (end < 0)
             return nullptr;
     }
-    return std::make_shared<LoRange>(office, text, model, start, end);
+    return std::make_shared<LoRange>(office, text, model, start, end, holdsViews);
+}
+
+} // namespace
+
+automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
+                                   const Reference<frame::XModel> &model,
+                                   const Reference<text::XText> &text, long start, long end)
+{
+    return makeRange(office, model, text, start, end, false);
 }
 
 automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
@@ -41,7 +53,7 @@ automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
 {
     if (!office->isAlive())
         return nullptr;
-    return makeTextRange(office, model, guardedBodyOf(model), start, end);
+    return makeRange(office, model, guardedBodyOf(model), start, end, true);
 }
 
 automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &office,
