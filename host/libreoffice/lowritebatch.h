@@ -24,6 +24,11 @@
 // Text added at the end of a story is held the same way: typing a document
 // paragraph by paragraph is a run of additions at its end, sent as one
 // insertion.
+//
+// One batch for the process, used on the GUI thread: every guarded step
+// (unoutil.h) sends it, and such a step does not know its office. What it
+// holds is the one target written last and goes at the next step, so no
+// document's writes outlive it.
 namespace libreoffice::writebatch {
 
 using Values = std::map<rtl::OUString, css::uno::Any>;
