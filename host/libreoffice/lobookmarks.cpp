@@ -49,10 +49,8 @@ LoBookmarks::LoBookmarks(std::shared_ptr<Office> office, Reference<frame::XModel
 
 long LoBookmarks::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L,
-                    [this] { return long(bookmarksOf(m_model)->getElementNames().getLength()); });
+    return officeCall(*m_office, 0L,
+                      [this] { return long(bookmarksOf(m_model)->getElementNames().getLength()); });
 }
 
 automation::BookmarkPtr LoBookmarks::item(const automation::Variant &index)
@@ -73,9 +71,7 @@ automation::BookmarkPtr LoBookmarks::item(const automation::Variant &index)
 
 bool LoBookmarks::exists(const QString &name) const
 {
-    if (!m_office->isAlive())
-        return false;
-    return unoGuard(false, [&] { return bookmarkNamed(m_model, name).is(); });
+    return officeCall(*m_office, false, [&] { return bookmarkNamed(m_model, name).is(); });
 }
 
 automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::RangePtr &range)
@@ -85,19 +81,20 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
     const long start = range->start();
     const long end = std::max(start, range->end());
     const bool added = unoGuard(false, [&] {
-        const Reference<text::XText> body = drawing::bodyOf(m_model);
-        if (drawing::storyOf(m_model, range.get()) != body)
+        const Reference<text::XText> body = bodyOf(m_model);
+        if (drawing::storyOf(m_office->document(m_model), range.get()) != body)
             return false;
         const Reference<text::XTextContent> old = bookmarkNamed(m_model, name);
         if (old.is())
             old->getAnchor()->getText()->removeTextContent(old);
         const Reference<text::XTextContent> mark(
             Reference<lang::XMultiServiceFactory>(m_model, UNO_QUERY_THROW)
-                ->createInstance(rtl::OUString::createFromAscii("com.sun.star.text.Bookmark")),
+                ->createInstance(unoName("com.sun.star.text.Bookmark")),
             UNO_QUERY_THROW);
         Reference<container::XNamed>(mark, UNO_QUERY_THROW)->setName(toOUString(name));
         // Absorbing the span makes it the bookmark's: its text stays.
-        const Reference<text::XTextCursor> cursor = textstory::cursorAt(m_model, body, start, end);
+        const Reference<text::XTextCursor> cursor
+            = m_office->document(m_model).stories.cursorAt(body, start, end);
         cursor->getText()->insertTextContent(Reference<text::XTextRange>(cursor.get()), mark, true);
         return true;
     });
@@ -119,12 +116,13 @@ automation::RangePtr LoBookmark::range()
     long end = -1;
     unoGuardVoid([&] {
         const Reference<text::XTextContent> mark = bookmarkNamed(m_model, m_name);
-        const Reference<text::XText> body = drawing::bodyOf(m_model);
+        const Reference<text::XText> body = bodyOf(m_model);
         if (!mark.is() || mark->getAnchor()->getText() != body)
             return;
         const Reference<text::XTextRange> anchor = mark->getAnchor();
-        start = textstory::offsetOf(m_model, body, anchor->getStart());
-        end = textstory::offsetOf(m_model, body, anchor->getEnd());
+        textstory::TextStories &stories = m_office->document(m_model).stories;
+        start = stories.offsetOf(body, anchor->getStart());
+        end = stories.offsetOf(body, anchor->getEnd());
     });
     if (start < 0)
         return nullptr;
@@ -133,9 +131,7 @@ automation::RangePtr LoBookmark::range()
 
 void LoBookmark::remove()
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<text::XTextContent> mark = bookmarkNamed(m_model, m_name);
         if (mark.is())
             mark->getAnchor()->getText()->removeTextContent(mark);

@@ -3,6 +3,7 @@
 #include "automation/constants.h"
 #include "lodrawing.h"
 #include "lotextlock.h"
+#include "unoutil.h"
 
 #include <com/sun/star/awt/Point.hpp>
 #include <com/sun/star/awt/Size.hpp>
@@ -33,11 +34,6 @@ namespace {
 
 const char polygonShape[] = "com.sun.star.drawing.PolyPolygonShape";
 const char lineShape[] = "com.sun.star.drawing.LineShape";
-
-rtl::OUString prop(const char *ascii)
-{
-    return rtl::OUString::createFromAscii(ascii);
-}
 
 // The bars of a style, each from and to a fraction of the weight, from the
 // top: a thick stroke three times as wide as the thin one and the gap
@@ -79,7 +75,7 @@ struct Bounds
 css::drawing::PointSequenceSequence polygonOf(const Reference<css::drawing::XShape> &shape)
 {
     css::drawing::PointSequenceSequence polygon;
-    propertiesOf(shape)->getPropertyValue(prop("PolyPolygon")) >>= polygon;
+    propertiesOf(shape)->getPropertyValue(unoName("PolyPolygon")) >>= polygon;
     return polygon;
 }
 
@@ -130,11 +126,11 @@ void keepCentred(const Reference<css::drawing::XShape> &shape, sal_Int32 before,
 {
     const Reference<beans::XPropertySet> properties = propertiesOf(shape);
     sal_Int16 orient = text::VertOrientation::NONE;
-    properties->getPropertyValue(prop("VertOrient")) >>= orient;
+    properties->getPropertyValue(unoName("VertOrient")) >>= orient;
     if (orient == text::VertOrientation::NONE) {
         sal_Int32 position = 0;
-        properties->getPropertyValue(prop("VertOrientPosition")) >>= position;
-        properties->setPropertyValue(prop("VertOrientPosition"),
+        properties->getPropertyValue(unoName("VertOrientPosition")) >>= position;
+        properties->setPropertyValue(unoName("VertOrientPosition"),
                                      Any(sal_Int32(position + before / 2 - after / 2)));
     }
     shape->setPosition(shape->getPosition());
@@ -157,31 +153,31 @@ RuleState stateOf(const Reference<css::drawing::XShape> &shape)
     const Reference<beans::XPropertySet> p = propertiesOf(shape);
     RuleState s;
     s.anchor = Reference<text::XTextContent>(shape, UNO_QUERY_THROW)->getAnchor();
-    s.anchorType = p->getPropertyValue(prop("AnchorType"));
-    s.surround = p->getPropertyValue(prop("Surround"));
-    s.opaque = p->getPropertyValue(prop("Opaque"));
-    s.zOrder = p->getPropertyValue(prop("ZOrder"));
-    s.visible = p->getPropertyValue(prop("Visible"));
-    s.horiOrient = p->getPropertyValue(prop("HoriOrient"));
-    s.horiRelation = p->getPropertyValue(prop("HoriOrientRelation"));
-    s.horiPosition = p->getPropertyValue(prop("HoriOrientPosition"));
-    s.vertOrient = p->getPropertyValue(prop("VertOrient"));
-    s.vertRelation = p->getPropertyValue(prop("VertOrientRelation"));
-    p->getPropertyValue(prop("VertOrientPosition")) >>= s.line;
+    s.anchorType = p->getPropertyValue(unoName("AnchorType"));
+    s.surround = p->getPropertyValue(unoName("Surround"));
+    s.opaque = p->getPropertyValue(unoName("Opaque"));
+    s.zOrder = p->getPropertyValue(unoName("ZOrder"));
+    s.visible = p->getPropertyValue(unoName("Visible"));
+    s.horiOrient = p->getPropertyValue(unoName("HoriOrient"));
+    s.horiRelation = p->getPropertyValue(unoName("HoriOrientRelation"));
+    s.horiPosition = p->getPropertyValue(unoName("HoriOrientPosition"));
+    s.vertOrient = p->getPropertyValue(unoName("VertOrient"));
+    s.vertRelation = p->getPropertyValue(unoName("VertOrientRelation"));
+    p->getPropertyValue(unoName("VertOrientPosition")) >>= s.line;
     s.width = shape->getSize().Width;
     s.name = Reference<container::XNamed>(shape, UNO_QUERY_THROW)->getName();
     if (isCompound(shape)) {
         s.weight = weightOf(shape);
         s.line += s.weight / 2;
-        p->getPropertyValue(prop("FillColor")) >>= s.color;
+        p->getPropertyValue(unoName("FillColor")) >>= s.color;
         css::drawing::FillStyle fill = css::drawing::FillStyle_NONE;
-        p->getPropertyValue(prop("FillStyle")) >>= fill;
+        p->getPropertyValue(unoName("FillStyle")) >>= fill;
         s.stroked = fill != css::drawing::FillStyle_NONE;
     } else {
-        p->getPropertyValue(prop("LineWidth")) >>= s.weight;
-        p->getPropertyValue(prop("LineColor")) >>= s.color;
+        p->getPropertyValue(unoName("LineWidth")) >>= s.weight;
+        p->getPropertyValue(unoName("LineColor")) >>= s.color;
         css::drawing::LineStyle line = css::drawing::LineStyle_NONE;
-        p->getPropertyValue(prop("LineStyle")) >>= line;
+        p->getPropertyValue(unoName("LineStyle")) >>= line;
         s.stroked = line != css::drawing::LineStyle_NONE;
     }
     return s;
@@ -197,38 +193,38 @@ Reference<css::drawing::XShape> replace(const Reference<frame::XModel> &model,
 
     const Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
     const Reference<css::drawing::XShape> shape(
-        factory->createInstance(prop(compound ? polygonShape : lineShape)), UNO_QUERY_THROW);
+        factory->createInstance(unoName(compound ? polygonShape : lineShape)), UNO_QUERY_THROW);
     const Reference<beans::XPropertySet> p = propertiesOf(shape);
-    p->setPropertyValue(prop("AnchorType"), s.anchorType);
+    p->setPropertyValue(unoName("AnchorType"), s.anchorType);
     s.anchor->getText()->insertTextContent(
         s.anchor, Reference<text::XTextContent>(shape, UNO_QUERY_THROW), false);
     if (compound) {
         // The bars' points are only taken once the shape is in the text.
-        p->setPropertyValue(prop("PolyPolygon"), Any(bars(style, 0, 0, s.width, s.weight)));
-        p->setPropertyValue(prop("LineStyle"), Any(css::drawing::LineStyle_NONE));
+        p->setPropertyValue(unoName("PolyPolygon"), Any(bars(style, 0, 0, s.width, s.weight)));
+        p->setPropertyValue(unoName("LineStyle"), Any(css::drawing::LineStyle_NONE));
         p->setPropertyValue(
-            prop("FillStyle"),
+            unoName("FillStyle"),
             Any(s.stroked ? css::drawing::FillStyle_SOLID : css::drawing::FillStyle_NONE));
-        p->setPropertyValue(prop("FillColor"), Any(s.color));
+        p->setPropertyValue(unoName("FillColor"), Any(s.color));
     } else {
         shape->setSize(awt::Size(s.width, 0));
         p->setPropertyValue(
-            prop("LineStyle"),
+            unoName("LineStyle"),
             Any(s.stroked ? css::drawing::LineStyle_SOLID : css::drawing::LineStyle_NONE));
-        p->setPropertyValue(prop("LineWidth"), Any(s.weight));
-        p->setPropertyValue(prop("LineColor"), Any(s.color));
+        p->setPropertyValue(unoName("LineWidth"), Any(s.weight));
+        p->setPropertyValue(unoName("LineColor"), Any(s.color));
     }
-    p->setPropertyValue(prop("Surround"), s.surround);
-    p->setPropertyValue(prop("Opaque"), s.opaque);
-    p->setPropertyValue(prop("HoriOrient"), s.horiOrient);
-    p->setPropertyValue(prop("HoriOrientRelation"), s.horiRelation);
-    p->setPropertyValue(prop("HoriOrientPosition"), s.horiPosition);
-    p->setPropertyValue(prop("VertOrient"), s.vertOrient);
-    p->setPropertyValue(prop("VertOrientRelation"), s.vertRelation);
-    p->setPropertyValue(prop("VertOrientPosition"),
+    p->setPropertyValue(unoName("Surround"), s.surround);
+    p->setPropertyValue(unoName("Opaque"), s.opaque);
+    p->setPropertyValue(unoName("HoriOrient"), s.horiOrient);
+    p->setPropertyValue(unoName("HoriOrientRelation"), s.horiRelation);
+    p->setPropertyValue(unoName("HoriOrientPosition"), s.horiPosition);
+    p->setPropertyValue(unoName("VertOrient"), s.vertOrient);
+    p->setPropertyValue(unoName("VertOrientRelation"), s.vertRelation);
+    p->setPropertyValue(unoName("VertOrientPosition"),
                         Any(sal_Int32(s.line - (compound ? s.weight / 2 : 0))));
-    p->setPropertyValue(prop("Visible"), s.visible);
-    p->setPropertyValue(prop("ZOrder"), s.zOrder);
+    p->setPropertyValue(unoName("Visible"), s.visible);
+    p->setPropertyValue(unoName("ZOrder"), s.zOrder);
     Reference<container::XNamed>(shape, UNO_QUERY_THROW)->setName(s.name);
     shape->setPosition(shape->getPosition());
     return shape;
@@ -239,7 +235,7 @@ Reference<css::drawing::XShape> replace(const Reference<frame::XModel> &model,
 bool isCompound(const Reference<css::drawing::XShape> &shape)
 {
     const Reference<lang::XServiceInfo> info(shape, UNO_QUERY);
-    return info.is() && info->supportsService(rtl::OUString::createFromAscii(polygonShape));
+    return info.is() && info->supportsService(unoName(polygonShape));
 }
 
 int styleOf(const Reference<css::drawing::XShape> &shape)
@@ -266,7 +262,8 @@ Reference<css::drawing::XShape> restyle(const Reference<frame::XModel> &model,
         return replace(model, shape, style);
     const Bounds b = boundsOf(polygonOf(shape));
     propertiesOf(shape)->setPropertyValue(
-        prop("PolyPolygon"), Any(bars(style, b.left, b.top, b.right - b.left, b.bottom - b.top)));
+        unoName("PolyPolygon"),
+        Any(bars(style, b.left, b.top, b.right - b.left, b.bottom - b.top)));
     shape->setPosition(shape->getPosition());
     return shape;
 }
@@ -282,7 +279,7 @@ void setWeight(const Reference<css::drawing::XShape> &shape, sal_Int32 weight)
     const int style = styleOf(shape);
     const Bounds b = boundsOf(polygonOf(shape));
     propertiesOf(shape)->setPropertyValue(
-        prop("PolyPolygon"), Any(bars(style, b.left, b.top, b.right - b.left, weight)));
+        unoName("PolyPolygon"), Any(bars(style, b.left, b.top, b.right - b.left, weight)));
     keepCentred(shape, b.bottom - b.top, weight);
 }
 

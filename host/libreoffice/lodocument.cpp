@@ -13,7 +13,6 @@
 #include <QUrl>
 
 #include <com/sun/star/frame/XTitle.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/util/XModifiable.hpp>
 
 using namespace css;
@@ -36,9 +35,7 @@ LoDocument::LoDocument(std::shared_ptr<Office> office, Reference<frame::XModel> 
 
 QString LoDocument::name() const
 {
-    if (!m_office->isAlive())
-        return QString();
-    return unoGuard(QString(), [this] {
+    return officeCall(*m_office, QString(), [this] {
         const QString url = toQString(m_model->getURL());
         if (!url.isEmpty())
             return QUrl(url).fileName();
@@ -79,7 +76,7 @@ automation::ShapesPtr LoDocument::shapes()
         return nullptr;
     const Reference<frame::XModel> model = m_model;
     return std::make_shared<LoShapes>(
-        m_office, m_model, [model] { return drawing::bodyOf(model); }, true);
+        m_office, m_model, [model] { return bodyOf(model); }, true);
 }
 
 automation::BookmarksPtr LoDocument::bookmarks()
@@ -128,17 +125,14 @@ bool LoDocument::saved() const
 
 void LoDocument::setSaved(bool saved)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid(
-        [&] { Reference<util::XModifiable>(m_model, UNO_QUERY_THROW)->setModified(!saved); });
+    officeCall(*m_office, [&] {
+        Reference<util::XModifiable>(m_model, UNO_QUERY_THROW)->setModified(!saved);
+    });
 }
 
 QString LoDocument::fullName() const
 {
-    if (!m_office->isAlive())
-        return QString();
-    return unoGuard(QString(), [this] {
+    return officeCall(*m_office, QString(), [this] {
         const QUrl url(toQString(m_model->getURL()));
         return url.isLocalFile() ? url.toLocalFile() : QString();
     });

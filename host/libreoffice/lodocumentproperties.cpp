@@ -67,10 +67,9 @@ LoDocumentProperties::container(const Reference<frame::XModel> &model)
 
 long LoDocumentProperties::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(
-        0L, [this] { return static_cast<long>(propertiesOf(container(m_model)).getLength()); });
+    return officeCall(*m_office, 0L, [this] {
+        return static_cast<long>(propertiesOf(container(m_model)).getLength());
+    });
 }
 
 automation::DocumentPropertyPtr LoDocumentProperties::item(const automation::Variant &index, long)

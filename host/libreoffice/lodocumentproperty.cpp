@@ -66,26 +66,21 @@ QString LoDocumentProperty::name() const
 
 int LoDocumentProperty::type() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(
-        0, [this] { return typeOf(propertySet(m_model)->getPropertyValue(toOUString(m_name))); });
+    return officeCall(*m_office, 0, [this] {
+        return typeOf(propertySet(m_model)->getPropertyValue(toOUString(m_name)));
+    });
 }
 
 automation::Variant LoDocumentProperty::value(long) const
 {
-    if (!m_office->isAlive())
-        return automation::Variant();
-    return unoGuard(automation::Variant(), [this] {
+    return officeCall(*m_office, automation::Variant(), [this] {
         return toVariant(propertySet(m_model)->getPropertyValue(toOUString(m_name)));
     });
 }
 
 void LoDocumentProperty::setValue(const automation::Variant &value, long)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> properties = propertySet(m_model);
         const rtl::OUString key = toOUString(m_name);
         Any stored;

@@ -2,15 +2,13 @@
 
 #include "shapewrappers.h"
 
-#include "losectionmap.h"
 #include "lotext.h"
-#include "lotextstory.h"
+#include "office.h"
 #include "unoutil.h"
 
 #include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/drawing/XDrawPageSupplier.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 
 #include <cstdlib>
 #include <vector>
@@ -21,12 +19,6 @@ using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
 namespace libreoffice::drawing {
-
-Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
-{
-    const Reference<text::XTextDocument> document(model, UNO_QUERY);
-    return document.is() ? document->getText() : nullptr;
-}
 
 Reference<css::drawing::XDrawPage> drawPageOf(const Reference<frame::XModel> &model)
 {
@@ -41,15 +33,14 @@ Reference<css::drawing::XDrawPage> drawPageOf(const Reference<frame::XModel> &mo
 #pragma GCC diagnostic pop
 }
 
-Reference<text::XText> storyOf(const Reference<frame::XModel> &model,
-                               const automation::Range *range)
+Reference<text::XText> storyOf(DocumentState &document, const automation::Range *range)
 {
     if (range) {
-        const Reference<text::XText> remembered = SectionMap::storyOf(range);
+        const Reference<text::XText> remembered = document.sections.storyOf(range);
         if (remembered.is())
             return remembered;
     }
-    return bodyOf(model);
+    return bodyOf(document.model);
 }
 
 automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
@@ -60,15 +51,15 @@ automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
         return nullptr;
     if (text == bodyOf(model))
         return makeBodyRange(office, model, start, end);
-    automation::RangePtr range = makeTextRange(office, text, start, end);
-    SectionMap::rememberStory(range, text);
+    automation::RangePtr range = makeTextRange(office, model, text, start, end);
+    office->document(model).sections.rememberStory(range, text);
     return range;
 }
 
-Reference<text::XTextRange> paragraphStartAt(const Reference<frame::XModel> &model,
+Reference<text::XTextRange> paragraphStartAt(textstory::TextStories &stories,
                                              const Reference<text::XText> &text, long offset)
 {
-    const Reference<text::XTextCursor> cursor = textstory::cursorAt(model, text, offset, offset);
+    const Reference<text::XTextCursor> cursor = stories.cursorAt(text, offset, offset);
     const Reference<text::XParagraphCursor> paragraph(cursor, UNO_QUERY_THROW);
     paragraph->gotoStartOfParagraph(false);
     return cursor->getStart();
@@ -108,11 +99,6 @@ void fitBoxesToText(ShapeWrappers &wrappers, const Reference<frame::XModel> &mod
         wrappers.hold(model, shape);
         fitBoxToText(shape);
     }
-}
-
-sal_Int32 swapRedBlue(sal_Int32 color)
-{
-    return ((color & 0xff) << 16) | (color & 0xff00) | ((color >> 16) & 0xff);
 }
 
 } // namespace libreoffice::drawing

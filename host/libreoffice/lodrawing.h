@@ -22,16 +22,19 @@ namespace libreoffice {
 
 class Office;
 class ShapeWrappers;
+struct DocumentState;
+namespace textstory {
+class TextStories;
+}
 
 namespace drawing {
 
-css::uno::Reference<css::text::XText> bodyOf(const css::uno::Reference<css::frame::XModel> &model);
 css::uno::Reference<css::drawing::XDrawPage>
 drawPageOf(const css::uno::Reference<css::frame::XModel> &model);
 
-// The text a range runs over: the one it was handed out for (a text frame,
-// a cell, a footer), else the body.
-css::uno::Reference<css::text::XText> storyOf(const css::uno::Reference<css::frame::XModel> &model,
+// The text a range of the document runs over: the one it was handed out
+// for (a text frame, a cell, a footer), else the body.
+css::uno::Reference<css::text::XText> storyOf(DocumentState &document,
                                               const automation::Range *range);
 // A range of the text that later calls can trace back to the text.
 automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
@@ -40,8 +43,8 @@ automation::RangePtr rangeOf(const std::shared_ptr<Office> &office,
                              long end);
 // The start of the paragraph holding the Word offset.
 css::uno::Reference<css::text::XTextRange>
-paragraphStartAt(const css::uno::Reference<css::frame::XModel> &model,
-                 const css::uno::Reference<css::text::XText> &text, long offset);
+paragraphStartAt(textstory::TextStories &stories, const css::uno::Reference<css::text::XText> &text,
+                 long offset);
 
 // Boxes are drawing shapes with a text frame attached (loshapes.h). The
 // office grows the frame of a box whose height follows its text, but not
@@ -56,9 +59,6 @@ paragraphStartAt(const css::uno::Reference<css::frame::XModel> &model,
 // its progress) and now and then made its Word export fail.
 sal_Int32 fitBoxToText(const css::uno::Reference<css::drawing::XShape> &shape);
 void fitBoxesToText(ShapeWrappers &wrappers, const css::uno::Reference<css::frame::XModel> &model);
-
-// Object model colours are 0xBBGGRR, the office's 0xRRGGBB.
-sal_Int32 swapRedBlue(sal_Int32 color);
 
 } // namespace drawing
 } // namespace libreoffice

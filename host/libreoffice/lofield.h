@@ -2,6 +2,7 @@
 
 #include "automation/document.h"
 
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
@@ -16,8 +17,8 @@ class Office;
 class LoField : public automation::Field
 {
 public:
-    LoField(std::shared_ptr<Office> office, int type, css::uno::Reference<css::text::XText> story,
-            long start);
+    LoField(std::shared_ptr<Office> office, int type, css::uno::Reference<css::frame::XModel> model,
+            css::uno::Reference<css::text::XText> story, long start);
 
     int type() const override;
     automation::RangePtr result() override;
@@ -25,6 +26,7 @@ public:
 private:
     std::shared_ptr<Office> m_office;
     int m_type;
+    css::uno::Reference<css::frame::XModel> m_model;
     css::uno::Reference<css::text::XText> m_story;
     long m_start;
 };

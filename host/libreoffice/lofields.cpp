@@ -2,6 +2,7 @@
 
 #include "automation/constants.h"
 #include "automation/text.h"
+#include "lodrawing.h"
 #include "lofield.h"
 #include "losectionmap.h"
 #include "lotextstory.h"
@@ -30,10 +31,8 @@ LoFields::LoFields(std::shared_ptr<Office> office, Reference<frame::XModel> mode
 
 long LoFields::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
-        const Reference<uno::XInterface> body(SectionMap::body(m_model), UNO_QUERY);
+    return officeCall(*m_office, 0L, [&] {
+        const Reference<uno::XInterface> body(bodyOf(m_model), UNO_QUERY);
         Reference<text::XTextFieldsSupplier> supplier(m_model, UNO_QUERY_THROW);
         Reference<container::XEnumeration> fields = supplier->getTextFields()->createEnumeration();
         long count = 0;
@@ -58,25 +57,24 @@ automation::FieldPtr LoFields::add(const automation::RangePtr &range,
         return nullptr;
     const long start = range->start();
     const long end = std::max(start, range->end());
-    const Reference<text::XText> story = unoGuard(Reference<text::XText>(), [&] {
-        Reference<text::XText> known = SectionMap::storyOf(range.get());
-        return known.is() ? known : SectionMap::body(m_model);
-    });
+    DocumentState &document = m_office->document(m_model);
+    const Reference<text::XText> story = unoGuard(
+        Reference<text::XText>(), [&] { return drawing::storyOf(document, range.get()); });
     if (!story.is())
         return nullptr;
     const bool ok = unoGuard(false, [&] {
         // The field replaces the range's text and stands as one character:
         // the ranges after it move, and the given range spans it.
-        const Reference<text::XTextCursor> cursor = textstory::cursorAt(m_model, story, start, end);
+        const Reference<text::XTextCursor> cursor = document.stories.cursorAt(story, start, end);
         cursor->getText()->insertTextContent(Reference<text::XTextRange>(cursor.get()),
                                              SectionMap::newPageNumberField(m_model), true);
-        textstory::shiftSpans(story, start, end, 1, nullptr);
+        document.stories.shiftSpans(story, start, end, 1, nullptr);
         return true;
     });
     if (!ok)
         return nullptr;
     range->setRange(start, start + 1);
-    return std::make_shared<LoField>(m_office, automation::wdFieldPage, story, start);
+    return std::make_shared<LoField>(m_office, automation::wdFieldPage, m_model, story, start);
 }
 
 } // namespace libreoffice

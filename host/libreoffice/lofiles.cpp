@@ -36,14 +36,6 @@ std::shared_ptr<Office> officeOf(const automation::ApplicationPtr &application)
     return office && office->isAlive() ? office : nullptr;
 }
 
-beans::PropertyValue property(const char *name, const Any &value)
-{
-    beans::PropertyValue p;
-    p.Name = rtl::OUString::createFromAscii(name);
-    p.Value = value;
-    return p;
-}
-
 // The office's filter for a file's extension; null for any other extension.
 const char *filterFor(const QString &path)
 {
@@ -107,7 +99,7 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
         return unoGuard(false, [&] {
             drawing::fitBoxesToText(office->shapeWrappers(), model);
             const beans::PropertyValue filter
-                = property("FilterName", Any(rtl::OUString::createFromAscii(filterName)));
+                = propertyValue("FilterName", Any(unoName(filterName)));
             // storeToURL writes a copy: the document stays what it was (a new
             // one keeps having no file, so closing it never overwrites this
             // one).
@@ -144,16 +136,15 @@ OpenStatus openDocumentFile(const automation::ApplicationPtr &application, const
     auto *interaction = new LoadInteraction;
     const Reference<task::XInteractionHandler> handler(interaction);
     const auto passwordAsked = interaction->passwordAsked();
-    arguments.push_back(property("InteractionHandler", Any(handler)));
+    arguments.push_back(propertyValue("InteractionHandler", Any(handler)));
     QTemporaryDir recoded;
     if (const char *filterName = filterFor(path)) {
-        arguments.push_back(
-            property("FilterName", Any(rtl::OUString::createFromAscii(filterName))));
+        arguments.push_back(propertyValue("FilterName", Any(unoName(filterName))));
         if (file.suffix().toLower() == QLatin1String("txt")) {
             source = recoded.filePath(file.fileName());
             if (!recoded.isValid() || !copyAsUtf8(path, source))
                 return OpenStatus::NotADocument;
-            arguments.push_back(property("FilterOptions", Any(rtl::OUString("UTF8,LF,,"))));
+            arguments.push_back(propertyValue("FilterOptions", Any(rtl::OUString("UTF8,LF,,"))));
         }
     }
     const Reference<frame::XModel> model = office->openDocument(

@@ -26,11 +26,6 @@ namespace {
 // The object model's automatic colour; LibreOffice's is -1 (COL_AUTO).
 const int wdColorAutomatic = -16777216;
 
-int swapRedBlue(int color)
-{
-    return ((color & 0xff) << 16) | (color & 0xff00) | ((color >> 16) & 0xff);
-}
-
 } // namespace
 
 void LoFont::writeTo(const Reference<beans::XMultiPropertySet> &target)
@@ -53,11 +48,9 @@ Any LoFont::read(const char *property, bool *mixed) const
 {
     if (mixed)
         *mixed = false;
-    if (!m_office->isAlive())
-        return Any();
-    return unoGuard(Any(), [&] {
+    return officeCall(*m_office, Any(), [&] {
         const Reference<beans::XPropertySet> cursor = m_source();
-        const rtl::OUString name = rtl::OUString::createFromAscii(property);
+        const rtl::OUString name = unoName(property);
         const Reference<beans::XPropertyState> state(cursor, UNO_QUERY_THROW);
         if (state->getPropertyState(name) == beans::PropertyState_AMBIGUOUS_VALUE) {
             if (mixed)
@@ -83,9 +76,7 @@ QString LoFont::readName(const char *property) const
 // lowritebatch.h), on the cursor taken for the first of them.
 void LoFont::write(const char *property, const Any &value, const char *asianProperty)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardHolding([&] {
+    officeCallHolding(*m_office, [&] {
         if (!m_held.is() || !writebatch::holds(m_held)) {
             // Writes to a paragraph join those held for it (its format's).
             if (!m_target.is() || !writebatch::holds(m_target))
@@ -96,9 +87,9 @@ void LoFont::write(const char *property, const Any &value, const char *asianProp
                 m_held.set(m_source(), UNO_QUERY_THROW);
         }
         writebatch::Values values;
-        values[rtl::OUString::createFromAscii(property)] = value;
+        values[unoName(property)] = value;
         if (asianProperty)
-            values[rtl::OUString::createFromAscii(asianProperty)] = value;
+            values[unoName(asianProperty)] = value;
         writebatch::hold(m_held, values);
     });
 }

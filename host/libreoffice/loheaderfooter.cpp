@@ -50,10 +50,10 @@ Reference<text::XText> LoHeaderFooter::storyOf(const Reference<frame::XModel> &m
     return Reference<text::XText>(style->getPropertyValue(toOUString(name)), UNO_QUERY);
 }
 
-QString LoHeaderFooter::shownPageStyle(const Reference<frame::XModel> &model,
-                                       const QString &pageStyle, bool header, int item)
+QString LoHeaderFooter::shownPageStyle(DocumentState &document, const QString &pageStyle,
+                                       bool header, int item)
 {
-    const std::vector<SectionPart> parts = SectionMap::sections(model);
+    const std::vector<SectionPart> parts = SectionMap::sections(document);
     int index = -1;
     for (int i = 0; i < int(parts.size()); ++i) {
         if (parts[i].pageStyle == pageStyle) {
@@ -61,7 +61,7 @@ QString LoHeaderFooter::shownPageStyle(const Reference<frame::XModel> &model,
             break;
         }
     }
-    while (index > 0 && SectionMap::linked(model, parts[index].pageStyle, header, item))
+    while (index > 0 && document.sections.linked(parts[index].pageStyle, header, item))
         --index;
     return index < 0 ? pageStyle : parts[index].pageStyle;
 }
@@ -71,13 +71,14 @@ automation::RangePtr LoHeaderFooter::range()
     if (!m_office->isAlive())
         return nullptr;
     const Reference<text::XText> story = unoGuard(Reference<text::XText>(), [&] {
-        return storyOf(m_model, shownPageStyle(m_model, m_pageStyle, m_header, m_item), m_header,
-                       m_item);
+        return storyOf(m_model,
+                       shownPageStyle(m_office->document(m_model), m_pageStyle, m_header, m_item),
+                       m_header, m_item);
     });
     if (!story.is())
         return nullptr;
-    automation::RangePtr range = makeTextRange(m_office, story, 0, -1);
-    SectionMap::rememberStory(range, story);
+    automation::RangePtr range = makeTextRange(m_office, m_model, story, 0, -1);
+    m_office->document(m_model).sections.rememberStory(range, story);
     return range;
 }
 
@@ -85,31 +86,31 @@ int LoHeaderFooter::linkToPrevious() const
 {
     if (!m_office->isAlive())
         return automation::msoFalse;
-    return SectionMap::linked(m_model, m_pageStyle, m_header, m_item) ? automation::msoTrue
-                                                                      : automation::msoFalse;
+    return m_office->document(m_model).sections.linked(m_pageStyle, m_header, m_item)
+        ? automation::msoTrue
+        : automation::msoFalse;
 }
 
 void LoHeaderFooter::setLinkToPrevious(int value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
-        const std::vector<SectionPart> parts = SectionMap::sections(m_model);
+    officeCall(*m_office, [&] {
+        DocumentState &document = m_office->document(m_model);
+        const std::vector<SectionPart> parts = SectionMap::sections(document);
         if (parts.empty() || parts.front().pageStyle == m_pageStyle)
             return; // the first section has nothing to link to
-        const bool linked = SectionMap::linked(m_model, m_pageStyle, m_header, m_item);
+        const bool linked = document.sections.linked(m_pageStyle, m_header, m_item);
         if (value) {
-            SectionMap::setLinked(m_model, m_pageStyle, m_header, m_item, true);
+            document.sections.setLinked(m_pageStyle, m_header, m_item, true);
             return;
         }
         if (!linked)
             return;
         // Unlinking keeps what the footer showed, as its own copy.
-        const QString shown = shownPageStyle(m_model, m_pageStyle, m_header, m_item);
+        const QString shown = shownPageStyle(document, m_pageStyle, m_header, m_item);
         const Reference<text::XText> own = storyOf(m_model, m_pageStyle, m_header, m_item);
         if (shown != m_pageStyle)
             SectionMap::copyStory(m_model, storyOf(m_model, shown, m_header, m_item), own);
-        SectionMap::setLinked(m_model, m_pageStyle, m_header, m_item, false);
+        document.sections.setLinked(m_pageStyle, m_header, m_item, false);
     });
 }
 
@@ -126,14 +127,16 @@ automation::ShapesPtr LoHeaderFooter::shapes()
 {
     if (!m_office->isAlive())
         return nullptr;
+    const std::shared_ptr<Office> office = m_office;
     const Reference<frame::XModel> model = m_model;
     const QString pageStyle = m_pageStyle;
     const bool header = m_header;
     const int item = m_item;
     return std::make_shared<LoShapes>(
         m_office, m_model,
-        [model, pageStyle, header, item] {
-            return storyOf(model, shownPageStyle(model, pageStyle, header, item), header, item);
+        [office, model, pageStyle, header, item] {
+            return storyOf(model, shownPageStyle(office->document(model), pageStyle, header, item),
+                           header, item);
         },
         false);
 }

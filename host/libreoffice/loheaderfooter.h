@@ -13,6 +13,7 @@
 namespace libreoffice {
 
 class Office;
+struct DocumentState;
 
 // One footer (or header) of a section: a text of the section's page style,
 // FooterText (FooterTextRight when odd and even pages differ) for the
@@ -38,8 +39,8 @@ public:
     storyOf(const css::uno::Reference<css::frame::XModel> &model, const QString &pageStyle,
             bool header, int item);
     // The page style whose footer the section's footer shows.
-    static QString shownPageStyle(const css::uno::Reference<css::frame::XModel> &model,
-                                  const QString &pageStyle, bool header, int item);
+    static QString shownPageStyle(DocumentState &document, const QString &pageStyle, bool header,
+                                  int item);
 
 private:
     std::shared_ptr<Office> m_office;

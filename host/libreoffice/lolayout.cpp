@@ -33,14 +33,6 @@ namespace {
 // How long a job's end may take to be told once print has returned.
 constexpr int kPrintJobNewsMs = 30000;
 
-beans::PropertyValue property(const char *name, const Any &value)
-{
-    beans::PropertyValue p;
-    p.Name = rtl::OUString::createFromAscii(name);
-    p.Value = value;
-    return p;
-}
-
 rtl::OUString fileUrl(const QString &path)
 {
     return toOUString(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString());
@@ -74,15 +66,15 @@ bool print(const Reference<frame::XModel> &model, const automation::PrintOutOpti
 {
     std::vector<beans::PropertyValue> properties;
     // Printing runs to its end before the call returns.
-    properties.push_back(property("Wait", Any(true)));
+    properties.push_back(propertyValue("Wait", Any(true)));
     if (!fileName.isEmpty())
-        properties.push_back(property("FileName", Any(fileUrl(fileName))));
+        properties.push_back(propertyValue("FileName", Any(fileUrl(fileName))));
     if (!options.copies.isMissing() && options.copies.toInt() > 0)
-        properties.push_back(property("CopyCount", Any(sal_Int16(options.copies.toInt()))));
+        properties.push_back(propertyValue("CopyCount", Any(sal_Int16(options.copies.toInt()))));
     if (!options.pages.isMissing() && !options.pages.toString().isEmpty())
-        properties.push_back(property("Pages", Any(toOUString(options.pages.toString()))));
+        properties.push_back(propertyValue("Pages", Any(toOUString(options.pages.toString()))));
     if (!options.collate.isMissing())
-        properties.push_back(property("Collate", Any(options.collate.toBool())));
+        properties.push_back(propertyValue("Collate", Any(options.collate.toBool())));
     // The office tells how the job ended to its listeners only: print
     // returns alike for a job that never reached the print system.
     const rtl::Reference<LoPrintJob> job(new LoPrintJob);
@@ -110,7 +102,7 @@ bool print(const Reference<frame::XModel> &model, const automation::PrintOutOpti
 bool exportPdf(const Reference<frame::XModel> &model, const QString &fileName)
 {
     const beans::PropertyValue filter
-        = property("FilterName", Any(rtl::OUString::createFromAscii("writer_pdf_Export")));
+        = propertyValue("FilterName", Any(unoName("writer_pdf_Export")));
     Reference<frame::XStorable>(model, UNO_QUERY_THROW)
         ->storeToURL(fileUrl(fileName), uno::Sequence<beans::PropertyValue>(&filter, 1));
     return QFileInfo(fileName).size() > 0;
@@ -154,7 +146,7 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
         // Boxes as tall as their text (lodrawing.h).
         drawing::fitBoxesToText(office->shapeWrappers(), model);
         // Linked footers show what the footers they follow hold now.
-        SectionMap::syncLinked(model);
+        SectionMap::syncLinked(office->document(model));
         if (!outputFile.isEmpty()) {
             if (outputFile.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
                 return exportPdf(model, outputFile);

@@ -22,11 +22,6 @@ namespace libreoffice {
 
 namespace {
 
-rtl::OUString ascii(const char *name)
-{
-    return rtl::OUString::createFromAscii(name);
-}
-
 // Where the number's paragraph goes: "inside" and "outside" depend on
 // whether the footer is that of even pages.
 style::ParagraphAdjust adjustFor(int alignment, bool evenPages)
@@ -59,11 +54,9 @@ LoPageNumbers::LoPageNumbers(std::shared_ptr<Office> office, Reference<frame::XM
 
 long LoPageNumbers::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
-        const QString shown
-            = LoHeaderFooter::shownPageStyle(m_model, m_pageStyle, m_header, m_item);
+    return officeCall(*m_office, 0L, [&] {
+        const QString shown = LoHeaderFooter::shownPageStyle(m_office->document(m_model),
+                                                             m_pageStyle, m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         return story.is() ? SectionMap::countPageNumberFields(story) : 0L;
     });
@@ -77,8 +70,8 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
     const int align
         = alignment.isMissing() ? automation::wdAlignPageNumberRight : int(alignment.toInt());
     const bool ok = unoGuard(false, [&] {
-        const QString shown
-            = LoHeaderFooter::shownPageStyle(m_model, m_pageStyle, m_header, m_item);
+        const QString shown = LoHeaderFooter::shownPageStyle(m_office->document(m_model),
+                                                             m_pageStyle, m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         // Without the number on the first page, the first page gets a
         // footer of its own (a copy of the footer so far) before the
@@ -87,7 +80,7 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
             Reference<beans::XPropertySet> style = SectionMap::pageStyle(m_model, m_pageStyle);
             if (style.is()) {
                 LoHeaderFooter::storyOf(m_model, m_pageStyle, m_header, m_item);
-                style->setPropertyValue(ascii("FirstIsShared"), Any(false));
+                style->setPropertyValue(unoName("FirstIsShared"), Any(false));
             }
             story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);
         }
@@ -103,7 +96,7 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
                                  SectionMap::newPageNumberField(m_model), false);
         Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
             ->setPropertyValue(
-                ascii("ParaAdjust"),
+                unoName("ParaAdjust"),
                 Any(adjustFor(align, m_item == automation::wdHeaderFooterEvenPages)));
         return true;
     });
@@ -112,7 +105,7 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
 
 Reference<beans::XPropertySet> LoPageNumbers::firstParagraph() const
 {
-    for (const SectionPart &part : SectionMap::sections(m_model)) {
+    for (const SectionPart &part : SectionMap::sections(m_office->document(m_model))) {
         if (part.pageStyle == m_pageStyle)
             return part.first;
     }
@@ -125,9 +118,9 @@ long LoPageNumbers::offset() const
     if (!first.is())
         return 0;
     Reference<beans::XPropertyState> state(first, UNO_QUERY_THROW);
-    if (state->getPropertyState(ascii("PageNumberOffset")) != beans::PropertyState_DIRECT_VALUE)
+    if (state->getPropertyState(unoName("PageNumberOffset")) != beans::PropertyState_DIRECT_VALUE)
         return 0;
-    const Any value = first->getPropertyValue(ascii("PageNumberOffset"));
+    const Any value = first->getPropertyValue(unoName("PageNumberOffset"));
     sal_Int16 number = 0;
     if (!(value >>= number))
         return 0;
@@ -140,67 +133,60 @@ void LoPageNumbers::setOffset(long number)
     if (!first.is())
         return;
     rtl::OUString pageDesc;
-    first->getPropertyValue(ascii("PageDescName")) >>= pageDesc;
+    first->getPropertyValue(unoName("PageDescName")) >>= pageDesc;
     if (number > 0) {
         // Writer keeps the offset with a page break: the first section
         // names its page style as well.
         if (pageDesc.isEmpty()) {
-            first->setPropertyValue(ascii("PageDescName"), Any(toOUString(m_pageStyle)));
-            textstory::noteEdit(SectionMap::body(m_model));
+            first->setPropertyValue(unoName("PageDescName"), Any(toOUString(m_pageStyle)));
+            m_office->document(m_model).stories.noteEdit(bodyOf(m_model));
         }
-        first->setPropertyValue(ascii("PageNumberOffset"), Any(sal_Int16(number)));
+        first->setPropertyValue(unoName("PageNumberOffset"), Any(sal_Int16(number)));
         return;
     }
     // A void offset is no offset.
-    first->setPropertyValue(ascii("PageNumberOffset"), Any());
+    first->setPropertyValue(unoName("PageNumberOffset"), Any());
     rtl::OUString after;
-    first->getPropertyValue(ascii("PageDescName")) >>= after;
+    first->getPropertyValue(unoName("PageDescName")) >>= after;
     if (after != pageDesc && !pageDesc.isEmpty()) {
-        first->setPropertyValue(ascii("PageDescName"), Any(pageDesc));
-        textstory::noteEdit(SectionMap::body(m_model));
+        first->setPropertyValue(unoName("PageDescName"), Any(pageDesc));
+        m_office->document(m_model).stories.noteEdit(bodyOf(m_model));
     }
 }
 
 int LoPageNumbers::restartNumberingAtSection() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse),
-                    [&] { return offset() > 0 ? automation::msoTrue : automation::msoFalse; });
+    return officeCall(*m_office, int(automation::msoFalse),
+                      [&] { return offset() > 0 ? automation::msoTrue : automation::msoFalse; });
 }
 
 void LoPageNumbers::setRestartNumberingAtSection(int value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (!value) {
             if (offset() > 0)
-                SectionMap::setStartingNumber(m_model, m_pageStyle, offset());
+                m_office->document(m_model).sections.setStartingNumber(m_pageStyle, offset());
             setOffset(0);
             return;
         }
-        const long kept = SectionMap::startingNumber(m_model, m_pageStyle);
+        const long kept = m_office->document(m_model).sections.startingNumber(m_pageStyle);
         setOffset(kept > 0 ? kept : 1);
     });
 }
 
 long LoPageNumbers::startingNumber() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
+    return officeCall(*m_office, 0L, [&] {
         const long current = offset();
-        return current > 0 ? current : SectionMap::startingNumber(m_model, m_pageStyle);
+        return current > 0 ? current
+                           : m_office->document(m_model).sections.startingNumber(m_pageStyle);
     });
 }
 
 void LoPageNumbers::setStartingNumber(long number)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
-        SectionMap::setStartingNumber(m_model, m_pageStyle, number);
+    officeCall(*m_office, [&] {
+        m_office->document(m_model).sections.setStartingNumber(m_pageStyle, number);
         if (offset() > 0 && number > 0)
             setOffset(number);
     });

@@ -26,43 +26,53 @@ namespace libreoffice {
 
 namespace {
 
-// Word's usual footer distance of a Chinese page, 1.75 cm.
-constexpr sal_Int32 kDefaultFooterDistance = 1750;
-// And its header distance, 1.5 cm.
-constexpr sal_Int32 kDefaultHeaderDistance = 1500;
-
-rtl::OUString ascii(const char *name)
-{
-    return rtl::OUString::createFromAscii(name);
-}
-
 sal_Int32 int32Of(const Reference<beans::XPropertySet> &style, const char *name)
 {
     sal_Int32 value = 0;
-    style->getPropertyValue(ascii(name)) >>= value;
+    style->getPropertyValue(unoName(name)) >>= value;
     return value;
 }
 
-bool boolOf(const Reference<beans::XPropertySet> &style, const char *name)
+// The top or the bottom of the page: its margin, and the header or footer
+// Writer puts inside it.
+struct PageEdge
+{
+    const char *margin;
+    // The header's or footer's properties: "HeaderIsOn", "HeaderHeight" ...
+    const char *part;
+    // Word's usual header or footer distance of a Chinese page.
+    sal_Int32 defaultDistance;
+    // The footer reaches below its distance (see footerEdge).
+    bool footer;
+};
+constexpr PageEdge pageTop {"TopMargin", "Header", 1500, false};
+constexpr PageEdge pageBottom {"BottomMargin", "Footer", 1750, true};
+
+rtl::OUString partProperty(const PageEdge &edge, const char *name)
+{
+    return unoName(edge.part) + unoName(name);
+}
+
+sal_Int32 partInt32(const Reference<beans::XPropertySet> &style, const PageEdge &edge,
+                    const char *name)
+{
+    sal_Int32 value = 0;
+    style->getPropertyValue(partProperty(edge, name)) >>= value;
+    return value;
+}
+
+bool partIsOn(const Reference<beans::XPropertySet> &style, const PageEdge &edge)
 {
     bool value = false;
-    style->getPropertyValue(ascii(name)) >>= value;
+    style->getPropertyValue(partProperty(edge, "IsOn")) >>= value;
     return value;
 }
 
-// The distance from the page's bottom edge to the body, as Word counts it.
-sal_Int32 bodyBottom(const Reference<beans::XPropertySet> &style)
+// The distance from the page's edge to the body, as Word counts it.
+sal_Int32 bodyDistance(const Reference<beans::XPropertySet> &style, const PageEdge &edge)
 {
-    const sal_Int32 bottom = int32Of(style, "BottomMargin");
-    return boolOf(style, "FooterIsOn") ? bottom + int32Of(style, "FooterHeight") : bottom;
-}
-
-// The distance from the page's top edge to the body: Writer's header sits
-// inside the top margin as its footer does inside the bottom one.
-sal_Int32 bodyTop(const Reference<beans::XPropertySet> &style)
-{
-    const sal_Int32 top = int32Of(style, "TopMargin");
-    return boolOf(style, "HeaderIsOn") ? top + int32Of(style, "HeaderHeight") : top;
+    const sal_Int32 margin = int32Of(style, edge.margin);
+    return partIsOn(style, edge) ? margin + partInt32(style, edge, "Height") : margin;
 }
 
 // Writer shows an overflow mark where a footer's text needs more room than
@@ -84,10 +94,10 @@ sal_Int32 footerDistanceOf(const Reference<beans::XPropertySet> &style)
 {
     const sal_Int32 edge = int32Of(style, "BottomMargin");
     Reference<container::XNameContainer> notes(
-        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+        style->getPropertyValue(unoName("UserDefinedAttributes")), uno::UNO_QUERY);
     xml::AttributeData note;
-    if (notes.is() && notes->hasByName(ascii(kFooterNote))
-        && (notes->getByName(ascii(kFooterNote)) >>= note)) {
+    if (notes.is() && notes->hasByName(unoName(kFooterNote))
+        && (notes->getByName(unoName(kFooterNote)) >>= note)) {
         const QStringList values = toQString(note.Value).split(QLatin1Char(' '));
         if (values.size() == 2 && values.at(1).toInt() == edge)
             return values.at(0).toInt();
@@ -95,26 +105,37 @@ sal_Int32 footerDistanceOf(const Reference<beans::XPropertySet> &style)
     return edge;
 }
 
-// The footer between the body's bottom and the page's edge.
-void placeFooter(const Reference<beans::XPropertySet> &style, sal_Int32 distance,
-                 sal_Int32 bodyBottom)
+// The header or footer distance: the footer's as noted.
+sal_Int32 partDistance(const Reference<beans::XPropertySet> &style, const PageEdge &edge)
 {
-    style->setPropertyValue(ascii("BottomMargin"), Any(footerEdge(distance)));
-    // The office keeps the edge in twips: the footer takes what it kept.
-    const sal_Int32 edge = int32Of(style, "BottomMargin");
-    style->setPropertyValue(ascii("FooterHeight"), Any(sal_Int32(bodyBottom - edge)));
+    return edge.footer ? footerDistanceOf(style) : int32Of(style, edge.margin);
+}
+
+// The header or footer between the body, `body` from the page's edge, and
+// that edge, at `distance` from it (the footer reaching below that, see
+// footerEdge).
+void placePart(const Reference<beans::XPropertySet> &style, const PageEdge &edge,
+               sal_Int32 distance, sal_Int32 body)
+{
+    style->setPropertyValue(unoName(edge.margin),
+                            Any(edge.footer ? footerEdge(distance) : distance));
+    // The office keeps the edge in twips: the part takes what it kept.
+    const sal_Int32 kept = int32Of(style, edge.margin);
+    style->setPropertyValue(partProperty(edge, "Height"), Any(sal_Int32(body - kept)));
+    if (!edge.footer)
+        return;
     Reference<container::XNameContainer> notes(
-        style->getPropertyValue(ascii("UserDefinedAttributes")), uno::UNO_QUERY);
+        style->getPropertyValue(unoName("UserDefinedAttributes")), uno::UNO_QUERY);
     if (!notes.is())
         return;
     xml::AttributeData note;
     note.Type = "CDATA";
-    note.Value = toOUString(QStringLiteral("%1 %2").arg(distance).arg(edge));
-    if (notes->hasByName(ascii(kFooterNote)))
-        notes->replaceByName(ascii(kFooterNote), Any(note));
+    note.Value = toOUString(QStringLiteral("%1 %2").arg(distance).arg(kept));
+    if (notes->hasByName(unoName(kFooterNote)))
+        notes->replaceByName(unoName(kFooterNote), Any(note));
     else
-        notes->insertByName(ascii(kFooterNote), Any(note));
-    style->setPropertyValue(ascii("UserDefinedAttributes"), Any(notes));
+        notes->insertByName(unoName(kFooterNote), Any(note));
+    style->setPropertyValue(unoName("UserDefinedAttributes"), Any(notes));
 }
 
 sal_Int32 textWidth(const Reference<beans::XPropertySet> &style)
@@ -124,7 +145,8 @@ sal_Int32 textWidth(const Reference<beans::XPropertySet> &style)
 
 sal_Int32 textHeight(const Reference<beans::XPropertySet> &style)
 {
-    return int32Of(style, "Height") - bodyTop(style) - bodyBottom(style);
+    return int32Of(style, "Height") - bodyDistance(style, pageTop)
+        - bodyDistance(style, pageBottom);
 }
 
 } // namespace
@@ -151,101 +173,92 @@ float LoPageSetup::length(const char *name) const
 {
     return unoGuard(0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(int32Of(s, name)) : 0.0f;
+        return s.is() ? toPoints(int32Of(s, name)) : 0.0f;
     });
 }
 
 void LoPageSetup::setLength(const char *name, float points)
 {
+    const float chars = charsLine();
     unoGuardVoid([&] {
         Reference<beans::XPropertySet> s = style();
         if (s.is())
-            s->setPropertyValue(ascii(name), Any(SectionMap::toHundredthMm(points)));
+            s->setPropertyValue(unoName(name), Any(toHundredthMm(points)));
     });
+    keepCharsLine(chars);
+}
+
+void LoPageSetup::ensurePart(const Reference<beans::XPropertySet> &style, bool header)
+{
+    const PageEdge &edge = header ? pageTop : pageBottom;
+    if (partIsOn(style, edge))
+        return;
+    const sal_Int32 margin = int32Of(style, edge.margin);
+    style->setPropertyValue(partProperty(edge, "IsOn"), Any(true));
+    style->setPropertyValue(partProperty(edge, "IsDynamicHeight"), Any(false));
+    style->setPropertyValue(partProperty(edge, "BodyDistance"), Any(sal_Int32(0)));
+    placePart(style, edge, std::min(edge.defaultDistance, margin / 2), margin);
 }
 
 void LoPageSetup::ensureFooter(const Reference<beans::XPropertySet> &style)
 {
-    if (boolOf(style, "FooterIsOn"))
-        return;
-    const sal_Int32 bottom = int32Of(style, "BottomMargin");
-    sal_Int32 distance = std::min(kDefaultFooterDistance, bottom / 2);
-    style->setPropertyValue(ascii("FooterIsOn"), Any(true));
-    style->setPropertyValue(ascii("FooterIsDynamicHeight"), Any(false));
-    style->setPropertyValue(ascii("FooterBodyDistance"), Any(sal_Int32(0)));
-    placeFooter(style, distance, bottom);
+    ensurePart(style, false);
 }
 
 void LoPageSetup::ensureHeader(const Reference<beans::XPropertySet> &style)
 {
-    if (boolOf(style, "HeaderIsOn"))
-        return;
-    const sal_Int32 top = int32Of(style, "TopMargin");
-    sal_Int32 distance = std::min(kDefaultHeaderDistance, top / 2);
-    style->setPropertyValue(ascii("HeaderIsOn"), Any(true));
-    style->setPropertyValue(ascii("HeaderIsDynamicHeight"), Any(false));
-    style->setPropertyValue(ascii("HeaderBodyDistance"), Any(sal_Int32(0)));
-    style->setPropertyValue(ascii("TopMargin"), Any(distance));
-    style->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(top - distance)));
+    ensurePart(style, true);
+}
+
+float LoPageSetup::margin(bool top) const
+{
+    return unoGuard(0.0f, [&] {
+        Reference<beans::XPropertySet> s = style();
+        return s.is() ? toPoints(bodyDistance(s, top ? pageTop : pageBottom)) : 0.0f;
+    });
+}
+
+// The header or footer distance stays unless the new margin leaves no room
+// for the header or footer.
+void LoPageSetup::setMargin(bool top, float points)
+{
+    const float chars = charsLine();
+    unoGuardVoid([&] {
+        Reference<beans::XPropertySet> s = style();
+        if (!s.is())
+            return;
+        const PageEdge &edge = top ? pageTop : pageBottom;
+        const sal_Int32 wanted = toHundredthMm(points);
+        if (!partIsOn(s, edge)) {
+            s->setPropertyValue(unoName(edge.margin), Any(wanted));
+            return;
+        }
+        sal_Int32 distance = partDistance(s, edge);
+        if (wanted - distance < 100)
+            distance = wanted / 2;
+        placePart(s, edge, distance, wanted);
+    });
+    keepCharsLine(chars);
 }
 
 float LoPageSetup::topMargin() const
 {
-    return unoGuard(0.0f, [&] {
-        Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(bodyTop(s)) : 0.0f;
-    });
+    return margin(true);
 }
 
 void LoPageSetup::setTopMargin(float points)
 {
-    const float chars = charsLine();
-    unoGuardVoid([&] {
-        Reference<beans::XPropertySet> s = style();
-        if (!s.is())
-            return;
-        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
-        if (!boolOf(s, "HeaderIsOn")) {
-            s->setPropertyValue(ascii("TopMargin"), Any(wanted));
-            return;
-        }
-        sal_Int32 distance = int32Of(s, "TopMargin");
-        if (wanted - distance < 100)
-            distance = wanted / 2;
-        s->setPropertyValue(ascii("TopMargin"), Any(distance));
-        s->setPropertyValue(ascii("HeaderHeight"), Any(sal_Int32(wanted - distance)));
-    });
-    keepCharsLine(chars);
+    setMargin(true, points);
 }
 
 float LoPageSetup::bottomMargin() const
 {
-    return unoGuard(0.0f, [&] {
-        Reference<beans::XPropertySet> s = style();
-        return s.is() ? SectionMap::toPoints(bodyBottom(s)) : 0.0f;
-    });
+    return margin(false);
 }
 
 void LoPageSetup::setBottomMargin(float points)
 {
-    const float chars = charsLine();
-    unoGuardVoid([&] {
-        Reference<beans::XPropertySet> s = style();
-        if (!s.is())
-            return;
-        const sal_Int32 wanted = SectionMap::toHundredthMm(points);
-        if (!boolOf(s, "FooterIsOn")) {
-            s->setPropertyValue(ascii("BottomMargin"), Any(wanted));
-            return;
-        }
-        // The footer distance stays unless the new margin leaves no room
-        // for the footer.
-        sal_Int32 distance = footerDistanceOf(s);
-        if (wanted - distance < 100)
-            distance = wanted / 2;
-        placeFooter(s, distance, wanted);
-    });
-    keepCharsLine(chars);
+    setMargin(false, points);
 }
 
 float LoPageSetup::leftMargin() const
@@ -255,9 +268,7 @@ float LoPageSetup::leftMargin() const
 
 void LoPageSetup::setLeftMargin(float points)
 {
-    const float chars = charsLine();
     setLength("LeftMargin", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::rightMargin() const
@@ -267,9 +278,7 @@ float LoPageSetup::rightMargin() const
 
 void LoPageSetup::setRightMargin(float points)
 {
-    const float chars = charsLine();
     setLength("RightMargin", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::pageWidth() const
@@ -279,9 +288,7 @@ float LoPageSetup::pageWidth() const
 
 void LoPageSetup::setPageWidth(float points)
 {
-    const float chars = charsLine();
     setLength("Width", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::pageHeight() const
@@ -291,9 +298,7 @@ float LoPageSetup::pageHeight() const
 
 void LoPageSetup::setPageHeight(float points)
 {
-    const float chars = charsLine();
     setLength("Height", points);
-    keepCharsLine(chars);
 }
 
 float LoPageSetup::footerDistance() const
@@ -303,9 +308,8 @@ float LoPageSetup::footerDistance() const
         if (!s.is())
             return 0.0f;
         if (boolOf(s, "FooterIsOn"))
-            return SectionMap::toPoints(footerDistanceOf(s));
-        return SectionMap::toPoints(
-            std::min(kDefaultFooterDistance, int32Of(s, "BottomMargin") / 2));
+            return toPoints(footerDistanceOf(s));
+        return toPoints(std::min(pageBottom.defaultDistance, int32Of(s, "BottomMargin") / 2));
     });
 }
 
@@ -317,8 +321,8 @@ void LoPageSetup::setFooterDistance(float points)
         if (!s.is())
             return;
         ensureFooter(s);
-        const sal_Int32 total = bodyBottom(s);
-        placeFooter(s, std::min(SectionMap::toHundredthMm(points), total - 100), total);
+        const sal_Int32 total = bodyDistance(s, pageBottom);
+        placePart(s, pageBottom, std::min(toHundredthMm(points), total - 100), total);
     });
     keepCharsLine(chars);
 }
@@ -344,10 +348,10 @@ void LoPageSetup::setOrientation(int orientation)
         const bool landscape = orientation == automation::wdOrientLandscape;
         const sal_Int32 width = int32Of(s, "Width");
         const sal_Int32 height = int32Of(s, "Height");
-        s->setPropertyValue(ascii("IsLandscape"), Any(landscape));
+        s->setPropertyValue(unoName("IsLandscape"), Any(landscape));
         if ((landscape && width < height) || (!landscape && width > height)) {
-            s->setPropertyValue(ascii("Width"), Any(height));
-            s->setPropertyValue(ascii("Height"), Any(width));
+            s->setPropertyValue(unoName("Width"), Any(height));
+            s->setPropertyValue(unoName("Height"), Any(width));
         }
     });
     keepCharsLine(chars);
@@ -359,7 +363,7 @@ int LoPageSetup::mirrorMargins() const
         Reference<beans::XPropertySet> s = style();
         style::PageStyleLayout layout = style::PageStyleLayout_ALL;
         if (s.is())
-            s->getPropertyValue(ascii("PageStyleLayout")) >>= layout;
+            s->getPropertyValue(unoName("PageStyleLayout")) >>= layout;
         return layout == style::PageStyleLayout_MIRRORED ? automation::msoTrue
                                                          : automation::msoFalse;
     });
@@ -371,7 +375,7 @@ void LoPageSetup::setMirrorMargins(int value)
         Reference<beans::XPropertySet> s = style();
         if (s.is())
             s->setPropertyValue(
-                ascii("PageStyleLayout"),
+                unoName("PageStyleLayout"),
                 Any(value ? style::PageStyleLayout_MIRRORED : style::PageStyleLayout_ALL));
     });
 }
@@ -388,7 +392,7 @@ int LoPageSetup::layoutMode() const
         Reference<beans::XPropertySet> s = style();
         sal_Int16 mode = text::TextGridMode::NONE;
         if (s.is())
-            s->getPropertyValue(ascii("GridMode")) >>= mode;
+            s->getPropertyValue(unoName("GridMode")) >>= mode;
         if (mode == text::TextGridMode::LINES)
             return boolOf(s, "GridSnapToChars") ? automation::wdLayoutModeGrid
                                                 : automation::wdLayoutModeLineGrid;
@@ -406,9 +410,9 @@ void LoPageSetup::setLayoutMode(int mode)
             return;
         const bool grid
             = mode == automation::wdLayoutModeGrid || mode == automation::wdLayoutModeLineGrid;
-        s->setPropertyValue(ascii("GridMode"),
+        s->setPropertyValue(unoName("GridMode"),
                             Any(grid ? text::TextGridMode::LINES : text::TextGridMode::NONE));
-        s->setPropertyValue(ascii("GridSnapToChars"), Any(mode == automation::wdLayoutModeGrid));
+        s->setPropertyValue(unoName("GridSnapToChars"), Any(mode == automation::wdLayoutModeGrid));
         updateGrid(s);
     });
 }
@@ -419,7 +423,7 @@ float LoPageSetup::linesPage() const
         Reference<beans::XPropertySet> s = style();
         sal_Int16 lines = 0;
         if (s.is())
-            s->getPropertyValue(ascii("GridLines")) >>= lines;
+            s->getPropertyValue(unoName("GridLines")) >>= lines;
         return float(lines);
     });
 }
@@ -430,7 +434,7 @@ void LoPageSetup::setLinesPage(float lines)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || lines < 1)
             return;
-        s->setPropertyValue(ascii("GridLines"), Any(sal_Int16(std::lround(lines))));
+        s->setPropertyValue(unoName("GridLines"), Any(sal_Int16(std::lround(lines))));
         updateGrid(s);
     });
 }
@@ -458,7 +462,7 @@ void LoPageSetup::setCharsLine(float chars)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1)
             return;
-        s->setPropertyValue(ascii("GridBaseWidth"),
+        s->setPropertyValue(unoName("GridBaseWidth"),
                             Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
         updateGrid(s);
     });
@@ -472,7 +476,7 @@ void LoPageSetup::keepCharsLine(float chars)
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1 || int32Of(s, "GridBaseWidth") <= 0)
             return;
-        s->setPropertyValue(ascii("GridBaseWidth"),
+        s->setPropertyValue(unoName("GridBaseWidth"),
                             Any(sal_Int32(std::lround(textWidth(s) / double(chars)))));
         updateGrid(s);
     });
@@ -483,33 +487,34 @@ void LoPageSetup::keepCharsLine(float chars)
 void LoPageSetup::updateGrid(const Reference<beans::XPropertySet> &s)
 {
     sal_Int16 lines = 0;
-    s->getPropertyValue(ascii("GridLines")) >>= lines;
+    s->getPropertyValue(unoName("GridLines")) >>= lines;
     if (lines > 0) {
-        s->setPropertyValue(ascii("GridRubyHeight"), Any(sal_Int32(0)));
-        s->setPropertyValue(ascii("GridBaseHeight"), Any(sal_Int32(textHeight(s) / lines)));
+        s->setPropertyValue(unoName("GridRubyHeight"), Any(sal_Int32(0)));
+        s->setPropertyValue(unoName("GridBaseHeight"), Any(sal_Int32(textHeight(s) / lines)));
     }
-    s->setPropertyValue(ascii("StandardPageMode"), Any(true));
+    s->setPropertyValue(unoName("StandardPageMode"), Any(true));
     // Word neither shows nor prints the grid.
-    s->setPropertyValue(ascii("GridDisplay"), Any(false));
-    s->setPropertyValue(ascii("GridPrint"), Any(false));
-    applyCharacterPitch(m_model);
+    s->setPropertyValue(unoName("GridDisplay"), Any(false));
+    s->setPropertyValue(unoName("GridPrint"), Any(false));
+    applyCharacterPitch(m_office->document(m_model));
 }
 
-void LoPageSetup::applyCharacterPitch(const Reference<frame::XModel> &model)
+void LoPageSetup::applyCharacterPitch(DocumentState &document)
 {
-    const std::vector<SectionPart> parts = SectionMap::sections(model);
+    const Reference<frame::XModel> &model = document.model;
+    const std::vector<SectionPart> parts = SectionMap::sections(document);
     if (parts.empty())
         return;
     Reference<beans::XPropertySet> page = SectionMap::pageStyle(model, parts.front().pageStyle);
     Reference<style::XStyleFamiliesSupplier> supplier(model, uno::UNO_QUERY_THROW);
     Reference<container::XNameAccess> paragraphStyles(
-        supplier->getStyleFamilies()->getByName(ascii("ParagraphStyles")), uno::UNO_QUERY_THROW);
-    Reference<beans::XPropertySet> normal(paragraphStyles->getByName(ascii("Standard")),
+        supplier->getStyleFamilies()->getByName(unoName("ParagraphStyles")), uno::UNO_QUERY_THROW);
+    Reference<beans::XPropertySet> normal(paragraphStyles->getByName(unoName("Standard")),
                                           uno::UNO_QUERY_THROW);
     sal_Int16 kerning = 0;
     sal_Int16 mode = text::TextGridMode::NONE;
     if (page.is())
-        page->getPropertyValue(ascii("GridMode")) >>= mode;
+        page->getPropertyValue(unoName("GridMode")) >>= mode;
     const sal_Int32 base = page.is() ? int32Of(page, "GridBaseWidth") : 0;
     if (mode == text::TextGridMode::LINES && boolOf(page, "GridSnapToChars") && base > 0) {
         // Full-width characters are as wide as the font: the kerning is
@@ -518,10 +523,10 @@ void LoPageSetup::applyCharacterPitch(const Reference<frame::XModel> &model)
         const double chars = std::round(double(textWidth(page)) / base);
         const double pitch = textWidth(page) / chars;
         float size = 0;
-        normal->getPropertyValue(ascii("CharHeight")) >>= size;
+        normal->getPropertyValue(unoName("CharHeight")) >>= size;
         kerning = sal_Int16(std::floor(pitch - size * 2540.0 / 72.0));
     }
-    normal->setPropertyValue(ascii("CharKerning"), Any(kerning));
+    normal->setPropertyValue(unoName("CharKerning"), Any(kerning));
 }
 
 int LoPageSetup::oddAndEvenPagesHeaderFooter() const
@@ -541,7 +546,7 @@ void LoPageSetup::setOddAndEvenPagesHeaderFooter(int value)
         if (!s.is())
             return;
         ensureFooter(s);
-        s->setPropertyValue(ascii("FooterIsShared"), Any(value == 0));
+        s->setPropertyValue(unoName("FooterIsShared"), Any(value == 0));
     });
 }
 
@@ -567,13 +572,13 @@ void LoPageSetup::setDifferentFirstPageHeaderFooter(int value)
             return;
         ensureFooter(s);
         const bool wasShared = boolOf(s, "FirstIsShared");
-        s->setPropertyValue(ascii("FirstIsShared"), Any(value == 0));
+        s->setPropertyValue(unoName("FirstIsShared"), Any(value == 0));
         if (value == 0 || !wasShared)
             return;
         for (const char *part : {"Footer", "Header"}) {
             const auto text = [&](const char *suffix) {
                 return Reference<text::XText>(
-                    s->getPropertyValue(ascii((QByteArray(part) + suffix).constData())),
+                    s->getPropertyValue(unoName((QByteArray(part) + suffix).constData())),
                     uno::UNO_QUERY);
             };
             const Reference<text::XText> first = text("TextFirst");

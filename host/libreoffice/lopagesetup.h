@@ -13,6 +13,7 @@
 namespace libreoffice {
 
 class Office;
+struct DocumentState;
 
 // The page setup of a section: the properties of its page style. Writer puts
 // the footer inside the page's bottom margin (the margin ends where the footer
@@ -65,12 +66,18 @@ public:
 
     // Brings the body text's characters to the character grid's pitch of the
     // first section (or back to their own width without a character grid).
-    static void applyCharacterPitch(const css::uno::Reference<css::frame::XModel> &model);
+    static void applyCharacterPitch(DocumentState &document);
 
 private:
+    // Turns the header (or the footer) on, as ensureHeader and ensureFooter.
+    static void ensurePart(const css::uno::Reference<css::beans::XPropertySet> &style, bool header);
     css::uno::Reference<css::beans::XPropertySet> style() const;
     float length(const char *name) const;
+    // Sets a length of the page, keeping the characters per line.
     void setLength(const char *name, float points);
+    // The top (or bottom) margin as Word counts it, to the body.
+    float margin(bool top) const;
+    void setMargin(bool top, float points);
     void keepCharsLine(float chars);
     void updateGrid(const css::uno::Reference<css::beans::XPropertySet> &style);
 

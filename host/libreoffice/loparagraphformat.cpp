@@ -45,16 +45,6 @@ const char *const sideKeys[] = {"fi", "li", "ri"};
 const char *const charKeys[] = {"cfi", "cli", "cri"};
 const float singleLinePoints = 12.0f;
 
-sal_Int32 toHundredths(double points)
-{
-    return sal_Int32(std::lround(points * 2540.0 / 72.0));
-}
-
-float toPoints(sal_Int32 hundredths)
-{
-    return float(hundredths * 72.0 / 2540.0);
-}
-
 sal_Int16 shortOf(const Any &value)
 {
     sal_Int16 n = 0;
@@ -113,7 +103,7 @@ void resetDirectFormat(const Reference<beans::XPropertySet> &paragraph)
     const rtl::OUString attributes("ParaUserDefinedAttributes");
     Reference<container::XNameContainer> container;
     paragraph->getPropertyValue(attributes) >>= container;
-    const rtl::OUString ours = rtl::OUString::createFromAscii(formatAttribute);
+    const rtl::OUString ours = unoName(formatAttribute);
     if (container.is() && container->hasByName(ours)) {
         container->removeByName(ours);
         paragraph->setPropertyValue(attributes, Any(container));
@@ -167,7 +157,7 @@ void LoParagraphState::loadIndent(int side, const QMap<QString, float> &stored, 
     // always held, a point value while it matched.
     const bool holds = stored.contains(written) ? sal_Int32(stored.value(written)) == office
                                                 : storedChars != 0.0f
-            || (stored.contains(key) && toHundredths(stored.value(key)) == office);
+            || (stored.contains(key) && toHundredthMm(stored.value(key)) == office);
     if (holds) {
         chars[side] = storedChars;
         points[side] = stored.contains(key) ? stored.value(key) : toPoints(office);
@@ -180,7 +170,7 @@ void LoParagraphState::loadIndent(int side, const QMap<QString, float> &stored, 
 
 sal_Int32 LoParagraphState::officeIndent(int side) const
 {
-    return toHundredths(chars[side] != 0.0f ? chars[side] * fontSize : points[side]);
+    return toHundredthMm(chars[side] != 0.0f ? chars[side] * fontSize : points[side]);
 }
 
 LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &paragraph)
@@ -203,7 +193,7 @@ LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &pa
     values[7] >>= state.attributes;
 
     QMap<QString, float> stored;
-    const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
+    const rtl::OUString attribute = unoName(formatAttribute);
     xml::AttributeData data;
     state.stored = false;
     // Asked whether it is there first: an absent one asked for directly
@@ -238,7 +228,7 @@ LoParagraphState LoParagraphState::load(const Reference<beans::XPropertySet> &pa
     const QString ls = QStringLiteral("ls");
     const bool storedMatches = stored.contains(ls)
         && (proportional ? proportionOf(stored.value(ls)) == state.spacing.Height
-                         : toHundredths(stored.value(ls)) == state.spacing.Height);
+                         : toHundredthMm(stored.value(ls)) == state.spacing.Height);
     state.lineSpacing = storedMatches ? stored.value(ls) : office;
     return state;
 }
@@ -247,7 +237,7 @@ void LoParagraphState::setSpacingPoints(float value)
 {
     lineSpacing = value;
     spacing.Height = spacing.Mode == style::LineSpacingMode::PROP ? proportionOf(value)
-                                                                  : sal_Int16(toHundredths(value));
+                                                                  : sal_Int16(toHundredthMm(value));
 }
 
 writebatch::Values LoParagraphState::values() const
@@ -285,7 +275,7 @@ void LoParagraphState::storeAttribute(writebatch::Values &values)
     xml::AttributeData data;
     data.Type = "CDATA";
     data.Value = toOUString(items.join(QLatin1Char(';')));
-    const rtl::OUString attribute = rtl::OUString::createFromAscii(formatAttribute);
+    const rtl::OUString attribute = unoName(formatAttribute);
     if (stored) {
         attributes->replaceByName(attribute, Any(data));
     } else {
@@ -332,9 +322,7 @@ float LoParagraphFormat::read(const std::function<float(const LoParagraphState &
     // wdUndefined says the paragraphs differ; an office that cannot be asked
     // answers 0, as every other getter does then.
     const float undefined = float(automation::wdUndefined);
-    if (!m_office->isAlive())
-        return 0.0f;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         bool first = true;
         float result = undefined;
         for (const Reference<beans::XPropertySet> &paragraph : m_source()) {
@@ -358,29 +346,29 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
         // starting from the state read before the first of them.
         unoGuardHolding([&] {
             // One state per held paragraph, whichever format object of it
-            // writes.
-            static std::shared_ptr<LoParagraphState> held;
-            static Reference<beans::XMultiPropertySet> heldFor;
-            if (!held || heldFor.get() != m_paragraph.get() || !writebatch::holds(m_paragraph)) {
+            // writes: the batch keeps it with the held writes.
+            std::shared_ptr<LoParagraphState> state
+                = std::static_pointer_cast<LoParagraphState>(writebatch::heldState(m_paragraph));
+            if (!state) {
                 writebatch::send();
-                held.reset();
-                held = std::make_shared<LoParagraphState>(LoParagraphState::load(
+                state = std::make_shared<LoParagraphState>(LoParagraphState::load(
                     Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY_THROW)));
-                heldFor = m_paragraph;
             }
-            change(*held);
-            const std::shared_ptr<LoParagraphState> state = held;
+            change(*state);
             // The paragraph's own font writes are held with these (same
             // target): a new size held there sizes the character-unit
             // indents when they are sent.
-            writebatch::hold(m_paragraph, state->values(), [state](writebatch::Values &values) {
-                const auto size = values.find(rtl::OUString("CharHeight"));
-                if (size != values.end())
-                    size->second >>= state->fontSize;
-                for (const auto &value : state->values())
-                    values[value.first] = value.second;
-                state->storeAttribute(values);
-            });
+            writebatch::hold(
+                m_paragraph, state->values(),
+                [state](writebatch::Values &values) {
+                    const auto size = values.find(rtl::OUString("CharHeight"));
+                    if (size != values.end())
+                        size->second >>= state->fontSize;
+                    for (const auto &value : state->values())
+                        values[value.first] = value.second;
+                    state->storeAttribute(values);
+                },
+                state);
         });
         return;
     }
@@ -402,7 +390,7 @@ void LoParagraphFormat::resizeCharacterIndents(const Reference<frame::XModel> &m
         = Reference<container::XEnumerationAccess>(document->getText(), UNO_QUERY_THROW)
               ->createEnumeration();
     const LoTextLock lock(model);
-    const rtl::OUString ours = rtl::OUString::createFromAscii(formatAttribute);
+    const rtl::OUString ours = unoName(formatAttribute);
     // Three calls a paragraph: only those with the object model's values
     // can have character-unit indents.
     while (walk->hasMoreElements()) {
@@ -425,9 +413,7 @@ void LoParagraphFormat::resizeCharacterIndents(const Reference<frame::XModel> &m
 // next write starts again from what the office then holds.
 void LoParagraphFormat::reset()
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const std::vector<Reference<beans::XPropertySet>> paragraphs = m_source();
         const LoTextLock lock(paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
         for (const Reference<beans::XPropertySet> &paragraph : paragraphs)

@@ -48,9 +48,10 @@ automation::ParagraphPtr LoParagraphs::item(long index)
         // Tracked from the first item on, so the spans of a long list are
         // made once, not for every lookup.
         m_spans.reserve(all.size());
+        textstory::TextStories &stories = m_office->document(m_model).stories;
         for (const textstory::ParagraphEntry &e : all) {
             auto span = std::make_shared<textstory::Span>(textstory::Span {e.start, e.end});
-            textstory::track(e.text, span);
+            stories.track(e.text, span);
             m_spans.push_back(std::move(span));
         }
     }

@@ -59,24 +59,21 @@ bool endsWithBreak(const QString &text)
 } // namespace
 
 LoRange::LoRange(std::shared_ptr<Office> office, Reference<text::XText> story,
-                 Reference<frame::XModel> model, long start, long end)
+                 Reference<frame::XModel> model, long start, long end, bool holdsViews)
     : m_office(std::move(office))
     , m_story(std::move(story))
     , m_model(std::move(model))
+    , m_heldViews(holdsViews ? m_model : Reference<frame::XModel>())
     , m_span(std::make_shared<textstory::Span>())
 {
     m_span->start = std::max(0L, std::min(start, end));
     m_span->end = std::max(start, end);
-    textstory::track(m_story, m_span);
+    stories().track(m_story, m_span);
 }
 
-// A range made without its document belongs to the one active when it is
-// first asked for.
-Reference<frame::XModel> LoRange::model() const
+textstory::TextStories &LoRange::stories() const
 {
-    if (!m_model.is())
-        m_model = m_office->activeDocument();
-    return m_model;
+    return m_office->document(m_model).stories;
 }
 
 void LoRange::setParagraph(const Reference<text::XTextRange> &paragraph,
@@ -86,7 +83,7 @@ void LoRange::setParagraph(const Reference<text::XTextRange> &paragraph,
     m_paragraphHome = home;
     m_paragraphSpan = std::make_shared<textstory::Span>(*m_span);
     m_paragraphLength = m_span->end - m_span->start;
-    textstory::track(m_story, m_paragraphSpan);
+    stories().track(m_story, m_paragraphSpan);
     m_paragraphInTable = inTable;
 }
 
@@ -117,10 +114,10 @@ QString LoRange::text() const
         return QString();
     // A header's or footer's page-number fields show their numbers once
     // the held views have laid out the pages again.
-    if (SectionMap::storyOf(this).is())
+    if (m_office->document(m_model).sections.storyOf(this).is())
         m_office->releaseControllers();
     if (isParagraph()) {
-        if (m_knownEdits >= 0 && textstory::edits(m_story) == m_knownEdits)
+        if (m_knownEdits >= 0 && stories().edits(m_story) == m_knownEdits)
             return textstory::asWordText(m_knownText) + QLatin1Char('\r');
         // Held format writes do not change the text: they can wait.
         return unoGuardHolding(QString(), [this] {
@@ -128,16 +125,16 @@ QString LoRange::text() const
         });
     }
     return unoGuard(QString(), [this] {
-        const Reference<frame::XModel> document = model();
-        const long total = textstory::storyLength(document, m_story);
+        textstory::TextStories &texts = stories();
+        const long total = texts.storyLength(m_story);
         if (m_span->start >= total)
             return QString();
         QString text;
-        if (!textstory::tablesIn(document, m_story).empty()) {
+        if (!texts.tablesIn(m_story).empty()) {
             // The text's string counts tables as Word offsets do, where a
             // cursor could not span from outside a table into it.
-            text = textstory::wordText(document, m_story)
-                       .mid(int(m_span->start), int(m_span->end - m_span->start));
+            text
+                = texts.wordText(m_story).mid(int(m_span->start), int(m_span->end - m_span->start));
         } else {
             text = textstory::asWordText(
                 toQString(textstory::cursorAt(m_story, m_span->start, m_span->end)->getString()));
@@ -151,10 +148,9 @@ QString LoRange::text() const
 
 void LoRange::setText(const QString &text)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
-        long total = textstory::storyLength(model(), m_story);
+    officeCall(*m_office, [&] {
+        textstory::TextStories &texts = stories();
+        long total = texts.storyLength(m_story);
         if (m_span->start >= total) {
             const long inserted = insertAt(m_span->start, text);
             m_span->end = m_span->start + inserted;
@@ -166,14 +162,13 @@ void LoRange::setText(const QString &text)
             && !Reference<text::XTextFrame>(m_story, UNO_QUERY).is()
             && !Reference<drawing::XShape>(m_story, UNO_QUERY).is())
             removeAnchoredObjects();
-        const Reference<frame::XModel> document = model();
-        textstory::TableSpans tables = textstory::tablesIn(document, m_story);
-        const LoTextLock lock(m_model);
+        textstory::TableSpans tables = texts.tablesIn(m_story);
+        const LoTextLock lock(m_heldViews);
         // Replacing a whole text replaces its tables too.
         if (m_span->start == 0 && m_span->end >= total && !tables.empty()) {
             for (const textstory::TableSpan &table : tables)
                 Reference<lang::XComponent>(table.table, UNO_QUERY_THROW)->dispose();
-            total = textstory::storyLength(document, m_story);
+            total = texts.storyLength(m_story);
             m_span->end = total;
             tables.clear();
         }
@@ -182,8 +177,7 @@ void LoRange::setText(const QString &text)
         long from = m_span->start;
         long to = std::min(m_span->end, total - 1);
         textstory::keepInOneText(tables, &from, &to);
-        const Reference<text::XTextCursor> cursor
-            = textstory::cursorAt(document, m_story, from, to);
+        const Reference<text::XTextCursor> cursor = texts.cursorAt(m_story, from, to);
         const Reference<text::XText> holder = cursor->getText();
         if (to > from) {
             const bool joins = toQString(cursor->getString()).contains(QLatin1Char('\n'));
@@ -208,7 +202,7 @@ void LoRange::setText(const QString &text)
             }
         }
         const long inserted = textstory::insertParagraphs(holder, cursor, text);
-        textstory::shiftSpans(m_story, from, to, inserted, m_span.get());
+        texts.shiftSpans(m_story, from, to, inserted, m_span.get());
         m_span->start = from;
         m_span->end = from + inserted;
     });
@@ -235,7 +229,7 @@ void LoRange::setRange(long start, long end)
 
 void LoRange::removeAnchoredObjects()
 {
-    const Reference<drawing::XDrawPageSupplier> supplier(model(), UNO_QUERY);
+    const Reference<drawing::XDrawPageSupplier> supplier(m_model, UNO_QUERY);
     if (!supplier.is())
         return;
         // Writer offers its one draw page only through this interface, which the
@@ -265,20 +259,19 @@ void LoRange::select()
         return;
     if (isParagraph()) {
         // Only remembered until the view is given it: held writes can wait.
-        const Reference<frame::XModel> document = model();
-        unoGuardHolding([&] {
-            textstory::selectParagraph(document, m_story, m_paragraph, m_span->start, m_span->end);
-        });
+        textstory::ViewSelection &selection = m_office->document(m_model).selection;
+        unoGuardHolding(
+            [&] { selection.selectParagraph(m_story, m_paragraph, m_span->start, m_span->end); });
         return;
     }
-    unoGuardVoid([this] { textstory::select(model(), m_story, m_span->start, m_span->end); });
+    unoGuardVoid([this] {
+        m_office->document(m_model).selection.select(m_story, m_span->start, m_span->end);
+    });
 }
 
 void LoRange::insertBefore(const QString &text)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] { m_span->end += insertAt(m_span->start, text); });
+    officeCall(*m_office, [&] { m_span->end += insertAt(m_span->start, text); });
 }
 
 void LoRange::insertAfter(const QString &text)
@@ -298,12 +291,12 @@ long LoRange::insertAt(long offset, const QString &text)
     if (text.isEmpty())
         return 0;
     // One call puts in any number of paragraphs (insertParagraphs).
-    const long total = textstory::storyLength(model(), m_story);
+    textstory::TextStories &texts = stories();
+    const long total = texts.storyLength(m_story);
     if (offset < total) {
-        const Reference<text::XTextCursor> cursor
-            = textstory::cursorAt(model(), m_story, offset, offset);
+        const Reference<text::XTextCursor> cursor = texts.cursorAt(m_story, offset, offset);
         const long inserted = textstory::insertParagraphs(cursor->getText(), cursor, text);
-        textstory::shiftSpans(m_story, offset, offset, inserted, m_span.get());
+        texts.shiftSpans(m_story, offset, offset, inserted, m_span.get());
         return inserted;
     }
     return appendAtEnd(total, text);
@@ -325,7 +318,7 @@ long LoRange::appendAtEnd(long total, const QString &text)
         cursor->gotoEnd(false);
         textstory::insertParagraphs(story, cursor, all);
     });
-    textstory::shiftSpans(m_story, total - 1, total - 1, inserted, m_span.get());
+    stories().shiftSpans(m_story, total - 1, total - 1, inserted, m_span.get());
     return inserted;
 }
 
@@ -365,10 +358,12 @@ automation::FontPtr LoRange::font()
             return Reference<beans::XPropertySet>(cursor, UNO_QUERY);
         });
     }
-    const Reference<frame::XModel> document = model();
-    return std::make_shared<LoFont>(m_office, [document, story, span] {
+    const std::shared_ptr<Office> office = m_office;
+    const Reference<frame::XModel> document = m_model;
+    return std::make_shared<LoFont>(m_office, [office, document, story, span] {
         return Reference<beans::XPropertySet>(
-            textstory::touchedCursorAt(document, story, span->start, span->end), UNO_QUERY);
+            office->document(document).stories.touchedCursorAt(story, span->start, span->end),
+            UNO_QUERY);
     });
 }
 
@@ -384,12 +379,13 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
                        [this] { return Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY); });
         return paragraph.is() ? std::make_shared<LoParagraphFormat>(m_office, paragraph) : nullptr;
     }
-    const Reference<frame::XModel> document = model();
+    const std::shared_ptr<Office> office = m_office;
+    const Reference<frame::XModel> document = m_model;
     return std::make_shared<LoParagraphFormat>(
         m_office,
-        [document, story, span] {
+        [office, document, story, span] {
             const Reference<text::XTextCursor> cursor
-                = textstory::touchedCursorAt(document, story, span->start, span->end);
+                = office->document(document).stories.touchedCursorAt(story, span->start, span->end);
             std::vector<Reference<beans::XPropertySet>> paragraphs;
             const Reference<container::XEnumeration> elements
                 = Reference<container::XEnumerationAccess>(cursor, UNO_QUERY_THROW)
@@ -404,7 +400,7 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
             }
             return paragraphs;
         },
-        m_model);
+        m_heldViews);
 }
 
 automation::ParagraphsPtr LoRange::paragraphs()
@@ -414,15 +410,18 @@ automation::ParagraphsPtr LoRange::paragraphs()
     const Reference<text::XText> story = m_story;
     const long start = m_span->start;
     const long end = m_span->end;
-    const Reference<frame::XModel> document = model();
+    const std::shared_ptr<Office> office = m_office;
+    const Reference<frame::XModel> document = m_model;
     return std::make_shared<LoParagraphs>(
         m_office,
-        [story, document, start, end] {
+        [office, story, document, start, end] {
             // A text without tables gives its offsets in one call.
-            const bool flat = textstory::tablesIn(document, story).empty();
+            textstory::TextStories &texts = office->document(document).stories;
+            const bool flat = texts.tablesIn(story).empty();
             std::vector<textstory::ParagraphEntry> touched;
-            for (textstory::ParagraphEntry &entry :
-                 flat ? textstory::paragraphOffsetsOf(story) : textstory::paragraphsOf(story)) {
+            for (textstory::ParagraphEntry &entry : flat
+                     ? textstory::paragraphOffsetsOf(story, texts.edits(story))
+                     : textstory::paragraphsOf(story)) {
                 const bool inside = start == end ? entry.start <= start && start < entry.end
                                                  : entry.start < end && entry.end > start;
                 if (inside)
@@ -435,12 +434,10 @@ automation::ParagraphsPtr LoRange::paragraphs()
 
 int LoRange::languageIdFarEast() const
 {
-    if (!m_office->isAlive())
-        return automation::wdLanguageNone;
-    return unoGuard(automation::wdLanguageNone, [this] {
+    return officeCall(*m_office, automation::wdLanguageNone, [this] {
         const Reference<beans::XPropertySet> text(
             isParagraph() ? m_paragraphHome->createTextCursorByRange(m_paragraph)
-                          : textstory::cursorAt(model(), m_story, m_span->start, m_span->end),
+                          : stories().cursorAt(m_story, m_span->start, m_span->end),
             UNO_QUERY_THROW);
         lang::Locale locale;
         text->getPropertyValue("CharLocaleAsian") >>= locale;
@@ -464,16 +461,16 @@ automation::Variant LoRange::information(int item)
         return unoGuard(automation::Variant(), [this] {
             return automation::Variant(
                 Reference<table::XCell>(m_story, UNO_QUERY).is()
-                || textstory::cellAt(textstory::tablesIn(model(), m_story), m_span->start)
-                    != nullptr);
+                || textstory::cellAt(stories().tablesIn(m_story), m_span->start) != nullptr);
         });
     case automation::wdActiveEndPageNumber:
         return unoGuard(automation::Variant(), [this] {
             m_office->releaseControllers(); // the page comes from the layout
+            DocumentState &document = m_office->document(m_model);
             const Reference<text::XTextCursor> cursor
-                = textstory::cursorAt(model(), m_story, m_span->start, m_span->end);
+                = document.stories.cursorAt(m_story, m_span->start, m_span->end);
             return automation::Variant(
-                textstory::pageOf(model(), Reference<text::XTextRange>(cursor.get())));
+                document.selection.pageOf(Reference<text::XTextRange>(cursor.get())));
         });
     default:
         return automation::Variant();

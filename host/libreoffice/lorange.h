@@ -1,7 +1,7 @@
 #pragma once
 
 #include "automation/text.h"
-#include "lotextstory.h"
+#include "lotextstories.h"
 
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/text/XText.hpp>
@@ -22,10 +22,11 @@ class Office;
 class LoRange : public automation::Range
 {
 public:
-    // The model answers selections and page numbers; without one the
-    // office's active document does.
+    // The model is the document the story is in. Edits of a range that
+    // holds the views keep them still while they run (LoTextLock).
     LoRange(std::shared_ptr<Office> office, css::uno::Reference<css::text::XText> story,
-            css::uno::Reference<css::frame::XModel> model, long start, long end);
+            css::uno::Reference<css::frame::XModel> model, long start, long end,
+            bool holdsViews = true);
 
     QString text() const override;
     void setText(const QString &text) override;
@@ -61,13 +62,16 @@ private:
     // The same at the end of the story, which is `total` long, held to be
     // sent with what follows (lowritebatch.h).
     long appendAtEnd(long total, const QString &text);
-    css::uno::Reference<css::frame::XModel> model() const;
+    // The document's texts as the bindings remember them.
+    textstory::TextStories &stories() const;
     // Removes the drawing shapes and text frames anchored in the story.
     void removeAnchoredObjects();
 
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::text::XText> m_story;
-    mutable css::uno::Reference<css::frame::XModel> m_model;
+    css::uno::Reference<css::frame::XModel> m_model;
+    // m_model when the range holds the views, else null.
+    css::uno::Reference<css::frame::XModel> m_heldViews;
     textstory::SpanPtr m_span;
     css::uno::Reference<css::text::XTextRange> m_paragraph;
     css::uno::Reference<css::text::XText> m_paragraphHome;

@@ -25,7 +25,7 @@ automation::RangePtr LoSection::range()
         return nullptr;
     SectionPart found;
     const bool ok = unoGuard(false, [&] {
-        for (const SectionPart &part : SectionMap::sections(m_model, true)) {
+        for (const SectionPart &part : SectionMap::sections(m_office->document(m_model), true)) {
             if (part.pageStyle == m_pageStyle) {
                 found = part;
                 return true;
@@ -36,8 +36,8 @@ automation::RangePtr LoSection::range()
     if (!ok)
         return nullptr;
     const Reference<css::text::XText> body
-        = unoGuard(Reference<css::text::XText>(), [&] { return SectionMap::body(m_model); });
-    return body.is() ? makeTextRange(m_office, body, found.start, found.end) : nullptr;
+        = unoGuard(Reference<css::text::XText>(), [&] { return bodyOf(m_model); });
+    return body.is() ? makeTextRange(m_office, m_model, body, found.start, found.end) : nullptr;
 }
 
 automation::PageSetupPtr LoSection::pageSetup()
@@ -63,10 +63,8 @@ automation::HeadersFootersPtr LoSection::headers()
 
 long LoSection::index() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] {
-        const std::vector<SectionPart> parts = SectionMap::sections(m_model);
+    return officeCall(*m_office, 0L, [&] {
+        const std::vector<SectionPart> parts = SectionMap::sections(m_office->document(m_model));
         for (size_t i = 0; i < parts.size(); ++i) {
             if (parts[i].pageStyle == m_pageStyle)
                 return long(i) + 1;

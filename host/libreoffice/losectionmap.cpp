@@ -1,14 +1,10 @@
 #include "losectionmap.h"
 
-#include "lotextstory.h"
+#include "lodocumentstates.h"
 
 #include "unoutil.h"
 
-#include <QCoreApplication>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QStringList>
-#include <QTimer>
 
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
@@ -22,15 +18,12 @@
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/ControlCharacter.hpp>
 #include <com/sun/star/text/PageNumberType.hpp>
-#include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextField.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <tuple>
 
 using namespace css;
 using css::uno::Reference;
@@ -59,15 +52,8 @@ long tableLength(const Reference<text::XTextTable> &table)
 QString textProperty(const Reference<beans::XPropertySet> &props, const char *name)
 {
     rtl::OUString value;
-    props->getPropertyValue(rtl::OUString::createFromAscii(name)) >>= value;
+    props->getPropertyValue(unoName(name)) >>= value;
     return toQString(value);
-}
-
-bool boolOf(const Reference<beans::XPropertySet> &props, const QString &name)
-{
-    bool value = false;
-    props->getPropertyValue(toOUString(name)) >>= value;
-    return value;
 }
 
 // A footer's or header's text as the object model numbers them.
@@ -85,84 +71,19 @@ Reference<text::XText> storyText(const Reference<beans::XPropertySet> &style, co
     return Reference<text::XText>(style->getPropertyValue(toOUString(name)), UNO_QUERY);
 }
 
-using LinkKey = std::tuple<const void *, QString, bool, int>;
-
-struct Registry
-{
-    QMutex mutex;
-    std::vector<std::pair<std::weak_ptr<automation::Range>, Reference<text::XText>>> stories;
-    // The documents that have entries, held so that no other document's
-    // object can take the same address.
-    std::map<const void *, Reference<uno::XInterface>> documents;
-    std::map<LinkKey, bool> links;
-    std::map<std::pair<const void *, QString>, long> startingNumbers;
-};
-
-// Never destroyed: it holds office objects, which must not be released
-// after the UNO runtime has gone at exit.
-Registry &registry()
-{
-    static Registry *instance = new Registry;
-    return *instance;
-}
-
-// Called with the registry locked.
-const void *keyOf(Registry &r, const Reference<frame::XModel> &model)
-{
-    // The same document always answers the same XInterface.
-    const Reference<uno::XInterface> document(model, UNO_QUERY);
-    r.documents.emplace(document.get(), document);
-    return document.get();
-}
-
 } // namespace
 
-Reference<text::XText> SectionMap::body(const Reference<frame::XModel> &model)
+std::vector<SectionPart> SectionMap::sections(DocumentState &document, bool withOffsets)
 {
-    return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
-}
-
-namespace {
-
-// The sections last worked out per document, kept while no edit has been
-// made through this client and until the event loop runs again (when the
-// user may have changed the document in the writer's window): a command
-// asks for them many times, and each time is a walk over every paragraph.
-struct KnownSections
-{
-    Reference<frame::XModel> model; // keeps the key's bridge object alive
-    long edits = -1;
-    bool withOffsets = false;
+    const Reference<frame::XModel> &model = document.model;
+    const long edits = document.stories.edits(bodyOf(model));
     std::vector<SectionPart> parts;
-};
-
-std::map<const void *, KnownSections> &knownSections()
-{
-    static std::map<const void *, KnownSections> known;
-    return known;
-}
-
-} // namespace
-
-std::vector<SectionPart> SectionMap::sections(const Reference<frame::XModel> &model,
-                                              bool withOffsets)
-{
-    const void *key = Reference<uno::XInterface>(model, UNO_QUERY).get();
-    const long edits = textstory::edits(body(model));
-    auto found = knownSections().find(key);
-    if (found != knownSections().end() && found->second.edits == edits
-        && (found->second.withOffsets || !withOffsets))
-        return found->second.parts;
+    if (document.sections.knownSections(edits, withOffsets, &parts))
+        return parts;
     // Offsets come at no cost without tables: then they are always worked out.
-    const std::vector<SectionPart> parts
-        = computeSections(model, withOffsets || !textstory::hasTables(model));
-    if (knownSections().empty() && QCoreApplication::instance())
-        QTimer::singleShot(0, [] { knownSections().clear(); });
-    KnownSections &known = knownSections()[key];
-    known.model = model;
-    known.edits = edits;
-    known.withOffsets = withOffsets || !textstory::hasTables(model);
-    known.parts = parts;
+    withOffsets = withOffsets || !textstory::hasTables(model);
+    parts = computeSections(model, withOffsets);
+    document.sections.keepSections(edits, withOffsets, parts);
     return parts;
 }
 
@@ -170,7 +91,7 @@ std::vector<SectionPart> SectionMap::computeSections(const Reference<frame::XMod
                                                      bool withOffsets)
 {
     std::vector<SectionPart> parts;
-    const Reference<text::XText> text = body(model);
+    const Reference<text::XText> text = bodyOf(model);
     // Without tables every element is a paragraph, and the body's string
     // gives all their lengths in one call.
     QStringList lines;
@@ -232,80 +153,21 @@ Reference<beans::XPropertySet> SectionMap::pageStyle(const Reference<frame::XMod
 {
     Reference<style::XStyleFamiliesSupplier> supplier(model, UNO_QUERY_THROW);
     Reference<container::XNameAccess> styles(
-        supplier->getStyleFamilies()->getByName(rtl::OUString::createFromAscii("PageStyles")),
-        UNO_QUERY_THROW);
+        supplier->getStyleFamilies()->getByName(unoName("PageStyles")), UNO_QUERY_THROW);
     const rtl::OUString styleName = toOUString(name);
     if (!styles->hasByName(styleName))
         return nullptr;
     return Reference<beans::XPropertySet>(styles->getByName(styleName), UNO_QUERY);
 }
 
-Reference<text::XTextCursor> SectionMap::cursorAt(const Reference<frame::XModel> &model,
-                                                  const Reference<text::XText> &text, long offset)
-{
-    return textstory::cursorAt(model, text, offset, offset);
-}
-
-float SectionMap::toPoints(sal_Int32 hundredthMm)
-{
-    return float(double(hundredthMm) * 72.0 / 2540.0);
-}
-
-sal_Int32 SectionMap::toHundredthMm(float points)
-{
-    return sal_Int32(std::lround(double(points) * 2540.0 / 72.0));
-}
-
-bool SectionMap::linked(const Reference<frame::XModel> &model, const QString &pageStyle,
-                        bool header, int item)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    auto it = r.links.find(LinkKey(keyOf(r, model), pageStyle, header, item));
-    return it != r.links.end() && it->second;
-}
-
-void SectionMap::setLinked(const Reference<frame::XModel> &model, const QString &pageStyle,
-                           bool header, int item, bool value)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    r.links[LinkKey(keyOf(r, model), pageStyle, header, item)] = value;
-}
-
-void SectionMap::rememberStory(const automation::RangePtr &range,
-                               const Reference<text::XText> &story)
-{
-    if (!range)
-        return;
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    r.stories.erase(std::remove_if(r.stories.begin(), r.stories.end(),
-                                   [](const auto &entry) { return entry.first.expired(); }),
-                    r.stories.end());
-    r.stories.emplace_back(range, story);
-}
-
-Reference<text::XText> SectionMap::storyOf(const automation::Range *range)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    for (const auto &entry : r.stories) {
-        if (entry.first.lock().get() == range)
-            return entry.second;
-    }
-    return nullptr;
-}
-
 Reference<text::XTextContent> SectionMap::newPageNumberField(const Reference<frame::XModel> &model)
 {
     Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
-    Reference<beans::XPropertySet> field(factory->createInstance(rtl::OUString::createFromAscii(
-                                             "com.sun.star.text.TextField.PageNumber")),
-                                         UNO_QUERY_THROW);
-    field->setPropertyValue(rtl::OUString::createFromAscii("SubType"),
-                            uno::Any(text::PageNumberType_CURRENT));
-    field->setPropertyValue(rtl::OUString::createFromAscii("NumberingType"),
+    Reference<beans::XPropertySet> field(
+        factory->createInstance(unoName("com.sun.star.text.TextField.PageNumber")),
+        UNO_QUERY_THROW);
+    field->setPropertyValue(unoName("SubType"), uno::Any(text::PageNumberType_CURRENT));
+    field->setPropertyValue(unoName("NumberingType"),
                             uno::Any(sal_Int16(style::NumberingType::ARABIC)));
     return Reference<text::XTextContent>(field, UNO_QUERY_THROW);
 }
@@ -315,14 +177,11 @@ namespace {
 bool isPageNumberField(const Reference<beans::XPropertySet> &portion)
 {
     rtl::OUString type;
-    portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+    portion->getPropertyValue(unoName("TextPortionType")) >>= type;
     if (type != "TextField")
         return false;
-    Reference<lang::XServiceInfo> field(
-        portion->getPropertyValue(rtl::OUString::createFromAscii("TextField")), UNO_QUERY);
-    return field.is()
-        && field->supportsService(
-            rtl::OUString::createFromAscii("com.sun.star.text.TextField.PageNumber"));
+    Reference<lang::XServiceInfo> field(portion->getPropertyValue(unoName("TextField")), UNO_QUERY);
+    return field.is() && field->supportsService(unoName("com.sun.star.text.TextField.PageNumber"));
 }
 
 } // namespace
@@ -364,9 +223,8 @@ void SectionMap::copyStory(const Reference<frame::XModel> &model,
             to->insertControlCharacter(at, text::ControlCharacter::PARAGRAPH_BREAK, false);
         first = false;
         Reference<beans::XPropertySet>(cursor, UNO_QUERY_THROW)
-            ->setPropertyValue(
-                rtl::OUString::createFromAscii("ParaAdjust"),
-                paragraphProps->getPropertyValue(rtl::OUString::createFromAscii("ParaAdjust")));
+            ->setPropertyValue(unoName("ParaAdjust"),
+                               paragraphProps->getPropertyValue(unoName("ParaAdjust")));
         Reference<container::XEnumeration> portions = paragraph->createEnumeration();
         while (portions->hasMoreElements()) {
             Reference<beans::XPropertySet> portion(portions->nextElement(), UNO_QUERY);
@@ -378,16 +236,17 @@ void SectionMap::copyStory(const Reference<frame::XModel> &model,
             }
             Reference<text::XTextRange> range(portion, UNO_QUERY);
             rtl::OUString type;
-            portion->getPropertyValue(rtl::OUString::createFromAscii("TextPortionType")) >>= type;
+            portion->getPropertyValue(unoName("TextPortionType")) >>= type;
             if (range.is() && type == "Text")
                 to->insertString(at, range->getString(), false);
         }
     }
 }
 
-void SectionMap::syncLinked(const Reference<frame::XModel> &model)
+void SectionMap::syncLinked(DocumentState &document)
 {
-    const std::vector<SectionPart> parts = sections(model);
+    const Reference<frame::XModel> &model = document.model;
+    const std::vector<SectionPart> parts = sections(document);
     for (size_t i = 1; i < parts.size(); ++i) {
         const Reference<beans::XPropertySet> target = pageStyle(model, parts[i].pageStyle);
         if (!target.is())
@@ -395,10 +254,10 @@ void SectionMap::syncLinked(const Reference<frame::XModel> &model)
         for (bool header : {false, true}) {
             const char *prefix = header ? "Header" : "Footer";
             for (int item : {1, 2, 3}) {
-                if (!linked(model, parts[i].pageStyle, header, item))
+                if (!document.sections.linked(parts[i].pageStyle, header, item))
                     continue;
                 size_t from = i;
-                while (from > 0 && linked(model, parts[from].pageStyle, header, item))
+                while (from > 0 && document.sections.linked(parts[from].pageStyle, header, item))
                     --from;
                 const Reference<beans::XPropertySet> source
                     = pageStyle(model, parts[from].pageStyle);
@@ -416,22 +275,6 @@ void SectionMap::syncLinked(const Reference<frame::XModel> &model)
             }
         }
     }
-}
-
-long SectionMap::startingNumber(const Reference<frame::XModel> &model, const QString &pageStyle)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    auto it = r.startingNumbers.find({keyOf(r, model), pageStyle});
-    return it == r.startingNumbers.end() ? 0 : it->second;
-}
-
-void SectionMap::setStartingNumber(const Reference<frame::XModel> &model, const QString &pageStyle,
-                                   long number)
-{
-    Registry &r = registry();
-    QMutexLocker lock(&r.mutex);
-    r.startingNumbers[{keyOf(r, model), pageStyle}] = number;
 }
 
 } // namespace libreoffice

@@ -19,6 +19,8 @@
 // own (PageDescName), and its layout is that page style.
 namespace libreoffice {
 
+struct DocumentState;
+
 struct SectionPart
 {
     // The page style the section's pages use.
@@ -35,39 +37,15 @@ class SectionMap
 public:
     // The sections in order; start and end only when asked (reading every
     // paragraph's text costs a bridge call each).
-    static std::vector<SectionPart> sections(const css::uno::Reference<css::frame::XModel> &model,
-                                             bool withOffsets = false);
+    // Kept while the body's edit count stays the same, until the event loop
+    // runs again (SectionNotes::knownSections).
+    static std::vector<SectionPart> sections(DocumentState &document, bool withOffsets = false);
     // Copies the footers and headers of linked sections from the sections
     // they show, so that the pages show what the object model says. Called
     // before the document is printed or sections are handed out.
-    static void syncLinked(const css::uno::Reference<css::frame::XModel> &model);
-    static css::uno::Reference<css::text::XText>
-    body(const css::uno::Reference<css::frame::XModel> &model);
+    static void syncLinked(DocumentState &document);
     static css::uno::Reference<css::beans::XPropertySet>
     pageStyle(const css::uno::Reference<css::frame::XModel> &model, const QString &name);
-
-    // A cursor at a Word offset of the text (clamped to its end).
-    static css::uno::Reference<css::text::XTextCursor>
-    cursorAt(const css::uno::Reference<css::frame::XModel> &model,
-             const css::uno::Reference<css::text::XText> &text, long offset);
-
-    // Lengths: the object model speaks points, Writer 1/100 mm.
-    static float toPoints(sal_Int32 hundredthMm);
-    static sal_Int32 toHundredthMm(float points);
-
-    // Whether a footer (or header) of a section shows the previous section's
-    // one. Writer has no such link, so it is remembered per document for as
-    // long as the office runs.
-    static bool linked(const css::uno::Reference<css::frame::XModel> &model,
-                       const QString &pageStyle, bool header, int item);
-    static void setLinked(const css::uno::Reference<css::frame::XModel> &model,
-                          const QString &pageStyle, bool header, int item, bool value);
-
-    // The text a range handed out by the layout side runs over (a footer),
-    // null for ranges of the body or of other stories.
-    static void rememberStory(const automation::RangePtr &range,
-                              const css::uno::Reference<css::text::XText> &story);
-    static css::uno::Reference<css::text::XText> storyOf(const automation::Range *range);
 
     // Replaces the text of one story by that of another: paragraphs with
     // their alignment, plain text and page-number fields.
@@ -79,12 +57,6 @@ public:
     newPageNumberField(const css::uno::Reference<css::frame::XModel> &model);
     // Page-number fields in the story.
     static long countPageNumberFields(const css::uno::Reference<css::text::XText> &story);
-
-    // The starting number kept for a section whose numbering does not restart.
-    static long startingNumber(const css::uno::Reference<css::frame::XModel> &model,
-                               const QString &pageStyle);
-    static void setStartingNumber(const css::uno::Reference<css::frame::XModel> &model,
-                                  const QString &pageStyle, long number);
 
 private:
     // One walk over the body's paragraphs.

@@ -31,37 +31,34 @@ namespace libreoffice {
 
 namespace {
 
-rtl::OUString ascii(const char *name)
-{
-    return rtl::OUString::createFromAscii(name);
-}
-
 // The page number offset set on a paragraph, 0 when there is none.
 sal_Int16 offsetOf(const Reference<beans::XPropertySet> &paragraph)
 {
     Reference<beans::XPropertyState> state(paragraph, UNO_QUERY);
     if (!state.is()
-        || state->getPropertyState(ascii("PageNumberOffset")) != beans::PropertyState_DIRECT_VALUE)
+        || state->getPropertyState(unoName("PageNumberOffset"))
+            != beans::PropertyState_DIRECT_VALUE)
         return 0;
     sal_Int16 offset = 0;
-    paragraph->getPropertyValue(ascii("PageNumberOffset")) >>= offset;
+    paragraph->getPropertyValue(unoName("PageNumberOffset")) >>= offset;
     return offset;
 }
 
 // The document's insertion point when it sits collapsed at the offset of the
 // body, else null.
-Reference<text::XTextViewCursor> insertionPointAt(const Reference<frame::XModel> &model,
+Reference<text::XTextViewCursor> insertionPointAt(DocumentState &document,
                                                   const Reference<text::XText> &body, long offset)
 {
     return unoGuard(Reference<text::XTextViewCursor>(), [&] {
-        textstory::showSelection(model);
+        const Reference<frame::XModel> &model = document.model;
+        document.selection.show();
         const Reference<text::XTextViewCursor> view
             = Reference<text::XTextViewCursorSupplier>(model->getCurrentController(),
                                                        UNO_QUERY_THROW)
                   ->getViewCursor();
         if (!view->isCollapsed() || view->getText() != body)
             return Reference<text::XTextViewCursor>();
-        const Reference<text::XTextRange> at(SectionMap::cursorAt(model, body, offset).get());
+        const Reference<text::XTextRange> at(document.stories.cursorAt(body, offset, offset).get());
         const bool same = Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)
                               ->compareRegionStarts(at, Reference<text::XTextRange>(view.get()))
             == 0;
@@ -79,9 +76,9 @@ LoSections::LoSections(std::shared_ptr<Office> office, Reference<frame::XModel> 
 
 long LoSections::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] { return long(SectionMap::sections(m_model).size()); });
+    return officeCall(*m_office, 0L, [&] {
+        return long(SectionMap::sections(m_office->document(m_model)).size());
+    });
 }
 
 automation::SectionPtr LoSections::item(long index)
@@ -89,8 +86,8 @@ automation::SectionPtr LoSections::item(long index)
     if (!m_office->isAlive())
         return nullptr;
     const QString style = unoGuard(QString(), [&] {
-        SectionMap::syncLinked(m_model);
-        const std::vector<SectionPart> parts = SectionMap::sections(m_model);
+        SectionMap::syncLinked(m_office->document(m_model));
+        const std::vector<SectionPart> parts = SectionMap::sections(m_office->document(m_model));
         return index >= 1 && index <= long(parts.size()) ? parts[index - 1].pageStyle : QString();
     });
     if (style.isEmpty())
@@ -102,7 +99,7 @@ QString LoSections::copyPageStyle(const QString &from)
 {
     Reference<style::XStyleFamiliesSupplier> supplier(m_model, UNO_QUERY_THROW);
     Reference<container::XNameContainer> styles(
-        supplier->getStyleFamilies()->getByName(ascii("PageStyles")), UNO_QUERY_THROW);
+        supplier->getStyleFamilies()->getByName(unoName("PageStyles")), UNO_QUERY_THROW);
     QString name;
     for (int n = 2;; ++n) {
         name = QStringLiteral("Section %1").arg(n);
@@ -111,7 +108,7 @@ QString LoSections::copyPageStyle(const QString &from)
     }
     Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
     Reference<beans::XPropertySet> copy(
-        factory->createInstance(ascii("com.sun.star.style.PageStyle")), UNO_QUERY_THROW);
+        factory->createInstance(unoName("com.sun.star.style.PageStyle")), UNO_QUERY_THROW);
     styles->insertByName(toOUString(name), Any(copy));
     copy = SectionMap::pageStyle(m_model, name);
 
@@ -121,8 +118,9 @@ QString LoSections::copyPageStyle(const QString &from)
     for (const char *first :
          {"HeaderIsOn", "FooterIsOn", "HeaderIsDynamicHeight", "FooterIsDynamicHeight",
           "HeaderIsShared", "FooterIsShared", "FirstIsShared"}) {
-        unoGuardVoid(
-            [&] { copy->setPropertyValue(ascii(first), source->getPropertyValue(ascii(first))); });
+        unoGuardVoid([&] {
+            copy->setPropertyValue(unoName(first), source->getPropertyValue(unoName(first)));
+        });
     }
     const uno::Sequence<beans::Property> properties = source->getPropertySetInfo()->getProperties();
     for (sal_Int32 i = 0; i < properties.getLength(); ++i) {
@@ -137,12 +135,10 @@ QString LoSections::copyPageStyle(const QString &from)
         });
     }
     // The new style's pages follow one another.
-    unoGuardVoid([&] { copy->setPropertyValue(ascii("FollowStyle"), Any(toOUString(name))); });
+    unoGuardVoid([&] { copy->setPropertyValue(unoName("FollowStyle"), Any(toOUString(name))); });
 
     for (bool header : {false, true}) {
-        bool on = false;
-        source->getPropertyValue(ascii(header ? "HeaderIsOn" : "FooterIsOn")) >>= on;
-        if (!on)
+        if (!boolOf(source, header ? "HeaderIsOn" : "FooterIsOn"))
             continue;
         for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,
                          automation::wdHeaderFooterEvenPages}) {
@@ -164,13 +160,14 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         return nullptr;
     const automation::RangePtr at = range.toRange();
     // A section break belongs to the body.
-    if (at && SectionMap::storyOf(at.get()).is())
+    DocumentState &document = m_office->document(m_model);
+    if (at && document.sections.storyOf(at.get()).is())
         return nullptr;
     const long rangeStart = at ? at->start() : -1;
     const QString style = unoGuard(QString(), [&] {
         // The new section copies what the split one shows.
-        SectionMap::syncLinked(m_model);
-        const std::vector<SectionPart> parts = SectionMap::sections(m_model, true);
+        SectionMap::syncLinked(document);
+        const std::vector<SectionPart> parts = SectionMap::sections(document, true);
         if (parts.empty())
             return QString();
         // Without a range the break goes at the end of the document.
@@ -182,52 +179,53 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
                 split = part;
         }
         rtl::OUString headDesc;
-        split.first->getPropertyValue(ascii("PageDescName")) >>= headDesc;
+        split.first->getPropertyValue(unoName("PageDescName")) >>= headDesc;
         const sal_Int16 headOffset = offsetOf(split.first);
 
         const QString name = copyPageStyle(split.pageStyle);
-        const Reference<text::XText> body = SectionMap::body(m_model);
+        const Reference<text::XText> body = bodyOf(m_model);
         const Reference<text::XTextViewCursor> insertionPoint
-            = insertionPointAt(m_model, body, pos);
+            = insertionPointAt(document, body, pos);
+        textstory::TextStories &stories = document.stories;
         body->insertControlCharacter(
-            Reference<text::XTextRange>(SectionMap::cursorAt(m_model, body, pos).get()),
+            Reference<text::XTextRange>(stories.cursorAt(body, pos, pos).get()),
             text::ControlCharacter::PARAGRAPH_BREAK, false);
-        textstory::shiftSpans(body, pos, pos, 1, nullptr);
+        stories.shiftSpans(body, pos, pos, 1, nullptr);
         // An insertion point where the break went in stays before it, as the
         // object model's selection does when text is inserted at its place;
         // the office's own cursor moves on behind the new paragraph.
         if (insertionPoint.is())
             insertionPoint->gotoRange(
-                Reference<text::XTextRange>(SectionMap::cursorAt(m_model, body, pos).get()), false);
+                Reference<text::XTextRange>(stories.cursorAt(body, pos, pos).get()), false);
 
         // The paragraph after the break starts the new page style, with
         // the numbering of the section it was split from.
-        Reference<beans::XPropertySet> tail(SectionMap::cursorAt(m_model, body, pos + 1),
+        Reference<beans::XPropertySet> tail(stories.cursorAt(body, pos + 1, pos + 1),
                                             UNO_QUERY_THROW);
-        unoGuardVoid([&] { tail->setPropertyValue(ascii("PageNumberOffset"), Any()); });
-        tail->setPropertyValue(ascii("PageDescName"), Any(toOUString(name)));
-        textstory::noteEdit(body);
+        unoGuardVoid([&] { tail->setPropertyValue(unoName("PageNumberOffset"), Any()); });
+        tail->setPropertyValue(unoName("PageDescName"), Any(toOUString(name)));
+        stories.noteEdit(body);
         if (headOffset > 0)
-            tail->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
-        SectionMap::setStartingNumber(m_model, name,
-                                      SectionMap::startingNumber(m_model, split.pageStyle));
+            tail->setPropertyValue(unoName("PageNumberOffset"), Any(headOffset));
+        document.sections.setStartingNumber(name,
+                                            document.sections.startingNumber(split.pageStyle));
 
         // Splitting the section's first paragraph may have moved its page
         // break: put it back.
         if (!headDesc.isEmpty()) {
-            Reference<beans::XPropertySet> head(SectionMap::cursorAt(m_model, body, split.start),
+            Reference<beans::XPropertySet> head(stories.cursorAt(body, split.start, split.start),
                                                 UNO_QUERY_THROW);
             rtl::OUString current;
-            head->getPropertyValue(ascii("PageDescName")) >>= current;
+            head->getPropertyValue(unoName("PageDescName")) >>= current;
             if (current != headDesc)
-                head->setPropertyValue(ascii("PageDescName"), Any(headDesc));
+                head->setPropertyValue(unoName("PageDescName"), Any(headDesc));
             if (headOffset > 0 && offsetOf(head) != headOffset)
-                head->setPropertyValue(ascii("PageNumberOffset"), Any(headOffset));
+                head->setPropertyValue(unoName("PageNumberOffset"), Any(headOffset));
         }
         for (bool header : {false, true}) {
             for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,
                              automation::wdHeaderFooterEvenPages})
-                SectionMap::setLinked(m_model, name, header, item, true);
+                document.sections.setLinked(name, header, item, true);
         }
         return name;
     });

@@ -19,10 +19,9 @@ LoSelection::LoSelection(std::shared_ptr<Office> office,
 LoSelection::Offsets LoSelection::offsets() const
 {
     Offsets offsets;
-    if (!m_office->isAlive())
-        return offsets;
-    unoGuardVoid([&] {
-        if (!textstory::selectionOffsets(m_model, &offsets.text, &offsets.start, &offsets.end))
+    officeCall(*m_office, [&] {
+        if (!m_office->document(m_model).selection.offsets(&offsets.text, &offsets.start,
+                                                           &offsets.end))
             offsets.text.clear();
     });
     return offsets;

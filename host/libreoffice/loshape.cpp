@@ -3,7 +3,6 @@
 #include "automation/constants.h"
 #include "locompoundrule.h"
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "loshapefill.h"
 #include "loshapeline.h"
 #include "loshapetextframe.h"
@@ -37,11 +36,6 @@ namespace libreoffice {
 
 namespace {
 
-rtl::OUString prop(const char *ascii)
-{
-    return rtl::OUString::createFromAscii(ascii);
-}
-
 struct Alignment
 {
     float constant;
@@ -69,7 +63,7 @@ void hideText(const Reference<text::XText> &text, bool hidden)
         const Reference<text::XTextTable> table(part, UNO_QUERY);
         if (!table.is()) {
             Reference<beans::XPropertySet>(part, UNO_QUERY_THROW)
-                ->setPropertyValue(prop("CharHidden"), Any(hidden));
+                ->setPropertyValue(unoName("CharHidden"), Any(hidden));
             continue;
         }
         const uno::Sequence<rtl::OUString> cells = table->getCellNames();
@@ -104,9 +98,9 @@ Reference<text::XTextFrame> LoShape::textBox() const
         Reference<text::XTextFrame> attached;
         bool hasTextBox = false;
         if (m_object->properties.is()
-            && (m_object->properties->getPropertyValue(prop("TextBox")) >>= hasTextBox)
+            && (m_object->properties->getPropertyValue(unoName("TextBox")) >>= hasTextBox)
             && hasTextBox)
-            m_object->properties->getPropertyValue(prop("TextBoxContent")) >>= attached;
+            m_object->properties->getPropertyValue(unoName("TextBoxContent")) >>= attached;
         return attached;
     });
 }
@@ -120,7 +114,7 @@ automation::Shape::Kind LoShape::kind() const
         return Kind::TextBox;
     const bool rectangle = unoGuard(false, [&] {
         return Reference<lang::XServiceInfo>(m_object->shape, UNO_QUERY_THROW)
-            ->supportsService(prop("com.sun.star.drawing.RectangleShape"));
+            ->supportsService(unoName("com.sun.star.drawing.RectangleShape"));
     });
     if (rectangle)
         return Kind::Rectangle;
@@ -132,18 +126,14 @@ automation::Shape::Kind LoShape::kind() const
 // its own then.
 QString LoShape::name() const
 {
-    if (!m_office->isAlive())
-        return QString();
-    return unoGuard(QString(), [&] {
+    return officeCall(*m_office, QString(), [&] {
         return toQString(Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->getName());
     });
 }
 
 void LoShape::setName(const QString &name)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<container::XNamed>(m_object->shape, UNO_QUERY_THROW)->setName(toOUString(name));
     });
 }
@@ -165,11 +155,9 @@ void LoShape::remove()
 
 float LoShape::position(bool horizontal) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int16 orient = 0;
-        m_object->properties->getPropertyValue(prop(horizontal ? "HoriOrient" : "VertOrient"))
+        m_object->properties->getPropertyValue(unoName(horizontal ? "HoriOrient" : "VertOrient"))
             >>= orient;
         for (const Alignment &a : horizontal ? horizontalAlignments : verticalAlignments) {
             if (a.orient == orient)
@@ -177,23 +165,21 @@ float LoShape::position(bool horizontal) const
         }
         sal_Int32 position = 0;
         m_object->properties->getPropertyValue(
-            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"))
+            unoName(horizontal ? "HoriOrientPosition" : "VertOrientPosition"))
             >>= position;
         if (!horizontal) {
             if (lineRelative())
                 position = -position;
             position += compoundrule::lineOffset(m_object->shape);
         }
-        return SectionMap::toPoints(position);
+        return toPoints(position);
     });
 }
 
 void LoShape::setPosition(bool horizontal, float value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
-        const rtl::OUString orientName = prop(horizontal ? "HoriOrient" : "VertOrient");
+    officeCall(*m_office, [&] {
+        const rtl::OUString orientName = unoName(horizontal ? "HoriOrient" : "VertOrient");
         for (const Alignment &a : horizontal ? horizontalAlignments : verticalAlignments) {
             if (a.constant == value) {
                 m_object->properties->setPropertyValue(orientName, Any(a.orient));
@@ -202,11 +188,11 @@ void LoShape::setPosition(bool horizontal, float value)
         }
         m_object->properties->setPropertyValue(orientName, Any(sal_Int16(0))); // NONE, in both
         const sal_Int32 offset = horizontal ? 0 : compoundrule::lineOffset(m_object->shape);
-        sal_Int32 position = SectionMap::toHundredthMm(value) - offset;
+        sal_Int32 position = toHundredthMm(value) - offset;
         if (!horizontal && lineRelative())
             position = -position;
         m_object->properties->setPropertyValue(
-            prop(horizontal ? "HoriOrientPosition" : "VertOrientPosition"), Any(position));
+            unoName(horizontal ? "HoriOrientPosition" : "VertOrientPosition"), Any(position));
         settleDrawing();
     });
 }
@@ -222,7 +208,7 @@ void LoShape::setPosition(bool horizontal, float value)
 bool LoShape::lineRelative() const
 {
     sal_Int16 relation = 0;
-    m_object->properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
+    m_object->properties->getPropertyValue(unoName("VertOrientRelation")) >>= relation;
     return relation == text::RelOrientation::TEXT_LINE;
 }
 
@@ -254,9 +240,7 @@ void LoShape::setTop(float value)
 
 float LoShape::extent(bool horizontal) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         // A rule is a line, whatever draws its strokes.
         if (!horizontal && compoundrule::isCompound(m_object->shape))
             return 0.0f;
@@ -271,27 +255,25 @@ float LoShape::extent(bool horizontal) const
         }
         bool automatic = false;
         if (!horizontal && isFrame()
-            && (m_object->properties->getPropertyValue(prop("FrameIsAutomaticHeight"))
+            && (m_object->properties->getPropertyValue(unoName("FrameIsAutomaticHeight"))
                 >>= automatic)
             && automatic) {
             m_office->releaseControllers();
             awt::Size laid;
-            if ((m_object->properties->getPropertyValue(prop("LayoutSize")) >>= laid)
+            if ((m_object->properties->getPropertyValue(unoName("LayoutSize")) >>= laid)
                 && laid.Height > 0)
                 size = laid;
         }
-        return SectionMap::toPoints(horizontal ? size.Width : size.Height);
+        return toPoints(horizontal ? size.Width : size.Height);
     });
 }
 
 void LoShape::setExtent(bool horizontal, float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
-        const sal_Int32 value = SectionMap::toHundredthMm(points);
+    officeCall(*m_office, [&] {
+        const sal_Int32 value = toHundredthMm(points);
         if (isFrame()) {
-            m_object->properties->setPropertyValue(prop(horizontal ? "Width" : "Height"),
+            m_object->properties->setPropertyValue(unoName(horizontal ? "Width" : "Height"),
                                                    Any(value));
             return;
         }
@@ -336,7 +318,7 @@ int LoShape::visible() const
         return automation::msoFalse;
     return unoGuard(int(automation::msoTrue), [&] {
         bool shown = true;
-        m_object->properties->getPropertyValue(prop("Visible")) >>= shown;
+        m_object->properties->getPropertyValue(unoName("Visible")) >>= shown;
         return shown ? automation::msoTrue : automation::msoFalse;
     });
 }
@@ -348,7 +330,7 @@ void LoShape::setVisible(int triState)
     if (isFrame())
         return;
     unoGuardVoid([&] {
-        m_object->properties->setPropertyValue(prop("Visible"), Any(triState != 0));
+        m_object->properties->setPropertyValue(unoName("Visible"), Any(triState != 0));
         const Reference<text::XTextFrame> text = textBox();
         if (text.is()) {
             const LoTextLock lock(m_model);
@@ -387,11 +369,9 @@ sal_Int16 LoShape::verticalRelation(int relative)
 
 int LoShape::relativeVerticalPosition() const
 {
-    if (!m_office->isAlive())
-        return automation::wdRelativeVerticalPositionMargin;
-    return unoGuard(int(automation::wdRelativeVerticalPositionMargin), [&] {
+    return officeCall(*m_office, int(automation::wdRelativeVerticalPositionMargin), [&] {
         sal_Int16 relation = 0;
-        m_object->properties->getPropertyValue(prop("VertOrientRelation")) >>= relation;
+        m_object->properties->getPropertyValue(unoName("VertOrientRelation")) >>= relation;
         switch (relation) {
         case text::RelOrientation::PAGE_FRAME:
             return automation::wdRelativeVerticalPositionPage;
@@ -411,25 +391,23 @@ int LoShape::relativeVerticalPosition() const
 // an opened document may not be.
 void LoShape::setRelativeVerticalPosition(int relative)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         text::TextContentAnchorType anchorType = text::TextContentAnchorType_AT_CHARACTER;
-        m_object->properties->getPropertyValue(prop("AnchorType")) >>= anchorType;
+        m_object->properties->getPropertyValue(unoName("AnchorType")) >>= anchorType;
         if (relative == automation::wdRelativeVerticalPositionLine
             && anchorType != text::TextContentAnchorType_AT_CHARACTER) {
-            m_object->properties->setPropertyValue(prop("AnchorType"),
+            m_object->properties->setPropertyValue(unoName("AnchorType"),
                                                    Any(text::TextContentAnchorType_AT_CHARACTER));
         }
         // The office measures from the line's top upwards, the object model
         // downwards: the position keeps its value across the change.
         const bool wasLine = lineRelative();
-        m_object->properties->setPropertyValue(prop("VertOrientRelation"),
+        m_object->properties->setPropertyValue(unoName("VertOrientRelation"),
                                                Any(verticalRelation(relative)));
         if (wasLine != lineRelative()) {
             sal_Int32 position = 0;
-            m_object->properties->getPropertyValue(prop("VertOrientPosition")) >>= position;
-            m_object->properties->setPropertyValue(prop("VertOrientPosition"), Any(-position));
+            m_object->properties->getPropertyValue(unoName("VertOrientPosition")) >>= position;
+            m_object->properties->setPropertyValue(unoName("VertOrientPosition"), Any(-position));
         }
         settleDrawing();
     });
@@ -437,11 +415,9 @@ void LoShape::setRelativeVerticalPosition(int relative)
 
 int LoShape::relativeHorizontalPosition() const
 {
-    if (!m_office->isAlive())
-        return automation::wdRelativeHorizontalPositionMargin;
-    return unoGuard(int(automation::wdRelativeHorizontalPositionMargin), [&] {
+    return officeCall(*m_office, int(automation::wdRelativeHorizontalPositionMargin), [&] {
         sal_Int16 relation = 0;
-        m_object->properties->getPropertyValue(prop("HoriOrientRelation")) >>= relation;
+        m_object->properties->getPropertyValue(unoName("HoriOrientRelation")) >>= relation;
         switch (relation) {
         case text::RelOrientation::PAGE_FRAME:
             return automation::wdRelativeHorizontalPositionPage;
@@ -458,10 +434,8 @@ int LoShape::relativeHorizontalPosition() const
 
 void LoShape::setRelativeHorizontalPosition(int relative)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
-        m_object->properties->setPropertyValue(prop("HoriOrientRelation"),
+    officeCall(*m_office, [&] {
+        m_object->properties->setPropertyValue(unoName("HoriOrientRelation"),
                                                Any(horizontalRelation(relative)));
         settleDrawing();
     });

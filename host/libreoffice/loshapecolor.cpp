@@ -15,16 +15,12 @@ LoShapeColor::LoShapeColor(std::shared_ptr<Office> office, std::function<int()> 
 
 int LoShapeColor::rgb() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] { return m_get(); });
+    return officeCall(*m_office, 0, [&] { return m_get(); });
 }
 
 void LoShapeColor::setRgb(int bgr)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] { m_set(bgr); });
+    officeCall(*m_office, [&] { m_set(bgr); });
 }
 
 } // namespace libreoffice

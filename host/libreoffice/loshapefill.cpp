@@ -22,28 +22,23 @@ LoShapeFill::LoShapeFill(std::shared_ptr<Office> office, Reference<beans::XPrope
 
 int LoShapeFill::visible() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         css::drawing::FillStyle style = css::drawing::FillStyle_NONE;
-        m_shape->getPropertyValue(rtl::OUString::createFromAscii("FillStyle")) >>= style;
+        m_shape->getPropertyValue(unoName("FillStyle")) >>= style;
         return style == css::drawing::FillStyle_NONE ? automation::msoFalse : automation::msoTrue;
     });
 }
 
 void LoShapeFill::setVisible(int triState)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         m_shape->setPropertyValue(
-            rtl::OUString::createFromAscii("FillStyle"),
+            unoName("FillStyle"),
             Any(triState ? css::drawing::FillStyle_SOLID : css::drawing::FillStyle_NONE));
         // Without fill a text frame still paints the page's background over
         // whatever lies behind it (a rule under a box of text); a fully
         // transparent fill lets it show, as in Word.
-        m_shape->setPropertyValue(rtl::OUString::createFromAscii("FillTransparence"),
-                                  Any(sal_Int16(triState ? 0 : 100)));
+        m_shape->setPropertyValue(unoName("FillTransparence"), Any(sal_Int16(triState ? 0 : 100)));
     });
 }
 
@@ -56,13 +51,10 @@ automation::ColorFormatPtr LoShapeFill::foreColor()
         m_office,
         [shape] {
             sal_Int32 color = 0;
-            shape->getPropertyValue(rtl::OUString::createFromAscii("FillColor")) >>= color;
-            return int(drawing::swapRedBlue(color));
+            shape->getPropertyValue(unoName("FillColor")) >>= color;
+            return int(swapRedBlue(color));
         },
-        [shape](int bgr) {
-            shape->setPropertyValue(rtl::OUString::createFromAscii("FillColor"),
-                                    Any(drawing::swapRedBlue(bgr)));
-        });
+        [shape](int bgr) { shape->setPropertyValue(unoName("FillColor"), Any(swapRedBlue(bgr))); });
 }
 
 } // namespace libreoffice

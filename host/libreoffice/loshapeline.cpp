@@ -3,7 +3,6 @@
 #include "automation/constants.h"
 #include "locompoundrule.h"
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "loshape.h"
 #include "loshapecolor.h"
 #include "office.h"
@@ -28,22 +27,17 @@ namespace {
 const char *const frameBorders[] = {"TopBorder", "BottomBorder", "LeftBorder", "RightBorder"};
 const float defaultWeight = 0.75f;
 
-rtl::OUString name(const char *ascii)
-{
-    return rtl::OUString::createFromAscii(ascii);
-}
-
 table::BorderLine2 frameBorder(const Reference<beans::XPropertySet> &frame)
 {
     table::BorderLine2 line;
-    frame->getPropertyValue(name("TopBorder")) >>= line;
+    frame->getPropertyValue(unoName("TopBorder")) >>= line;
     return line;
 }
 
 void setFrameBorders(const Reference<beans::XPropertySet> &frame, const table::BorderLine2 &line)
 {
     for (const char *border : frameBorders)
-        frame->setPropertyValue(name(border), Any(line));
+        frame->setPropertyValue(unoName(border), Any(line));
 }
 
 bool frameBorderVisible(const table::BorderLine2 &line)
@@ -69,19 +63,17 @@ bool LoShapeLine::compound() const
 
 int LoShapeLine::visible() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         bool shown = false;
         if (m_frame) {
             shown = frameBorderVisible(frameBorder(m_object->properties));
         } else if (compound()) {
             css::drawing::FillStyle fill = css::drawing::FillStyle_NONE;
-            m_object->properties->getPropertyValue(name("FillStyle")) >>= fill;
+            m_object->properties->getPropertyValue(unoName("FillStyle")) >>= fill;
             shown = fill != css::drawing::FillStyle_NONE;
         } else {
             css::drawing::LineStyle style = css::drawing::LineStyle_NONE;
-            m_object->properties->getPropertyValue(name("LineStyle")) >>= style;
+            m_object->properties->getPropertyValue(unoName("LineStyle")) >>= style;
             shown = style != css::drawing::LineStyle_NONE;
         }
         return shown ? automation::msoTrue : automation::msoFalse;
@@ -90,25 +82,23 @@ int LoShapeLine::visible() const
 
 void LoShapeLine::setVisible(int triState)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (compound()) {
             m_object->properties->setPropertyValue(
-                name("FillStyle"),
+                unoName("FillStyle"),
                 Any(triState ? css::drawing::FillStyle_SOLID : css::drawing::FillStyle_NONE));
             return;
         }
         if (!m_frame) {
             m_object->properties->setPropertyValue(
-                name("LineStyle"),
+                unoName("LineStyle"),
                 Any(triState ? css::drawing::LineStyle_SOLID : css::drawing::LineStyle_NONE));
             return;
         }
         table::BorderLine2 line = frameBorder(m_object->properties);
         if (triState) {
             if (line.LineWidth <= 0)
-                line.LineWidth = SectionMap::toHundredthMm(defaultWeight);
+                line.LineWidth = toHundredthMm(defaultWeight);
             if (line.LineStyle == table::BorderLineStyle::NONE)
                 line.LineStyle = table::BorderLineStyle::SOLID;
         } else {
@@ -121,32 +111,28 @@ void LoShapeLine::setVisible(int triState)
 
 float LoShapeLine::weight() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int32 width = 0;
         if (m_frame)
             width = frameBorder(m_object->properties).LineWidth;
         else if (compound())
             width = compoundrule::weightOf(m_object->shape);
         else
-            m_object->properties->getPropertyValue(name("LineWidth")) >>= width;
-        return SectionMap::toPoints(width);
+            m_object->properties->getPropertyValue(unoName("LineWidth")) >>= width;
+        return toPoints(width);
     });
 }
 
 void LoShapeLine::setWeight(float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
-        const sal_Int32 width = SectionMap::toHundredthMm(points);
+    officeCall(*m_office, [&] {
+        const sal_Int32 width = toHundredthMm(points);
         if (compound()) {
             compoundrule::setWeight(m_object->shape, width);
             return;
         }
         if (!m_frame) {
-            m_object->properties->setPropertyValue(name("LineWidth"), Any(width));
+            m_object->properties->setPropertyValue(unoName("LineWidth"), Any(width));
             return;
         }
         table::BorderLine2 line = frameBorder(m_object->properties);
@@ -189,7 +175,7 @@ void LoShapeLine::setStyle(int style)
         unoGuardVoid([&] {
             if (!compound()
                 && !Reference<lang::XServiceInfo>(m_object->shape, uno::UNO_QUERY_THROW)
-                        ->supportsService(name("com.sun.star.drawing.LineShape")))
+                        ->supportsService(unoName("com.sun.star.drawing.LineShape")))
                 return;
             const Reference<css::drawing::XShape> drawn
                 = compoundrule::restyle(m_model, m_object->shape, style);
@@ -220,9 +206,7 @@ void LoShapeLine::setStyle(int style)
 
 int LoShapeLine::dashStyle() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         if (compound())
             return automation::msoLineSolid;
         if (m_frame) {
@@ -231,7 +215,7 @@ int LoShapeLine::dashStyle() const
                                                            : automation::msoLineSolid;
         }
         css::drawing::LineStyle style = css::drawing::LineStyle_NONE;
-        m_object->properties->getPropertyValue(name("LineStyle")) >>= style;
+        m_object->properties->getPropertyValue(unoName("LineStyle")) >>= style;
         return style == css::drawing::LineStyle_DASH ? automation::msoLineSquareDot
                                                      : automation::msoLineSolid;
     });
@@ -260,10 +244,10 @@ void LoShapeLine::setDashStyle(int dash)
             pattern.Dashes = 0;
             pattern.DashLen = 0;
             pattern.Distance = 100;
-            m_object->properties->setPropertyValue(name("LineDash"), Any(pattern));
+            m_object->properties->setPropertyValue(unoName("LineDash"), Any(pattern));
         }
         m_object->properties->setPropertyValue(
-            name("LineStyle"),
+            unoName("LineStyle"),
             Any(dotted ? css::drawing::LineStyle_DASH : css::drawing::LineStyle_SOLID));
     });
 }
@@ -275,27 +259,26 @@ automation::ColorFormatPtr LoShapeLine::foreColor()
     const std::shared_ptr<DrawnObject> object = m_object;
     if (m_frame) {
         return std::make_shared<LoShapeColor>(
-            m_office,
-            [object] { return int(drawing::swapRedBlue(frameBorder(object->properties).Color)); },
+            m_office, [object] { return int(swapRedBlue(frameBorder(object->properties).Color)); },
             [object](int bgr) {
                 table::BorderLine2 line = frameBorder(object->properties);
-                line.Color = drawing::swapRedBlue(bgr);
+                line.Color = swapRedBlue(bgr);
                 setFrameBorders(object->properties, line);
             });
     }
     // A compound rule's strokes are its bars' fill.
     const auto property = [object] {
-        return name(compoundrule::isCompound(object->shape) ? "FillColor" : "LineColor");
+        return unoName(compoundrule::isCompound(object->shape) ? "FillColor" : "LineColor");
     };
     return std::make_shared<LoShapeColor>(
         m_office,
         [object, property] {
             sal_Int32 color = 0;
             object->properties->getPropertyValue(property()) >>= color;
-            return int(drawing::swapRedBlue(color));
+            return int(swapRedBlue(color));
         },
         [object, property](int bgr) {
-            object->properties->setPropertyValue(property(), Any(drawing::swapRedBlue(bgr)));
+            object->properties->setPropertyValue(property(), Any(swapRedBlue(bgr)));
         });
 }
 

@@ -3,7 +3,6 @@
 #include "automation/constants.h"
 #include "automation/text.h"
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "loshape.h"
 #include "lotextlock.h"
 #include "lotextstory.h"
@@ -41,11 +40,6 @@ namespace {
 const float defaultLineWeight = 0.75f;
 const sal_Int32 white = 0xffffff;
 
-rtl::OUString name(const char *ascii)
-{
-    return rtl::OUString::createFromAscii(ascii);
-}
-
 // New objects sit where Word puts them: offsets from the column and the
 // paragraph, text flowing through. They are anchored at the first character
 // of their paragraph, as Word files anchor them, so that a position
@@ -60,31 +54,31 @@ void setTextFlow(const Reference<beans::XPropertySet> &text, int orientation, bo
     const bool turned = marginsTurn
         && (orientation == automation::msoTextOrientationDownward
             || orientation == automation::msoTextOrientationUpward);
-    const sal_Int32 side = SectionMap::toHundredthMm(turned ? 3.6f : 7.2f);
-    const sal_Int32 end = SectionMap::toHundredthMm(turned ? 7.2f : 3.6f);
-    text->setPropertyValue(name("LeftBorderDistance"), Any(side));
-    text->setPropertyValue(name("RightBorderDistance"), Any(side));
-    text->setPropertyValue(name("TopBorderDistance"), Any(end));
-    text->setPropertyValue(name("BottomBorderDistance"), Any(end));
+    const sal_Int32 side = toHundredthMm(turned ? 3.6f : 7.2f);
+    const sal_Int32 end = toHundredthMm(turned ? 7.2f : 3.6f);
+    text->setPropertyValue(unoName("LeftBorderDistance"), Any(side));
+    text->setPropertyValue(unoName("RightBorderDistance"), Any(side));
+    text->setPropertyValue(unoName("TopBorderDistance"), Any(end));
+    text->setPropertyValue(unoName("BottomBorderDistance"), Any(end));
     if (orientation == automation::msoTextOrientationDownward)
-        text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::TB_RL));
+        text->setPropertyValue(unoName("WritingMode"), Any(text::WritingMode2::TB_RL));
     else if (orientation == automation::msoTextOrientationUpward)
-        text->setPropertyValue(name("WritingMode"), Any(text::WritingMode2::BT_LR));
+        text->setPropertyValue(unoName("WritingMode"), Any(text::WritingMode2::BT_LR));
 }
 
 void place(const Reference<beans::XPropertySet> &properties, float left, float top)
 {
-    properties->setPropertyValue(name("Surround"), Any(text::WrapTextMode_THROUGH));
-    properties->setPropertyValue(name("HoriOrient"), Any(text::HoriOrientation::NONE));
+    properties->setPropertyValue(unoName("Surround"), Any(text::WrapTextMode_THROUGH));
+    properties->setPropertyValue(unoName("HoriOrient"), Any(text::HoriOrientation::NONE));
     properties->setPropertyValue(
-        name("HoriOrientRelation"),
+        unoName("HoriOrientRelation"),
         Any(LoShape::horizontalRelation(automation::wdRelativeHorizontalPositionColumn)));
-    properties->setPropertyValue(name("HoriOrientPosition"), Any(SectionMap::toHundredthMm(left)));
-    properties->setPropertyValue(name("VertOrient"), Any(text::VertOrientation::NONE));
+    properties->setPropertyValue(unoName("HoriOrientPosition"), Any(toHundredthMm(left)));
+    properties->setPropertyValue(unoName("VertOrient"), Any(text::VertOrientation::NONE));
     properties->setPropertyValue(
-        name("VertOrientRelation"),
+        unoName("VertOrientRelation"),
         Any(LoShape::verticalRelation(automation::wdRelativeVerticalPositionParagraph)));
-    properties->setPropertyValue(name("VertOrientPosition"), Any(SectionMap::toHundredthMm(top)));
+    properties->setPropertyValue(unoName("VertOrientPosition"), Any(toHundredthMm(top)));
 }
 
 } // namespace
@@ -101,9 +95,7 @@ LoShapes::LoShapes(std::shared_ptr<Office> office, Reference<frame::XModel> mode
 std::vector<Reference<css::drawing::XShape>> LoShapes::members() const
 {
     std::vector<Reference<css::drawing::XShape>> result;
-    if (!m_office->isAlive())
-        return result;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<text::XText> story = m_story();
         const Reference<css::drawing::XDrawPage> page = drawing::drawPageOf(m_model);
         if (!story.is() || !page.is())
@@ -137,24 +129,24 @@ automation::ShapePtr LoShapes::item(long index)
 
 Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor) const
 {
+    DocumentState &document = m_office->document(m_model);
     Reference<text::XText> story;
     long offset = 0;
     if (anchor.isRange() && anchor.toRange()) {
         const automation::RangePtr range = anchor.toRange();
-        story = drawing::storyOf(m_model, range.get());
+        story = drawing::storyOf(document, range.get());
         offset = range->start();
     } else {
         story = m_story();
         Reference<text::XText> selected;
         long start = 0;
         long end = 0;
-        if (m_body && textstory::selectionOffsets(m_model, &selected, &start, &end)
-            && selected == story)
+        if (m_body && document.selection.offsets(&selected, &start, &end) && selected == story)
             offset = start;
     }
     if (!story.is())
         return nullptr;
-    return drawing::paragraphStartAt(m_model, story, offset);
+    return drawing::paragraphStartAt(document.stories, story, offset);
 }
 
 automation::ShapePtr LoShapes::madeShape(const Reference<css::drawing::XShape> &shape)
@@ -185,38 +177,36 @@ automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left,
         // two kinds stay apart until the document is saved (a Word file
         // brings both back as custom shapes).
         const Reference<css::drawing::XShape> shape(
-            factory->createInstance(name(textBox ? "com.sun.star.drawing.TextShape"
-                                                 : "com.sun.star.drawing.RectangleShape")),
+            factory->createInstance(unoName(textBox ? "com.sun.star.drawing.TextShape"
+                                                    : "com.sun.star.drawing.RectangleShape")),
             UNO_QUERY_THROW);
         const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
-        properties->setPropertyValue(name("AnchorType"),
+        properties->setPropertyValue(unoName("AnchorType"),
                                      Any(text::TextContentAnchorType_AT_CHARACTER));
         at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
                                          false);
-        shape->setSize(
-            awt::Size(SectionMap::toHundredthMm(width), SectionMap::toHundredthMm(height)));
-        properties->setPropertyValue(name("TextBox"), Any(true));
+        shape->setSize(awt::Size(toHundredthMm(width), toHundredthMm(height)));
+        properties->setPropertyValue(unoName("TextBox"), Any(true));
         // Word's new shapes: white fill, a black outline of 0.75 pt, inner
         // margins of 7.2 pt at the sides and 3.6 pt above and below.
-        properties->setPropertyValue(name("FillStyle"), Any(css::drawing::FillStyle_SOLID));
-        properties->setPropertyValue(name("FillColor"), Any(white));
-        properties->setPropertyValue(name("LineStyle"), Any(css::drawing::LineStyle_SOLID));
-        properties->setPropertyValue(name("LineWidth"),
-                                     Any(SectionMap::toHundredthMm(defaultLineWeight)));
-        properties->setPropertyValue(name("LineColor"), Any(sal_Int32(0)));
+        properties->setPropertyValue(unoName("FillStyle"), Any(css::drawing::FillStyle_SOLID));
+        properties->setPropertyValue(unoName("FillColor"), Any(white));
+        properties->setPropertyValue(unoName("LineStyle"), Any(css::drawing::LineStyle_SOLID));
+        properties->setPropertyValue(unoName("LineWidth"), Any(toHundredthMm(defaultLineWeight)));
+        properties->setPropertyValue(unoName("LineColor"), Any(sal_Int32(0)));
         // In front of the text, as Word puts new shapes.
-        properties->setPropertyValue(name("Opaque"), Any(true));
+        properties->setPropertyValue(unoName("Opaque"), Any(true));
 
         Reference<text::XTextFrame> frame;
-        properties->getPropertyValue(name("TextBoxContent")) >>= frame;
+        properties->getPropertyValue(unoName("TextBoxContent")) >>= frame;
         const Reference<beans::XPropertySet> text(frame, UNO_QUERY_THROW);
-        text->setPropertyValue(name("FrameIsAutomaticHeight"), Any(false));
+        text->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(false));
         // Word aligns a shape by its own edges; Writer would keep its wrap
         // spacing (0.2 cm for a frame) from what it is aligned to, and the
         // office aligns the frame with the shape.
         for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"}) {
-            properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
-            text->setPropertyValue(name(spacing), Any(sal_Int32(0)));
+            properties->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
+            text->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
         }
         setTextFlow(text, orientation, false);
         place(properties, left, top);
@@ -238,34 +228,34 @@ automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, 
         const LoTextLock lock(m_model);
         const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
         const Reference<text::XTextContent> frame(
-            factory->createInstance(name("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
+            factory->createInstance(unoName("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
         const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
         // In a header or footer the frame is anchored at a character from the
         // start: changing the anchor of a frame there later (for a position
         // relative to the line) lets the office anchor it in the header or
         // footer of whichever page its layout position falls on.
-        properties->setPropertyValue(name("AnchorType"),
+        properties->setPropertyValue(unoName("AnchorType"),
                                      Any(text::TextContentAnchorType_AT_CHARACTER));
         at->getText()->insertTextContent(at, frame, false);
 
-        properties->setPropertyValue(name("SizeType"), Any(text::SizeType::FIX));
-        properties->setPropertyValue(name("FrameIsAutomaticHeight"), Any(false));
-        properties->setPropertyValue(name("Width"), Any(SectionMap::toHundredthMm(width)));
-        properties->setPropertyValue(name("Height"), Any(SectionMap::toHundredthMm(height)));
+        properties->setPropertyValue(unoName("SizeType"), Any(text::SizeType::FIX));
+        properties->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(false));
+        properties->setPropertyValue(unoName("Width"), Any(toHundredthMm(width)));
+        properties->setPropertyValue(unoName("Height"), Any(toHundredthMm(height)));
         place(properties, left, top);
         // Word's new shapes: white fill, a black outline of 0.75 pt, inner
         // margins of 7.2 pt at the sides and 3.6 pt above and below.
-        properties->setPropertyValue(name("FillStyle"), Any(css::drawing::FillStyle_SOLID));
-        properties->setPropertyValue(name("FillColor"), Any(white));
+        properties->setPropertyValue(unoName("FillStyle"), Any(css::drawing::FillStyle_SOLID));
+        properties->setPropertyValue(unoName("FillColor"), Any(white));
         table::BorderLine2 line;
         line.LineStyle = table::BorderLineStyle::SOLID;
-        line.LineWidth = SectionMap::toHundredthMm(defaultLineWeight);
+        line.LineWidth = toHundredthMm(defaultLineWeight);
         for (const char *border : {"TopBorder", "BottomBorder", "LeftBorder", "RightBorder"})
-            properties->setPropertyValue(name(border), Any(line));
+            properties->setPropertyValue(unoName(border), Any(line));
         // Word aligns a shape by its own edges; Writer would keep its wrap
         // spacing (0.2 cm by default) from what it is aligned to.
         for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"})
-            properties->setPropertyValue(name(spacing), Any(sal_Int32(0)));
+            properties->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
         // The office turns a frame's margins with its text, Word keeps them
         // on the shape's sides.
         setTextFlow(properties, orientation, true);
@@ -304,25 +294,24 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
         const LoTextLock lock(m_model);
         const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
         const Reference<css::drawing::XShape> shape(
-            factory->createInstance(name("com.sun.star.drawing.LineShape")), UNO_QUERY_THROW);
+            factory->createInstance(unoName("com.sun.star.drawing.LineShape")), UNO_QUERY_THROW);
         const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
-        properties->setPropertyValue(name("AnchorType"),
+        properties->setPropertyValue(unoName("AnchorType"),
                                      Any(text::TextContentAnchorType_AT_CHARACTER));
         at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
                                          false);
-        shape->setSize(awt::Size(SectionMap::toHundredthMm(std::abs(endX - beginX)),
-                                 SectionMap::toHundredthMm(std::abs(endY - beginY))));
+        shape->setSize(awt::Size(toHundredthMm(std::abs(endX - beginX)),
+                                 toHundredthMm(std::abs(endY - beginY))));
         place(properties, std::min(beginX, endX), std::min(beginY, endY));
         // Laid out where the properties say only once its position is set
         // on the shape (see LoShape::settleDrawing).
         shape->setPosition(shape->getPosition());
-        properties->setPropertyValue(name("LineStyle"), Any(css::drawing::LineStyle_SOLID));
-        properties->setPropertyValue(name("LineWidth"),
-                                     Any(SectionMap::toHundredthMm(defaultLineWeight)));
-        properties->setPropertyValue(name("LineColor"), Any(sal_Int32(0)));
+        properties->setPropertyValue(unoName("LineStyle"), Any(css::drawing::LineStyle_SOLID));
+        properties->setPropertyValue(unoName("LineWidth"), Any(toHundredthMm(defaultLineWeight)));
+        properties->setPropertyValue(unoName("LineColor"), Any(sal_Int32(0)));
         // In front of the text, as text frames are: a line behind the text
         // would be hidden by any frame over it, even one without fill.
-        properties->setPropertyValue(name("Opaque"), Any(true));
+        properties->setPropertyValue(unoName("Opaque"), Any(true));
         return shape;
     });
     return madeShape(added);

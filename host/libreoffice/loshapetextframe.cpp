@@ -2,7 +2,6 @@
 
 #include "automation/constants.h"
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -40,12 +39,10 @@ automation::RangePtr LoShapeTextFrame::textRange()
 
 int LoShapeTextFrame::autoSize() const
 {
-    if (!m_office->isAlive())
-        return automation::msoFalse;
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         bool automatic = false;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"))
+            ->getPropertyValue(unoName("FrameIsAutomaticHeight"))
             >>= automatic;
         return automatic ? automation::msoTrue : automation::msoFalse;
     });
@@ -53,12 +50,9 @@ int LoShapeTextFrame::autoSize() const
 
 void LoShapeTextFrame::setAutoSize(int value)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->setPropertyValue(rtl::OUString::createFromAscii("FrameIsAutomaticHeight"),
-                               Any(value != 0));
+            ->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(value != 0));
         if (!m_box.is() || value == 0)
             return;
         // The frame is never shorter than its shape: the shape starts from
@@ -80,25 +74,20 @@ void LoShapeTextFrame::setAutoSize(int value)
 
 float LoShapeTextFrame::margin(const char *property) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int32 distance = 0;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii(property))
+            ->getPropertyValue(unoName(property))
             >>= distance;
-        return SectionMap::toPoints(distance);
+        return toPoints(distance);
     });
 }
 
 void LoShapeTextFrame::setMargin(const char *property, float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->setPropertyValue(rtl::OUString::createFromAscii(property),
-                               Any(SectionMap::toHundredthMm(points)));
+            ->setPropertyValue(unoName(property), Any(toHundredthMm(points)));
     });
 }
 
@@ -147,12 +136,10 @@ void LoShapeTextFrame::setMarginRight(float points)
 int LoShapeTextFrame::orientation() const
 {
     // No orientation at all when the office cannot be asked.
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         sal_Int16 mode = text::WritingMode2::LR_TB;
         Reference<beans::XPropertySet>(m_frame, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii("WritingMode"))
+            ->getPropertyValue(unoName("WritingMode"))
             >>= mode;
         if (mode == text::WritingMode2::TB_RL)
             return automation::msoTextOrientationDownward;

@@ -20,11 +20,9 @@ LoStyle::LoStyle(std::shared_ptr<Office> office, Reference<css::beans::XProperty
 
 QString LoStyle::nameLocal() const
 {
-    if (!m_office->isAlive())
-        return QString();
-    return unoGuard(QString(), [&] {
+    return officeCall(*m_office, QString(), [&] {
         rtl::OUString name;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii("DisplayName")) >>= name;
+        m_style->getPropertyValue(unoName("DisplayName")) >>= name;
         return toQString(name);
     });
 }

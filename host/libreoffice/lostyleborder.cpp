@@ -1,7 +1,6 @@
 #include "lostyleborder.h"
 
 #include "automation/constants.h"
-#include "losectionmap.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -36,11 +35,9 @@ LoStyleBorder::LoStyleBorder(std::shared_ptr<Office> office, Reference<beans::XP
 
 int LoStyleBorder::lineStyle() const
 {
-    if (!m_office->isAlive())
-        return automation::wdLineStyleNone;
-    return unoGuard(int(automation::wdLineStyleNone), [&] {
+    return officeCall(*m_office, int(automation::wdLineStyleNone), [&] {
         table::BorderLine2 line;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+        m_style->getPropertyValue(unoName(m_property)) >>= line;
         return widthOf(line) > 0 && line.LineStyle != table::BorderLineStyle::NONE
             ? automation::wdLineStyleSingle
             : automation::wdLineStyleNone;
@@ -49,51 +46,45 @@ int LoStyleBorder::lineStyle() const
 
 void LoStyleBorder::setLineStyle(int style)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::BorderLine2 line;
         if (style != automation::wdLineStyleNone) {
-            m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
+            m_style->getPropertyValue(unoName(m_property)) >>= line;
             line.LineStyle = table::BorderLineStyle::SOLID;
             if (widthOf(line) <= 0)
-                line.LineWidth = SectionMap::toHundredthMm(0.5f);
+                line.LineWidth = toHundredthMm(0.5f);
             line.OuterLineWidth = sal_Int16(line.LineWidth);
             line.InnerLineWidth = 0;
             line.LineDistance = 0;
         } else {
             line.LineStyle = table::BorderLineStyle::NONE;
         }
-        m_style->setPropertyValue(rtl::OUString::createFromAscii(m_property), Any(line));
+        m_style->setPropertyValue(unoName(m_property), Any(line));
     });
 }
 
 // Width codes are eighths of a point.
 int LoStyleBorder::lineWidth() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         table::BorderLine2 line;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
-        return int(std::lround(SectionMap::toPoints(widthOf(line)) * 8));
+        m_style->getPropertyValue(unoName(m_property)) >>= line;
+        return int(std::lround(toPoints(widthOf(line)) * 8));
     });
 }
 
 void LoStyleBorder::setLineWidth(int code)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::BorderLine2 line;
-        m_style->getPropertyValue(rtl::OUString::createFromAscii(m_property)) >>= line;
-        line.LineWidth = SectionMap::toHundredthMm(code / 8.0f);
+        m_style->getPropertyValue(unoName(m_property)) >>= line;
+        line.LineWidth = toHundredthMm(code / 8.0f);
         line.OuterLineWidth = sal_Int16(line.LineWidth);
         line.InnerLineWidth = 0;
         line.LineDistance = 0;
         if (line.LineStyle == table::BorderLineStyle::NONE)
             line.LineStyle = table::BorderLineStyle::SOLID;
-        m_style->setPropertyValue(rtl::OUString::createFromAscii(m_property), Any(line));
+        m_style->setPropertyValue(unoName(m_property), Any(line));
     });
 }
 

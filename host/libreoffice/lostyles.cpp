@@ -41,9 +41,7 @@ automation::StylePtr LoStyles::item(const automation::Variant &index)
     Reference<beans::XPropertySet> style = unoGuard(Reference<beans::XPropertySet>(), [&] {
         Reference<style::XStyleFamiliesSupplier> supplier(m_model, UNO_QUERY_THROW);
         Reference<container::XNameAccess> styles(
-            supplier->getStyleFamilies()->getByName(
-                rtl::OUString::createFromAscii("ParagraphStyles")),
-            UNO_QUERY_THROW);
+            supplier->getStyleFamilies()->getByName(unoName("ParagraphStyles")), UNO_QUERY_THROW);
         const rtl::OUString styleName = toOUString(name);
         if (!styles->hasByName(styleName))
             return Reference<beans::XPropertySet>();
@@ -55,9 +53,10 @@ automation::StylePtr LoStyles::item(const automation::Variant &index)
     // the body text's size.
     std::function<void()> sizeChanged;
     if (name == QLatin1String("Standard")) {
+        const std::shared_ptr<Office> office = m_office;
         const Reference<frame::XModel> model = m_model;
-        sizeChanged = [model] {
-            LoPageSetup::applyCharacterPitch(model);
+        sizeChanged = [office, model] {
+            LoPageSetup::applyCharacterPitch(office->document(model));
             LoParagraphFormat::resizeCharacterIndents(model);
         };
     }

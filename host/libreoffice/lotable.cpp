@@ -1,7 +1,6 @@
 #include "lotable.h"
 
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "lotableborders.h"
 #include "lotablecell.h"
 #include "lotablerows.h"
@@ -94,7 +93,8 @@ automation::RangePtr LoTable::range()
         return nullptr;
     Reference<text::XText> holder;
     textstory::TableSpan span;
-    if (!unoGuard(false, [&] { return textstory::placeOfTable(m_model, m_table, &holder, &span); }))
+    textstory::TextStories &stories = m_office->document(m_model).stories;
+    if (!unoGuard(false, [&] { return stories.placeOfTable(m_table, &holder, &span); }))
         return nullptr;
     return drawing::rangeOf(m_office, m_model, holder, span.start, span.end);
 }
@@ -111,30 +111,25 @@ automation::BordersPtr LoTable::borders()
 // set on every cell.
 float LoTable::padding(const char *property) const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         const uno::Sequence<rtl::OUString> names = m_table->getCellNames();
         if (names.getLength() == 0)
             return 0.0f;
         sal_Int32 distance = 0;
         Reference<beans::XPropertySet>(m_table->getCellByName(names[0]), UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii(property))
+            ->getPropertyValue(unoName(property))
             >>= distance;
-        return SectionMap::toPoints(distance);
+        return toPoints(distance);
     });
 }
 
 void LoTable::setPadding(const char *property, float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const uno::Sequence<rtl::OUString> names = m_table->getCellNames();
         for (sal_Int32 i = 0; i < names.getLength(); ++i) {
             Reference<beans::XPropertySet>(m_table->getCellByName(names[i]), UNO_QUERY_THROW)
-                ->setPropertyValue(rtl::OUString::createFromAscii(property),
-                                   Any(SectionMap::toHundredthMm(points)));
+                ->setPropertyValue(unoName(property), Any(toHundredthMm(points)));
         }
     });
 }

@@ -1,7 +1,6 @@
 #include "lotableborder.h"
 
 #include "automation/constants.h"
-#include "losectionmap.h"
 #include "office.h"
 #include "unoutil.h"
 
@@ -63,11 +62,9 @@ LoTableBorder::LoTableBorder(std::shared_ptr<Office> office, Reference<beans::XP
 
 int LoTableBorder::lineStyle() const
 {
-    if (!m_office->isAlive())
-        return automation::wdLineStyleNone;
-    return unoGuard(int(automation::wdLineStyleNone), [&] {
+    return officeCall(*m_office, int(automation::wdLineStyleNone), [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
         const table::BorderLine2 &line = lineOf(border, m_index, &valid);
         return widthOf(line) > 0 && line.LineStyle != table::BorderLineStyle::NONE
@@ -78,53 +75,47 @@ int LoTableBorder::lineStyle() const
 
 void LoTableBorder::setLineStyle(int style)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
         table::BorderLine2 &line = lineOf(border, m_index, &valid);
         if (style != automation::wdLineStyleNone) {
             line.LineStyle = table::BorderLineStyle::SOLID;
             if (widthOf(line) <= 0)
-                line.LineWidth = SectionMap::toHundredthMm(0.5f);
+                line.LineWidth = toHundredthMm(0.5f);
         } else {
             line = table::BorderLine2();
             line.LineStyle = table::BorderLineStyle::NONE;
         }
         *valid = true;
-        m_table->setPropertyValue(rtl::OUString::createFromAscii(tableBorder), Any(border));
+        m_table->setPropertyValue(unoName(tableBorder), Any(border));
     });
 }
 
 // Width codes are eighths of a point.
 int LoTableBorder::lineWidth() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0, [&] {
+    return officeCall(*m_office, 0, [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
-        return int(std::lround(SectionMap::toPoints(widthOf(lineOf(border, m_index, &valid))) * 8));
+        return int(std::lround(toPoints(widthOf(lineOf(border, m_index, &valid))) * 8));
     });
 }
 
 void LoTableBorder::setLineWidth(int code)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::TableBorder2 border;
-        m_table->getPropertyValue(rtl::OUString::createFromAscii(tableBorder)) >>= border;
+        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
         sal_Bool *valid = nullptr;
         table::BorderLine2 &line = lineOf(border, m_index, &valid);
-        line.LineWidth = SectionMap::toHundredthMm(code / 8.0f);
+        line.LineWidth = toHundredthMm(code / 8.0f);
         if (line.LineStyle == table::BorderLineStyle::NONE)
             line.LineStyle = table::BorderLineStyle::SOLID;
         *valid = true;
-        m_table->setPropertyValue(rtl::OUString::createFromAscii(tableBorder), Any(border));
+        m_table->setPropertyValue(unoName(tableBorder), Any(border));
     });
 }
 

@@ -2,7 +2,6 @@
 
 #include "automation/constants.h"
 #include "lodrawing.h"
-#include "losectionmap.h"
 #include "lostyleborders.h"
 #include "lotable.h"
 #include "lotextstory.h"
@@ -28,11 +27,6 @@ using css::uno::UNO_QUERY_THROW;
 namespace libreoffice {
 
 namespace {
-
-rtl::OUString prop(const char *ascii)
-{
-    return rtl::OUString::createFromAscii(ascii);
-}
 
 Reference<beans::XPropertySet> rowOf(const Reference<text::XTextTable> &table, long row)
 {
@@ -64,7 +58,7 @@ automation::RangePtr LoTableCell::range()
     long end = -1;
     unoGuardVoid([&] {
         textstory::TableSpan span;
-        if (!textstory::placeOfTable(m_model, m_table, &holder, &span))
+        if (!m_office->document(m_model).stories.placeOfTable(m_table, &holder, &span))
             return;
         for (const textstory::CellSpan &cell : span.cells) {
             if (cell.text == cellText) {
@@ -94,23 +88,21 @@ long LoTableCell::column() const
 // parts of the table's relative sum.
 float LoTableCell::width() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         const Reference<beans::XPropertySet> tableProperties(m_table, UNO_QUERY_THROW);
         sal_Int32 tableWidth = 0;
         sal_Int16 sum = 0;
-        tableProperties->getPropertyValue(prop("Width")) >>= tableWidth;
-        tableProperties->getPropertyValue(prop("TableColumnRelativeSum")) >>= sum;
+        tableProperties->getPropertyValue(unoName("Width")) >>= tableWidth;
+        tableProperties->getPropertyValue(unoName("TableColumnRelativeSum")) >>= sum;
         uno::Sequence<text::TableColumnSeparator> separators;
-        rowOf(m_table, m_row)->getPropertyValue(prop("TableColumnSeparators")) >>= separators;
+        rowOf(m_table, m_row)->getPropertyValue(unoName("TableColumnSeparators")) >>= separators;
         const long index = column();
         if (index < 0 || sum <= 0)
             return 0.0f;
         const long left = index == 0 ? 0 : separators[sal_Int32(index - 1)].Position;
         const long right
             = index >= separators.getLength() ? sum : separators[sal_Int32(index)].Position;
-        return SectionMap::toPoints(sal_Int32(double(right - left) * tableWidth / sum));
+        return toPoints(sal_Int32(double(right - left) * tableWidth / sum));
     });
 }
 
@@ -118,39 +110,34 @@ float LoTableCell::width() const
 // keeps its width.
 void LoTableCell::setWidth(float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<beans::XPropertySet> tableProperties(m_table, UNO_QUERY_THROW);
         sal_Int32 tableWidth = 0;
         sal_Int16 sum = 0;
-        tableProperties->getPropertyValue(prop("Width")) >>= tableWidth;
-        tableProperties->getPropertyValue(prop("TableColumnRelativeSum")) >>= sum;
+        tableProperties->getPropertyValue(unoName("Width")) >>= tableWidth;
+        tableProperties->getPropertyValue(unoName("TableColumnRelativeSum")) >>= sum;
         const Reference<beans::XPropertySet> row = rowOf(m_table, m_row);
         uno::Sequence<text::TableColumnSeparator> separators;
-        row->getPropertyValue(prop("TableColumnSeparators")) >>= separators;
+        row->getPropertyValue(unoName("TableColumnSeparators")) >>= separators;
         const long index = column();
         if (index < 0 || index >= separators.getLength() || tableWidth <= 0)
             return;
         const long left = index == 0 ? 0 : separators[sal_Int32(index - 1)].Position;
         const long limit
             = index + 1 < separators.getLength() ? separators[sal_Int32(index + 1)].Position : sum;
-        const long wanted
-            = left + long(double(SectionMap::toHundredthMm(points)) * sum / tableWidth);
+        const long wanted = left + long(double(toHundredthMm(points)) * sum / tableWidth);
         separators[sal_Int32(index)].Position
             = sal_Int16(std::max(left + 1, std::min(wanted, limit - 1)));
-        row->setPropertyValue(prop("TableColumnSeparators"), Any(separators));
+        row->setPropertyValue(unoName("TableColumnSeparators"), Any(separators));
     });
 }
 
 float LoTableCell::height() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         sal_Int32 value = 0;
-        rowOf(m_table, m_row)->getPropertyValue(prop("Height")) >>= value;
-        return SectionMap::toPoints(value);
+        rowOf(m_table, m_row)->getPropertyValue(unoName("Height")) >>= value;
+        return toPoints(value);
     });
 }
 
@@ -159,23 +146,19 @@ float LoTableCell::height() const
 // the text; an automatic one would ignore the height).
 void LoTableCell::setHeight(float points)
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<beans::XPropertySet> row = rowOf(m_table, m_row);
-        row->setPropertyValue(prop("SizeType"), Any(text::SizeType::MIN));
-        row->setPropertyValue(prop("Height"), Any(SectionMap::toHundredthMm(points)));
+        row->setPropertyValue(unoName("SizeType"), Any(text::SizeType::MIN));
+        row->setPropertyValue(unoName("Height"), Any(toHundredthMm(points)));
     });
 }
 
 int LoTableCell::verticalAlignment() const
 {
-    if (!m_office->isAlive())
-        return automation::wdCellAlignVerticalTop;
-    return unoGuard(int(automation::wdCellAlignVerticalTop), [&] {
+    return officeCall(*m_office, int(automation::wdCellAlignVerticalTop), [&] {
         sal_Int16 orient = text::VertOrientation::NONE;
         Reference<beans::XPropertySet>(m_cell, UNO_QUERY_THROW)
-            ->getPropertyValue(prop("VertOrient"))
+            ->getPropertyValue(unoName("VertOrient"))
             >>= orient;
         if (orient == text::VertOrientation::CENTER)
             return automation::wdCellAlignVerticalCenter;
@@ -195,7 +178,7 @@ void LoTableCell::setVerticalAlignment(int alignment)
                                                              : text::VertOrientation::TOP;
     unoGuardVoid([&] {
         Reference<beans::XPropertySet>(m_cell, UNO_QUERY_THROW)
-            ->setPropertyValue(prop("VertOrient"), Any(orient));
+            ->setPropertyValue(unoName("VertOrient"), Any(orient));
     });
 }
 

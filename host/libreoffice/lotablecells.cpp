@@ -23,9 +23,8 @@ LoTableCells::LoTableCells(std::shared_ptr<Office> office, Reference<frame::XMod
 
 long LoTableCells::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] { return long(LoTable::rowCells(m_table, m_row).size()); });
+    return officeCall(*m_office, 0L,
+                      [&] { return long(LoTable::rowCells(m_table, m_row).size()); });
 }
 
 automation::CellPtr LoTableCells::item(long index)

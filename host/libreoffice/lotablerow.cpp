@@ -46,9 +46,7 @@ automation::RangePtr LoTableRow::range()
 
 void LoTableRow::remove()
 {
-    if (!m_office->isAlive())
-        return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const LoTextLock lock(m_model);
         const Reference<table::XTableRows> rows = m_table->getRows();
         if (m_row < 0 || m_row >= rows->getCount())

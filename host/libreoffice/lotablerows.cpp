@@ -34,9 +34,7 @@ LoTableRows::LoTableRows(std::shared_ptr<Office> office, Reference<frame::XModel
 
 long LoTableRows::count() const
 {
-    if (!m_office->isAlive())
-        return 0;
-    return unoGuard(0L, [&] { return long(m_table->getRows()->getCount()); });
+    return officeCall(*m_office, 0L, [&] { return long(m_table->getRows()->getCount()); });
 }
 
 automation::RowPtr LoTableRows::item(long index)
@@ -48,12 +46,10 @@ automation::RowPtr LoTableRows::item(long index)
 
 int LoTableRows::alignment() const
 {
-    if (!m_office->isAlive())
-        return rowAlignLeft;
-    return unoGuard(rowAlignLeft, [&] {
+    return officeCall(*m_office, rowAlignLeft, [&] {
         sal_Int16 orient = text::HoriOrientation::LEFT;
         Reference<beans::XPropertySet>(m_table, UNO_QUERY_THROW)
-            ->getPropertyValue(rtl::OUString::createFromAscii("HoriOrient"))
+            ->getPropertyValue(unoName("HoriOrient"))
             >>= orient;
         if (orient == text::HoriOrientation::CENTER)
             return rowAlignCenter;
@@ -72,7 +68,7 @@ void LoTableRows::setAlignment(int alignment)
                                                          : text::HoriOrientation::LEFT;
     unoGuardVoid([&] {
         Reference<beans::XPropertySet>(m_table, UNO_QUERY_THROW)
-            ->setPropertyValue(rtl::OUString::createFromAscii("HoriOrient"), Any(orient));
+            ->setPropertyValue(unoName("HoriOrient"), Any(orient));
     });
 }
 

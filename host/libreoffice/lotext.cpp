@@ -6,8 +6,6 @@
 #include "office.h"
 #include "unoutil.h"
 
-#include <com/sun/star/text/XTextDocument.hpp>
-
 using namespace css;
 using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
@@ -16,35 +14,38 @@ namespace libreoffice {
 
 namespace {
 
-Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
+// The body text, asked as a step of its own (null when that fails).
+Reference<text::XText> guardedBodyOf(const Reference<frame::XModel> &model)
 {
-    return unoGuard(Reference<text::XText>(), [&] {
-        return Reference<text::XTextDocument>(model, UNO_QUERY_THROW)->getText();
-    });
+    return unoGuard(Reference<text::XText>(), [&] { return bodyOf(model); });
 }
 
+} // namespace
+
+namespace {
+
 automation::RangePtr makeRange(const std::shared_ptr<Office> &office,
-                               const Reference<text::XText> &text,
-                               const Reference<frame::XModel> &model, long start, long end)
+                               const Reference<frame::XModel> &model,
+                               const Reference<text::XText> &text, long start, long end,
+                               bool holdsViews)
 {
     if (!office->isAlive() || !text.is())
         return nullptr;
     if (end < 0) {
-        end = unoGuard(-1L, [&] {
-            return textstory::storyLength(model.is() ? model : office->activeDocument(), text);
-        });
+        end = unoGuard(-1L, [&] { return office->document(model).stories.storyLength(text); });
         if (end < 0)
             return nullptr;
     }
-    return std::make_shared<LoRange>(office, text, model, start, end);
+    return std::make_shared<LoRange>(office, text, model, start, end, holdsViews);
 }
 
 } // namespace
 
 automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
+                                   const Reference<frame::XModel> &model,
                                    const Reference<text::XText> &text, long start, long end)
 {
-    return makeRange(office, text, Reference<frame::XModel>(), start, end);
+    return makeRange(office, model, text, start, end, false);
 }
 
 automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
@@ -52,7 +53,7 @@ automation::RangePtr makeBodyRange(const std::shared_ptr<Office> &office,
 {
     if (!office->isAlive())
         return nullptr;
-    return makeRange(office, bodyOf(model), model, start, end);
+    return makeRange(office, model, guardedBodyOf(model), start, end, true);
 }
 
 automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &office,
@@ -60,15 +61,16 @@ automation::ParagraphsPtr makeBodyParagraphs(const std::shared_ptr<Office> &offi
 {
     if (!office->isAlive())
         return nullptr;
-    const Reference<text::XText> body = bodyOf(model);
+    const Reference<text::XText> body = guardedBodyOf(model);
     if (!body.is())
         return nullptr;
     return std::make_shared<LoParagraphs>(
         office,
-        [body, model] {
+        [office, body, model] {
             // Without tables the body's text gives every offset in one call.
-            return textstory::hasTables(model) ? textstory::paragraphsOf(body)
-                                               : textstory::paragraphOffsetsOf(body);
+            return textstory::hasTables(model)
+                ? textstory::paragraphsOf(body)
+                : textstory::paragraphOffsetsOf(body, office->document(model).stories.edits(body));
         },
         model);
 }

@@ -15,9 +15,11 @@ namespace libreoffice {
 
 class Office;
 
-// A range of the given text in Word offsets (each paragraph mark counts one);
-// end -1 means the end of the text.
+// A range of the given text of the document in Word offsets (each paragraph
+// mark counts one); end -1 means the end of the text. Its edits leave the
+// views as they are (LoTextLock), as for a footer or a frame.
 automation::RangePtr makeTextRange(const std::shared_ptr<Office> &office,
+                                   const css::uno::Reference<css::frame::XModel> &model,
                                    const css::uno::Reference<css::text::XText> &text, long start,
                                    long end);
 // A range of the document's body.

@@ -24,35 +24,21 @@
 // correction. A text cursor does not: it steps over a table and the mark
 // before it in one step, and cannot reach into a cell. Positions inside a
 // table are therefore resolved into the cell's own text (see TableSpan and
-// the cursorAt taking the document).
+// TextStories::cursorAt).
 //
 // Where LibreOffice differs: a field is one cursor step but shows its whole
 // result in the text, so offsets after a field whose result is longer than
 // one character are off by the difference.
 namespace libreoffice::textstory {
 
-// The offsets of a live range. Spans registered with their text move when an
-// edit made through this client changes the text before or inside them.
-// Edits made elsewhere (the writer's own window, other clients) do not move
-// them: LibreOffice's own cursors do not count paragraph marks the way the
-// object model does, so offsets are kept here instead.
+// The offsets of a live range, moved by the edits made through this client
+// (see TextStories::track).
 struct Span
 {
     long start = 0;
     long end = 0;
 };
 using SpanPtr = std::shared_ptr<Span>;
-
-void track(const css::uno::Reference<css::text::XText> &text, const SpanPtr &span);
-// A count of the edits made through this client (text changed, breaks or
-// page styles of paragraphs changed), for what is worked out from the whole
-// text and kept: it holds while the count stays the same.
-long edits(const css::uno::Reference<css::text::XText> &text);
-void noteEdit(const css::uno::Reference<css::text::XText> &text);
-// After the characters [from, to) of the text were replaced by `inserted`
-// characters: moves every live span of the text except `self`.
-void shiftSpans(const css::uno::Reference<css::text::XText> &text, long from, long to,
-                long inserted, const Span *self);
 
 // Characters plus paragraph marks, the last mark included.
 long storyLength(const css::uno::Reference<css::text::XText> &text);
@@ -101,8 +87,10 @@ std::vector<ParagraphEntry> paragraphsOf(const css::uno::Reference<css::text::XT
 
 // The same from the text's string alone (one call to the office), for a text
 // without tables; the entries' paragraph objects are left null, for
-// paragraphAt to find when needed.
-std::vector<ParagraphEntry> paragraphOffsetsOf(const css::uno::Reference<css::text::XText> &text);
+// paragraphAt to find when needed. `edits` is the text's edit count now
+// (TextStories::edits).
+std::vector<ParagraphEntry> paragraphOffsetsOf(const css::uno::Reference<css::text::XText> &text,
+                                               long edits);
 // The paragraph that starts at the offset.
 css::uno::Reference<css::beans::XPropertySet>
 paragraphAt(const css::uno::Reference<css::text::XText> &text, long start);
@@ -130,75 +118,30 @@ struct TableSpan
     css::uno::Reference<css::text::XTextRange> after;
 };
 using TableSpans = std::vector<TableSpan>;
-// The tables of the text in order; empty at once when the document has none.
-// Kept while the text's string stays the same, so a run of calls on a text
-// with tables enumerates it once.
-TableSpans tablesIn(const css::uno::Reference<css::frame::XModel> &model,
-                    const css::uno::Reference<css::text::XText> &text);
+// The tables standing in the text, in order, read from the office (see
+// TextStories::tablesIn for the kept ones).
+TableSpans enumerateTables(const css::uno::Reference<css::text::XText> &text);
 // A text's cursors and its string start after a table that opens the text:
 // the characters of such leading tables.
 long leadingLength(const TableSpans &tables);
-// storyLength and the text's whole string as Word offsets count them, for a
-// text that may hold tables.
-long storyLength(const css::uno::Reference<css::frame::XModel> &model,
-                 const css::uno::Reference<css::text::XText> &text);
-QString wordText(const css::uno::Reference<css::frame::XModel> &model,
-                 const css::uno::Reference<css::text::XText> &text);
 // The cell holding the offset, or null when it is outside every table.
 const CellSpan *cellAt(const TableSpans &tables, long offset);
 // Narrows [start, end) to one text a cursor can span: the text itself or a
 // single cell. A span reaching into a table from outside stops before it; a
 // span leaving a cell ends at the cell's last mark.
 void keepInOneText(const TableSpans &tables, long *start, long *end);
-
-// cursorAt, touchedCursorAt and offsetOf for a text that may hold tables:
-// offsets in a cell give a cursor in the cell's text. Spans are narrowed as
-// keepInOneText does.
-css::uno::Reference<css::text::XTextCursor>
-cursorAt(const css::uno::Reference<css::frame::XModel> &model,
-         const css::uno::Reference<css::text::XText> &text, long start, long end);
-css::uno::Reference<css::text::XTextCursor>
-touchedCursorAt(const css::uno::Reference<css::frame::XModel> &model,
-                const css::uno::Reference<css::text::XText> &text, long start, long end);
-long offsetOf(const css::uno::Reference<css::frame::XModel> &model,
-              const css::uno::Reference<css::text::XText> &text,
-              const css::uno::Reference<css::text::XTextRange> &position);
-// The text standing in the document (the body or a text frame's text) that
-// holds the table, and the table's span there; false when none does.
-bool placeOfTable(const css::uno::Reference<css::frame::XModel> &model,
-                  const css::uno::Reference<css::text::XTextTable> &table,
-                  css::uno::Reference<css::text::XText> *holder, TableSpan *span);
+// The cursor steps from the start of the text to an offset outside its
+// tables: a table and the mark before it are one step.
+long stepsTo(const TableSpans &tables, long offset);
+// goRight by any count (the office's takes a 16-bit one).
+void goRight(const css::uno::Reference<css::text::XTextCursor> &cursor, long count, bool expand);
+// The object a text answers as XInterface: the same for every reference to
+// one text while it is held. A dead bridge throws even for this; the
+// reference's own address then serves.
+const void *keyOf(const css::uno::Reference<css::uno::XInterface> &object);
 
 // The paragraph properties that make up a paragraph's format, in the
 // alphabetical order XMultiPropertySet expects.
 css::uno::Sequence<rtl::OUString> paragraphFormatNames();
-
-} // namespace libreoffice::textstory
-
-namespace libreoffice::textstory {
-
-// The page the position is laid out on, asked through the document's view
-// cursor (put back afterwards); 0 when the document has no view.
-long pageOf(const css::uno::Reference<css::frame::XModel> &model,
-            const css::uno::Reference<css::text::XTextRange> &position);
-// Selects the characters [start, end) of the text in the document's view.
-// The view cannot select a story's last mark: the requested offsets are
-// remembered and answered by selectionOffsets while the view still shows
-// what was selected.
-void select(const css::uno::Reference<css::frame::XModel> &model,
-            const css::uno::Reference<css::text::XText> &text, long start, long end);
-// The same for a paragraph's span, selecting the paragraph object itself.
-void selectParagraph(const css::uno::Reference<css::frame::XModel> &model,
-                     const css::uno::Reference<css::text::XText> &text,
-                     const css::uno::Reference<css::text::XTextRange> &paragraph, long start,
-                     long end);
-// Gives the view what was last selected through the object model: a
-// selection is shown when the event loop next runs or when the view is
-// asked something, not at once.
-void showSelection(const css::uno::Reference<css::frame::XModel> &model);
-void showSelections();
-// The text the view's selection is in and its offsets there.
-bool selectionOffsets(const css::uno::Reference<css::frame::XModel> &model,
-                      css::uno::Reference<css::text::XText> *text, long *start, long *end);
 
 } // namespace libreoffice::textstory

@@ -18,6 +18,7 @@ struct Held
     Reference<beans::XMultiPropertySet> target;
     Values values;
     Prepare prepare;
+    std::shared_ptr<void> state;
     // Or text for the end of a story.
     Reference<text::XText> story;
     QString appended;
@@ -44,7 +45,8 @@ bool holds(const Reference<beans::XMultiPropertySet> &target)
     return target.is() && held().target.get() == target.get();
 }
 
-void hold(const Reference<beans::XMultiPropertySet> &target, const Values &values, Prepare prepare)
+void hold(const Reference<beans::XMultiPropertySet> &target, const Values &values, Prepare prepare,
+          std::shared_ptr<void> state)
 {
     if (!target.is())
         return;
@@ -56,6 +58,13 @@ void hold(const Reference<beans::XMultiPropertySet> &target, const Values &value
         h.values[value.first] = value.second;
     if (prepare)
         h.prepare = std::move(prepare);
+    if (state)
+        h.state = std::move(state);
+}
+
+std::shared_ptr<void> heldState(const Reference<beans::XMultiPropertySet> &target)
+{
+    return holds(target) ? held().state : nullptr;
 }
 
 long heldEnd(const Reference<text::XText> &story)

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 // Property writes held back and sent together. Formatting a paragraph is a
 // run of single-property calls of the object model (alignment, spacing,
@@ -23,6 +24,11 @@
 // Text added at the end of a story is held the same way: typing a document
 // paragraph by paragraph is a run of additions at its end, sent as one
 // insertion.
+//
+// One batch for the process, used on the GUI thread: every guarded step
+// (unoutil.h) sends it, and such a step does not know its office. What it
+// holds is the one target written last and goes at the next step, so no
+// document's writes outlive it.
 namespace libreoffice::writebatch {
 
 using Values = std::map<rtl::OUString, css::uno::Any>;
@@ -36,9 +42,13 @@ using Prepare = std::function<void(Values &)>;
 bool holds(const css::uno::Reference<css::beans::XMultiPropertySet> &target);
 // Holds the values for the target (sending what is held for another one
 // first); a later value of the same property replaces the earlier one. A
-// given prepare step replaces the one held.
+// given prepare step replaces the one held, and so does a given state: what
+// the writer keeps with the held values (a paragraph's format as the held
+// writes leave it), answered by heldState while they are held and gone with
+// them.
 void hold(const css::uno::Reference<css::beans::XMultiPropertySet> &target, const Values &values,
-          Prepare prepare = Prepare());
+          Prepare prepare = Prepare(), std::shared_ptr<void> state = nullptr);
+std::shared_ptr<void> heldState(const css::uno::Reference<css::beans::XMultiPropertySet> &target);
 // Sends what is held. Errors end like unoGuard's: the writes are dropped.
 void send();
 

@@ -145,9 +145,8 @@ Office::StartResult Office::start(const QString &program, std::uint64_t hostWind
         m_connection->desktop()->addTerminateListener(new TerminateGuard(m_mayTerminate));
     });
     m_window = std::make_unique<WriterWindow>(m_connection.get(), hostWindow, size);
-    m_window->setHandlers(
-        {m_events.documentsChanged, m_events.chooseFileRequested, m_events.quitRequested,
-         m_events.documentMade});
+    m_window->setHandlers({m_events.documentsChanged, m_events.chooseFileRequested,
+                           m_events.quitRequested, m_events.documentMade});
     m_recovery = std::make_unique<OfficeRecovery>(m_profile->directory()
                                                   + QStringLiteral("/quorvex-recovery"));
     if (!m_window->create()) {
@@ -361,8 +360,7 @@ Reference<frame::XModel> Office::load(const QByteArray &url,
             properties[i + 1] = arguments[i];
         Reference<frame::XComponentLoader> loader(m_connection->desktop(), UNO_QUERY_THROW);
         return Reference<frame::XModel>(
-            loader->loadComponentFromURL(rtl::OUString::createFromAscii(url.constData()), "_blank",
-                                         0, properties),
+            loader->loadComponentFromURL(unoName(url.constData()), "_blank", 0, properties),
             UNO_QUERY);
     });
     // A file the office opens as something else (a spreadsheet, a drawing)
@@ -382,6 +380,7 @@ void Office::closeDocument(const Reference<frame::XModel> &model, bool save)
         return;
     releaseControllers();
     m_shapeWrappers.dropDocument(model);
+    m_documents.drop(model);
     if (save) {
         unoGuardVoid([&] {
             Reference<frame::XStorable> storable(model, UNO_QUERY_THROW);
@@ -413,7 +412,7 @@ bool Office::storeDocument(const Reference<frame::XModel> &model, const QString 
         const QString absolute = QFileInfo(path).absoluteFilePath();
         beans::PropertyValue filter;
         filter.Name = "FilterName";
-        filter.Value <<= rtl::OUString::createFromAscii(filterForPath(absolute));
+        filter.Value <<= unoName(filterForPath(absolute));
         storable->storeAsURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
                              Sequence<beans::PropertyValue>(&filter, 1));
         return true;
@@ -459,7 +458,7 @@ void Office::holdControllers(const Reference<frame::XModel> &model)
 
 void Office::releaseControllers()
 {
-    textstory::showSelections();
+    m_documents.showSelections();
     m_releaseScheduled.reset();
     std::vector<Reference<frame::XModel>> held;
     held.swap(m_held);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lodocumentstates.h"
 #include "shapewrappers.h"
 
 #include <QByteArray>
@@ -129,6 +130,11 @@ public:
 
     // The documents' shape wrappers, held while their documents are open.
     ShapeWrappers &shapeWrappers() { return m_shapeWrappers; }
+    // What the bindings remember about the document while it is open.
+    DocumentState &document(const css::uno::Reference<css::frame::XModel> &model)
+    {
+        return m_documents.of(model);
+    }
 
 private:
     // A new document from an ASCII URL (a factory or an encoded file URL).
@@ -154,6 +160,7 @@ private:
     std::shared_ptr<bool> m_releaseScheduled;
     std::shared_ptr<std::atomic<bool>> m_mayTerminate;
     ShapeWrappers m_shapeWrappers;
+    DocumentStates m_documents;
 };
 
 } // namespace libreoffice

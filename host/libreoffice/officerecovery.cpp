@@ -162,7 +162,7 @@ void OfficeRecovery::round()
                     if (recovery->wasModifiedSinceLastSave() || !QFile::exists(path)) {
                         beans::PropertyValue filter;
                         filter.Name = "FilterName";
-                        filter.Value <<= rtl::OUString::createFromAscii(copyFilter);
+                        filter.Value <<= unoName(copyFilter);
                         recovery->storeToRecoveryFile(
                             toOUString(QUrl::fromLocalFile(path).toString()),
                             uno::Sequence<beans::PropertyValue>(&filter, 1));

@@ -1,10 +1,17 @@
 #include "unoutil.h"
 
+#include "office.h"
+
+#include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/uno/Type.hxx>
+
+#include <cmath>
 
 namespace libreoffice {
 
+using namespace css;
 using css::uno::Any;
+using css::uno::Reference;
 using css::uno::TypeClass;
 
 rtl::OUString toOUString(const QString &text)
@@ -15,6 +22,54 @@ rtl::OUString toOUString(const QString &text)
 QString toQString(const rtl::OUString &text)
 {
     return QString(reinterpret_cast<const QChar *>(text.getStr()), text.getLength());
+}
+
+rtl::OUString unoName(const char *ascii)
+{
+    return rtl::OUString::createFromAscii(ascii);
+}
+
+beans::PropertyValue propertyValue(const char *name, const Any &value)
+{
+    beans::PropertyValue p;
+    p.Name = unoName(name);
+    p.Value = value;
+    return p;
+}
+
+bool boolOf(const Reference<beans::XPropertySet> &properties, const char *name)
+{
+    bool value = false;
+    properties->getPropertyValue(unoName(name)) >>= value;
+    return value;
+}
+
+bool boolOf(const Reference<beans::XPropertySet> &properties, const QString &name)
+{
+    bool value = false;
+    properties->getPropertyValue(toOUString(name)) >>= value;
+    return value;
+}
+
+float toPoints(sal_Int32 hundredthMm)
+{
+    return float(double(hundredthMm) * 72.0 / 2540.0);
+}
+
+sal_Int32 toHundredthMm(double points)
+{
+    return sal_Int32(std::lround(points * 2540.0 / 72.0));
+}
+
+sal_Int32 swapRedBlue(sal_Int32 color)
+{
+    return ((color & 0xff) << 16) | (color & 0xff00) | ((color >> 16) & 0xff);
+}
+
+Reference<text::XText> bodyOf(const Reference<frame::XModel> &model)
+{
+    const Reference<text::XTextDocument> document(model, uno::UNO_QUERY);
+    return document.is() ? document->getText() : nullptr;
 }
 
 Any toAny(const automation::Variant &value)
@@ -69,6 +124,11 @@ automation::Variant toVariant(const Any &value)
         break;
     }
     return automation::Variant();
+}
+
+bool officeRuns(const Office &office)
+{
+    return office.isAlive();
 }
 
 } // namespace libreoffice

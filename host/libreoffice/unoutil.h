@@ -4,17 +4,43 @@
 
 #include <QString>
 
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/uno/Any.hxx>
 #include <com/sun/star/uno/Exception.hpp>
 #include <rtl/ustring.hxx>
 
 #include <exception>
+#include <utility>
 
 namespace libreoffice {
+
+class Office;
 
 // Qt and UNO strings are both UTF-16: conversions copy without recoding.
 rtl::OUString toOUString(const QString &text);
 QString toQString(const rtl::OUString &text);
+
+// A property, service or filter name written in ASCII.
+rtl::OUString unoName(const char *ascii);
+// One named argument of a call (a load, store or print argument).
+css::beans::PropertyValue propertyValue(const char *name, const css::uno::Any &value);
+// A boolean property; false when it is void or no boolean.
+bool boolOf(const css::uno::Reference<css::beans::XPropertySet> &properties, const char *name);
+bool boolOf(const css::uno::Reference<css::beans::XPropertySet> &properties, const QString &name);
+
+// Lengths: the object model speaks points, Writer 1/100 mm.
+float toPoints(sal_Int32 hundredthMm);
+sal_Int32 toHundredthMm(double points);
+
+// Colours of the object model are 0xBBGGRR, the office's 0xRRGGBB; the
+// swap is its own inverse.
+sal_Int32 swapRedBlue(sal_Int32 color);
+
+// The body text of a document; null when the model is no text document.
+css::uno::Reference<css::text::XText> bodyOf(const css::uno::Reference<css::frame::XModel> &model);
 
 // Values of the object model to and from UNO values. A value UNO cannot
 // carry (a range, a missing value) becomes an empty Any.
@@ -70,6 +96,41 @@ template<typename Fn> void unoGuardHolding(Fn &&fn)
     } catch (const css::uno::Exception &) {
     } catch (const std::exception &) {
     }
+}
+
+// Whether the office still runs (Office::isAlive), for the calls below:
+// the header keeps Office a declaration only.
+bool officeRuns(const Office &office);
+
+// One call of the object model into the office: the fallback without a
+// call once the office has ended (quit, crash, lost bridge), otherwise as
+// unoGuard and unoGuardHolding.
+template<typename Result, typename Fn>
+Result officeCall(const Office &office, Result fallback, Fn &&fn)
+{
+    if (!officeRuns(office))
+        return fallback;
+    return unoGuard(std::move(fallback), std::forward<Fn>(fn));
+}
+
+template<typename Fn> void officeCall(const Office &office, Fn &&fn)
+{
+    if (officeRuns(office))
+        unoGuardVoid(std::forward<Fn>(fn));
+}
+
+template<typename Result, typename Fn>
+Result officeCallHolding(const Office &office, Result fallback, Fn &&fn)
+{
+    if (!officeRuns(office))
+        return fallback;
+    return unoGuardHolding(std::move(fallback), std::forward<Fn>(fn));
+}
+
+template<typename Fn> void officeCallHolding(const Office &office, Fn &&fn)
+{
+    if (officeRuns(office))
+        unoGuardHolding(std::forward<Fn>(fn));
 }
 
 } // namespace libreoffice

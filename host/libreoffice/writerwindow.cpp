@@ -4,12 +4,11 @@
 #include "officeconnection.h"
 #include "qtthreadqueue.h"
 #include "unoutil.h"
+#include "writerfocus.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
-#include <QTimer>
 #include <QWidget>
 
 #include <com/sun/star/awt/PosSize.hpp>
@@ -49,10 +48,6 @@ namespace libreoffice {
 Q_DECLARE_LOGGING_CATEGORY(lcOffice)
 
 namespace {
-
-// Delay between Qt's focus change and the X focus change: Qt must be done
-// with its own focus handling first, or it takes the X focus back.
-const int xFocusDelayMs = 30;
 
 // Tells the Qt thread when a frame is disposed or gets a new component.
 class FrameListener : public cppu::WeakImplHelper1<frame::XFrameActionListener>
@@ -182,16 +177,18 @@ bool WriterWindow::create()
     connect(m_notifier, &QSocketNotifier::activated, this, &WriterWindow::readXEvents);
 
     m_host = QWidget::find(m_hostWindow);
-    if (m_host) {
+    if (m_host)
         m_host->installEventFilter(this);
-        m_topLevel = m_host->window();
-        m_topLevel->installEventFilter(this);
-        // Qt does not move the X focus between widgets of one window: once
-        // the office's window has it, a Qt widget that the user picks would
-        // never see a key. Watch for that.
-        connect(qApp, &QApplication::focusChanged, this, &WriterWindow::onQtFocusChanged);
-        qApp->installEventFilter(this);
-    }
+    WriterFocus::Window focused;
+    focused.xcb = m_xcb;
+    focused.window = m_window;
+    focused.hostWindow = m_hostWindow;
+    focused.shownView = [this]() -> std::uint32_t {
+        const View *view = shownView();
+        return view && m_connection->isAlive() ? view->xid : 0;
+    };
+    focused.readEvents = [this] { readXEvents(); };
+    m_focus = new WriterFocus(std::move(focused), this);
     return true;
 }
 
@@ -422,7 +419,7 @@ Reference<frame::XModel> WriterWindow::addDocument(const char *url)
 {
     // A file takes the place of the untouched empty document shown.
     const bool file = qstrncmp(url, "file:", 5) == 0;
-    return addView(rtl::OUString::createFromAscii(url), {}, file && shownIsUntouched());
+    return addView(unoName(url), {}, file && shownIsUntouched());
 }
 
 Reference<frame::XModel> WriterWindow::addModel(const Reference<frame::XModel> &model)
@@ -542,78 +539,8 @@ void WriterWindow::beginShutdown()
 
 void WriterWindow::focusWriter()
 {
-    if (!m_xcb)
-        return;
-    if (m_host)
-        m_host->setFocus(Qt::OtherFocusReason);
-    QTimer::singleShot(xFocusDelayMs, this, &WriterWindow::applyXFocus);
-}
-
-bool WriterWindow::isWriterWidget(const QWidget *widget) const
-{
-    return m_host && (widget == m_host || m_host->isAncestorOf(widget));
-}
-
-void WriterWindow::onQtFocusChanged(QWidget *, QWidget *now)
-{
-    if (now && !isWriterWidget(now))
-        takeXFocusBackFor(now);
-}
-
-void WriterWindow::takeXFocusBackFor(QWidget *widget)
-{
-    if (!m_xcb || !xFocusWithin(m_window))
-        return;
-    xcb_set_input_focus(m_xcb, XCB_INPUT_FOCUS_PARENT,
-                        static_cast<std::uint32_t>(widget->window()->winId()), XCB_CURRENT_TIME);
-    xcb_flush(m_xcb);
-}
-
-bool WriterWindow::xFocusWithin(std::uint32_t ancestor)
-{
-    xcb_get_input_focus_reply_t *focus
-        = xcb_get_input_focus_reply(m_xcb, xcb_get_input_focus(m_xcb), nullptr);
-    if (!focus)
-        return false;
-    std::uint32_t window = focus->focus;
-    std::free(focus);
-    // Events read while waiting for replies are handled once done.
-    QTimer::singleShot(0, this, &WriterWindow::readXEvents);
-    for (int depth = 0; window > 1 && depth < 64; ++depth) {
-        if (window == ancestor)
-            return true;
-        xcb_query_tree_reply_t *tree
-            = xcb_query_tree_reply(m_xcb, xcb_query_tree(m_xcb, window), nullptr);
-        if (!tree)
-            return false;
-        const std::uint32_t parent = tree->parent;
-        const std::uint32_t root = tree->root;
-        std::free(tree);
-        if (parent == root || parent == 0)
-            return false;
-        window = parent;
-    }
-    return false;
-}
-
-void WriterWindow::applyXFocus()
-{
-    View *view = shownView();
-    if (!view || !view->xid || !m_connection->isAlive())
-        return;
-    // Meanwhile the user may have picked another Qt widget.
-    if (m_host && !isWriterWidget(QApplication::focusWidget()))
-        return;
-    // Only within our own window: Qt may count it inactive while the X focus
-    // is inside the office's window, a descendant of it.
-    const bool ours = (m_topLevel && m_topLevel->isActiveWindow())
-        || xFocusWithin(m_topLevel ? static_cast<std::uint32_t>(m_topLevel->winId())
-                                   : m_hostWindow);
-    if (!ours)
-        return;
-    xcb_set_input_focus(m_xcb, XCB_INPUT_FOCUS_PARENT, view->xid, XCB_CURRENT_TIME);
-    xcb_flush(m_xcb);
-    readXEvents();
+    if (m_focus)
+        m_focus->focusWriter();
 }
 
 void WriterWindow::readXEvents()
@@ -655,15 +582,8 @@ void WriterWindow::readXEvents()
             auto *focus = reinterpret_cast<xcb_focus_in_event_t *>(event);
             if (focus->event == m_window && focus->detail != XCB_NOTIFY_DETAIL_POINTER
                 && focus->detail != XCB_NOTIFY_DETAIL_POINTER_ROOT
-                && focus->detail != XCB_NOTIFY_DETAIL_NONE) {
-                if (View *view = shownView()) {
-                    if (view->xid) {
-                        xcb_set_input_focus(m_xcb, XCB_INPUT_FOCUS_PARENT, view->xid,
-                                            XCB_CURRENT_TIME);
-                        xcb_flush(m_xcb);
-                    }
-                }
-            }
+                && focus->detail != XCB_NOTIFY_DETAIL_NONE && m_focus)
+                m_focus->passOn();
             break;
         }
         default:
@@ -675,14 +595,6 @@ void WriterWindow::readXEvents()
 
 bool WriterWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
-        // A click on a Qt widget that already had Qt's focus changes no focus
-        // in Qt, but the keys must go there again.
-        auto *widget = static_cast<QWidget *>(watched);
-        if (!isWriterWidget(widget))
-            takeXFocusBackFor(widget);
-        return QObject::eventFilter(watched, event);
-    }
     if (watched == m_host && event->type() == QEvent::Resize && m_xcb
         && m_parentWindow == m_hostWindow) {
         // Still directly in the host window (no container took it): follow
@@ -693,10 +605,6 @@ bool WriterWindow::eventFilter(QObject *watched, QEvent *event)
         xcb_configure_window(m_xcb, m_window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT,
                              values);
         xcb_flush(m_xcb);
-    } else if (watched == m_topLevel && event->type() == QEvent::WindowActivate && m_host
-               && m_host->hasFocus()) {
-        // Back in our window with the writer as the focus widget.
-        QTimer::singleShot(xFocusDelayMs, this, &WriterWindow::applyXFocus);
     }
     return QObject::eventFilter(watched, event);
 }

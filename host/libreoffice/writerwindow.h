@@ -24,6 +24,7 @@ namespace libreoffice {
 
 class OfficeConnection;
 class QtThreadQueue;
+class WriterFocus;
 struct WriterRequest;
 
 // The writer inside the host's window. We make an X window of our own inside
@@ -37,7 +38,8 @@ struct WriterRequest;
 // window carries WM_HINTS and the office lives in an inner window below it,
 // so that ancestor is ours (it never takes focus itself) and not the host's
 // top-level window; otherwise every activation of the host window would
-// send the keys to the writer, whatever Qt widget has the focus.
+// send the keys to the writer, whatever Qt widget has the focus. The focus
+// between the writer and our Qt widgets is WriterFocus's.
 //
 // Each document added through the object model gets a view of its own (a
 // system child window of the office with a frame in it); one view is shown.
@@ -88,9 +90,7 @@ public:
 
     void setHandlers(Handlers handlers) { m_handlers = std::move(handlers); }
 
-    // Gives the keyboard focus to the shown view: the host widget takes Qt's
-    // focus, and a moment later the X input focus moves into the office's
-    // window. Nothing is taken from other programs' windows.
+    // Gives the keyboard focus to the shown view (WriterFocus).
     void focusWriter();
 
     // The office is about to end: views are no longer replaced.
@@ -130,11 +130,6 @@ private:
     void onFrameDisposed(int id);
     void onComponentAttached(int id);
     void readXEvents();
-    void applyXFocus();
-    void onQtFocusChanged(QWidget *old, QWidget *now);
-    void takeXFocusBackFor(QWidget *widget);
-    bool isWriterWidget(const QWidget *widget) const;
-    bool xFocusWithin(std::uint32_t ancestor);
     QSize windowSize();
 
     OfficeConnection *m_connection;
@@ -147,7 +142,7 @@ private:
     xcb_connection_t *m_xcb = nullptr;
     QSocketNotifier *m_notifier = nullptr;
     QPointer<QWidget> m_host;
-    QPointer<QWidget> m_topLevel;
+    WriterFocus *m_focus = nullptr;
     std::vector<View> m_views;
     int m_shownId = 0;
     int m_nextId = 1;
