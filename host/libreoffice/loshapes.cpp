@@ -81,6 +81,20 @@ void place(const Reference<beans::XPropertySet> &properties, float left, float t
     properties->setPropertyValue(unoName("VertOrientPosition"), Any(toHundredthMm(top)));
 }
 
+// A new drawing shape of the service, anchored at the character at `at`.
+Reference<css::drawing::XShape>
+insertDrawingShape(const Reference<lang::XMultiServiceFactory> &factory, const char *service,
+                   const Reference<text::XTextRange> &at)
+{
+    const Reference<css::drawing::XShape> shape(factory->createInstance(unoName(service)),
+                                                UNO_QUERY_THROW);
+    Reference<beans::XPropertySet>(shape, UNO_QUERY_THROW)
+        ->setPropertyValue(unoName("AnchorType"), Any(text::TextContentAnchorType_AT_CHARACTER));
+    at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
+                                     false);
+    return shape;
+}
+
 } // namespace
 
 LoShapes::LoShapes(std::shared_ptr<Office> office, Reference<frame::XModel> model,
@@ -180,15 +194,11 @@ automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left,
             // A text box is a text shape, a rectangle a rectangle shape: so the
             // two kinds stay apart until the document is saved (a Word file
             // brings both back as custom shapes).
-            const Reference<css::drawing::XShape> shape(
-                factory->createInstance(unoName(textBox ? "com.sun.star.drawing.TextShape"
-                                                        : "com.sun.star.drawing.RectangleShape")),
-                UNO_QUERY_THROW);
+            const Reference<css::drawing::XShape> shape = insertDrawingShape(
+                factory,
+                textBox ? "com.sun.star.drawing.TextShape" : "com.sun.star.drawing.RectangleShape",
+                at);
             const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
-            properties->setPropertyValue(unoName("AnchorType"),
-                                         Any(text::TextContentAnchorType_AT_CHARACTER));
-            at->getText()->insertTextContent(
-                at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW), false);
             shape->setSize(awt::Size(toHundredthMm(width), toHundredthMm(height)));
             properties->setPropertyValue(unoName("TextBox"), Any(true));
             // Word's new shapes: white fill, a black outline of 0.75 pt, inner
@@ -289,14 +299,9 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
                [&](const Reference<text::XTextRange> &at,
                    const Reference<lang::XMultiServiceFactory> &factory) {
                    const LoTextLock lock(m_model);
-                   const Reference<css::drawing::XShape> shape(
-                       factory->createInstance(unoName("com.sun.star.drawing.LineShape")),
-                       UNO_QUERY_THROW);
+                   const Reference<css::drawing::XShape> shape
+                       = insertDrawingShape(factory, "com.sun.star.drawing.LineShape", at);
                    const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
-                   properties->setPropertyValue(unoName("AnchorType"),
-                                                Any(text::TextContentAnchorType_AT_CHARACTER));
-                   at->getText()->insertTextContent(
-                       at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW), false);
                    shape->setSize(awt::Size(toHundredthMm(std::abs(endX - beginX)),
                                             toHundredthMm(std::abs(endY - beginY))));
                    place(properties, std::min(beginX, endX), std::min(beginY, endY));
