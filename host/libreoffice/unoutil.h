@@ -120,14 +120,6 @@ template<typename Fn> void officeCall(const Office &office, Fn &&fn)
         unoGuardVoid(std::forward<Fn>(fn));
 }
 
-template<typename Result, typename Fn>
-Result officeCallHolding(const Office &office, Result fallback, Fn &&fn)
-{
-    if (!officeRuns(office))
-        return fallback;
-    return unoGuardHolding(std::move(fallback), std::forward<Fn>(fn));
-}
-
 template<typename Fn> void officeCallHolding(const Office &office, Fn &&fn)
 {
     if (officeRuns(office))
