@@ -113,7 +113,7 @@ std::shared_ptr<RangeState> Story::newRange(long start, long end)
     return r;
 }
 
-void Story::shiftRanges(long pos, long delta, bool moveAtPos)
+void Story::moveRanges(const std::function<void(RangeState &)> &move)
 {
     auto it = liveRanges.begin();
     while (it != liveRanges.end()) {
@@ -122,32 +122,32 @@ void Story::shiftRanges(long pos, long delta, bool moveAtPos)
             it = liveRanges.erase(it);
             continue;
         }
-        if (r->start > pos || (moveAtPos && r->start == pos))
-            r->start += delta;
-        if (r->end > pos || (moveAtPos && r->end == pos))
-            r->end += delta;
+        move(*r);
         ++it;
     }
+}
+
+void Story::shiftRanges(long pos, long delta, bool moveAtPos)
+{
+    moveRanges([&](RangeState &r) {
+        if (r.start > pos || (moveAtPos && r.start == pos))
+            r.start += delta;
+        if (r.end > pos || (moveAtPos && r.end == pos))
+            r.end += delta;
+    });
 }
 
 void Story::collapseRanges(long a, long b)
 {
     const long n = b - a;
-    auto it = liveRanges.begin();
-    while (it != liveRanges.end()) {
-        auto r = it->lock();
-        if (!r) {
-            it = liveRanges.erase(it);
-            continue;
-        }
-        for (long *p : {&r->start, &r->end}) {
+    moveRanges([&](RangeState &r) {
+        for (long *p : {&r.start, &r.end}) {
             if (*p >= b)
                 *p -= n;
             else if (*p > a)
                 *p = a;
         }
-        ++it;
-    }
+    });
 }
 
 long Story::insertText(long pos, const QString &rawText, long *inserted)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -168,6 +169,8 @@ struct Story
 
 private:
     bool markDeletable(int index) const;
+    // Calls move on every range still handed out, forgetting the others.
+    void moveRanges(const std::function<void(RangeState &)> &move);
     void ensureOffsets() const;
     mutable std::vector<long> m_offsets;
     mutable bool m_offsetsValid = false;

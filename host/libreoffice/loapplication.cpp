@@ -5,6 +5,7 @@
 #include "lodocuments.h"
 #include "loselection.h"
 #include "office.h"
+#include "unoutil.h"
 
 namespace libreoffice {
 
@@ -15,9 +16,7 @@ LoApplication::LoApplication(std::shared_ptr<Office> office)
 
 automation::DocumentsPtr LoApplication::documents()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoDocuments>(m_office);
+    return officeObject<LoDocuments>(m_office);
 }
 
 automation::DocumentPtr LoApplication::activeDocument()

@@ -65,9 +65,7 @@ automation::StylesPtr LoDocument::styles()
 
 automation::TablesPtr LoDocument::tables()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoTables>(m_office, m_model);
+    return officeObject<LoTables>(m_office, m_model);
 }
 
 automation::ShapesPtr LoDocument::shapes()
@@ -81,16 +79,12 @@ automation::ShapesPtr LoDocument::shapes()
 
 automation::BookmarksPtr LoDocument::bookmarks()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoBookmarks>(m_office, m_model);
+    return officeObject<LoBookmarks>(m_office, m_model);
 }
 
 automation::DocumentPropertiesPtr LoDocument::customDocumentProperties()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoDocumentProperties>(m_office, m_model);
+    return officeObject<LoDocumentProperties>(m_office, m_model);
 }
 
 automation::RangePtr LoDocument::range(long start, long end)

@@ -24,29 +24,21 @@ Reference<beans::XPropertySet> propertySet(const Reference<frame::XModel> &model
 
 int typeOf(const Any &value)
 {
-    switch (value.getValueTypeClass()) {
-    case TypeClass::TypeClass_STRING:
-        return automation::msoPropertyTypeString;
-    case TypeClass::TypeClass_BOOLEAN:
-        return automation::msoPropertyTypeBoolean;
-    case TypeClass::TypeClass_BYTE:
-    case TypeClass::TypeClass_SHORT:
-    case TypeClass::TypeClass_UNSIGNED_SHORT:
-    case TypeClass::TypeClass_LONG:
-    case TypeClass::TypeClass_UNSIGNED_LONG:
-    case TypeClass::TypeClass_HYPER:
-    case TypeClass::TypeClass_UNSIGNED_HYPER:
-        return automation::msoPropertyTypeNumber;
-    case TypeClass::TypeClass_FLOAT:
-    case TypeClass::TypeClass_DOUBLE:
-        return automation::msoPropertyTypeFloat;
-    case TypeClass::TypeClass_STRUCT:
-        // util::DateTime, util::Date and the like.
+    // util::DateTime, util::Date and the like.
+    if (value.getValueTypeClass() == TypeClass::TypeClass_STRUCT)
         return automation::msoPropertyTypeDate;
+    switch (toVariant(value).kind()) {
+    case automation::Variant::Kind::String:
+        return automation::msoPropertyTypeString;
+    case automation::Variant::Kind::Bool:
+        return automation::msoPropertyTypeBoolean;
+    case automation::Variant::Kind::Int:
+        return automation::msoPropertyTypeNumber;
+    case automation::Variant::Kind::Double:
+        return automation::msoPropertyTypeFloat;
     default:
-        break;
+        return 0;
     }
-    return 0;
 }
 
 } // namespace

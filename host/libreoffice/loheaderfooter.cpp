@@ -116,9 +116,7 @@ void LoHeaderFooter::setLinkToPrevious(int value)
 
 automation::PageNumbersPtr LoHeaderFooter::pageNumbers()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoPageNumbers>(m_office, m_model, m_pageStyle, m_header, m_item);
+    return officeObject<LoPageNumbers>(m_office, m_model, m_pageStyle, m_header, m_item);
 }
 
 // The objects anchored in the text this footer shows; new ones go to the

@@ -42,23 +42,17 @@ automation::RangePtr LoSection::range()
 
 automation::PageSetupPtr LoSection::pageSetup()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoPageSetup>(m_office, m_model, m_pageStyle);
+    return officeObject<LoPageSetup>(m_office, m_model, m_pageStyle);
 }
 
 automation::HeadersFootersPtr LoSection::footers()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoHeaderFooters>(m_office, m_model, m_pageStyle, false);
+    return officeObject<LoHeaderFooters>(m_office, m_model, m_pageStyle, false);
 }
 
 automation::HeadersFootersPtr LoSection::headers()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoHeaderFooters>(m_office, m_model, m_pageStyle, true);
+    return officeObject<LoHeaderFooters>(m_office, m_model, m_pageStyle, true);
 }
 
 long LoSection::index() const

@@ -459,16 +459,12 @@ automation::RangePtr LoShape::anchor()
 
 automation::FillFormatPtr LoShape::fill()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoShapeFill>(m_office, m_object->properties);
+    return officeObject<LoShapeFill>(m_office, m_object->properties);
 }
 
 automation::LineFormatPtr LoShape::line()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoShapeLine>(m_office, m_model, m_object, isFrame());
+    return officeObject<LoShapeLine>(m_office, m_model, m_object, isFrame());
 }
 
 automation::TextFramePtr LoShape::textFrame()

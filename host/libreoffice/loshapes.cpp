@@ -81,6 +81,20 @@ void place(const Reference<beans::XPropertySet> &properties, float left, float t
     properties->setPropertyValue(unoName("VertOrientPosition"), Any(toHundredthMm(top)));
 }
 
+// A new drawing shape of the service, anchored at the character at `at`.
+Reference<css::drawing::XShape>
+insertDrawingShape(const Reference<lang::XMultiServiceFactory> &factory, const char *service,
+                   const Reference<text::XTextRange> &at)
+{
+    const Reference<css::drawing::XShape> shape(factory->createInstance(unoName(service)),
+                                                UNO_QUERY_THROW);
+    Reference<beans::XPropertySet>(shape, UNO_QUERY_THROW)
+        ->setPropertyValue(unoName("AnchorType"), Any(text::TextContentAnchorType_AT_CHARACTER));
+    at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
+                                     false);
+    return shape;
+}
+
 } // namespace
 
 LoShapes::LoShapes(std::shared_ptr<Office> office, Reference<frame::XModel> model,
@@ -149,8 +163,15 @@ Reference<text::XTextRange> LoShapes::anchorAt(const automation::Variant &anchor
     return drawing::paragraphStartAt(document.stories, story, offset);
 }
 
-automation::ShapePtr LoShapes::madeShape(const Reference<css::drawing::XShape> &shape)
+automation::ShapePtr LoShapes::add(const automation::Variant &anchor, const Make &make)
 {
+    const Reference<css::drawing::XShape> shape
+        = officeCall(*m_office, Reference<css::drawing::XShape>(), [&] {
+              const Reference<text::XTextRange> at = anchorAt(anchor);
+              if (!at.is())
+                  return Reference<css::drawing::XShape>();
+              return make(at, Reference<lang::XMultiServiceFactory>(m_model, UNO_QUERY_THROW));
+          });
     if (!shape.is())
         return nullptr;
     m_office->shapeWrappers().hold(m_model, shape);
@@ -160,108 +181,97 @@ automation::ShapePtr LoShapes::madeShape(const Reference<css::drawing::XShape> &
 automation::ShapePtr LoShapes::addBox(bool textBox, int orientation, float left, float top,
                                       float width, float height, const automation::Variant &anchor)
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    const Reference<css::drawing::XShape> added = unoGuard(Reference<css::drawing::XShape>(), [&] {
-        const Reference<text::XTextRange> at = anchorAt(anchor);
-        if (!at.is())
-            return Reference<css::drawing::XShape>();
-        // Not with the views held: the first position set after a box made
-        // so is lost (its text frame's position, kept from the time it was
-        // held, is synchronised back onto the shape).
-        const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
-        // What the office makes of a Word file's boxes: a drawing shape that
-        // draws the fill and outline and carries the name and visibility,
-        // with a text frame attached for the text (which may hold tables).
-        // A text box is a text shape, a rectangle a rectangle shape: so the
-        // two kinds stay apart until the document is saved (a Word file
-        // brings both back as custom shapes).
-        const Reference<css::drawing::XShape> shape(
-            factory->createInstance(unoName(textBox ? "com.sun.star.drawing.TextShape"
-                                                    : "com.sun.star.drawing.RectangleShape")),
-            UNO_QUERY_THROW);
-        const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
-        properties->setPropertyValue(unoName("AnchorType"),
-                                     Any(text::TextContentAnchorType_AT_CHARACTER));
-        at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
-                                         false);
-        shape->setSize(awt::Size(toHundredthMm(width), toHundredthMm(height)));
-        properties->setPropertyValue(unoName("TextBox"), Any(true));
-        // Word's new shapes: white fill, a black outline of 0.75 pt, inner
-        // margins of 7.2 pt at the sides and 3.6 pt above and below.
-        properties->setPropertyValue(unoName("FillStyle"), Any(css::drawing::FillStyle_SOLID));
-        properties->setPropertyValue(unoName("FillColor"), Any(white));
-        properties->setPropertyValue(unoName("LineStyle"), Any(css::drawing::LineStyle_SOLID));
-        properties->setPropertyValue(unoName("LineWidth"), Any(toHundredthMm(defaultLineWeight)));
-        properties->setPropertyValue(unoName("LineColor"), Any(sal_Int32(0)));
-        // In front of the text, as Word puts new shapes.
-        properties->setPropertyValue(unoName("Opaque"), Any(true));
+    return add(
+        anchor,
+        [&](const Reference<text::XTextRange> &at,
+            const Reference<lang::XMultiServiceFactory> &factory) {
+            // Not with the views held: the first position set after a box made
+            // so is lost (its text frame's position, kept from the time it was
+            // held, is synchronised back onto the shape).
+            // What the office makes of a Word file's boxes: a drawing shape that
+            // draws the fill and outline and carries the name and visibility,
+            // with a text frame attached for the text (which may hold tables).
+            // A text box is a text shape, a rectangle a rectangle shape: so the
+            // two kinds stay apart until the document is saved (a Word file
+            // brings both back as custom shapes).
+            const Reference<css::drawing::XShape> shape = insertDrawingShape(
+                factory,
+                textBox ? "com.sun.star.drawing.TextShape" : "com.sun.star.drawing.RectangleShape",
+                at);
+            const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
+            shape->setSize(awt::Size(toHundredthMm(width), toHundredthMm(height)));
+            properties->setPropertyValue(unoName("TextBox"), Any(true));
+            // Word's new shapes: white fill, a black outline of 0.75 pt, inner
+            // margins of 7.2 pt at the sides and 3.6 pt above and below.
+            properties->setPropertyValue(unoName("FillStyle"), Any(css::drawing::FillStyle_SOLID));
+            properties->setPropertyValue(unoName("FillColor"), Any(white));
+            properties->setPropertyValue(unoName("LineStyle"), Any(css::drawing::LineStyle_SOLID));
+            properties->setPropertyValue(unoName("LineWidth"),
+                                         Any(toHundredthMm(defaultLineWeight)));
+            properties->setPropertyValue(unoName("LineColor"), Any(sal_Int32(0)));
+            // In front of the text, as Word puts new shapes.
+            properties->setPropertyValue(unoName("Opaque"), Any(true));
 
-        Reference<text::XTextFrame> frame;
-        properties->getPropertyValue(unoName("TextBoxContent")) >>= frame;
-        const Reference<beans::XPropertySet> text(frame, UNO_QUERY_THROW);
-        text->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(false));
-        // Word aligns a shape by its own edges; Writer would keep its wrap
-        // spacing (0.2 cm for a frame) from what it is aligned to, and the
-        // office aligns the frame with the shape.
-        for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"}) {
-            properties->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
-            text->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
-        }
-        setTextFlow(text, orientation, false);
-        place(properties, left, top);
-        shape->setPosition(shape->getPosition()); // see LoShape::settleDrawing
-        return shape;
-    });
-    return madeShape(added);
+            Reference<text::XTextFrame> frame;
+            properties->getPropertyValue(unoName("TextBoxContent")) >>= frame;
+            const Reference<beans::XPropertySet> text(frame, UNO_QUERY_THROW);
+            text->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(false));
+            // Word aligns a shape by its own edges; Writer would keep its wrap
+            // spacing (0.2 cm for a frame) from what it is aligned to, and the
+            // office aligns the frame with the shape.
+            for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"}) {
+                properties->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
+                text->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
+            }
+            setTextFlow(text, orientation, false);
+            place(properties, left, top);
+            shape->setPosition(shape->getPosition()); // see LoShape::settleDrawing
+            return shape;
+        });
 }
 
 automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, float width,
                                         float height, const automation::Variant &anchor)
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    const Reference<css::drawing::XShape> added = unoGuard(Reference<css::drawing::XShape>(), [&] {
-        const Reference<text::XTextRange> at = anchorAt(anchor);
-        if (!at.is())
-            return Reference<css::drawing::XShape>();
-        const LoTextLock lock(m_model);
-        const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
-        const Reference<text::XTextContent> frame(
-            factory->createInstance(unoName("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
-        const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
-        // In a header or footer the frame is anchored at a character from the
-        // start: changing the anchor of a frame there later (for a position
-        // relative to the line) lets the office anchor it in the header or
-        // footer of whichever page its layout position falls on.
-        properties->setPropertyValue(unoName("AnchorType"),
-                                     Any(text::TextContentAnchorType_AT_CHARACTER));
-        at->getText()->insertTextContent(at, frame, false);
+    return add(
+        anchor,
+        [&](const Reference<text::XTextRange> &at,
+            const Reference<lang::XMultiServiceFactory> &factory) {
+            const LoTextLock lock(m_model);
+            const Reference<text::XTextContent> frame(
+                factory->createInstance(unoName("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
+            const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
+            // In a header or footer the frame is anchored at a character from the
+            // start: changing the anchor of a frame there later (for a position
+            // relative to the line) lets the office anchor it in the header or
+            // footer of whichever page its layout position falls on.
+            properties->setPropertyValue(unoName("AnchorType"),
+                                         Any(text::TextContentAnchorType_AT_CHARACTER));
+            at->getText()->insertTextContent(at, frame, false);
 
-        properties->setPropertyValue(unoName("SizeType"), Any(text::SizeType::FIX));
-        properties->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(false));
-        properties->setPropertyValue(unoName("Width"), Any(toHundredthMm(width)));
-        properties->setPropertyValue(unoName("Height"), Any(toHundredthMm(height)));
-        place(properties, left, top);
-        // Word's new shapes: white fill, a black outline of 0.75 pt, inner
-        // margins of 7.2 pt at the sides and 3.6 pt above and below.
-        properties->setPropertyValue(unoName("FillStyle"), Any(css::drawing::FillStyle_SOLID));
-        properties->setPropertyValue(unoName("FillColor"), Any(white));
-        table::BorderLine2 line;
-        line.LineStyle = table::BorderLineStyle::SOLID;
-        line.LineWidth = toHundredthMm(defaultLineWeight);
-        for (const char *border : {"TopBorder", "BottomBorder", "LeftBorder", "RightBorder"})
-            properties->setPropertyValue(unoName(border), Any(line));
-        // Word aligns a shape by its own edges; Writer would keep its wrap
-        // spacing (0.2 cm by default) from what it is aligned to.
-        for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"})
-            properties->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
-        // The office turns a frame's margins with its text, Word keeps them
-        // on the shape's sides.
-        setTextFlow(properties, orientation, true);
-        return Reference<css::drawing::XShape>(frame, UNO_QUERY_THROW);
-    });
-    return madeShape(added);
+            properties->setPropertyValue(unoName("SizeType"), Any(text::SizeType::FIX));
+            properties->setPropertyValue(unoName("FrameIsAutomaticHeight"), Any(false));
+            properties->setPropertyValue(unoName("Width"), Any(toHundredthMm(width)));
+            properties->setPropertyValue(unoName("Height"), Any(toHundredthMm(height)));
+            place(properties, left, top);
+            // Word's new shapes: white fill, a black outline of 0.75 pt, inner
+            // margins of 7.2 pt at the sides and 3.6 pt above and below.
+            properties->setPropertyValue(unoName("FillStyle"), Any(css::drawing::FillStyle_SOLID));
+            properties->setPropertyValue(unoName("FillColor"), Any(white));
+            table::BorderLine2 line;
+            line.LineStyle = table::BorderLineStyle::SOLID;
+            line.LineWidth = toHundredthMm(defaultLineWeight);
+            for (const char *border : {"TopBorder", "BottomBorder", "LeftBorder", "RightBorder"})
+                properties->setPropertyValue(unoName(border), Any(line));
+            // Word aligns a shape by its own edges; Writer would keep its wrap
+            // spacing (0.2 cm by default) from what it is aligned to.
+            for (const char *spacing : {"LeftMargin", "RightMargin", "TopMargin", "BottomMargin"})
+                properties->setPropertyValue(unoName(spacing), Any(sal_Int32(0)));
+            // The office turns a frame's margins with its text, Word keeps them
+            // on the shape's sides.
+            setTextFlow(properties, orientation, true);
+            return Reference<css::drawing::XShape>(frame, UNO_QUERY_THROW);
+        });
 }
 
 automation::ShapePtr LoShapes::addShape(int type, float left, float top, float width, float height,
@@ -285,36 +295,29 @@ automation::ShapePtr LoShapes::addTextbox(int orientation, float left, float top
 automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, float endY,
                                        const automation::Variant &anchor)
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    const Reference<css::drawing::XShape> added = unoGuard(Reference<css::drawing::XShape>(), [&] {
-        const Reference<text::XTextRange> at = anchorAt(anchor);
-        if (!at.is())
-            return Reference<css::drawing::XShape>();
-        const LoTextLock lock(m_model);
-        const Reference<lang::XMultiServiceFactory> factory(m_model, UNO_QUERY_THROW);
-        const Reference<css::drawing::XShape> shape(
-            factory->createInstance(unoName("com.sun.star.drawing.LineShape")), UNO_QUERY_THROW);
-        const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
-        properties->setPropertyValue(unoName("AnchorType"),
-                                     Any(text::TextContentAnchorType_AT_CHARACTER));
-        at->getText()->insertTextContent(at, Reference<text::XTextContent>(shape, UNO_QUERY_THROW),
-                                         false);
-        shape->setSize(awt::Size(toHundredthMm(std::abs(endX - beginX)),
-                                 toHundredthMm(std::abs(endY - beginY))));
-        place(properties, std::min(beginX, endX), std::min(beginY, endY));
-        // Laid out where the properties say only once its position is set
-        // on the shape (see LoShape::settleDrawing).
-        shape->setPosition(shape->getPosition());
-        properties->setPropertyValue(unoName("LineStyle"), Any(css::drawing::LineStyle_SOLID));
-        properties->setPropertyValue(unoName("LineWidth"), Any(toHundredthMm(defaultLineWeight)));
-        properties->setPropertyValue(unoName("LineColor"), Any(sal_Int32(0)));
-        // In front of the text, as text frames are: a line behind the text
-        // would be hidden by any frame over it, even one without fill.
-        properties->setPropertyValue(unoName("Opaque"), Any(true));
-        return shape;
-    });
-    return madeShape(added);
+    return add(anchor,
+               [&](const Reference<text::XTextRange> &at,
+                   const Reference<lang::XMultiServiceFactory> &factory) {
+                   const LoTextLock lock(m_model);
+                   const Reference<css::drawing::XShape> shape
+                       = insertDrawingShape(factory, "com.sun.star.drawing.LineShape", at);
+                   const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);
+                   shape->setSize(awt::Size(toHundredthMm(std::abs(endX - beginX)),
+                                            toHundredthMm(std::abs(endY - beginY))));
+                   place(properties, std::min(beginX, endX), std::min(beginY, endY));
+                   // Laid out where the properties say only once its position is set
+                   // on the shape (see LoShape::settleDrawing).
+                   shape->setPosition(shape->getPosition());
+                   properties->setPropertyValue(unoName("LineStyle"),
+                                                Any(css::drawing::LineStyle_SOLID));
+                   properties->setPropertyValue(unoName("LineWidth"),
+                                                Any(toHundredthMm(defaultLineWeight)));
+                   properties->setPropertyValue(unoName("LineColor"), Any(sal_Int32(0)));
+                   // In front of the text, as text frames are: a line behind the text
+                   // would be hidden by any frame over it, even one without fill.
+                   properties->setPropertyValue(unoName("Opaque"), Any(true));
+                   return shape;
+               });
 }
 
 } // namespace libreoffice

@@ -4,6 +4,7 @@
 
 #include <com/sun/star/drawing/XShape.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
@@ -46,9 +47,13 @@ private:
     std::vector<css::uno::Reference<css::drawing::XShape>> members() const;
     // Where a new object goes: the start of the paragraph holding the anchor.
     css::uno::Reference<css::text::XTextRange> anchorAt(const automation::Variant &anchor) const;
-    // A shape just added, held with its document (shapewrappers.h); null
-    // when adding failed.
-    automation::ShapePtr madeShape(const css::uno::Reference<css::drawing::XShape> &shape);
+    // Makes a shape at the anchor's place with the document's factory, as
+    // one guarded step, and holds it with its document (shapewrappers.h);
+    // null when there is no such place or making it failed.
+    using Make = std::function<css::uno::Reference<css::drawing::XShape>(
+        const css::uno::Reference<css::text::XTextRange> &at,
+        const css::uno::Reference<css::lang::XMultiServiceFactory> &factory)>;
+    automation::ShapePtr add(const automation::Variant &anchor, const Make &make);
     automation::ShapePtr addFrame(int orientation, float left, float top, float width, float height,
                                   const automation::Variant &anchor);
     automation::ShapePtr addBox(bool textBox, int orientation, float left, float top, float width,

@@ -48,9 +48,7 @@ automation::ParagraphFormatPtr LoStyle::paragraphFormat()
 
 automation::BordersPtr LoStyle::borders()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoStyleBorders>(m_office, m_style);
+    return officeObject<LoStyleBorders>(m_office, m_style);
 }
 
 } // namespace libreoffice

@@ -3,6 +3,7 @@
 #include "automation/text.h"
 
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/table/BorderLine2.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 
 #include <memory>
@@ -25,6 +26,8 @@ public:
     void setLineWidth(int code) override;
 
 private:
+    css::table::BorderLine2 line() const;
+
     std::shared_ptr<Office> m_office;
     css::uno::Reference<css::beans::XPropertySet> m_style;
     const char *m_property;

@@ -69,9 +69,7 @@ void LoTable::removeTable(const Reference<text::XTextTable> &table)
 
 automation::RowsPtr LoTable::rows()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoTableRows>(m_office, m_model, m_table);
+    return officeObject<LoTableRows>(m_office, m_model, m_table);
 }
 
 automation::CellPtr LoTable::cell(long row, long column)
@@ -101,10 +99,8 @@ automation::RangePtr LoTable::range()
 
 automation::BordersPtr LoTable::borders()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoTableBorders>(m_office,
-                                            Reference<beans::XPropertySet>(m_table, UNO_QUERY));
+    return officeObject<LoTableBorders>(m_office,
+                                        Reference<beans::XPropertySet>(m_table, UNO_QUERY));
 }
 
 // Paddings are the cells' border distances, read from the first cell and

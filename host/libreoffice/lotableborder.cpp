@@ -1,14 +1,13 @@
 #include "lotableborder.h"
 
 #include "automation/constants.h"
+#include "loborderline.h"
 #include "office.h"
 #include "unoutil.h"
 
 #include <com/sun/star/table/BorderLine2.hpp>
 #include <com/sun/star/table/BorderLineStyle.hpp>
 #include <com/sun/star/table/TableBorder2.hpp>
-
-#include <cmath>
 
 using namespace css;
 using css::uno::Any;
@@ -44,10 +43,25 @@ table::BorderLine2 &lineOf(table::TableBorder2 &border, int index, sal_Bool **va
     }
 }
 
-sal_Int32 widthOf(const table::BorderLine2 &line)
+// The line's value in the table's borders.
+table::BorderLine2 lineAt(const Reference<beans::XPropertySet> &table, int index)
 {
-    const sal_Int32 parts = line.OuterLineWidth + line.InnerLineWidth + line.LineDistance;
-    return line.LineWidth > 0 ? line.LineWidth : parts;
+    table::TableBorder2 border;
+    table->getPropertyValue(unoName(tableBorder)) >>= border;
+    sal_Bool *valid = nullptr;
+    return lineOf(border, index, &valid);
+}
+
+// Changes the line and writes the table's borders back with it.
+template<typename Change>
+void changeLineAt(const Reference<beans::XPropertySet> &table, int index, Change &&change)
+{
+    table::TableBorder2 border;
+    table->getPropertyValue(unoName(tableBorder)) >>= border;
+    sal_Bool *valid = nullptr;
+    change(lineOf(border, index, &valid));
+    *valid = true;
+    table->setPropertyValue(unoName(tableBorder), Any(border));
 }
 
 } // namespace
@@ -62,60 +76,36 @@ LoTableBorder::LoTableBorder(std::shared_ptr<Office> office, Reference<beans::XP
 
 int LoTableBorder::lineStyle() const
 {
-    return officeCall(*m_office, int(automation::wdLineStyleNone), [&] {
-        table::TableBorder2 border;
-        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
-        sal_Bool *valid = nullptr;
-        const table::BorderLine2 &line = lineOf(border, m_index, &valid);
-        return widthOf(line) > 0 && line.LineStyle != table::BorderLineStyle::NONE
-            ? automation::wdLineStyleSingle
-            : automation::wdLineStyleNone;
-    });
+    return officeCall(*m_office, int(automation::wdLineStyleNone),
+                      [&] { return borderline::lineStyleOf(lineAt(m_table, m_index)); });
 }
 
 void LoTableBorder::setLineStyle(int style)
 {
     officeCall(*m_office, [&] {
-        table::TableBorder2 border;
-        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
-        sal_Bool *valid = nullptr;
-        table::BorderLine2 &line = lineOf(border, m_index, &valid);
-        if (style != automation::wdLineStyleNone) {
-            line.LineStyle = table::BorderLineStyle::SOLID;
-            if (widthOf(line) <= 0)
-                line.LineWidth = toHundredthMm(0.5f);
-        } else {
-            line = table::BorderLine2();
-            line.LineStyle = table::BorderLineStyle::NONE;
-        }
-        *valid = true;
-        m_table->setPropertyValue(unoName(tableBorder), Any(border));
+        changeLineAt(m_table, m_index, [&](table::BorderLine2 &line) {
+            if (style != automation::wdLineStyleNone) {
+                borderline::makeSolid(line);
+            } else {
+                line = table::BorderLine2();
+                line.LineStyle = table::BorderLineStyle::NONE;
+            }
+        });
     });
 }
 
 // Width codes are eighths of a point.
 int LoTableBorder::lineWidth() const
 {
-    return officeCall(*m_office, 0, [&] {
-        table::TableBorder2 border;
-        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
-        sal_Bool *valid = nullptr;
-        return int(std::lround(toPoints(widthOf(lineOf(border, m_index, &valid))) * 8));
-    });
+    return officeCall(*m_office, 0,
+                      [&] { return borderline::widthCodeOf(lineAt(m_table, m_index)); });
 }
 
 void LoTableBorder::setLineWidth(int code)
 {
     officeCall(*m_office, [&] {
-        table::TableBorder2 border;
-        m_table->getPropertyValue(unoName(tableBorder)) >>= border;
-        sal_Bool *valid = nullptr;
-        table::BorderLine2 &line = lineOf(border, m_index, &valid);
-        line.LineWidth = toHundredthMm(code / 8.0f);
-        if (line.LineStyle == table::BorderLineStyle::NONE)
-            line.LineStyle = table::BorderLineStyle::SOLID;
-        *valid = true;
-        m_table->setPropertyValue(unoName(tableBorder), Any(border));
+        changeLineAt(m_table, m_index,
+                     [&](table::BorderLine2 &line) { borderline::setWidthCode(line, code); });
     });
 }
 

@@ -27,9 +27,7 @@ LoTableRow::LoTableRow(std::shared_ptr<Office> office, Reference<frame::XModel> 
 
 automation::CellsPtr LoTableRow::cells()
 {
-    if (!m_office->isAlive())
-        return nullptr;
-    return std::make_shared<LoTableCells>(m_office, m_model, m_table, m_row);
+    return officeObject<LoTableCells>(m_office, m_model, m_table, m_row);
 }
 
 automation::RangePtr LoTableRow::range()

@@ -13,6 +13,7 @@
 #include <rtl/ustring.hxx>
 
 #include <exception>
+#include <memory>
 #include <utility>
 
 namespace libreoffice {
@@ -119,18 +120,20 @@ template<typename Fn> void officeCall(const Office &office, Fn &&fn)
         unoGuardVoid(std::forward<Fn>(fn));
 }
 
-template<typename Result, typename Fn>
-Result officeCallHolding(const Office &office, Result fallback, Fn &&fn)
-{
-    if (!officeRuns(office))
-        return fallback;
-    return unoGuardHolding(std::move(fallback), std::forward<Fn>(fn));
-}
-
 template<typename Fn> void officeCallHolding(const Office &office, Fn &&fn)
 {
     if (officeRuns(office))
         unoGuardHolding(std::forward<Fn>(fn));
+}
+
+// A new object of the object model over the office, made of the office and
+// args; null once the office has ended.
+template<typename T, typename... Args>
+std::shared_ptr<T> officeObject(const std::shared_ptr<Office> &office, Args &&...args)
+{
+    if (!officeRuns(*office))
+        return nullptr;
+    return std::make_shared<T>(office, std::forward<Args>(args)...);
 }
 
 } // namespace libreoffice
