@@ -339,6 +339,9 @@ void LayoutConformanceTest::pageFieldInFooterTextBox()
     QVERIFY(box && box->textFrame());
     QCOMPARE(shapes->count(), 1L);
     QCOMPARE(m_doc->shapes()->count(), 0L);
+    // Named, it is found by its name again.
+    box->setName(QStringLiteral("页码"));
+    QCOMPARE(shapes->item(1)->name(), QStringLiteral("页码"));
 
     const RangePtr text = box->textFrame()->textRange();
     const FieldPtr field = m_doc->fields()->add(text, wdFieldPage, QString(), 1);
