@@ -35,6 +35,7 @@ void TextConformanceTest::insertedBreaksStartParagraphs_data()
     QTest::newRow("plain") << "正文" << QStringList {"正文"};
     QTest::newRow("line feed") << "甲\n乙" << QStringList {"甲", "乙"};
     QTest::newRow("carriage return") << "甲\r乙" << QStringList {"甲", "乙"};
+    QTest::newRow("CR LF pair") << "甲\r\n乙" << QStringList {"甲", "乙"};
     QTest::newRow("trailing break") << "甲\n" << QStringList {"甲", ""};
     QTest::newRow("leading break") << "\n甲" << QStringList {"", "甲"};
     QTest::newRow("breaks only") << "\n\n" << QStringList {"", "", ""};
