@@ -161,8 +161,6 @@ void TestLibreOfficeHeadless::closingDocuments()
     QCOMPARE(documents->count(), 0L);
     QVERIFY(!m_app->activeDocument());
     QVERIFY(!m_app->selection());
-    QVERIFY(!officetest::writeProperty(m_app, 6001, QStringLiteral("MiJi"), QStringLiteral("x")));
-    QCOMPARE(officetest::readProperty(m_app, 6001, QStringLiteral("MiJi")), QString());
 
     // The office goes on: a new document can be added.
     QVERIFY(documents->add());

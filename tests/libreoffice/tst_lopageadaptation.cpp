@@ -1,11 +1,10 @@
 #include "automation/automation.h"
 #include "format/landscapepage.h"
 #include "format/pageadaptation.h"
+#include "pdfmeasure.h"
 #include "sharedoffice.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QtTest>
@@ -105,9 +104,7 @@ private:
     // The East Asian font of the characters [from, to) of the paragraph.
     QString farEastFont(const QString &prefix, int from, int to);
     DocumentPtr adaptedDocument();
-    bool exportPdf(const QString &fileName);
-    static QString run(const QString &program, const QStringList &args);
-    static QStringList pdfPages(const QString &pdf);
+    QString exportPdf(const QString &fileName);
 
     std::unique_ptr<SharedOffice> m_office;
     ApplicationPtr m_app;
@@ -160,33 +157,11 @@ QString TestLoPageAdaptation::farEastFont(const QString &prefix, int from, int t
     return r->font()->nameFarEast();
 }
 
-QString TestLoPageAdaptation::run(const QString &program, const QStringList &args)
+QString TestLoPageAdaptation::exportPdf(const QString &fileName)
 {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The text of each page, as pdftotext lays it out.
-QStringList TestLoPageAdaptation::pdfPages(const QString &pdf)
-{
-    QStringList pages
-        = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-              .split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
-bool TestLoPageAdaptation::exportPdf(const QString &fileName)
-{
-    const QString path = QDir(m_artifacts).filePath(fileName);
-    QFile::remove(path);
     PrintOutOptions options;
-    options.outputFileName = path;
-    return m_doc->printOut(options) && QFileInfo(path).size() > 0;
+    options.outputFileName = QDir(m_artifacts).filePath(fileName);
+    return m_doc->printOut(options) ? options.outputFileName.toString() : QString();
 }
 
 // The document as typed, with a small table before the paragraph that
@@ -398,39 +373,29 @@ void TestLoPageAdaptation::footers()
 // numbers further right than even ones; pages 1 and 2 rendered for a look.
 void TestLoPageAdaptation::exportedPdf()
 {
-    const QString pdf = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation.pdf"));
-    QVERIFY(exportPdf(QFileInfo(pdf).fileName()));
-    const QStringList pages = pdfPages(pdf);
-    qInfo("%lld pages", qint64(pages.size()));
-    QVERIFY(pages.size() >= 3);
-    const QRegularExpression number(QStringLiteral("^( *)—\\s*(\\d+)\\s*—\\s*$"),
-                                    QRegularExpression::MultilineOption);
-    int oddIndent = -1;
-    int evenIndent = -1;
-    for (int i = 0; i < pages.size(); ++i) {
-        const QRegularExpressionMatch m = number.match(pages.at(i));
-        QVERIFY2(m.hasMatch(), qPrintable(QStringLiteral("no page number on page %1").arg(i + 1)));
-        QCOMPARE(m.captured(2).toInt(), i + 1);
-        (i % 2 == 0 ? oddIndent : evenIndent) = int(m.captured(1).size());
+    const pdfmeasure::PdfFile pdf(exportPdf(QStringLiteral("lopageadaptation.pdf")));
+    QVERIFY2(pdf.isValid(), qPrintable(pdf.error()));
+    qInfo("%d pages", pdf.pageCount());
+    QVERIFY(pdf.pageCount() >= 3);
+    for (int page = 1; page <= pdf.pageCount(); ++page) {
+        const QRectF number = pdf.find(page, QStringLiteral("—%1—").arg(page));
+        QVERIFY2(!number.isEmpty(), qPrintable(QStringLiteral("no number on page %1").arg(page)));
+        const double middle = pdf.pageSize(page).width() / 2;
+        QVERIFY2(page % 2 ? number.left() > middle : number.right() < middle,
+                 qPrintable(QStringLiteral("page %1: number at %2").arg(page).arg(number.left())));
+        pdf.render(page, 60, m_artifacts + QStringLiteral("/lopageadaptation-%1.png").arg(page));
     }
-    QVERIFY2(oddIndent > evenIndent + 20,
-             qPrintable(QStringLiteral("odd %1, even %2").arg(oddIndent).arg(evenIndent)));
-    QVERIFY(pages.first().contains(QStringLiteral("年度安全生产工作的通知")));
-    // The attachment's title line is centred on its page.
-    const QRegularExpression titleLine(QStringLiteral("^( *)") + kAttachmentTitle
-                                           + QStringLiteral("\\s*$"),
-                                       QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch title = titleLine.match(pages.join(QString()));
-    QVERIFY(title.hasMatch());
-    QVERIFY2(title.captured(1).size() > 8, qPrintable(title.captured(0)));
-    QVERIFY(pages.join(QString()).contains(QStringLiteral("市应急管理局")));
-
-    const QString prefix = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation"));
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"), QStringLiteral("-f"),
-         QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"), pdf, prefix});
-    QVERIFY(QFileInfo::exists(prefix + QStringLiteral("-1.png")));
-    QVERIFY(QFileInfo::exists(prefix + QStringLiteral("-2.png")));
+    QVERIFY(pdf.compactText(1).contains(QStringLiteral("年度安全生产工作的通知")));
+    // The attachment's title line (a line of its own, unlike the note that
+    // names it) is centred on its page.
+    const int last = pdf.pageCount();
+    QRectF title;
+    for (const pdfmeasure::Line &line : pdf.lines(last)) {
+        if (line.text() == kAttachmentTitle)
+            title = line.box;
+    }
+    QVERIFY(!title.isEmpty());
+    QVERIFY(qAbs(title.center().x() - pdf.pageSize(last).width() / 2) < 10);
 }
 
 // A landscape page inserted before a second-level heading: three sections, the
@@ -452,9 +417,8 @@ void TestLoPageAdaptation::landscapePage()
     at->setRange(at->start(), at->start());
     at->select();
     QCOMPARE(format::insertLandscapePage(m_app, m_settings), format::Outcome::Done);
-    const QString pdf
-        = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation-landscape.pdf"));
-    QVERIFY(exportPdf(QFileInfo(pdf).fileName()));
+    const pdfmeasure::PdfFile pdf(exportPdf(QStringLiteral("lopageadaptation-landscape.pdf")));
+    QVERIFY2(pdf.isValid(), qPrintable(pdf.error()));
 
     SectionsPtr sections = m_doc->sections();
     QCOMPARE(sections->count(), 3L);
@@ -467,45 +431,21 @@ void TestLoPageAdaptation::landscapePage()
     QCOMPARE(m_app->selection()->start(), sections->item(2)->range()->start());
     QVERIFY(sections->item(3)->range()->text().startsWith(kSecondHeadingLead));
 
-    const QStringList pages = pdfPages(pdf);
-    qInfo("%lld pages with the landscape page", qint64(pages.size()));
-
-    // Page sizes: exactly one landscape page, between portrait ones.
-    const QString info = run(QStringLiteral("pdfinfo"),
-                             {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                              QString::number(pages.size()), pdf});
-    const QRegularExpression sizeLine(
-        QStringLiteral("Page\\s+(\\d+) size:\\s+([\\d.]+) x ([\\d.]+)"));
+    // Exactly one landscape page, between portrait ones, empty but for its
+    // side page number; the portrait pages around it numbered in order.
     QList<int> landscape;
-    for (auto it = sizeLine.globalMatch(info); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(2).toDouble() > m.captured(3).toDouble())
-            landscape << m.captured(1).toInt();
+    for (int page = 1; page <= pdf.pageCount(); ++page) {
+        if (pdf.pageSize(page).width() > pdf.pageSize(page).height())
+            landscape << page;
     }
     QCOMPARE(landscape.size(), 1);
     const int page = landscape.first();
-    QVERIFY(page > 1 && page < pages.size());
-    // The new page is empty but for its side page number.
-    QString sideText = pages.at(page - 1);
-    sideText.remove(QRegularExpression(QStringLiteral("[\\s—]")));
-    QCOMPARE(sideText, QString::number(page));
-    QVERIFY(pages.at(page - 1).contains(kSecondHeadingLead)
-            || pages.at(page).contains(kSecondHeadingLead));
-
-    // The portrait pages are numbered in order around it.
-    const QRegularExpression number(QStringLiteral("^ *—\\s*(\\d+)\\s*—\\s*$"),
-                                    QRegularExpression::MultilineOption);
-    for (int i : {page - 2, page}) {
-        const QRegularExpressionMatch m = number.match(pages.at(i));
-        QVERIFY2(m.hasMatch(), qPrintable(QStringLiteral("no page number on page %1").arg(i + 1)));
-        QCOMPARE(m.captured(1).toInt(), i + 1);
-    }
-
-    const QString prefix = QDir(m_artifacts).filePath(QStringLiteral("lopageadaptation-landscape"));
-    run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-png"), QStringLiteral("-f"),
-         QString::number(page - 1), QStringLiteral("-l"), QString::number(page + 1), pdf, prefix});
-    QVERIFY(QFileInfo::exists(prefix + QStringLiteral("-%1.png").arg(page)));
+    QVERIFY(page > 1 && page < pdf.pageCount());
+    QCOMPARE(pdf.compactText(page).remove(QChar(0x2014)), QString::number(page));
+    QVERIFY(pdf.compactText(page + 1).contains(kSecondHeadingLead));
+    for (int around : {page - 1, page + 1})
+        QVERIFY(!pdf.find(around, QStringLiteral("—%1—").arg(around)).isEmpty());
+    pdf.render(page, 60, m_artifacts + QStringLiteral("/lopageadaptation-landscape.png"));
 }
 
 QTEST_MAIN(TestLoPageAdaptation)
