@@ -1,12 +1,8 @@
 #include "automation/automation.h"
-#include "format/landscapepage.h"
 #include "format/pageadaptation.h"
-#include "pdfmeasure.h"
 #include "sharedoffice.h"
 
-#include <QDir>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QtTest>
 
 using namespace automation;
@@ -79,8 +75,8 @@ QStringList documentLines()
 } // namespace
 
 // Page adaptation with heading recognition on a realistic official document
-// in LibreOffice: page setup, heading and body formats, the table left alone,
-// page-number footers, the exported PDF, and a landscape page put in after.
+// in LibreOffice: page setup, heading and body formats, the table left alone
+// and page-number footers. The pages it prints are tst_loopeneddocuments'.
 class TestLoPageAdaptation : public QObject
 {
     Q_OBJECT
@@ -94,8 +90,6 @@ private slots:
     void tableCellsUntouched();
     void footers_data();
     void footers();
-    void exportedPdf();
-    void landscapePage();
 
 private:
     ParagraphPtr paragraphStarting(const QString &prefix);
@@ -104,13 +98,11 @@ private:
     // The East Asian font of the characters [from, to) of the paragraph.
     QString farEastFont(const QString &prefix, int from, int to);
     DocumentPtr adaptedDocument();
-    QString exportPdf(const QString &fileName);
 
     std::unique_ptr<SharedOffice> m_office;
     ApplicationPtr m_app;
     DocumentPtr m_doc;
     format::LayoutSettings m_settings;
-    QString m_artifacts;
 };
 
 // The paragraph of the typed line that starts with the prefix, found by its
@@ -155,13 +147,6 @@ QString TestLoPageAdaptation::farEastFont(const QString &prefix, int from, int t
     const long start = r->start();
     r->setRange(start + from, start + to);
     return r->font()->nameFarEast();
-}
-
-QString TestLoPageAdaptation::exportPdf(const QString &fileName)
-{
-    PrintOutOptions options;
-    options.outputFileName = QDir(m_artifacts).filePath(fileName);
-    return m_doc->printOut(options) ? options.outputFileName.toString() : QString();
 }
 
 // The document as typed, with a small table before the paragraph that
@@ -213,8 +198,6 @@ void TestLoPageAdaptation::initTestCase()
     m_office = std::make_unique<SharedOffice>();
     m_app = m_office->application();
     QVERIFY2(m_app, "the office did not start");
-    m_artifacts = QStringLiteral(QVX_ARTIFACTS_DIR);
-    QVERIFY(QDir().mkpath(m_artifacts));
 
     m_doc = adaptedDocument();
     QVERIFY(m_doc);
@@ -367,85 +350,6 @@ void TestLoPageAdaptation::footers()
     text->setRange(text->start(), text->end() - 1);
     QCOMPARE(text->font()->name(), m_settings.pageNumberFont);
     QCOMPARE(text->font()->size(), 14.0f);
-}
-
-// The printed document: several pages, each numbered "— n —" in order, odd
-// numbers further right than even ones; pages 1 and 2 rendered for a look.
-void TestLoPageAdaptation::exportedPdf()
-{
-    const pdfmeasure::PdfFile pdf(exportPdf(QStringLiteral("lopageadaptation.pdf")));
-    QVERIFY2(pdf.isValid(), qPrintable(pdf.error()));
-    qInfo("%d pages", pdf.pageCount());
-    QVERIFY(pdf.pageCount() >= 3);
-    for (int page = 1; page <= pdf.pageCount(); ++page) {
-        const QRectF number = pdf.find(page, QStringLiteral("—%1—").arg(page));
-        QVERIFY2(!number.isEmpty(), qPrintable(QStringLiteral("no number on page %1").arg(page)));
-        const double middle = pdf.pageSize(page).width() / 2;
-        QVERIFY2(page % 2 ? number.left() > middle : number.right() < middle,
-                 qPrintable(QStringLiteral("page %1: number at %2").arg(page).arg(number.left())));
-        pdf.render(page, 60, m_artifacts + QStringLiteral("/lopageadaptation-%1.png").arg(page));
-    }
-    QVERIFY(pdf.compactText(1).contains(QStringLiteral("年度安全生产工作的通知")));
-    // The attachment's title line (a line of its own, unlike the note that
-    // names it) is centred on its page.
-    const int last = pdf.pageCount();
-    QRectF title;
-    for (const pdfmeasure::Line &line : pdf.lines(last)) {
-        if (line.text() == kAttachmentTitle)
-            title = line.box;
-    }
-    QVERIFY(!title.isEmpty());
-    QVERIFY(qAbs(title.center().x() - pdf.pageSize(last).width() / 2) < 10);
-}
-
-// A landscape page inserted before a second-level heading: three sections, the
-// middle one landscape, page numbers running on through it; rendered for a
-// look with the pages around it.
-void TestLoPageAdaptation::landscapePage()
-{
-    // On a document of its own, so that the others keep their one section.
-    const DocumentPtr portrait = m_doc;
-    const auto restore = qScopeGuard([&] {
-        m_doc->close(Variant(false));
-        m_doc = portrait;
-    });
-    m_doc = adaptedDocument();
-    QVERIFY(m_doc);
-    ParagraphPtr before = paragraphStarting(kSecondHeading);
-    QVERIFY(before);
-    RangePtr at = before->range();
-    at->setRange(at->start(), at->start());
-    at->select();
-    QCOMPARE(format::insertLandscapePage(m_app, m_settings), format::Outcome::Done);
-    const pdfmeasure::PdfFile pdf(exportPdf(QStringLiteral("lopageadaptation-landscape.pdf")));
-    QVERIFY2(pdf.isValid(), qPrintable(pdf.error()));
-
-    SectionsPtr sections = m_doc->sections();
-    QCOMPARE(sections->count(), 3L);
-    QCOMPARE(sections->item(1)->pageSetup()->orientation(), wdOrientPortrait);
-    QCOMPARE(sections->item(2)->pageSetup()->orientation(), wdOrientLandscape);
-    QCOMPARE(sections->item(3)->pageSetup()->orientation(), wdOrientPortrait);
-    QVERIFY(sections->item(2)->pageSetup()->pageWidth()
-            > sections->item(2)->pageSetup()->pageHeight());
-    // The insertion point waits at the start of the new landscape section.
-    QCOMPARE(m_app->selection()->start(), sections->item(2)->range()->start());
-    QVERIFY(sections->item(3)->range()->text().startsWith(kSecondHeadingLead));
-
-    // Exactly one landscape page, between portrait ones, empty but for its
-    // side page number; the portrait pages around it numbered in order.
-    QList<int> landscape;
-    for (int page = 1; page <= pdf.pageCount(); ++page) {
-        if (pdf.pageSize(page).width() > pdf.pageSize(page).height())
-            landscape << page;
-    }
-    QCOMPARE(landscape.size(), 1);
-    const int page = landscape.first();
-    QVERIFY(page > 1 && page < pdf.pageCount());
-    QCOMPARE(pdf.compactText(page).remove(QChar(0x2014)), QString::number(page));
-    QVERIFY(pdf.compactText(page + 1).contains(kSecondHeadingLead));
-    for (int around : {page - 1, page + 1})
-        QVERIFY(!pdf.find(around, QStringLiteral("—%1—").arg(around)).isEmpty());
-    pdf.render(page, 60, m_artifacts + QStringLiteral("/lopageadaptation-landscape.png"));
 }
 
 QTEST_MAIN(TestLoPageAdaptation)
