@@ -136,6 +136,29 @@ const QHash<QString, SetAndRead> &pageProperties()
              p->setLeftMargin(cm(3.0));
              return double(p->charsLine());
          }},
+        {"starting number",
+         [](const SectionPtr &s, double v) {
+             const PageNumbersPtr numbers
+                 = s->footers()->item(wdHeaderFooterPrimary)->pageNumbers();
+             numbers->setStartingNumber(long(v));
+             return double(numbers->startingNumber());
+         }},
+        {"restart",
+         [](const SectionPtr &s, double v) {
+             const PageNumbersPtr numbers
+                 = s->footers()->item(wdHeaderFooterPrimary)->pageNumbers();
+             if (!qIsNaN(v))
+                 numbers->setRestartNumberingAtSection(int(v));
+             return double(numbers->restartNumberingAtSection());
+         }},
+        {"first page without a number",
+         [](const SectionPtr &s, double) {
+             s->footers()
+                 ->item(wdHeaderFooterPrimary)
+                 ->pageNumbers()
+                 ->add(wdAlignPageNumberCenter, false);
+             return double(s->footers()->item(wdHeaderFooterFirstPage)->pageNumbers()->count());
+         }},
         {"width, landscape",
          [](const SectionPtr &s, double v) {
              const PageSetupPtr p = s->pageSetup();
@@ -199,6 +222,12 @@ void LayoutConformanceTest::pageSetupReadsBack_data()
     row("layout mode", wdLayoutModeLineGrid, wdLayoutModeLineGrid);
     row("lines, page turned", 22, 22);
     row("characters, margins moved", 28, 28);
+    row("starting number", 5, 5);
+    QTest::newRow("numbering runs on in a new document")
+        << QStringLiteral("restart") << qQNaN() << double(msoFalse);
+    row("restart", msoTrue, msoTrue);
+    // The number left off the first page: the first page's footer has none.
+    row("first page without a number", qQNaN(), 0);
     row("width, landscape", wdOrientLandscape, cm(29.7));
     row("height, landscape twice", wdOrientLandscape, cm(21.0));
     row("width, back to portrait", wdOrientPortrait, cm(21.0));
