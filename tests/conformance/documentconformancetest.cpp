@@ -4,6 +4,8 @@
 
 using namespace automation;
 
+Q_DECLARE_METATYPE(automation::Variant)
+
 namespace {
 
 // Creates or overwrites a text property, as the element record does.
@@ -282,4 +284,33 @@ void DocumentConformanceTest::bookmarkNames()
     QVERIFY(!b->range());
     QCOMPARE(bodyParagraphs(), withMarks({"甲", "乙", "丙", "丁"}));
     QCOMPARE(bookmarks->count(), 1L);
+}
+
+void DocumentConformanceTest::addedPropertyTypes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Variant>("value");
+    QTest::addColumn<Variant>("expected");
+    QTest::newRow("text") << msoPropertyTypeString << Variant("abc") << Variant("abc");
+    QTest::newRow("number") << msoPropertyTypeNumber << Variant(42) << Variant(42L);
+    QTest::newRow("boolean") << msoPropertyTypeBoolean << Variant(true) << Variant(true);
+    QTest::newRow("float") << msoPropertyTypeFloat << Variant(2.5) << Variant(2.5);
+}
+
+// A property keeps the type it was added with; adding the same name again
+// replaces it instead of doubling it.
+void DocumentConformanceTest::addedPropertyTypes()
+{
+    QFETCH(int, type);
+    QFETCH(Variant, value);
+    QFETCH(Variant, expected);
+    const DocumentPropertiesPtr properties = m_doc->customDocumentProperties();
+    const DocumentPropertyPtr property
+        = properties->add(QStringLiteral("Typed"), false, type, value);
+    QVERIFY(property);
+    QCOMPARE(property->type(), type);
+    QVERIFY(property->value() == expected);
+    QVERIFY(properties->add(QStringLiteral("Typed"), false, type, value));
+    QCOMPARE(properties->count(), 1L);
+    QVERIFY(properties->item(QStringLiteral("Typed"))->value() == expected);
 }

@@ -24,4 +24,6 @@ private slots:
     void bookmarkFollowsEdits_data();
     void bookmarkFollowsEdits();
     void bookmarkNames();
+    void addedPropertyTypes_data();
+    void addedPropertyTypes();
 };

@@ -23,7 +23,268 @@ QString paragraphTextAt(const DocumentPtr &document, long offset)
     return paragraph ? paragraph->range()->text() : QStringLiteral("<none>");
 }
 
+// The objects a property row reaches: a rectangle, a line, a text box and a
+// 2 x 2 table in a one-paragraph body.
+struct Drawn
+{
+    ShapePtr box, line, textBox;
+    TablePtr table;
+};
+
+// Sets the property to the value (unless it is NaN) and reads it back.
+using SetAndRead = double (*)(const Drawn &, double);
+
+const QHash<QString, SetAndRead> &drawnProperties()
+{
+    static const QHash<QString, SetAndRead> properties = {
+        {"box left",
+         [](const Drawn &d, double v) {
+             d.box->setLeft(v);
+             return double(d.box->left());
+         }},
+        {"box top",
+         [](const Drawn &d, double v) {
+             d.box->setTop(v);
+             return double(d.box->top());
+         }},
+        {"line left",
+         [](const Drawn &d, double v) {
+             d.line->setLeft(v);
+             return double(d.line->left());
+         }},
+        {"line top",
+         [](const Drawn &d, double v) {
+             d.line->setTop(v);
+             return double(d.line->top());
+         }},
+        {"box height",
+         [](const Drawn &d, double v) {
+             d.box->setHeight(v);
+             return double(d.box->height());
+         }},
+        {"line width",
+         [](const Drawn &d, double v) {
+             d.line->setWidth(v);
+             return double(d.line->width());
+         }},
+        {"box width", [](const Drawn &d, double) { return double(d.box->width()); }},
+        {"line visible",
+         [](const Drawn &d, double v) {
+             d.line->setVisible(int(v));
+             return double(d.line->visible());
+         }},
+        {"box visible",
+         [](const Drawn &d, double v) {
+             d.box->setVisible(int(v));
+             return double(d.box->visible());
+         }},
+        {"vertical relation",
+         [](const Drawn &d, double v) {
+             if (!qIsNaN(v))
+                 d.box->setRelativeVerticalPosition(int(v));
+             return double(d.box->relativeVerticalPosition());
+         }},
+        {"horizontal relation",
+         [](const Drawn &d, double v) {
+             if (!qIsNaN(v))
+                 d.line->setRelativeHorizontalPosition(int(v));
+             return double(d.line->relativeHorizontalPosition());
+         }},
+        {"outline weight",
+         [](const Drawn &d, double v) {
+             if (!qIsNaN(v))
+                 d.box->line()->setWeight(v);
+             return double(d.box->line()->weight());
+         }},
+        {"line colour",
+         [](const Drawn &d, double v) {
+             d.line->line()->foreColor()->setRgb(int(v));
+             return double(d.line->line()->foreColor()->rgb());
+         }},
+        {"line dash",
+         [](const Drawn &d, double v) {
+             d.line->line()->setDashStyle(int(v));
+             return double(d.line->line()->dashStyle());
+         }},
+        {"line style",
+         [](const Drawn &d, double v) {
+             d.line->line()->setStyle(int(v));
+             return double(d.line->line()->style());
+         }},
+        {"outline visible",
+         [](const Drawn &d, double v) {
+             d.box->line()->setVisible(int(v));
+             return double(d.box->line()->visible());
+         }},
+        {"fill colour",
+         [](const Drawn &d, double v) {
+             if (!qIsNaN(v))
+                 d.box->fill()->foreColor()->setRgb(int(v));
+             return double(d.box->fill()->foreColor()->rgb());
+         }},
+        {"fill visible",
+         [](const Drawn &d, double v) {
+             d.box->fill()->setVisible(int(v));
+             return double(d.box->fill()->visible());
+         }},
+        {"frame auto size",
+         [](const Drawn &d, double v) {
+             if (!qIsNaN(v))
+                 d.textBox->textFrame()->setAutoSize(int(v));
+             return double(d.textBox->textFrame()->autoSize());
+         }},
+        {"frame left margin",
+         [](const Drawn &d, double v) {
+             d.textBox->textFrame()->setMarginLeft(v);
+             return double(d.textBox->textFrame()->marginLeft());
+         }},
+        {"frame bottom margin",
+         [](const Drawn &d, double v) {
+             d.textBox->textFrame()->setMarginBottom(v);
+             return double(d.textBox->textFrame()->marginBottom());
+         }},
+        {"cell vertical alignment",
+         [](const Drawn &d, double v) {
+             d.table->cell(1, 1)->setVerticalAlignment(int(v));
+             return double(d.table->cell(1, 1)->verticalAlignment());
+         }},
+        {"cell height",
+         [](const Drawn &d, double v) {
+             d.table->cell(1, 1)->setHeight(v);
+             return double(d.table->cell(1, 1)->height());
+         }},
+        {"row alignment",
+         [](const Drawn &d, double v) {
+             d.table->rows()->setAlignment(int(v));
+             return double(d.table->rows()->alignment());
+         }},
+        {"first row bold",
+         [](const Drawn &d, double) {
+             return double(d.table->cell(1, 1)->range()->font()->bold());
+         }},
+        {"first row aligned as the second",
+         [](const Drawn &d, double) {
+             return double(d.table->cell(1, 1)->range()->paragraphFormat()->alignment()
+                           - d.table->cell(2, 1)->range()->paragraphFormat()->alignment());
+         }},
+        {"top padding",
+         [](const Drawn &d, double v) {
+             d.table->setTopPadding(v);
+             return double(d.table->topPadding());
+         }},
+        {"cell border width",
+         [](const Drawn &d, double v) {
+             const BorderPtr top = d.table->cell(1, 1)->borders()->item(wdBorderTop);
+             top->setLineStyle(wdLineStyleSingle);
+             top->setLineWidth(int(v));
+             return double(top->lineStyle() == wdLineStyleSingle ? top->lineWidth() : -1);
+         }},
+        {"inside border width",
+         [](const Drawn &d, double v) {
+             const BorderPtr inside = d.table->borders()->item(wdBorderVertical);
+             inside->setLineStyle(wdLineStyleSingle);
+             inside->setLineWidth(int(v));
+             return double(inside->lineWidth());
+         }},
+        {"bottom border removed",
+         [](const Drawn &d, double v) {
+             const BorderPtr bottom = d.table->borders()->item(wdBorderBottom);
+             bottom->setLineStyle(wdLineStyleSingle);
+             bottom->setLineStyle(int(v));
+             return double(bottom->lineStyle());
+         }},
+    };
+    return properties;
+}
+
 } // namespace
+
+void DrawingConformanceTest::propertiesReadBack_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("expected");
+    const double unset = qQNaN();
+    const auto row = [](const char *name, const char *property, double value, double expected) {
+        QTest::newRow(name) << QString::fromUtf8(property) << value << expected;
+    };
+    row("box at points", "box left", 28.35, 28.35);
+    row("box centred", "box left", wdShapeCenter, wdShapeCenter);
+    row("box at the bottom", "box top", wdShapeBottom, wdShapeBottom);
+    row("line right", "line left", wdShapeRight, wdShapeRight);
+    row("line at points", "line top", 300, 300);
+    row("box height", "box height", 30, 30);
+    row("box width as added", "box width", unset, 442);
+    row("line width", "line width", 200, 200);
+    row("line hidden", "line visible", msoFalse, msoFalse);
+    row("any non-zero shows", "line visible", 1, msoTrue);
+    row("box hidden", "box visible", msoFalse, msoFalse);
+    row("new shapes placed from the paragraph", "vertical relation", unset,
+        wdRelativeVerticalPositionParagraph);
+    row("new shapes placed from the column", "horizontal relation", unset,
+        wdRelativeHorizontalPositionColumn);
+    row("placed from the page", "vertical relation", wdRelativeVerticalPositionPage,
+        wdRelativeVerticalPositionPage);
+    row("placed from the line", "vertical relation", wdRelativeVerticalPositionLine,
+        wdRelativeVerticalPositionLine);
+    row("placed from the margin", "horizontal relation", wdRelativeHorizontalPositionMargin,
+        wdRelativeHorizontalPositionMargin);
+    row("placed from the page edge", "horizontal relation", wdRelativeHorizontalPositionPage,
+        wdRelativeHorizontalPositionPage);
+    row("outline 0.75 pt as added", "outline weight", unset, 0.75);
+    row("outline 2.25 pt", "outline weight", 2.25, 2.25);
+    row("red line", "line colour", wdColorRed, wdColorRed);
+    row("colour in Word's order", "line colour", 0x804020, 0x804020);
+    row("square dots", "line dash", msoLineSquareDot, msoLineSquareDot);
+    row("a line draws two strokes", "line style", msoLineThinThick, msoLineThinThick);
+    row("outline hidden", "outline visible", msoFalse, msoFalse);
+    row("white fill as added", "fill colour", unset, rgbWhite);
+    row("blue fill", "fill colour", 0x0000ff, 0x0000ff);
+    row("no fill", "fill visible", msoFalse, msoFalse);
+    row("frame fixed as added", "frame auto size", unset, msoFalse);
+    row("frame grows", "frame auto size", msoTrue, msoTrue);
+    row("frame without left margin", "frame left margin", 0, 0);
+    row("frame bottom margin", "frame bottom margin", 4.5, 4.5);
+    row("cell centred", "cell vertical alignment", wdCellAlignVerticalCenter,
+        wdCellAlignVerticalCenter);
+    row("cell at the bottom", "cell vertical alignment", wdCellAlignVerticalBottom,
+        wdCellAlignVerticalBottom);
+    row("cell height", "cell height", 30, 30);
+    row("rows centred", "row alignment", 1, 1);
+    row("rows right", "row alignment", 2, 2);
+    row("top padding", "top padding", 2.5, 2.5);
+    // The first row is no heading row: its cells look like the others.
+    row("first row not bold", "first row bold", unset, 0);
+    row("first row aligned as the others", "first row aligned as the second", unset, 0);
+    for (int width : {wdLineWidth050pt, wdLineWidth075pt, wdLineWidth100pt, wdLineWidth150pt,
+                      wdLineWidth225pt}) {
+        QTest::newRow(qPrintable(QStringLiteral("cell border %1").arg(width)))
+            << QStringLiteral("cell border width") << double(width) << double(width);
+    }
+    row("inside border 1.5 pt", "inside border width", wdLineWidth150pt, wdLineWidth150pt);
+    row("bottom border removed", "bottom border removed", wdLineStyleNone, wdLineStyleNone);
+}
+
+// What is set on a shape, its outline, fill and text frame, or on a table
+// reads back; lengths to within 0.03 pt (a writer may keep 1/100 mm).
+void DrawingConformanceTest::propertiesReadBack()
+{
+    QFETCH(QString, property);
+    QFETCH(double, value);
+    QFETCH(double, expected);
+    QVERIFY(setBody({"正文"}));
+    const ShapesPtr shapes = m_doc->shapes();
+    const Drawn drawn {shapes->addShape(msoShapeRectangle, 0, 0, 442, 60),
+                       shapes->addLine(0, 100, 442, 100),
+                       shapes->addTextbox(msoTextOrientationHorizontal, 0, 200, 200, 80),
+                       m_doc->tables()->add(m_doc->range(0, 0), 2, 2)};
+    QVERIFY(drawn.box && drawn.line && drawn.textBox && drawn.table);
+    const SetAndRead setAndRead = drawnProperties().value(property);
+    QVERIFY(setAndRead);
+    const double read = setAndRead(drawn, value);
+    QVERIFY2(qAbs(read - expected) < 0.03,
+             qPrintable(QStringLiteral("%1 read back as %2").arg(property).arg(read)));
+}
 
 void DrawingConformanceTest::shapeKinds()
 {
@@ -272,6 +533,29 @@ void DrawingConformanceTest::tableRowRemove()
     tables->item(1)->rows()->item(1)->remove();
     QCOMPARE(tables->count(), 0L);
     QCOMPARE(bodyParagraphs(), withMarks({"正文"}));
+}
+
+// Offsets, text and formats around a table follow edits on either side of it.
+void DrawingConformanceTest::editsAroundATable()
+{
+    QVERIFY(setBody({"abc", "def"}));
+    const TablePtr table = m_doc->tables()->add(m_doc->range(4, 4), 1, 2);
+    QVERIFY(table);
+    const RangePtr after = m_doc->range(6, 9);
+    QCOMPARE(after->text(), QStringLiteral("def"));
+
+    table->cell(1, 1)->range()->setText(QStringLiteral("甲乙丙"));
+    QCOMPARE(table->cell(1, 1)->range()->start(), 4L);
+    QCOMPARE(table->cell(1, 2)->range()->start(), 8L);
+    QCOMPARE(after->start(), 9L);
+    QCOMPARE(after->text(), QStringLiteral("def"));
+    QCOMPARE(m_doc->content()->text(), QStringLiteral("abc\r甲乙丙\r\rdef\r"));
+    // Formats past the table land on the characters the offsets name, not
+    // on characters inside the table.
+    m_doc->range(10, 11)->font()->setSize(20);
+    QCOMPARE(m_doc->range(10, 11)->font()->size(), 20.0f);
+    QCOMPARE(m_doc->range(9, 10)->font()->size(), table->cell(1, 1)->range()->font()->size());
+    QVERIFY(m_doc->range(9, 10)->font()->size() != 20.0f);
 }
 
 void DrawingConformanceTest::tableInTextFrame()

@@ -13,6 +13,8 @@ public:
 
 private slots:
     void shapeKinds();
+    void propertiesReadBack_data();
+    void propertiesReadBack();
     void textFrameIsOwnStory();
     void hiddenAndSharedNames_data();
     void hiddenAndSharedNames();
@@ -24,6 +26,7 @@ private slots:
     void tableBeforeParagraph();
     void tableCellText();
     void tableRowRemove();
+    void editsAroundATable();
     void tableInTextFrame();
     void walkSelectingParagraphs();
 };

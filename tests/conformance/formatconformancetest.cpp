@@ -114,6 +114,12 @@ void FormatConformanceTest::paragraphFormatReset()
     for (int i = firstIndent; i < int(std::size(paragraphProperties)); ++i)
         QVERIFY2(paragraphProperties[i].get(*first) == 0.0f, paragraphProperties[i].name);
     QCOMPARE(paragraph(2)->alignment(), wdAlignParagraphRight);
+
+    // A range's format resets every paragraph the range touches.
+    paragraph(1)->setAlignment(wdAlignParagraphCenter);
+    m_doc->content()->paragraphFormat()->reset();
+    QCOMPARE(paragraph(1)->alignment(), wdAlignParagraphLeft);
+    QCOMPARE(paragraph(2)->alignment(), wdAlignParagraphLeft);
 }
 
 void FormatConformanceTest::pointAndCharacterIndentsAreIndependent_data()
@@ -258,4 +264,115 @@ void FormatConformanceTest::fontNameSetsBothScripts()
     QCOMPARE(mixed->nameFarEast(), QString());
     QCOMPARE(m_doc->range(2, 5)->font()->nameFarEast(), QString());
     QCOMPARE(m_doc->range(3, 5)->font()->nameAscii(), QStringLiteral("楷体"));
+}
+
+void FormatConformanceTest::lineSpacingRules_data()
+{
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<float>("points"); // set after the rule when not 0
+    QTest::addColumn<int>("readRule");
+    QTest::addColumn<float>("readPoints");
+    QTest::newRow("single") << wdLineSpaceSingle << 0.0f << wdLineSpaceSingle << 12.0f;
+    QTest::newRow("one and a half") << wdLineSpace1pt5 << 0.0f << wdLineSpace1pt5 << 18.0f;
+    QTest::newRow("double") << wdLineSpaceDouble << 0.0f << wdLineSpaceDouble << 24.0f;
+    QTest::newRow("at least") << wdLineSpaceAtLeast << 20.5f << wdLineSpaceAtLeast << 20.5f;
+    QTest::newRow("exactly") << wdLineSpaceExactly << 28.95f << wdLineSpaceExactly << 28.95f;
+    QTest::newRow("multiple") << wdLineSpaceMultiple << 30.0f << wdLineSpaceMultiple << 30.0f;
+    // A proportional spacing that is not one of the named ones.
+    QTest::newRow("points on single") << wdLineSpaceSingle << 15.0f << wdLineSpaceMultiple << 15.0f;
+}
+
+void FormatConformanceTest::lineSpacingRules()
+{
+    QFETCH(int, rule);
+    QFETCH(float, points);
+    QFETCH(int, readRule);
+    QFETCH(float, readPoints);
+    QVERIFY(setBody({"甲", "乙"}));
+    const ParagraphPtr first = paragraph(1);
+    // Start from another mode so that every row changes it.
+    first->setLineSpacingRule(rule == wdLineSpaceExactly ? wdLineSpaceDouble : wdLineSpaceExactly);
+    first->setLineSpacing(40.0f);
+    first->setLineSpacingRule(rule);
+    if (points != 0.0f)
+        first->setLineSpacing(points);
+    QCOMPARE(paragraph(1)->lineSpacingRule(), readRule);
+    QCOMPARE(paragraph(1)->lineSpacing(), readPoints);
+    QCOMPARE(paragraph(2)->lineSpacingRule(), wdLineSpaceSingle);
+    QCOMPARE(paragraph(2)->lineSpacing(), 12.0f);
+}
+
+void FormatConformanceTest::alignmentChanges_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    // Distributed text also justifies the last line: going back must undo that.
+    QTest::newRow("distributed to justified")
+        << wdAlignParagraphDistribute << wdAlignParagraphJustify;
+    QTest::newRow("distributed to left") << wdAlignParagraphDistribute << wdAlignParagraphLeft;
+    QTest::newRow("justified to distributed")
+        << wdAlignParagraphJustify << wdAlignParagraphDistribute;
+    QTest::newRow("right to center") << wdAlignParagraphRight << wdAlignParagraphCenter;
+}
+
+void FormatConformanceTest::alignmentChanges()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QVERIFY(setBody({"甲"}));
+    m_doc->content()->paragraphFormat()->setAlignment(from);
+    QCOMPARE(paragraph(1)->alignment(), from);
+    paragraph(1)->setAlignment(to);
+    QCOMPARE(m_doc->content()->paragraphFormat()->alignment(), to);
+}
+
+// Formatting writes are held and sent together: whatever is asked or done
+// next, through any object, sees them, and they land on the paragraph they
+// were made for even when the text changes right after.
+void FormatConformanceTest::heldWritesReachTheOffice()
+{
+    QVERIFY(setBody({"甲甲", "乙乙", "丙丙"}));
+    const ParagraphsPtr paragraphs = m_doc->paragraphs();
+    const ParagraphPtr second = paragraphs->item(2);
+    second->setAlignment(wdAlignParagraphCenter);
+    second->setLineSpacingRule(wdLineSpaceExactly);
+    second->setLineSpacing(28.95f);
+    QCOMPARE(m_doc->range(3, 4)->paragraphFormat()->alignment(), int(wdAlignParagraphCenter));
+    QCOMPARE(m_doc->range(3, 4)->paragraphFormat()->lineSpacing(), 28.95f);
+
+    // Font writes of one paragraph, then another paragraph's: each keeps its own.
+    const FontPtr font = second->range()->font();
+    font->setSize(20);
+    font->setBold(-1);
+    paragraphs->item(3)->range()->font()->setSize(9);
+    QCOMPARE(m_doc->range(3, 5)->font()->size(), 20.0f);
+    QCOMPARE(m_doc->range(3, 5)->font()->bold(), -1);
+    QCOMPARE(m_doc->range(6, 8)->font()->size(), 9.0f);
+
+    // A held write, then an edit before the paragraph: the write is the
+    // second paragraph's still.
+    const ParagraphPtr third = paragraphs->item(3);
+    third->setAlignment(wdAlignParagraphRight);
+    m_doc->range(0, 0)->insertBefore(QStringLiteral("新\n"));
+    QCOMPARE(m_doc->paragraphs()->item(4)->alignment(), int(wdAlignParagraphRight));
+    QCOMPARE(m_doc->paragraphs()->item(3)->alignment(), int(wdAlignParagraphCenter));
+
+    // Two format objects of one paragraph, their writes interleaved: none
+    // is lost.
+    const ParagraphPtr first = m_doc->paragraphs()->item(1);
+    const RangePtr firstRange = first->range();
+    first->setAlignment(wdAlignParagraphRight);
+    firstRange->paragraphFormat()->setLineSpacingRule(wdLineSpaceExactly);
+    firstRange->paragraphFormat()->setLineSpacing(30);
+    firstRange->font()->setSize(14);
+    first->setRightIndent(12);
+    QCOMPARE(m_doc->range(0, 1)->paragraphFormat()->alignment(), int(wdAlignParagraphRight));
+    QCOMPARE(m_doc->range(0, 1)->paragraphFormat()->lineSpacing(), 30.0f);
+    QCOMPARE(m_doc->range(0, 1)->paragraphFormat()->rightIndent(), 12.0f);
+    QCOMPARE(m_doc->range(0, 1)->font()->size(), 14.0f);
+
+    // A character-unit indent set after the font size follows the new size.
+    third->range()->font()->setSize(16);
+    third->setCharacterUnitFirstLineIndent(2);
+    QCOMPARE(m_doc->paragraphs()->item(4)->characterUnitFirstLineIndent(), 2.0f);
 }

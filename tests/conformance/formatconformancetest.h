@@ -25,4 +25,9 @@ private slots:
     void fontOverCharacters_data();
     void fontOverCharacters();
     void fontNameSetsBothScripts();
+    void lineSpacingRules_data();
+    void lineSpacingRules();
+    void alignmentChanges_data();
+    void alignmentChanges();
+    void heldWritesReachTheOffice();
 };

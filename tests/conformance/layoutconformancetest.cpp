@@ -29,7 +29,225 @@ long pageOf(const RangePtr &range)
     return page.isInt() ? page.toInt() : -1;
 }
 
+// Sets the page setup's property to the value (unless it is NaN) and reads it
+// back; some rows change another property first or after, to show it stays.
+using SetAndRead = double (*)(const SectionPtr &, double);
+
+double cm(double centimeters)
+{
+    return centimetersToPoints(float(centimeters));
+}
+
+const QHash<QString, SetAndRead> &pageProperties()
+{
+    static const QHash<QString, SetAndRead> properties = {
+        {"top",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setTopMargin(v);
+             return double(s->pageSetup()->topMargin());
+         }},
+        {"bottom",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setBottomMargin(v);
+             return double(s->pageSetup()->bottomMargin());
+         }},
+        {"left",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setLeftMargin(v);
+             return double(s->pageSetup()->leftMargin());
+         }},
+        {"right",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setRightMargin(v);
+             return double(s->pageSetup()->rightMargin());
+         }},
+        {"footer",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setFooterDistance(v);
+             return double(s->pageSetup()->footerDistance());
+         }},
+        {"width",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setPageWidth(v);
+             return double(s->pageSetup()->pageWidth());
+         }},
+        {"height",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setPageHeight(v);
+             return double(s->pageSetup()->pageHeight());
+         }},
+        {"bottom, footer moved",
+         [](const SectionPtr &s, double v) {
+             const PageSetupPtr p = s->pageSetup();
+             p->setBottomMargin(v);
+             p->setFooterDistance(cm(2.8));
+             p->setOddAndEvenPagesHeaderFooter(msoTrue);
+             p->setDifferentFirstPageHeaderFooter(msoTrue);
+             return double(p->bottomMargin());
+         }},
+        {"footer, bottom moved",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setBottomMargin(cm(3.5));
+             s->pageSetup()->setFooterDistance(v);
+             s->pageSetup()->setBottomMargin(cm(3.2));
+             return double(s->pageSetup()->footerDistance());
+         }},
+        {"top with a header",
+         [](const SectionPtr &s, double v) {
+             s->headers()->item(wdHeaderFooterPrimary)->range()->setText(QStringLiteral("眉"));
+             s->pageSetup()->setTopMargin(v);
+             return double(s->pageSetup()->topMargin());
+         }},
+        {"mirror",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setMirrorMargins(int(v));
+             return double(s->pageSetup()->mirrorMargins());
+         }},
+        {"odd and even",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setOddAndEvenPagesHeaderFooter(int(v));
+             return double(s->pageSetup()->oddAndEvenPagesHeaderFooter());
+         }},
+        {"first page",
+         [](const SectionPtr &s, double v) {
+             s->pageSetup()->setDifferentFirstPageHeaderFooter(int(v));
+             return double(s->pageSetup()->differentFirstPageHeaderFooter());
+         }},
+        {"layout mode",
+         [](const SectionPtr &s, double v) {
+             if (!qIsNaN(v))
+                 s->pageSetup()->setLayoutMode(int(v));
+             return double(s->pageSetup()->layoutMode());
+         }},
+        {"lines, page turned",
+         [](const SectionPtr &s, double v) {
+             const PageSetupPtr p = s->pageSetup();
+             p->setLayoutMode(wdLayoutModeGrid);
+             p->setLinesPage(v);
+             p->setTopMargin(cm(3.0));
+             p->setOrientation(wdOrientLandscape);
+             return double(p->linesPage());
+         }},
+        {"characters, margins moved",
+         [](const SectionPtr &s, double v) {
+             const PageSetupPtr p = s->pageSetup();
+             p->setLayoutMode(wdLayoutModeGrid);
+             p->setCharsLine(v);
+             p->setLeftMargin(cm(3.0));
+             return double(p->charsLine());
+         }},
+        {"starting number",
+         [](const SectionPtr &s, double v) {
+             const PageNumbersPtr numbers
+                 = s->footers()->item(wdHeaderFooterPrimary)->pageNumbers();
+             numbers->setStartingNumber(long(v));
+             return double(numbers->startingNumber());
+         }},
+        {"restart",
+         [](const SectionPtr &s, double v) {
+             const PageNumbersPtr numbers
+                 = s->footers()->item(wdHeaderFooterPrimary)->pageNumbers();
+             if (!qIsNaN(v))
+                 numbers->setRestartNumberingAtSection(int(v));
+             return double(numbers->restartNumberingAtSection());
+         }},
+        {"first page without a number",
+         [](const SectionPtr &s, double) {
+             s->footers()
+                 ->item(wdHeaderFooterPrimary)
+                 ->pageNumbers()
+                 ->add(wdAlignPageNumberCenter, false);
+             return double(s->footers()->item(wdHeaderFooterFirstPage)->pageNumbers()->count());
+         }},
+        {"width, landscape",
+         [](const SectionPtr &s, double v) {
+             const PageSetupPtr p = s->pageSetup();
+             p->setPageWidth(cm(21.0));
+             p->setPageHeight(cm(29.7));
+             p->setOrientation(int(v));
+             return double(p->orientation() == int(v) ? p->pageWidth() : -1);
+         }},
+        {"height, landscape twice",
+         [](const SectionPtr &s, double v) {
+             const PageSetupPtr p = s->pageSetup();
+             p->setPageWidth(cm(21.0));
+             p->setPageHeight(cm(29.7));
+             p->setOrientation(int(v));
+             p->setOrientation(int(v));
+             return double(p->pageHeight());
+         }},
+        {"width, back to portrait",
+         [](const SectionPtr &s, double v) {
+             const PageSetupPtr p = s->pageSetup();
+             p->setPageWidth(cm(21.0));
+             p->setPageHeight(cm(29.7));
+             p->setOrientation(wdOrientLandscape);
+             p->setOrientation(int(v));
+             return double(p->orientation() == int(v) ? p->pageWidth() : -1);
+         }},
+    };
+    return properties;
+}
+
 } // namespace
+
+void LayoutConformanceTest::pageSetupReadsBack_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("expected");
+    const auto row = [](const char *property, double value, double expected) {
+        QTest::newRow(property) << QString::fromUtf8(property) << value << expected;
+    };
+    const auto length = [&](const char *property, double centimeters) {
+        row(property, cm(centimeters), cm(centimeters));
+    };
+    length("top", 3.7);
+    length("bottom", 3.5);
+    length("left", 2.8);
+    length("right", 2.6);
+    length("footer", 1.5);
+    length("width", 18.4);
+    length("height", 26.0);
+    // A writer whose bottom margin ends at the footer must not move the
+    // body's bottom when the footer is turned on or moved, as Word does not.
+    length("bottom, footer moved", 3.5);
+    length("footer, bottom moved", 2.8);
+    length("top with a header", 4.0);
+    row("mirror", msoTrue, msoTrue);
+    row("odd and even", msoTrue, msoTrue);
+    row("first page", msoTrue, msoTrue);
+    QTest::newRow("no grid in a new document")
+        << QStringLiteral("layout mode") << qQNaN() << double(wdLayoutModeDefault);
+    row("layout mode", wdLayoutModeLineGrid, wdLayoutModeLineGrid);
+    row("lines, page turned", 22, 22);
+    row("characters, margins moved", 28, 28);
+    row("starting number", 5, 5);
+    QTest::newRow("numbering runs on in a new document")
+        << QStringLiteral("restart") << qQNaN() << double(msoFalse);
+    row("restart", msoTrue, msoTrue);
+    // The number left off the first page: the first page's footer has none.
+    row("first page without a number", qQNaN(), 0);
+    row("width, landscape", wdOrientLandscape, cm(29.7));
+    row("height, landscape twice", wdOrientLandscape, cm(21.0));
+    row("width, back to portrait", wdOrientPortrait, cm(21.0));
+}
+
+// What is set on a section's page setup reads back to within 0.05 pt (a
+// writer may keep 1/100 mm).
+void LayoutConformanceTest::pageSetupReadsBack()
+{
+    QFETCH(QString, property);
+    QFETCH(double, value);
+    QFETCH(double, expected);
+    const SectionPtr section = m_doc->sections()->item(1);
+    QVERIFY(section);
+    const SetAndRead setAndRead = pageProperties().value(property);
+    QVERIFY(setAndRead);
+    const double read = setAndRead(section, value);
+    QVERIFY2(qAbs(read - expected) < 0.05,
+             qPrintable(QStringLiteral("%1 read back as %2").arg(property).arg(read)));
+}
 
 void LayoutConformanceTest::newSectionCopiesPageSetup()
 {
@@ -150,6 +368,9 @@ void LayoutConformanceTest::pageFieldInFooterTextBox()
     QVERIFY(box && box->textFrame());
     QCOMPARE(shapes->count(), 1L);
     QCOMPARE(m_doc->shapes()->count(), 0L);
+    // Named, it is found by its name again.
+    box->setName(QStringLiteral("页码"));
+    QCOMPARE(shapes->item(1)->name(), QStringLiteral("页码"));
 
     const RangePtr text = box->textFrame()->textRange();
     const FieldPtr field = m_doc->fields()->add(text, wdFieldPage, QString(), 1);

@@ -12,6 +12,8 @@ public:
     using ConformanceTest::ConformanceTest;
 
 private slots:
+    void pageSetupReadsBack_data();
+    void pageSetupReadsBack();
     void newSectionCopiesPageSetup();
     void footerLinking();
     void pageNumberFooter();

@@ -35,6 +35,7 @@ void TextConformanceTest::insertedBreaksStartParagraphs_data()
     QTest::newRow("plain") << "正文" << QStringList {"正文"};
     QTest::newRow("line feed") << "甲\n乙" << QStringList {"甲", "乙"};
     QTest::newRow("carriage return") << "甲\r乙" << QStringList {"甲", "乙"};
+    QTest::newRow("CR LF pair") << "甲\r\n乙" << QStringList {"甲", "乙"};
     QTest::newRow("trailing break") << "甲\n" << QStringList {"甲", ""};
     QTest::newRow("leading break") << "\n甲" << QStringList {"", "甲"};
     QTest::newRow("breaks only") << "\n\n" << QStringList {"", "", ""};
@@ -367,4 +368,101 @@ void TextConformanceTest::signatureBeforeMark()
         QCOMPARE(paragraph(i)->alignment(), alignment);
     }
     QCOMPARE(paragraph(index + 4)->characterUnitFirstLineIndent(), index == 1 ? 2.0f : 0.0f);
+}
+
+void TextConformanceTest::pageNumbersAndTable()
+{
+    QStringList many;
+    for (int i = 1; i <= 80; ++i)
+        many << QStringLiteral("第%1段").arg(i);
+    QVERIFY(setBody(many));
+    const RangePtr first = paragraph(1)->range();
+    const RangePtr last = paragraph(80)->range();
+    m_doc->range(1, 2)->select();
+
+    const Variant firstPage = first->information(wdActiveEndPageNumber);
+    QVERIFY(firstPage.isInt());
+    QCOMPARE(firstPage.toInt(), 1L);
+    const Variant lastPage = last->information(wdActiveEndPageNumber);
+    QVERIFY(lastPage.isInt());
+    QVERIFY2(lastPage.toInt() >= 2, qPrintable(QString::number(lastPage.toInt())));
+    // Asking does not move the selection.
+    const SelectionPtr selection = m_app->selection();
+    QCOMPARE(selection->start(), 1L);
+    QCOMPARE(selection->end(), 2L);
+    QCOMPARE(selection->range()->text(), QStringLiteral("1"));
+
+    const Variant within = last->information(wdWithInTable);
+    QVERIFY(within.isBool());
+    QVERIFY(!within.toBool());
+    QVERIFY(first->information(0).isMissing());
+}
+
+void TextConformanceTest::selectionOverLastMark()
+{
+    QVERIFY(setBody({"甲", "乙乙"}));
+    const RangePtr content = m_doc->content();
+    QCOMPARE(content->end(), 5L);
+    content->select();
+    const SelectionPtr selection = m_app->selection();
+    QCOMPARE(selection->start(), 0L);
+    QCOMPARE(selection->end(), 5L);
+    QCOMPARE(selection->range()->text(), QStringLiteral("甲\r乙乙\r"));
+
+    // Once the view shows another span, the remembered end no longer applies.
+    m_doc->range(2, 4)->select();
+    QCOMPARE(selection->start(), 2L);
+    QCOMPARE(selection->end(), 4L);
+    QCOMPARE(selection->font()->bold(), msoFalse);
+    selection->font()->setBold(msoTrue);
+    QCOMPARE(m_doc->range(2, 4)->font()->bold(), msoTrue);
+    QCOMPARE(m_doc->range(0, 2)->font()->bold(), msoFalse);
+}
+
+void TextConformanceTest::rangesBelongToTheirDocument()
+{
+    QVERIFY(setBody({"abc", "def"}));
+    const RangePtr e = m_doc->range(5, 6);
+    QCOMPARE(e->text(), QStringLiteral("e"));
+
+    const DocumentPtr other = m_app->documents()->add();
+    QVERIFY(other);
+    other->content()->insertBefore(QStringLiteral("一二三\n四"));
+    other->range(0, 0)->insertBefore(QStringLiteral("XYZ"));
+    QCOMPARE(other->content()->text(), QStringLiteral("XYZ一二三\r四\r"));
+    QCOMPARE(e->start(), 5L);
+    QCOMPARE(e->text(), QStringLiteral("e"));
+
+    m_doc->range(0, 0)->insertBefore(QStringLiteral("12"));
+    QCOMPARE(e->start(), 7L);
+    QCOMPARE(e->text(), QStringLiteral("e"));
+}
+
+// A paragraph's range answers through the paragraph while its offsets are
+// the paragraph's, and through offsets once they change.
+void TextConformanceTest::paragraphRangesFollowEdits()
+{
+    QVERIFY(setBody({"一二三", "四五六"}));
+    const RangePtr range = m_doc->paragraphs()->item(2)->range();
+    QCOMPARE(range->text(), QStringLiteral("四五六\r"));
+    QCOMPARE(range->information(wdWithInTable).toBool(), false);
+    range->select();
+    QCOMPARE(m_app->selection()->start(), 4L);
+    QCOMPARE(m_app->selection()->end(), 8L);
+    m_doc->range(0, 0)->insertBefore(QStringLiteral("零\n"));
+    QCOMPARE(range->start(), 6L);
+    QCOMPARE(range->text(), QStringLiteral("四五六\r"));
+    QCOMPARE(m_app->selection()->start(), 6L);
+    range->setRange(range->start() + 1, range->start() + 2);
+    QCOMPARE(range->text(), QStringLiteral("五"));
+    range->font()->setBold(-1);
+    QCOMPARE(m_doc->range(6, 7)->font()->bold(), 0);
+    QCOMPARE(m_doc->range(7, 8)->font()->bold(), -1);
+
+    // Split by an edit made elsewhere, the paragraph is two: the range reads
+    // both through offsets.
+    const RangePtr whole = m_doc->paragraphs()->item(3)->range();
+    QCOMPARE(whole->text(), QStringLiteral("四五六\r"));
+    m_doc->range(whole->start() + 1, whole->start() + 1)->insertBefore(QStringLiteral("\n"));
+    QCOMPARE(whole->text(), QStringLiteral("四\r五六\r"));
 }

@@ -27,4 +27,8 @@ private slots:
     void minutesAttendance();
     void signatureBeforeMark_data();
     void signatureBeforeMark();
+    void pageNumbersAndTable();
+    void selectionOverLastMark();
+    void rangesBelongToTheirDocument();
+    void paragraphRangesFollowEdits();
 };

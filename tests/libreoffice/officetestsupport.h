@@ -73,37 +73,6 @@ inline bool waitUntilGone(qint64 pid, int timeoutMs)
     return true;
 }
 
-// The host's way of writing one element of the document record: overwrite
-// when the property exists, otherwise add a text property.
-inline bool writeProperty(const automation::ApplicationPtr &app, long id, const QString &name,
-                          const QString &value)
-{
-    automation::DocumentPtr document = app->activeDocument();
-    if (!document)
-        return false;
-    automation::DocumentPropertiesPtr properties = document->customDocumentProperties();
-    if (!properties)
-        return false;
-    if (automation::DocumentPropertyPtr property = properties->item(name, id)) {
-        property->setValue(value, id);
-        return true;
-    }
-    return properties->add(name, false, automation::msoPropertyTypeString, value, 0, id) != nullptr;
-}
-
-// The host's way of reading one element: empty text when anything is missing.
-inline QString readProperty(const automation::ApplicationPtr &app, long id, const QString &name)
-{
-    automation::DocumentPtr document = app->activeDocument();
-    if (!document)
-        return QString();
-    automation::DocumentPropertiesPtr properties = document->customDocumentProperties();
-    if (!properties)
-        return QString();
-    automation::DocumentPropertyPtr property = properties->item(name, id);
-    return property ? property->value(id).toString() : QString();
-}
-
 } // namespace officetest
 
 // In a test function (initTestCase for the whole program): fails, or skips
