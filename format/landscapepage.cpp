@@ -10,12 +10,10 @@ namespace format {
 
 Outcome insertLandscapePage(const ApplicationPtr &app, const LayoutSettings &settings)
 {
-    if (!app)
-        return Outcome::NoApplication;
-    DocumentPtr document = app->activeDocument();
-    if (!document)
-        return Outcome::NoDocument;
-    setDocumentStyles(document, settings);
+    DocumentPtr document;
+    const Outcome found = styledActiveDocument(app, settings, &document);
+    if (found != Outcome::Done)
+        return found;
 
     SectionsPtr sections = document->sections();
     SelectionPtr selection = app->selection();

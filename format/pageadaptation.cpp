@@ -54,15 +54,26 @@ void setPortraitPage(const PageSetupPtr &ps, const LayoutSettings &s)
     ps->setOddAndEvenPagesHeaderFooter(1);
 }
 
-Outcome adaptPages(const ApplicationPtr &app, const LayoutSettings &settings, bool formatBody,
-                   bool recogniseHeadings)
+Outcome styledActiveDocument(const ApplicationPtr &app, const LayoutSettings &settings,
+                             DocumentPtr *document)
 {
     if (!app)
         return Outcome::NoApplication;
-    DocumentPtr document = app->activeDocument();
-    if (!document)
+    DocumentPtr active = app->activeDocument();
+    if (!active)
         return Outcome::NoDocument;
-    setDocumentStyles(document, settings);
+    setDocumentStyles(active, settings);
+    *document = std::move(active);
+    return Outcome::Done;
+}
+
+Outcome adaptPages(const ApplicationPtr &app, const LayoutSettings &settings, bool formatBody,
+                   bool recogniseHeadings)
+{
+    DocumentPtr document;
+    const Outcome found = styledActiveDocument(app, settings, &document);
+    if (found != Outcome::Done)
+        return found;
 
     SectionsPtr sections = document->sections();
     const long count = sections ? sections->count() : 0;

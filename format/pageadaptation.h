@@ -16,6 +16,11 @@ Outcome adaptPages(const automation::ApplicationPtr &app, const LayoutSettings &
 // The normal style's body font and the header style without its rule.
 void setDocumentStyles(const automation::DocumentPtr &document, const LayoutSettings &settings);
 
+// The active document, given the styles above: what both page commands start
+// from. Anything but Done leaves *document unset.
+Outcome styledActiveDocument(const automation::ApplicationPtr &app, const LayoutSettings &settings,
+                             automation::DocumentPtr *document);
+
 // The official sheet (officialpage.h): A4 with its grid of 22 lines of 28
 // characters, in whatever orientation the page setup has.
 void setOfficialSheet(const automation::PageSetupPtr &pageSetup);

@@ -11,6 +11,8 @@
 #include <QSocketNotifier>
 #include <QWidget>
 
+#include <algorithm>
+
 #include <com/sun/star/awt/PosSize.hpp>
 #include <com/sun/star/awt/SystemDependentXWindow.hpp>
 #include <com/sun/star/awt/Toolkit.hpp>
@@ -281,6 +283,14 @@ WriterWindow::View *WriterWindow::createView()
         return nullptr;
     }
     m_views.push_back(view);
+    if (m_xcb && view.xid) {
+        // The office may later give the view back the size it was made
+        // with (seen: 100×30 in a corner of the container); watching its
+        // size lets readXEvents put it right again.
+        const std::uint32_t mask[] = {XCB_EVENT_MASK_STRUCTURE_NOTIFY};
+        xcb_change_window_attributes(m_xcb, view.xid, XCB_CW_EVENT_MASK, mask);
+        fitViews();
+    }
     return &m_views.back();
 }
 
@@ -573,6 +583,12 @@ void WriterWindow::readXEvents()
                 xcb_configure_window(m_xcb, m_officeParent,
                                      XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
                 fitViews();
+            } else if (!m_size.isEmpty() && QSize(configure->width, configure->height) != m_size) {
+                const bool ours
+                    = std::any_of(m_views.begin(), m_views.end(),
+                                  [&](const View &view) { return view.xid == configure->window; });
+                if (ours)
+                    fitViews();
             }
             break;
         }
