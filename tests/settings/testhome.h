@@ -15,9 +15,9 @@ public:
     TestHome();
     ~TestHome();
 
-    QString path() const;
-    QString settingsFile() const;
-    QString templateFile(const QString &kind) const;
+    QString path() const { return m_dir.path(); }
+    QString settingsFile() const { return templateFile(QStringLiteral("option.ini")); }
+    QString templateFile(const QString &kind) const { return path() + "/Quorvex/" + kind; }
     // Writes a file of the settings directory byte for byte.
     void writeFile(const QString &fileName, const QByteArray &bytes) const;
     QByteArray readFile(const QString &fileName) const;

@@ -12,18 +12,19 @@
 
 namespace {
 
-QStringList items(const option_window &dialog)
+// Two unit profiles, listed in this order.
+const QString unitA = QStringLiteral("中共某某县委办公室"),
+              organA = QStringLiteral("中共某某县委员会");
+const QString unitB = QStringLiteral("某某县人民政府办公室"),
+              organ = QStringLiteral("某某县人民政府");
+
+QString items(const option_window &dialog)
 {
     const auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
     QStringList names;
     for (int i = 0; i < combo->count(); ++i)
         names << combo->itemText(i);
-    return names;
-}
-
-void replace(const option_window &dialog, const char *field, const QString &text)
-{
-    replaceText(dialog.findChild<QWidget *>(QLatin1String(field)), text);
+    return names.join(QLatin1Char(';'));
 }
 
 void press(const option_window &dialog, const char *button)
@@ -42,9 +43,8 @@ private slots:
     void fields();
     void unitName_data();
     void unitName();
+    void profiles_data();
     void profiles();
-    void deleteProfile_data();
-    void deleteProfile();
 };
 
 void TestOptionWindow::fields_data()
@@ -73,14 +73,12 @@ void TestOptionWindow::fields_data()
     };
     for (const auto &f : fields) {
         const bool font = QByteArray(f[0]).startsWith("font");
-        const auto row = [&](const char *tag, const QByteArray &stored, const QString &expected) {
-            QTest::addRow("%s %s", f[0], tag) << f[0] << f[1] << stored << expected;
-        };
-        row("fresh", QByteArray(), QString::fromUtf8(f[2]));
-        row("unset", font ? "" : "0", QString::fromUtf8(f[2]));
         // A family that is not installed here shows and saves as it is.
-        row("stored", font ? "Some Font Not Installed" : "5.5",
-            font ? QStringLiteral("Some Font Not Installed") : QStringLiteral("5.5"));
+        const QByteArray stored = font ? "Some Font Not Installed" : "5.5";
+        QTest::addRow("%s fresh", f[0]) << f[0] << f[1] << QByteArray() << QString::fromUtf8(f[2]);
+        QTest::addRow("%s unset", f[0])
+            << f[0] << f[1] << QByteArray("") << QString::fromUtf8(f[2]);
+        QTest::addRow("%s stored", f[0]) << f[0] << f[1] << stored << QString::fromUtf8(stored);
     }
 }
 
@@ -101,7 +99,7 @@ void TestOptionWindow::fields()
     QCOMPARE(shownText(dialog, field), expected);
     QCOMPARE(home.settingsDirectoryExists(), !stored.isNull());
 
-    replace(dialog, "edtYF", QStringLiteral("某某市人民政府办公室"));
+    typeInto(dialog, QStringLiteral("edtYF=某某市人民政府办公室"));
     press(dialog, "btnSave");
     QCOMPARE(home.value("option.ini", "General/" + key), expected);
     QCOMPARE(QSettings(home.settingsFile(), QSettings::IniFormat).allKeys().size(), 2 + 15 + 1);
@@ -144,8 +142,7 @@ void TestOptionWindow::unitName()
     option_window dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    replace(dialog, "edtYF", typed);
-    replace(dialog, "edtFW", QStringLiteral("某某县人民政府"));
+    typeInto(dialog, "edtYF=" + typed + ";edtFW=" + organ);
     home.setDiskFull(press.endsWith(QLatin1String("full disk")));
     if (press == QLatin1String("Enter"))
         QTest::keyClick(dialog.findChild<QLineEdit *>(QStringLiteral("edtYF")), Qt::Key_Return);
@@ -154,8 +151,7 @@ void TestOptionWindow::unitName()
     home.setDiskFull(false);
 
     const QString unit = typed.trimmed();
-    QCOMPARE(shownText(dialog, "edtYF"), unit);
-    QCOMPARE(shownText(dialog, "edtFW"), QStringLiteral("某某县人民政府"));
+    compareShown(dialog, "edtYF=" + unit + ";edtFW=" + organ);
     if (message == QLatin1String("unwritable"))
         message = unwritableFileMessage(home.settingsFile());
     QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList() : QStringList(message));
@@ -164,99 +160,70 @@ void TestOptionWindow::unitName()
         QCOMPARE(home.readFile(QStringLiteral("option.ini")), QByteArray());
         return;
     }
-    QCOMPARE(items(dialog), QStringList(unit));
-    QCOMPARE(home.value("option.ini", "General/YF"), unit);
-    QCOMPARE(home.value("option.ini", "General/FW"), QStringLiteral("某某县人民政府"));
-    QCOMPARE(home.value("option.ini", unit + "/FW"), QStringLiteral("某某县人民政府"));
+    QCOMPARE(items(dialog), unit);
+    compareKeys(home.settingsFile(),
+                "General/YF=" + unit + ";General/FW=" + organ + ";" + unit + "/FW=" + organ);
 }
 
-// Each unit keeps its own organ; choosing a profile shows it without writing,
-// and saving makes it the current unit.
+void TestOptionWindow::profiles_data()
+{
+    for (const char *column : {"press", "shown", "items", "saved", "message"})
+        QTest::addColumn<QString>(column);
+
+    const char *const ask = "确定删除此印发单位设置吗？";
+    const char *const rows[][6] = {
+        {"opened", "", "comboBox=Unit B;edtYF=Unit B;edtFW=Organ B", "Unit A;Unit B", "", ""},
+        // Choosing a profile shows it without writing; saving makes it current.
+        {"chosen", "choose", "comboBox=Unit A;edtYF=Unit A;edtFW=Organ A;dsbTop=3.9",
+         "Unit A;Unit B", "", ""},
+        {"chosen and saved", "choose and save", "comboBox=Unit A", "Unit A;Unit B",
+         "General/YF=Unit A;General/FW=Organ C;Unit A/FW=Organ C;Unit B/FW=Organ B", ""},
+        {"delete cancelled", "delete, cancel", "", "Unit A;Unit B", "", ask},
+        // The current unit stays set; its organ is gone with its profile.
+        {"deleted", "delete", "edtYF=Unit B;edtFW=", "Unit A",
+         "General/YF=Unit B;General/FW=Organ B;Unit A/FW=Organ A;Unit B/FW=", ask},
+        // Removing the empty group would empty the whole file.
+        {"delete, no profile listed", "delete, none", "", "", "", ""},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r[0]) << r[1] << r[2] << r[3] << r[4] << QString::fromUtf8(r[5]);
+}
+
 void TestOptionWindow::profiles()
 {
-    const TestHome home;
-    const QString unitA = QStringLiteral("Office of the County");
-    const QString unitB = QStringLiteral("Office of the Party");
-    home.setValues(QStringLiteral("option.ini"),
-                   {{"General/YF", unitB},
-                    {"General/FW", "The Party"},
-                    {"General/TopMargin", 3.9},
-                    {unitA + "/FW", "The County"},
-                    {unitB + "/FW", "The Party"}});
-    const QByteArray before = home.readFile(QStringLiteral("option.ini"));
-    option_window dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(items(dialog), QStringList({unitA, unitB}));
-    QCOMPARE(shownText(dialog, "comboBox"), unitB);
-    QCOMPARE(shownText(dialog, "edtYF"), unitB);
-    QCOMPARE(shownText(dialog, "edtFW"), QStringLiteral("The Party"));
-
-    QTest::keyClick(dialog.findChild<QComboBox *>(QStringLiteral("comboBox")), Qt::Key_Up);
-    QCOMPARE(shownText(dialog, "edtYF"), unitA);
-    QCOMPARE(shownText(dialog, "edtFW"), QStringLiteral("The County"));
-    QCOMPARE(shownText(dialog, "dsbTop"), QStringLiteral("3.9"));
-    QCOMPARE(items(dialog), QStringList({unitA, unitB}));
-    QCOMPARE(home.readFile(QStringLiteral("option.ini")), before);
-
-    replace(dialog, "edtFW", QStringLiteral("The Council"));
-    press(dialog, "btnSave");
-    QCOMPARE(shownText(dialog, "comboBox"), unitA);
-    QCOMPARE(home.value("option.ini", "General/YF"), unitA);
-    QCOMPARE(home.value("option.ini", "General/FW"), QStringLiteral("The Council"));
-    QCOMPARE(home.value("option.ini", unitA + "/FW"), QStringLiteral("The Council"));
-    QCOMPARE(home.value("option.ini", unitB + "/FW"), QStringLiteral("The Party"));
-}
-
-void TestOptionWindow::deleteProfile_data()
-{
-    QTest::addColumn<bool>("withProfiles");
-    QTest::addColumn<bool>("confirm");
-
-    QTest::newRow("cancel") << true << false;
-    QTest::newRow("confirm") << true << true;
-    // Removing the empty group would empty the whole file.
-    QTest::newRow("no profile listed") << false << true;
-}
-
-void TestOptionWindow::deleteProfile()
-{
-    QFETCH(bool, withProfiles);
-    QFETCH(bool, confirm);
+    QFETCH(QString, press);
+    QFETCH(QString, shown);
+    QFETCH(QString, items);
+    QFETCH(QString, saved);
+    QFETCH(QString, message);
 
     const TestHome home;
-    const QString unitA = QStringLiteral("某某县人民政府办公室");
-    const QString unitB = QStringLiteral("中共某某县委办公室");
-    QVariantMap settings {{"General/YF", unitB}, {"General/FW", "中共某某县委员会"}};
-    if (withProfiles) {
-        settings.insert(unitA + "/FW", "某某县人民政府");
-        settings.insert(unitB + "/FW", "中共某某县委员会");
-    }
-    home.setValues(QStringLiteral("option.ini"), settings);
+    QString file = QStringLiteral("General/YF=Unit B;General/FW=Organ B;General/TopMargin=3.9");
+    if (!press.endsWith(QLatin1String("none")))
+        file += QStringLiteral(";Unit A/FW=Organ A;Unit B/FW=Organ B");
+    home.setValues(QStringLiteral("option.ini"), pairs(file));
     const QByteArray before = home.readFile(QStringLiteral("option.ini"));
 
     BoxRecorder boxes;
-    boxes.answerNext(confirm ? QMessageBox::Ok : QMessageBox::Cancel);
+    boxes.answerNext(press.endsWith(QLatin1String("cancel")) ? QMessageBox::Cancel
+                                                             : QMessageBox::Ok);
     option_window dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    press(dialog, "pushButton");
-
-    QCOMPARE(boxes.texts(),
-             withProfiles ? QStringList(QStringLiteral("确定删除此印发单位设置吗？"))
-                          : QStringList());
-    if (!withProfiles || !confirm) {
-        QCOMPARE(home.readFile(QStringLiteral("option.ini")), before);
-        return;
+    if (press.startsWith(QLatin1String("choose")))
+        QTest::keyClick(dialog.findChild<QComboBox *>(QStringLiteral("comboBox")), Qt::Key_Up);
+    if (press.endsWith(QLatin1String("save"))) {
+        typeInto(dialog, QStringLiteral("edtFW=Organ C"));
+        ::press(dialog, "btnSave");
     }
-    // The current unit stays set; its organ is gone with its profile.
-    QCOMPARE(shownText(dialog, "edtYF"), unitB);
-    QCOMPARE(shownText(dialog, "edtFW"), QString());
-    QCOMPARE(items(dialog), QStringList(unitA));
-    QCOMPARE(home.value("option.ini", "General/YF"), unitB);
-    QCOMPARE(home.value("option.ini", "General/FW"), QStringLiteral("中共某某县委员会"));
-    QCOMPARE(home.value("option.ini", unitA + "/FW"), QStringLiteral("某某县人民政府"));
-    QCOMPARE(home.value("option.ini", unitB + "/FW"), QString());
+    if (press.startsWith(QLatin1String("delete")))
+        ::press(dialog, "pushButton");
+
+    compareShown(dialog, shown);
+    QCOMPARE(::items(dialog), items);
+    QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList() : QStringList(message));
+    if (saved.isEmpty())
+        QCOMPARE(home.readFile(QStringLiteral("option.ini")), before);
+    else
+        compareKeys(home.settingsFile(), saved);
 }
 
 QVX_SETTINGS_TEST_MAIN(TestOptionWindow)
