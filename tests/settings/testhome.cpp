@@ -1,6 +1,5 @@
 #include "testhome.h"
 
-#include <QDir>
 #include <QSettings>
 #include <QtTest>
 
@@ -44,11 +43,6 @@ void TestHome::setValues(const QString &fileName, const QVariantMap &values) con
 QString TestHome::value(const QString &fileName, const QString &key) const
 {
     return QSettings(templateFile(fileName), QSettings::IniFormat).value(key).toString();
-}
-
-bool TestHome::settingsDirectoryExists() const
-{
-    return QDir(path() + QStringLiteral("/Quorvex")).exists();
 }
 
 void TestHome::setDiskFull(bool full)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -25,7 +26,7 @@ public:
     QString value(const QString &fileName, const QString &key) const;
     // Sets keys of a file of the settings directory through a plain QSettings.
     void setValues(const QString &fileName, const QVariantMap &values) const;
-    bool settingsDirectoryExists() const;
+    bool settingsDirectoryExists() const { return QDir(path() + "/Quorvex").exists(); }
     // While set, no file of the process can grow, as on a full disk; lifted
     // at the latest when the home goes.
     void setDiskFull(bool full);

@@ -1,13 +1,7 @@
 #include "uidriver.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLineEdit>
 #include <QSettings>
-#include <QSpinBox>
-#include <QTextEdit>
 #include <QtTest>
 
 void replaceText(QWidget *widget, const QString &text)
@@ -40,21 +34,14 @@ QVariantMap pairs(const QString &text)
 
 QString shownText(const QWidget &window, const QString &field)
 {
-    if (field == QLatin1String("windowTitle"))
-        return window.windowTitle();
-    const QWidget *w = window.findChild<QWidget *>(field);
-    if (auto *edit = qobject_cast<const QLineEdit *>(w))
-        return edit->text();
-    if (auto *edit = qobject_cast<const QTextEdit *>(w))
-        return edit->toPlainText();
-    if (auto *combo = qobject_cast<const QComboBox *>(w))
-        return combo->currentText();
-    if (auto *spin = qobject_cast<const QDoubleSpinBox *>(w))
-        return QVariant(spin->value()).toString();
-    if (auto *spin = qobject_cast<const QSpinBox *>(w))
-        return QString::number(spin->value());
-    if (auto *check = qobject_cast<const QCheckBox *>(w))
-        return QVariant(check->isChecked()).toString();
+    // A spin box's "value", not its "text" with prefix and suffix.
+    if (const QWidget *w = window.findChild<QWidget *>(field)) {
+        for (const char *property : {"plainText", "currentText", "value", "checked", "text"}) {
+            const QVariant value = w->property(property);
+            if (value.isValid())
+                return value.toString();
+        }
+    }
     return QStringLiteral("(no such field)");
 }
 

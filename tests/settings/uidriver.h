@@ -18,7 +18,7 @@ void click(QAbstractButton *button);
 QVariantMap pairs(const QString &text);
 // What a field of the window shows, as text: line and text edits their text,
 // combo boxes their current text, spin boxes their value as QVariant writes
-// it, check boxes "true" or "false"; "windowTitle" is the window's title.
+// it, check boxes "true" or "false".
 QString shownText(const QWidget &window, const QString &field);
 // Types into fields of the window: "field=text;field=text".
 void typeInto(const QWidget &window, const QString &typed);

@@ -31,10 +31,6 @@ protected:
 class XQuery
 {
 public:
-    XQuery()
-        : m_c(xcb_connect(nullptr, nullptr))
-    {
-    }
     ~XQuery() { xcb_disconnect(m_c); }
 
     bool ok() const { return !xcb_connection_has_error(m_c); }
@@ -110,7 +106,7 @@ private:
         return {data, &std::free};
     }
 
-    xcb_connection_t *m_c;
+    xcb_connection_t *m_c = xcb_connect(nullptr, nullptr);
 };
 
 // Runs a test object on an X server of its own (a private Xvfb); without one
