@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 #include <QVariantMap>
 

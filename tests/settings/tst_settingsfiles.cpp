@@ -21,14 +21,12 @@ namespace {
 // The settings the settings dialog does not show (tst_optionwindow reads and
 // writes the others) under their keys as existing files spell them, and what
 // an unset one reads as.
-struct Setting
+const struct
 {
     const char *key;
     QVariant (*read)();
     const char *unset;
-};
-
-const Setting settings[] = {
+} settings[] = {
     {"TopMargin", [] { return QVariant(OptionSettings::topMargin()); }, "3.35"},
     {"TopMargin", [] { return QVariant(OptionSettings::adaptationTopMargin()); }, "3.36"},
     {"bjBottomSpac", [] { return QVariant(OptionSettings::imprintSpacerSpacing()); }, "8"},
@@ -42,14 +40,6 @@ const Setting settings[] = {
 };
 
 const QString xiaxing = QString::fromLatin1(TemplateKind::DownGoing);
-
-QByteArray binaryBytes()
-{
-    QByteArray bytes;
-    for (int b = 0; b < 1024; ++b)
-        bytes.append(char(b % 256));
-    return bytes;
-}
 
 } // namespace
 
@@ -263,11 +253,13 @@ void TestSettingsFiles::damagedFiles_data()
     QTest::addColumn<double>("bodySpacing");
 
     const QByteArray hugeNumber(1000000, '9'), hugeText(200000, 'x');
+    QByteArray binary;
+    for (int b = 0; b < 1024; ++b)
+        binary += char(b % 256);
     const QByteArray hugeTexts = "\nFW=" + hugeText + "\nYF=" + hugeText + "\nBTBS=" + hugeText;
-    QTest::newRow("binary bytes") << binaryBytes()
-            + "\n[%General]\n\x01\x02=\xff\xfe\nTopMargin\x00=3\n"
-                                  << "\xff\xfe\x00[abc]\x00\nfSize=\x80\x81\n" + binaryBytes()
-                                  << 3.35 << 29.65;
+    QTest::newRow("binary bytes") << binary + "\n[%General]\n\x01\x02=\xff\xfe\nTopMargin\x00=3\n"
+                                  << "\xff\xfe\x00[abc]\x00\nfSize=\x80\x81\n" + binary << 3.35
+                                  << 29.65;
     QTest::newRow("truncated line")
         << QByteArray("[%General]\nTopMargin=3.5\nZWP=28\nYF=\"\\x67d0\\x67d0")
         << QByteArray("[%General]\nmb=abc\n[abc]\nfSize=60\nFW=\"\\x67d0") << 3.5 << 28.0;

@@ -14,9 +14,8 @@
 
 #include <memory>
 
-// The three template editors, one row per kind of template: the down-going,
-// up-going and minutes kinds share the red-header editor, the joint issue and
-// the letter have editors of their own.
+// The template editors: the red-header one (down-going and minutes), the
+// joint issue's and the letter's.
 namespace {
 
 const QString unit = QStringLiteral("某某县人民政府办公室");
@@ -61,11 +60,6 @@ std::unique_ptr<QDialog> openEditor(const QString &kind, const QStringList &name
     if (kind == QLatin1String(TemplateKind::Letter))
         return open<xinhan_window>(kind, names);
     return open<hongtou_window>(kind, names);
-}
-
-void press(const QDialog &editor, QDialogButtonBox::StandardButton which)
-{
-    click(editor.findChild<QDialogButtonBox *>()->button(which));
 }
 
 } // namespace
@@ -165,12 +159,9 @@ void TestTemplateEditors::edit_data()
         {D, "", two, "", "lineEdit_3=丙", "ok on a full disk", "lineEdit_3=丙", "", "unwritable"});
     row("cancel", {D, "", "", "", "lineEdit_3=县政府文件", "cancel"});
 
-    // A template as a hand edit or an older version leaves it: every key the
-    // editor owns with a value of its own (the mark of 9 characters would give
-    // the scaling 64, the spacing is not size + 4, check states are 1), the input
-    // dialog's last number, and another template. Saved unchanged, it keeps the
-    // same values under the same keys (a check box stores its check state),
-    // nothing else but the number, and it is the last used.
+    // A template as a hand edit leaves it (values the editor would not derive,
+    // check states 1) loads every key and saves it back unchanged (a check box
+    // as its check state), keeping the input dialog's number.
     const QVariantMap stored = pairs(
         "YF=中共某某县委办公室;FW=某某县人民政府文件;FW_2=通知;LK=Signature;BTBS=Some Font;"
         "tWidth=15.2;tWidth_2=2.5;tHeight=2.5;tTop=6.9;fBold=1;fSize=60;fPoint=66;fSize_2=58;"
@@ -226,8 +217,9 @@ void TestTemplateEditors::edit()
     boxes.answerNext(QMessageBox::Cancel);
     typeInto(*editor, typed);
     home.setDiskFull(press.contains(QLatin1String("full disk")));
+    const auto which = press == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok;
     if (!press.isEmpty())
-        ::press(*editor, press == "cancel" ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok);
+        click(editor->findChild<QDialogButtonBox *>()->button(which));
     home.setDiskFull(false);
 
     compareShown(*editor, shown);

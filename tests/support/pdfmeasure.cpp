@@ -112,9 +112,8 @@ QList<Line> PdfFile::lines(int page) const
 {
     if (page < 1 || page > m_pages)
         return {};
-    auto cached = m_lines.constFind(page);
-    if (cached != m_lines.constEnd())
-        return *cached;
+    if (m_lines.contains(page))
+        return m_lines.value(page);
 
     const QString html
         = run(QStringLiteral("-bbox-layout -f %1 -l %1").arg(page).split(' ') << m_path << "-");
