@@ -1,7 +1,5 @@
 #include "testhome.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QtTest>
 
@@ -21,52 +19,30 @@ TestHome::~TestHome()
     qputenv("HOME", m_previousHome);
 }
 
-QString TestHome::path() const
-{
-    return m_dir.path();
-}
-
-QString TestHome::settingsFile() const
-{
-    return m_dir.path() + QStringLiteral("/Quorvex/option.ini");
-}
-
-QString TestHome::templateFile(const QString &kind) const
-{
-    return m_dir.path() + QStringLiteral("/Quorvex/") + kind;
-}
-
 void TestHome::writeFile(const QString &fileName, const QByteArray &bytes) const
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("Quorvex"));
-    QFile file(m_dir.path() + QStringLiteral("/Quorvex/") + fileName);
+    QDir(path()).mkpath(QStringLiteral("Quorvex"));
+    QFile file(templateFile(fileName));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
 QByteArray TestHome::readFile(const QString &fileName) const
 {
-    QFile file(m_dir.path() + QStringLiteral("/Quorvex/") + fileName);
+    QFile file(templateFile(fileName));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestHome::setValues(const QString &fileName, const QVariantMap &values) const
 {
-    QSettings settings(m_dir.path() + QStringLiteral("/Quorvex/") + fileName, QSettings::IniFormat);
+    QSettings settings(templateFile(fileName), QSettings::IniFormat);
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         settings.setValue(it.key(), it.value());
 }
 
 QString TestHome::value(const QString &fileName, const QString &key) const
 {
-    return QSettings(m_dir.path() + QStringLiteral("/Quorvex/") + fileName, QSettings::IniFormat)
-        .value(key)
-        .toString();
-}
-
-bool TestHome::settingsDirectoryExists() const
-{
-    return QDir(m_dir.path() + QStringLiteral("/Quorvex")).exists();
+    return QSettings(templateFile(fileName), QSettings::IniFormat).value(key).toString();
 }
 
 void TestHome::setDiskFull(bool full)

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QByteArray>
+#include <QDir>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 #include <QVariantMap>
 
@@ -15,9 +14,9 @@ public:
     TestHome();
     ~TestHome();
 
-    QString path() const;
-    QString settingsFile() const;
-    QString templateFile(const QString &kind) const;
+    QString path() const { return m_dir.path(); }
+    QString settingsFile() const { return templateFile(QStringLiteral("option.ini")); }
+    QString templateFile(const QString &kind) const { return path() + "/Quorvex/" + kind; }
     // Writes a file of the settings directory byte for byte.
     void writeFile(const QString &fileName, const QByteArray &bytes) const;
     QByteArray readFile(const QString &fileName) const;
@@ -25,7 +24,7 @@ public:
     QString value(const QString &fileName, const QString &key) const;
     // Sets keys of a file of the settings directory through a plain QSettings.
     void setValues(const QString &fileName, const QVariantMap &values) const;
-    bool settingsDirectoryExists() const;
+    bool settingsDirectoryExists() const { return QDir(path() + "/Quorvex").exists(); }
     // While set, no file of the process can grow, as on a full disk; lifted
     // at the latest when the home goes.
     void setDiskFull(bool full);

@@ -1,33 +1,22 @@
 #include "uidriver.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLineEdit>
-#include <QSpinBox>
-#include <QTextEdit>
+#include <QSettings>
 #include <QtTest>
-
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text) {
-        if (ch == QLatin1Char('\n'))
-            QTest::keyClick(widget, Qt::Key_Return);
-        else if (ch.unicode() < 0x80)
-            QTest::keyClick(widget, ch.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-    }
-}
 
 void replaceText(QWidget *widget, const QString &text)
 {
     QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(widget, Qt::Key_Delete);
-    else
-        typeText(widget, text);
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('\n'))
+            QTest::keyClick(widget, Qt::Key_Return);
+        else if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, ch.toLatin1());
+        else // outside ASCII: a press of an unknown key carrying the character
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
 
 void click(QAbstractButton *button)
@@ -45,20 +34,41 @@ QVariantMap pairs(const QString &text)
 
 QString shownText(const QWidget &window, const QString &field)
 {
-    if (field == QLatin1String("windowTitle"))
-        return window.windowTitle();
-    const QWidget *w = window.findChild<QWidget *>(field);
-    if (auto *edit = qobject_cast<const QLineEdit *>(w))
-        return edit->text();
-    if (auto *edit = qobject_cast<const QTextEdit *>(w))
-        return edit->toPlainText();
-    if (auto *combo = qobject_cast<const QComboBox *>(w))
-        return combo->currentText();
-    if (auto *spin = qobject_cast<const QDoubleSpinBox *>(w))
-        return QVariant(spin->value()).toString();
-    if (auto *spin = qobject_cast<const QSpinBox *>(w))
-        return QString::number(spin->value());
-    if (auto *check = qobject_cast<const QCheckBox *>(w))
-        return QVariant(check->isChecked()).toString();
+    // A spin box's "value", not its "text" with prefix and suffix.
+    if (const QWidget *w = window.findChild<QWidget *>(field)) {
+        for (const char *property : {"plainText", "currentText", "value", "checked", "text"}) {
+            const QVariant value = w->property(property);
+            if (value.isValid())
+                return value.toString();
+        }
+    }
     return QStringLiteral("(no such field)");
+}
+
+void typeInto(const QWidget &window, const QString &typed)
+{
+    for (const QString &pair : typed.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        replaceText(window.findChild<QWidget *>(pair.section('=', 0, 0)), pair.section('=', 1));
+}
+
+void compareShown(const QWidget &window, const QString &shown)
+{
+    const QVariantMap fields = pairs(shown);
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
+        QCOMPARE(it.key() + '=' + shownText(window, it.key()),
+                 it.key() + '=' + it.value().toString());
+}
+
+void compareKeys(const QString &file, const QString &keys)
+{
+    QSettings plain(file, QSettings::IniFormat);
+    const QVariantMap expected = pairs(keys);
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        plain.beginGroup(it.key().section('/', 0, 0));
+        const QString key = it.key().section('/', 1);
+        const QString value = key == QLatin1String("#") ? QString::number(plain.allKeys().size())
+                                                        : plain.value(key).toString();
+        plain.endGroup();
+        QCOMPARE(it.key() + '=' + value, it.key() + '=' + it.value().toString());
+    }
 }

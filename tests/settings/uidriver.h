@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QVariantMap>
 
 class QAbstractButton;
@@ -8,11 +7,8 @@ class QWidget;
 
 // Driving the dialogs' widgets as a user would.
 
-// Types the text as key presses, one character at a time; characters
-// outside Latin-1 arrive as key presses of unknown keys carrying the
-// character, "\n" presses Return.
-void typeText(QWidget *widget, const QString &text);
-// Selects the whole text of a field, then types over it (or deletes it).
+// Selects the whole text of a field, then types over it as key presses (or
+// deletes it); "\n" presses Return.
 void replaceText(QWidget *widget, const QString &text);
 // A left click in the middle of the button.
 void click(QAbstractButton *button);
@@ -21,10 +17,12 @@ void click(QAbstractButton *button);
 QVariantMap pairs(const QString &text);
 // What a field of the window shows, as text: line and text edits their text,
 // combo boxes their current text, spin boxes their value as QVariant writes
-// it, check boxes "true" or "false"; "windowTitle" is the window's title.
+// it, check boxes "true" or "false".
 QString shownText(const QWidget &window, const QString &field);
-
-// Looks up a named child widget of a type; the test fails when it is missing.
-#define QVX_FIND(Type, var, parent, name)                                                          \
-    Type *var = (parent).findChild<Type *>(QStringLiteral(name));                                  \
-    QVERIFY2(var, name)
+// Types into fields of the window: "field=text;field=text".
+void typeInto(const QWidget &window, const QString &typed);
+// Compares fields of the window with "field=text;field=text" (as shownText).
+void compareShown(const QWidget &window, const QString &shown);
+// Compares keys of an INI file with "group/key=value;...", where "group/#"
+// stands for the number of keys of the group.
+void compareKeys(const QString &file, const QString &keys);

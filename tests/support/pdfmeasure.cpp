@@ -18,17 +18,37 @@ QRectF boxOf(const QRegularExpressionMatch &m)
 
 QString unescaped(QString text)
 {
-    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    text.replace(QLatin1String("&apos;"), QLatin1String("'"));
-    return text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    static const char *const entities[][2]
+        = {{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
+    for (const auto &entity : entities)
+        text.replace(QLatin1String(entity[0]), QLatin1String(entity[1]));
+    return text;
 }
 
 QString withoutSpace(QString text)
 {
     static const QRegularExpression space(QStringLiteral("\\s+"));
     return text.remove(space);
+}
+
+// Calls `inkAt(x, y)` for each pixel of `area` that is ink.
+template<class F>
+void forEachInk(const QImage &image, const QRect &area, const InkTest &ink, F inkAt)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (ink(row[x]))
+                inkAt(x, y);
+        }
+    }
+}
+
+// Whole pixels as a rectangle in points.
+QRectF pointRect(const PageImage &page, const QRect &pixels)
+{
+    return QRectF(QPointF(page.toPoints(pixels.left()), page.toPoints(pixels.top())),
+                  QPointF(page.toPoints(pixels.right() + 1), page.toPoints(pixels.bottom() + 1)));
 }
 
 } // namespace
@@ -70,9 +90,8 @@ PdfFile::PdfFile(const QString &path)
         return;
     }
     bool ok = false;
-    const QString info = run({QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                              QStringLiteral("9999"), path},
-                             QStringLiteral("pdfinfo"), &ok);
+    const QString info
+        = run(QStringLiteral("-f 1 -l 9999").split(' ') << path, QStringLiteral("pdfinfo"), &ok);
     static const QRegularExpression pageSize(
         QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"));
     for (auto it = pageSize.globalMatch(info); it.hasNext();) {
@@ -93,27 +112,21 @@ QList<Line> PdfFile::lines(int page) const
 {
     if (page < 1 || page > m_pages)
         return {};
-    auto cached = m_lines.constFind(page);
-    if (cached != m_lines.constEnd())
-        return *cached;
+    if (m_lines.contains(page))
+        return m_lines.value(page);
 
     const QString html
-        = run({QStringLiteral("-bbox-layout"), QStringLiteral("-f"), QString::number(page),
-               QStringLiteral("-l"), QString::number(page), m_path, QStringLiteral("-")});
-    static const QRegularExpression lineRx(
-        QStringLiteral("<line xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" "
-                       "yMax=\"([-\\d.]+)\">(.*?)</line>"),
-        QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression wordRx(
-        QStringLiteral("<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" "
-                       "yMax=\"([-\\d.]+)\">([^<]*)</word>"));
+        = run(QStringLiteral("-bbox-layout -f %1 -l %1").arg(page).split(' ') << m_path << "-");
+    const QString box = QStringLiteral(
+        "xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">");
+    static const QRegularExpression lineRx("<line " + box + "(.*?)</line>",
+                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression wordRx("<word " + box + "([^<]*)</word>");
     QList<Line> result;
     for (auto it = lineRx.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        Line line;
-        line.box = boxOf(m);
-        const QString words = m.captured(5);
-        for (auto wit = wordRx.globalMatch(words); wit.hasNext();) {
+        Line line {boxOf(m), {}};
+        for (auto wit = wordRx.globalMatch(m.captured(5)); wit.hasNext();) {
             const QRegularExpressionMatch w = wit.next();
             line.words.append({boxOf(w), unescaped(w.captured(5))});
         }
@@ -137,33 +150,23 @@ QRectF PdfFile::find(int page, const QString &text) const
     if (wanted.isEmpty())
         return QRectF();
     for (const Line &line : lines(page)) {
-        // Character i of the joined line belongs to word owner[i], at
-        // position offset[i] within it.
         QString joined;
-        QList<int> owner;
-        QList<int> offset;
-        for (int w = 0; w < line.words.size(); ++w) {
-            const QString word = withoutSpace(line.words.at(w).text);
-            for (int c = 0; c < word.size(); ++c) {
-                owner.append(w);
-                offset.append(c);
-            }
-            joined += word;
-        }
+        for (const Word &word : line.words)
+            joined += withoutSpace(word.text);
         const int at = joined.indexOf(wanted);
         if (at < 0)
             continue;
-        const int last = at + wanted.size() - 1;
         QRectF box;
-        for (int w = owner.at(at); w <= owner.at(last); ++w) {
-            const Word &word = line.words.at(w);
+        int start = 0; // of the word in the joined line
+        for (const Word &word : line.words) {
             const int length = withoutSpace(word.text).size();
-            const int from = w == owner.at(at) ? offset.at(at) : 0;
-            const int to = w == owner.at(last) ? offset.at(last) + 1 : length;
-            const double step = word.box.width() / length;
-            const QRectF part(word.box.left() + from * step, word.box.top(), (to - from) * step,
+            const int from = qMax(at - start, 0), to = qMin(at + wanted.size() - start, length);
+            if (from < to) {
+                const double step = word.box.width() / length;
+                box |= QRectF(word.box.left() + from * step, word.box.top(), (to - from) * step,
                               word.box.height());
-            box = box.isNull() ? part : box.united(part);
+            }
+            start += length;
         }
         return box;
     }
@@ -180,9 +183,8 @@ QImage PdfFile::render(int page, int dpi, const QString &pngPath) const
         QTemporaryDir dir;
         const QString stem = dir.filePath(QStringLiteral("page"));
         bool ok = false;
-        run({QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
-             QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-             QString::number(page), QStringLiteral("-singlefile"), m_path, stem},
+        run(QStringLiteral("-r %1 -png -f %2 -l %2 -singlefile").arg(dpi).arg(page).split(' ')
+                << m_path << stem,
             QStringLiteral("pdftoppm"), &ok);
         if (!ok)
             return QImage();
@@ -222,24 +224,9 @@ QRect PageImage::pixelRegion(const QRectF &region) const
 
 QRectF PageImage::inkBox(const InkTest &ink, const QRectF &region) const
 {
-    const QRect area = pixelRegion(region);
-    int left = area.right() + 1, right = area.left() - 1;
-    int top = area.bottom() + 1, bottom = area.top() - 1;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (ink(row[x])) {
-                left = qMin(left, x);
-                right = qMax(right, x);
-                top = qMin(top, y);
-                bottom = qMax(bottom, y);
-            }
-        }
-    }
-    if (right < left)
-        return QRectF();
-    return QRectF(QPointF(toPoints(left), toPoints(top)),
-                  QPointF(toPoints(right + 1), toPoints(bottom + 1)));
+    QRect box;
+    forEachInk(m_image, pixelRegion(region), ink, [&](int x, int y) { box |= QRect(x, y, 1, 1); });
+    return box.isNull() ? QRectF() : pointRect(*this, box);
 }
 
 QList<QRectF> PageImage::horizontalRules(const InkTest &ink, double minLength,
@@ -251,8 +238,7 @@ QList<QRectF> PageImage::horizontalRules(const InkTest &ink, double minLength,
     QRect band; // pixels of the band being collected
     auto closeBand = [&] {
         if (!band.isNull())
-            rules.append(QRectF(QPointF(toPoints(band.left()), toPoints(band.top())),
-                                QPointF(toPoints(band.right() + 1), toPoints(band.bottom() + 1))));
+            rules.append(pointRect(*this, band));
         band = QRect();
     };
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -283,13 +269,8 @@ QList<QRectF> PageImage::horizontalRules(const InkTest &ink, double minLength,
 
 int PageImage::inkCount(const InkTest &ink, const QRectF &region) const
 {
-    const QRect area = pixelRegion(region);
     int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += ink(row[x]) ? 1 : 0;
-    }
+    forEachInk(m_image, pixelRegion(region), ink, [&](int, int) { ++count; });
     return count;
 }
 

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <sys/prctl.h>
@@ -30,47 +31,33 @@ protected:
 class XQuery
 {
 public:
-    XQuery()
-        : m_c(xcb_connect(nullptr, nullptr))
-    {
-    }
     ~XQuery() { xcb_disconnect(m_c); }
 
     bool ok() const { return !xcb_connection_has_error(m_c); }
 
     std::uint32_t parentOf(std::uint32_t window)
     {
-        xcb_query_tree_reply_t *tree
-            = xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr);
-        if (!tree)
-            return 0;
-        const std::uint32_t parent = tree->parent;
-        std::free(tree);
-        return parent;
+        const auto tree = reply(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
+        return tree ? tree->parent : 0;
     }
 
     std::vector<std::uint32_t> childrenOf(std::uint32_t window)
     {
-        std::vector<std::uint32_t> result;
-        xcb_query_tree_reply_t *tree
-            = xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr);
+        const auto tree = reply(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
         if (!tree)
-            return result;
-        const xcb_window_t *children = xcb_query_tree_children(tree);
-        result.assign(children, children + xcb_query_tree_children_length(tree));
-        std::free(tree);
-        return result;
+            return {};
+        const xcb_window_t *children = xcb_query_tree_children(tree.get());
+        return {children, children + xcb_query_tree_children_length(tree.get())};
     }
 
     std::vector<std::uint32_t> viewableChildrenOf(std::uint32_t window)
     {
         std::vector<std::uint32_t> result;
         for (std::uint32_t child : childrenOf(window)) {
-            xcb_get_window_attributes_reply_t *attributes = xcb_get_window_attributes_reply(
-                m_c, xcb_get_window_attributes(m_c, child), nullptr);
+            const auto attributes = reply(xcb_get_window_attributes_reply(
+                m_c, xcb_get_window_attributes(m_c, child), nullptr));
             if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
                 result.push_back(child);
-            std::free(attributes);
         }
         return result;
     }
@@ -87,13 +74,8 @@ public:
 
     QRect geometry(std::uint32_t window)
     {
-        xcb_get_geometry_reply_t *g
-            = xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, window), nullptr);
-        if (!g)
-            return QRect();
-        const QRect rect(g->x, g->y, g->width, g->height);
-        std::free(g);
-        return rect;
+        const auto g = reply(xcb_get_geometry_reply(m_c, xcb_get_geometry(m_c, window), nullptr));
+        return g ? QRect(g->x, g->y, g->width, g->height) : QRect();
     }
 
     // The first shown window below root that another X client made: with
@@ -113,17 +95,18 @@ public:
 
     std::uint32_t inputFocus()
     {
-        xcb_get_input_focus_reply_t *focus
-            = xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr);
-        if (!focus)
-            return 0;
-        const std::uint32_t window = focus->focus;
-        std::free(focus);
-        return window;
+        const auto focus = reply(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+        return focus ? focus->focus : 0;
     }
 
 private:
-    xcb_connection_t *m_c;
+    // A reply of the server, freed with the pointer.
+    template<class T> static std::unique_ptr<T, void (*)(void *)> reply(T *data)
+    {
+        return {data, &std::free};
+    }
+
+    xcb_connection_t *m_c = xcb_connect(nullptr, nullptr);
 };
 
 // Runs a test object on an X server of its own (a private Xvfb); without one
@@ -132,9 +115,7 @@ template<class Test> int runOnOwnXvfb(int argc, char *argv[])
 {
     ChildProcess xvfb;
     xvfb.start(QStringLiteral("Xvfb"),
-               {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("1600x1200x24"), QStringLiteral("-nolisten"),
-                QStringLiteral("tcp")});
+               QStringLiteral("-displayfd 1 -screen 0 1600x1200x24 -nolisten tcp").split(' '));
     if (xvfb.waitForStarted(5000)) {
         QByteArray display;
         while (!display.contains('\n') && xvfb.waitForReadyRead(10000))
