@@ -7,8 +7,7 @@
 using namespace automation;
 using format::Block;
 
-// The paragraphs a conversion wrote are found again and replaced, and only
-// they: the user's text around them and typed between them stays.
+// Only the paragraphs a conversion wrote are removed again; the user's stay.
 class TestBlockMarks : public QObject
 {
     Q_OBJECT

@@ -8,8 +8,7 @@
 using namespace automation;
 using format::ParagraphPass;
 
-// Page adaptation's paragraph pass: which paragraphs become headings,
-// attachment heads and titles, and which keep the body format.
+// Page adaptation's paragraph pass: headings, attachment heads and titles.
 class tst_ParagraphPass : public QObject
 {
     Q_OBJECT
@@ -18,8 +17,7 @@ private:
     std::shared_ptr<inprocess::InProcessApplication> m_app;
     DocumentPtr m_doc;
     format::LayoutSettings m_settings;
-    // Paragraphs ahead of the ones under test, so that they lie past the
-    // top of the document where unindented paragraphs are left alone.
+    // Paragraphs ahead, so that those under test lie past the document's top.
     static constexpr int kLead = 20;
 
     void makeDocument(const QStringList &paragraphs)
@@ -55,36 +53,24 @@ private slots:
     void headingRules_data()
     {
         QTest::addColumn<QString>("lead");
-        QTest::addColumn<bool>("first");
-        QTest::addColumn<bool>("second");
-        QTest::addColumn<bool>("attachment");
-        QTest::newRow("一、") << QStringLiteral("一、总体要求") << true << false << false;
-        QTest::newRow("十二、") << QStringLiteral("十二、其他") << true << false << false;
-        QTest::newRow("、 alone") << QStringLiteral("、开头") << true << false << false;
-        QTest::newRow("numerals only") << QStringLiteral("一二三") << false << false << false;
-        QTest::newRow("arabic numbering") << QStringLiteral("1、总体") << false << false << false;
-        QTest::newRow("（三）") << QStringLiteral("（三）工作措施") << false << true << false;
-        QTest::newRow("（） empty") << QStringLiteral("（）说明") << false << true << false;
-        QTest::newRow("（ and numerals to the end")
-            << QStringLiteral("（一二三") << false << true << false;
-        QTest::newRow("（ then text") << QStringLiteral("（注意") << false << false << false;
-        QTest::newRow("附件12, the longest head")
-            << QStringLiteral("附件12") << false << false << true;
-        QTest::newRow("附件") << QStringLiteral("附件") << false << false << true;
-        QTest::newRow("附件：") << QStringLiteral("附件：1.") << false << false << false;
-        QTest::newRow("附件123, one too long")
-            << QStringLiteral("附件123") << false << false << false;
+        QTest::addColumn<QString>("kind"); // first, second, attachment or none
+        const char *rows[][2]
+            = {{"一、总体要求", "first"}, {"十二、其他", "first"}, {"、开头", "first"},
+               {"一二三", "none"},        {"1、总体", "none"},     {"（三）工作措施", "second"},
+               {"（）说明", "second"},    {"（一二三", "second"},  {"（注意", "none"},
+               {"附件12", "attachment"},  {"附件", "attachment"},  {"附件：1.", "none"},
+               {"附件123", "none"}};
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromLatin1(row[1]);
     }
 
     void headingRules()
     {
         QFETCH(QString, lead);
-        QFETCH(bool, first);
-        QFETCH(bool, second);
-        QFETCH(bool, attachment);
-        QCOMPARE(ParagraphPass::isFirstLevelHeading(lead), first);
-        QCOMPARE(ParagraphPass::isSecondLevelHeading(lead), second);
-        QCOMPARE(ParagraphPass::isAttachmentHead(lead), attachment);
+        QFETCH(QString, kind);
+        QCOMPARE(ParagraphPass::isFirstLevelHeading(lead), kind == QLatin1String("first"));
+        QCOMPARE(ParagraphPass::isSecondLevelHeading(lead), kind == QLatin1String("second"));
+        QCOMPARE(ParagraphPass::isAttachmentHead(lead), kind == QLatin1String("attachment"));
     }
 
     void headingFonts_data()
@@ -107,8 +93,7 @@ private slots:
             << QStringLiteral("附件：1.某某方案") << true << 3 << QStringLiteral("方正仿宋_GBK");
     }
 
-    // Only the lead sentence (with its full stop) takes the heading font; the
-    // rest keeps the body font, and the paragraph the body's format.
+    // Only the lead sentence (and its stop) takes the heading font.
     void headingFonts()
     {
         QFETCH(QString, text);
@@ -121,15 +106,12 @@ private slots:
         if (headingLength < text.size())
             QCOMPARE(farEast(1, headingLength, text.size()), m_settings.bodyFont);
         ParagraphPtr p = m_doc->paragraphs()->item(kLead + 1);
-        QCOMPARE(p->characterUnitFirstLineIndent(), 2.0f);
-        QCOMPARE(p->lineSpacingRule(), wdLineSpaceExactly);
-        QCOMPARE(p->lineSpacing(), m_settings.bodySpacing);
-        QCOMPARE(p->range()->font()->size(), 16.0f);
+        QCOMPARE(QList<float>() << p->characterUnitFirstLineIndent() << p->lineSpacingRule()
+                                << p->lineSpacing() << p->range()->font()->size(),
+                 QList<float>() << 2 << wdLineSpaceExactly << m_settings.bodySpacing << 16);
     }
 
-    // 「附件1」 opens an attachment: the head in the heading font without
-    // indent, its title lines centred at 22 pt in the title font, and the
-    // first empty paragraph after them a 15.6 pt spacer.
+    // 「附件1」: head, centred 22 pt title lines, then a 15.6 pt spacer.
     void attachmentHeadAndTitles()
     {
         makeDocument({QStringLiteral("附件1"), QString(), QStringLiteral("关于某某工作的"),
@@ -149,22 +131,18 @@ private slots:
             QCOMPARE(r->font()->size(), 22.0f);
             QCOMPARE(r->font()->name(), m_settings.titleFont);
         }
-        // The empty paragraph between head and title stays a body line; the
-        // one after the titles is the spacer.
         QCOMPARE(m_doc->paragraphs()->item(kLead + 2)->lineSpacing(), m_settings.bodySpacing);
         QCOMPARE(m_doc->paragraphs()->item(kLead + 5)->lineSpacing(), 15.6f);
         QCOMPARE(farEast(6, 0, 7), m_settings.headingFont);
     }
 
-    // Near the top of the first section a paragraph without a first-line
-    // indent is left unrecognised; one with an indent is recognised.
+    // At the top only indented paragraphs are recognised.
     void topOfFirstSection()
     {
         m_doc->content()->setText(QStringLiteral("一、没有缩进的开头\n一、有缩进的开头\n正文。"));
         m_doc->paragraphs()->item(2)->setCharacterUnitFirstLineIndent(2.0f);
         format::adaptPages(m_app, m_settings, true, true);
-        RangePtr first = m_doc->paragraphs()->item(1)->range();
-        QCOMPARE(first->font()->nameFarEast(), m_settings.bodyFont);
+        QCOMPARE(m_doc->paragraphs()->item(1)->range()->font()->nameFarEast(), m_settings.bodyFont);
         QCOMPARE(m_doc->paragraphs()->item(1)->characterUnitFirstLineIndent(), 0.0f);
         RangePtr second = m_doc->paragraphs()->item(2)->range();
         second->setRange(second->start(), second->start() + 2);

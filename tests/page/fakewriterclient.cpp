@@ -2,37 +2,6 @@
 
 #include "automation/application.h"
 
-FakeWriterClient::FakeWriterClient(std::shared_ptr<FakeWriter> writer)
-    : m_writer(std::move(writer))
-{
-    ++m_writer->clientsAlive;
-}
-
-FakeWriterClient::~FakeWriterClient()
-{
-    --m_writer->clientsAlive;
-}
-
-QString FakeWriterClient::processPath()
-{
-    return QStringLiteral("/opt/fake/writer");
-}
-
-QString FakeWriterClient::defaultProcessPath() const
-{
-    return processPath();
-}
-
-void FakeWriterClient::setProcessPath(const QString &path)
-{
-    m_writer->processPath = path;
-}
-
-void FakeWriterClient::setProcessArgs(const QStringList &args)
-{
-    m_writer->processArgs = args;
-}
-
 int FakeWriterClient::getApplication(automation::ApplicationPtr *application)
 {
     ++m_writer->getApplicationCalls;

@@ -27,15 +27,19 @@ struct FakeWriter
 class FakeWriterClient : public WriterClient
 {
 public:
-    explicit FakeWriterClient(std::shared_ptr<FakeWriter> writer);
-    ~FakeWriterClient() override;
+    explicit FakeWriterClient(std::shared_ptr<FakeWriter> writer)
+        : m_writer(std::move(writer))
+    {
+        ++m_writer->clientsAlive;
+    }
+    ~FakeWriterClient() override { --m_writer->clientsAlive; }
 
-    QString defaultProcessPath() const override;
-    void setProcessPath(const QString &path) override;
-    void setProcessArgs(const QStringList &args) override;
+    QString defaultProcessPath() const override { return processPath(); }
+    void setProcessPath(const QString &path) override { m_writer->processPath = path; }
+    void setProcessArgs(const QStringList &args) override { m_writer->processArgs = args; }
     int getApplication(automation::ApplicationPtr *application) override;
 
-    static QString processPath();
+    static QString processPath() { return QStringLiteral("/opt/fake/writer"); }
 
 private:
     std::shared_ptr<FakeWriter> m_writer;

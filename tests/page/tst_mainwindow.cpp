@@ -1,55 +1,64 @@
+#include "assembly/elementrecord.h"
+#include "automation/automation.h"
 #include "boxrecorder.h"
 #include "buttonlistwnd.h"
 #include "fakewriterclient.h"
 #include "format/setpage_window.h"
 #include "mainwindow.h"
-#include "wpsmainwindow.h"
 #include "page/wpswindow.h"
-#include "urlrecorder.h"
-#include "watchedapplication.h"
+#include "testhome.h"
+#include "wpsmainwindow.h"
 
 #include "inprocess/inprocessapplication.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 
-// The main window, its command tree and what a label runs, on a fake writer.
+using namespace automation;
+
+// The main window, its command tree, and the page hosting a fake writer.
 namespace {
 
 const QString kAbout = QStringLiteral("关于本软件");
 const QString kHelp = QStringLiteral("使用帮助");
 const QUrl kHelpFile = QUrl::fromLocalFile(QStringLiteral("/usr/share/quorvex/help.pdf"));
+constexpr std::uint64_t kWriterWindow = 0x4200001;
 
-// Every label of the tree, headings included, top to bottom.
-QList<QTreeWidgetItem *> allItems(QTreeWidget *tree)
+// Notes at Quit whether the host's container and the writer's clients exist.
+class QuitWatcher : public inprocess::InProcessApplication
 {
-    QList<QTreeWidgetItem *> items;
-    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
-        items << tree->topLevelItem(g);
-        for (int e = 0; e < tree->topLevelItem(g)->childCount(); ++e)
-            items << tree->topLevelItem(g)->child(e);
+public:
+    QPointer<QWidget> container;
+    const FakeWriter *writer = nullptr;
+    int quits = 0;
+    bool containerAtQuit = false;
+    int clientsAtQuit = -1;
+
+    void quit(const Variant &saveChanges, const Variant &originalFormat,
+              const Variant &routeDocument) override
+    {
+        ++quits;
+        containerAtQuit = !container.isNull();
+        clientsAtQuit = writer->clientsAlive;
+        InProcessApplication::quit(saveChanges, originalFormat, routeDocument);
     }
-    return items;
-}
+};
 
-void clickItem(QTreeWidget *tree, QTreeWidgetItem *item)
-{
-    tree->scrollToItem(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
-}
-
-// A writer that runs and reports a window, as an installed one would.
-std::shared_ptr<FakeWriter> runningWriter(const automation::ApplicationPtr &application = {})
+// A writer that runs and reports a window (none for id 0).
+std::shared_ptr<FakeWriter> runningWriter(std::shared_ptr<inprocess::InProcessApplication> app
+                                          = inprocess::InProcessApplication::create(),
+                                          std::uint64_t windowId = kWriterWindow)
 {
     auto writer = std::make_shared<FakeWriter>();
-    auto inner = inprocess::InProcessApplication::create();
-    inner->setMainWindowId(0x4200001);
-    writer->application = application ? application : inner;
+    app->setMainWindowId(windowId);
+    writer->application = app;
     return writer;
 }
 
@@ -59,202 +68,317 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 
+public slots:
+    // Files the program asks the desktop to open land here.
+    void openUrl(const QUrl &url) { m_urls << url; }
+
 private slots:
-    void labels_data();
-    void labels();
-    void everyLabelWithoutWriter();
-    void firstClickWiresEachPageOnce();
-    void otherTabEmptiesTreeAndStopsCommands();
-    void focusGoesToTheWriter();
-    void settingsEntryOpensSettingsDialog();
-    void destroyingWindowQuitsWriterFirst();
-};
+    void initTestCase() { QDesktopServices::setUrlHandler("file", this, "openUrl"); }
+    void init() { m_urls.clear(); }
 
-void TestMainWindow::labels_data()
-{
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("box"); // the title of the box that comes up
-    QTest::addColumn<bool>("help"); // the help file opened
-
-    QTest::newRow("about") << kAbout << kAbout << false;
-    QTest::newRow("help") << kHelp << QString() << true;
-    QTest::newRow("trailing blank") << kAbout + QLatin1Char(' ') << QString() << false;
-    QTest::newRow("leading blank") << QLatin1Char(' ') + kAbout << QString() << false;
-    QTest::newRow("trailing newline") << kHelp + QLatin1Char('\n') << QString() << false;
-    QTest::newRow("full-width blank") << kHelp + QChar(0x3000) << QString() << false;
-    QTest::newRow("one character short") << kAbout.chopped(1) << QString() << false;
-    QTest::newRow("one character changed") << QStringLiteral("使用帮组") << QString() << false;
-    QTest::newRow("empty") << QString() << QString() << false;
-    for (const char *heading : {"常用操作", "字体设置", "其他命令", "系统设置"})
-        QTest::addRow("heading %s", heading) << QString::fromUtf8(heading) << QString() << false;
-}
-
-// Only a label exactly as the tree shows it runs a command; headings and
-// near misses do nothing and say nothing.
-void TestMainWindow::labels()
-{
-    QFETCH(QString, label);
-    QFETCH(QString, box);
-    QFETCH(bool, help);
-
-    BoxRecorder boxes;
-    UrlRecorder recorder;
-    WPSMainWindow page(nullptr, missingWriterFactory());
-    page.slotButtonClick(label);
-
-    QCOMPARE(boxes.titles(), box.isEmpty() ? QStringList() : QStringList(box));
-    QCOMPARE(recorder.urls, help ? QList<QUrl>({kHelpFile}) : QList<QUrl>());
-}
-
-// Without a writer the window opens and every entry of the tree, clicked,
-// answers without a crash: only the five conversion commands speak (no
-// printing-issuing unit is set), the about box, and help opens its file.
-void TestMainWindow::everyLabelWithoutWriter()
-{
-    BoxRecorder boxes;
-    UrlRecorder recorder;
-    QTest::ignoreMessage(QtDebugMsg, "get WpsRpcClient erro");
-    MainWindow window(nullptr, missingWriterFactory());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(!window.page()->application());
-
-    QTimer dialogs; // closes the dialogs the commands run
-    connect(&dialogs, &QTimer::timeout, [] {
-        if (QWidget *dialog = QApplication::activeModalWidget())
-            dialog->close();
-    });
-    dialogs.start(10);
-    auto *tree = window.findChild<ButtonListWnd *>(QStringLiteral("treeWidget"));
-    for (QTreeWidgetItem *item : allItems(tree))
-        clickItem(tree, item);
-    const QString error = QStringLiteral("错误");
-    QCOMPARE(boxes.titles(), QStringList({error, error, error, error, error, kAbout}));
-    QCOMPARE(recorder.urls, QList<QUrl>({kHelpFile}));
-    QVERIFY(window.isVisible());
-    QTRY_VERIFY(!QApplication::activeModalWidget());
-}
-
-// A dialog's result runs its operation once, however many clicks came
-// before, and every page runs its own dialogs' results.
-void TestMainWindow::firstClickWiresEachPageOnce()
-{
-    for (int page = 0; page < 2; ++page) {
-        WPSMainWindow window(nullptr, fakeWriterFactory(runningWriter()));
-        window.initApp();
+    // Without a writer only the five conversions (no unit set) and about speak;
+    // headings and near misses of labels do nothing.
+    void everyLabelWithoutWriter()
+    {
         BoxRecorder boxes;
-        window.slotButtonClick(QStringLiteral("系统设置"));
-        window.slotButtonClick(kAbout);
-        boxes.clear();
-        // Page adaptation without a document says so, once.
-        emit window.pageAdaptationDialog()->sendSettings(true, false);
-        QCOMPARE(boxes.titles(), QStringList(QStringLiteral("错误")));
-    }
-}
+        QTest::ignoreMessage(QtDebugMsg, "get WpsRpcClient erro");
+        MainWindow window(nullptr, missingWriterFactory());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.page()->application());
 
-void TestMainWindow::otherTabEmptiesTreeAndStopsCommands()
-{
-    BoxRecorder boxes;
-    MainWindow window(nullptr, fakeWriterFactory(runningWriter()));
-    auto *tree = window.findChild<ButtonListWnd *>(QStringLiteral("treeWidget"));
-    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-    const int groups = tree->topLevelItemCount();
-    QTreeWidgetItem about(QStringList {kAbout});
-
-    tabs->addTab(new QWidget, QStringLiteral("other"));
-    tabs->setCurrentIndex(1);
-    QCOMPARE(tree->topLevelItemCount(), 0);
-    emit tree->itemClicked(&about, 0);
-    QVERIFY(boxes.boxes().isEmpty());
-
-    tabs->setCurrentIndex(0);
-    QCOMPARE(tree->topLevelItemCount(), groups);
-    emit tree->itemClicked(&about, 0);
-    QCOMPARE(boxes.titles(), QStringList {kAbout});
-}
-
-// After a command from the tree, and after a box, typing goes to the writer.
-void TestMainWindow::focusGoesToTheWriter()
-{
-    MainWindow window(nullptr, fakeWriterFactory(runningWriter()));
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto *tree = window.findChild<ButtonListWnd *>(QStringLiteral("treeWidget"));
-    tree->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(tree));
-    tree->setCurrentItem(tree->findItems(QStringLiteral("设大标题"), Qt::MatchRecursive).first());
-    QTest::keyClick(tree, Qt::Key_Return);
-    QTRY_VERIFY(QApplication::focusWidget() != tree);
-    QVERIFY(window.page()->isAncestorOf(QApplication::focusWidget())
-            || QApplication::focusWidget() == window.page());
-
-    BoxRecorder boxes;
-    QWidget other;
-    auto *edit = new QLineEdit(&other);
-    auto *page = new WPSMainWindow(&other, missingWriterFactory());
-    (new QVBoxLayout(&other))->addWidget(edit);
-    other.layout()->addWidget(page);
-    other.show();
-    QApplication::setActiveWindow(&other);
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    edit->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), edit);
-    page->slotButtonClick(kAbout);
-    QCOMPARE(boxes.boxes().size(), 1);
-    QCOMPARE(other.focusWidget(), static_cast<QWidget *>(page->host()));
-}
-
-// The settings entry runs a fresh settings dialog modally and discards it
-// when it closes; opening it writes nothing.
-void TestMainWindow::settingsEntryOpensSettingsDialog()
-{
-    QTemporaryDir home;
-    const QByteArray oldHome = qgetenv("HOME");
-    qputenv("HOME", home.path().toUtf8());
-    WPSMainWindow page(nullptr, missingWriterFactory());
-    QString className;
-    QTimer::singleShot(50, [&] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
-            className = QString::fromLatin1(dialog->metaObject()->className());
-            dialog->close();
+        QTimer dialogs; // closes the dialogs the commands run
+        connect(&dialogs, &QTimer::timeout, [] {
+            if (QWidget *dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        dialogs.start(10);
+        auto *tree = window.findChild<ButtonListWnd *>(QStringLiteral("treeWidget"));
+        for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+            QTreeWidgetItem *group = tree->topLevelItem(g);
+            for (int e = -1; e < group->childCount(); ++e) { // the heading, then its labels
+                QTreeWidgetItem *item = e < 0 ? group : group->child(e);
+                tree->scrollToItem(item);
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                                  tree->visualItemRect(item).center());
+            }
         }
-    });
-    page.slotButtonClick(QStringLiteral("系统参数设置"));
-    qputenv("HOME", oldHome);
-    QCOMPARE(className, QStringLiteral("option_window"));
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!QFile::exists(home.path() + QStringLiteral("/Quorvex/option.ini")));
-}
+        for (const QString &label :
+             {kAbout + ' ', ' ' + kAbout, kHelp + '\n', kHelp + QChar(0x3000), kAbout.chopped(1),
+              QStringLiteral("使用帮组"), QString(), QStringLiteral("常用操作"),
+              QStringLiteral("字体设置"), QStringLiteral("其他命令"), QStringLiteral("系统设置")})
+            window.page()->slotButtonClick(label);
+        emit window.page()->pageAdaptationDialog()->sendSettings(true, true);
+        const QString error = QStringLiteral("错误");
+        QCOMPARE(boxes.titles(), QStringList({error, error, error, error, error, kAbout}));
+        QCOMPARE(m_urls, QList<QUrl>({kHelpFile}));
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
 
-// Closing the window quits the writer once, while its window and client
-// still exist, with no arguments; then nothing holds the writer.
-void TestMainWindow::destroyingWindowQuitsWriterFirst()
-{
-    auto inner = inprocess::InProcessApplication::create();
-    inner->setMainWindowId(0x4200001);
-    auto watched = std::make_shared<WatchedApplication>(inner);
-    const auto writer = runningWriter(watched);
+    // A dialog's result runs once per page, however many clicks came before.
+    void firstClickWiresEachPageOnce()
+    {
+        for (int page = 0; page < 2; ++page) {
+            WPSMainWindow window(nullptr, fakeWriterFactory(runningWriter()));
+            window.initApp();
+            BoxRecorder boxes;
+            window.slotButtonClick(QStringLiteral("系统设置"));
+            window.slotButtonClick(kAbout);
+            boxes.clear();
+            // Page adaptation without a document says so, once.
+            emit window.pageAdaptationDialog()->sendSettings(true, false);
+            QCOMPARE(boxes.titles(), QStringList(QStringLiteral("错误")));
+        }
+    }
 
-    auto *window = new MainWindow(nullptr, fakeWriterFactory(writer));
-    QPointer<WPSWindow> host = window->page()->host();
-    QPointer<QWidget> container = host->container();
-    QVERIFY(container);
-    watched->watch(container);
-    int clientsAtQuit = -1;
-    watched->setQuitProbe([&] { clientsAtQuit = writer->clientsAlive; });
+    void otherTabEmptiesTreeAndStopsCommands()
+    {
+        BoxRecorder boxes;
+        MainWindow window(nullptr, fakeWriterFactory(runningWriter()));
+        auto *tree = window.findChild<ButtonListWnd *>(QStringLiteral("treeWidget"));
+        auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        const int groups = tree->topLevelItemCount();
+        QTreeWidgetItem about(QStringList {kAbout});
 
-    delete window;
+        tabs->addTab(new QWidget, QStringLiteral("other"));
+        tabs->setCurrentIndex(1);
+        QCOMPARE(tree->topLevelItemCount(), 0);
+        emit tree->itemClicked(&about, 0);
+        QVERIFY(boxes.boxes().isEmpty());
 
-    QCOMPARE(watched->quitCount(), 1);
-    QVERIFY(watched->widgetAliveAtQuit());
-    QCOMPARE(clientsAtQuit, 1);
-    QCOMPARE(inner->quitCalls().size(), size_t(1));
-    QVERIFY(inner->quitCalls().front().saveChanges.isMissing());
-    QVERIFY(!host && !container);
-    QCOMPARE(writer->clientsAlive, 0);
-    QCOMPARE(watched.use_count(), 2L); // the test and the fake writer
-}
+        tabs->setCurrentIndex(0);
+        QCOMPARE(tree->topLevelItemCount(), groups);
+        emit tree->itemClicked(&about, 0);
+        QCOMPARE(boxes.titles(), QStringList {kAbout});
+    }
+
+    // After a command from the tree, and after a box, typing goes to the writer.
+    void focusGoesToTheWriter()
+    {
+        MainWindow window(nullptr, fakeWriterFactory(runningWriter()));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *tree = window.findChild<ButtonListWnd *>(QStringLiteral("treeWidget"));
+        tree->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(tree));
+        tree->setCurrentItem(
+            tree->findItems(QStringLiteral("设大标题"), Qt::MatchRecursive).first());
+        QTest::keyClick(tree, Qt::Key_Return);
+        QTRY_VERIFY(QApplication::focusWidget() != tree);
+        QVERIFY(window.page()->isAncestorOf(QApplication::focusWidget())
+                || QApplication::focusWidget() == window.page());
+
+        BoxRecorder boxes;
+        QWidget other;
+        auto *edit = new QLineEdit(&other);
+        auto *page = new WPSMainWindow(&other, missingWriterFactory());
+        (new QVBoxLayout(&other))->addWidget(edit);
+        other.layout()->addWidget(page);
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        edit->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        page->slotButtonClick(kAbout);
+        QCOMPARE(boxes.boxes().size(), 1);
+        QCOMPARE(other.focusWidget(), static_cast<QWidget *>(page->host()));
+    }
+
+    // The settings entry runs the settings dialog modally; opening writes nothing.
+    void settingsEntryOpensSettingsDialog()
+    {
+        TestHome home;
+        WPSMainWindow page(nullptr, missingWriterFactory());
+        QString className;
+        QTimer::singleShot(50, [&] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                className = QString::fromLatin1(dialog->metaObject()->className());
+                dialog->close();
+            }
+        });
+        page.slotButtonClick(QStringLiteral("系统参数设置"));
+        QCOMPARE(className, QStringLiteral("option_window"));
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!QFile::exists(home.settingsFile()));
+    }
+
+    // Closing quits the writer once, before its window and client go.
+    void destroyingWindowQuitsWriterFirst()
+    {
+        auto watcher = std::make_shared<QuitWatcher>();
+        const auto writer = runningWriter(watcher);
+        watcher->writer = writer.get();
+        auto *window = new MainWindow(nullptr, fakeWriterFactory(writer));
+        QPointer<WPSWindow> host = window->page()->host();
+        watcher->container = host->container();
+        QVERIFY(watcher->container);
+
+        delete window;
+        QCOMPARE(watcher->quits, 1);
+        QVERIFY(watcher->containerAtQuit);
+        QCOMPARE(watcher->clientsAtQuit, 1);
+        QVERIFY(watcher->quitCalls().front().saveChanges.isMissing());
+        QVERIFY(!host && !watcher->container);
+        QCOMPARE(writer->clientsAlive, 0);
+        QCOMPARE(watcher.use_count(), 2L); // the test and the fake writer
+    }
+
+    // The writer starts embedded in the host at its size, once.
+    void startEmbedsWriterOnce()
+    {
+        auto writer = runningWriter();
+        WPSMainWindow page(nullptr, fakeWriterFactory(writer));
+        page.resize(640, 480);
+        page.layout()->activate();
+        WPSWindow *host = page.host();
+        const QSize size = host->size();
+
+        page.initApp();
+        QCOMPARE(writer->processPath, FakeWriterClient::processPath());
+        QCOMPARE(writer->processArgs,
+                 QStringList({"-shield", "-multiply", "-x11embed",
+                              QString::number(static_cast<qulonglong>(host->winId())),
+                              QString::number(size.width()), QString::number(size.height())}));
+        QCOMPARE(page.application(), writer->application);
+        QPointer<QWidget> container = host->container();
+        QVERIFY(container);
+        QCOMPARE(host->layout()->itemAt(0)->widget(), container.data());
+
+        page.initApp();
+        QCOMPARE(writer->factoryCalls, 1);
+        QCOMPARE(writer->getApplicationCalls, 1);
+        QCOMPARE(writer->clientsAlive, 1);
+        QCOMPARE(host->container(), container.data());
+        QCOMPARE(host->layout()->count(), 1);
+    }
+
+    void failedStart_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("handsOutApplication");
+        QTest::addColumn<quint64>("windowId");
+        QTest::addColumn<bool>("bound");
+        // A refused start binds nothing; a later initApp starts over.
+        QTest::newRow("start fails") << 1 << true << quint64(kWriterWindow) << false;
+        QTest::newRow("negative status") << -5 << true << quint64(kWriterWindow) << false;
+        QTest::newRow("no application") << 0 << false << quint64(kWriterWindow) << false;
+        // The writer runs but cannot say where its window is: bound, not embedded.
+        QTest::newRow("no extension interface") << 0 << true << quint64(0) << true;
+    }
+
+    void failedStart()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, handsOutApplication);
+        QFETCH(quint64, windowId);
+        QFETCH(bool, bound);
+        auto writer = runningWriter(inprocess::InProcessApplication::create(), windowId);
+        auto inner = std::static_pointer_cast<inprocess::InProcessApplication>(writer->application);
+        writer->status = status;
+        if (!handsOutApplication)
+            writer->application.reset();
+        {
+            WPSMainWindow page(nullptr, fakeWriterFactory(writer));
+            page.initApp();
+            QCOMPARE(bool(page.application()), bound);
+            QVERIFY(!page.host()->container());
+            QCOMPARE(page.host()->layout()->count(), 0);
+
+            page.initApp();
+            QCOMPARE(writer->factoryCalls, bound ? 1 : 2);
+            QCOMPARE(writer->clientsAlive, 1);
+            QVERIFY(!page.host()->container());
+        }
+        QCOMPARE(writer->clientsAlive, 0);
+        QCOMPARE(inner->quitCalls().size(), size_t(bound ? 1 : 0));
+    }
+
+    // No factory, or one that makes no client: no writer, no element record.
+    void missingClient()
+    {
+        for (const WriterClientFactory &factory : {WriterClientFactory(), missingWriterFactory()}) {
+            WPSMainWindow page(nullptr, factory);
+            QTest::ignoreMessage(QtDebugMsg, "get WpsRpcClient erro");
+            page.initApp();
+            QVERIFY(!page.application());
+            QVERIFY(!page.host()->client());
+            QVERIFY(!page.host()->container());
+            page.writegwinfo(Element::MiJi, QStringLiteral("秘密"));
+            QCOMPARE(page.readgwinfo(Element::MiJi), QString());
+        }
+    }
+
+    void addContainerTwiceKeepsOne()
+    {
+        WPSWindow host(nullptr, missingWriterFactory());
+        QPointer<QWidget> first = new QWidget;
+        host.addContainerWin(first);
+        QCOMPARE(first->parentWidget(), static_cast<QWidget *>(&host));
+        QPointer<QWidget> second = new QWidget;
+        host.addContainerWin(second);
+        QVERIFY(!first);
+        QCOMPARE(host.container(), second.data());
+        QCOMPARE(host.layout()->count(), 1);
+        QCOMPARE(host.layout()->itemAt(0)->widget(), second.data());
+    }
+
+    void elementRecord_data()
+    {
+        // The names and ids that documents converted before carry.
+        QTest::addColumn<int>("index");
+        QTest::addColumn<long>("id");
+        QTest::addColumn<QString>("key");
+        const std::pair<long, const char *> stored[] = {
+            {6001, "MiJi"},    {6002, "QiXian"},    {6003, "JinJi"},       {6004, "WenHao"},
+            {6005, "BiaoTi"},  {6006, "ZhuSong"},   {6009, "ChenWenDate"}, {6010, "YinFaDate"},
+            {6011, "GongKai"}, {6012, "FaWenUnit"}, {6013, "YinFaUnit"},   {6014, "QianFa"},
+        };
+        QCOMPARE(std::size(Element::all), std::size(stored));
+        for (int i = 0; i < int(std::size(stored)); ++i)
+            QTest::newRow(stored[i].second) << i << stored[i].first << QString(stored[i].second);
+    }
+
+    // Each element in one text property of its name; a foreign type reads as
+    // text; without a document nothing is read or kept.
+    void elementRecord()
+    {
+        QFETCH(int, index);
+        QFETCH(long, id);
+        QFETCH(QString, key);
+        const DocumentElement &element = Element::all[index];
+        QCOMPARE(element.id, id);
+        QCOMPARE(element.key(), key);
+        auto writer = runningWriter();
+        WPSMainWindow page(nullptr, fakeWriterFactory(writer));
+        page.initApp();
+        while (writer->application->activeDocument())
+            writer->application->activeDocument()->close();
+        page.writegwinfo(element, QStringLiteral("特急"));
+        QCOMPARE(page.readgwinfo(element), QString());
+
+        const DocumentPropertiesPtr properties
+            = writer->application->documents()->add()->customDocumentProperties();
+        QCOMPARE(properties->count(), 0L);
+        const DocumentElement &other = Element::all[(index + 1) % std::size(Element::all)];
+        properties->add(other.key(), false, msoPropertyTypeFloat, Variant(2.5));
+        QCOMPARE(page.readgwinfo(element), QString());
+        for (const QString &value : {QStringLiteral("甲"), QStringLiteral("乙"), QString()}) {
+            page.writegwinfo(element, value);
+            QCOMPARE(properties->count(), 2L);
+            const DocumentPropertyPtr property = properties->item(Variant(key));
+            QVERIFY(property);
+            QCOMPARE(property->type(), msoPropertyTypeString);
+            QCOMPARE(property->value().toString(), value);
+            QCOMPARE(page.readgwinfo(element), value);
+        }
+        QCOMPARE(page.readgwinfo(other), QStringLiteral("2.5"));
+    }
+
+private:
+    QList<QUrl> m_urls;
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -6,6 +6,7 @@
 #include "optionsettings.h"
 #include "page/documenttabs.h"
 #include "page/wpswindow.h"
+#include "testhome.h"
 #include "wpsmainwindow.h"
 #include "x11test.h"
 
@@ -13,94 +14,33 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <csignal>
 
 using namespace automation;
 
-// The user's work through the program's own window with the real office
-// under a private Xvfb: closing asks about unsaved documents, Ctrl+O opens
-// inside our window, a killed office comes back with its documents, a frozen
-// office never freezes the window for long.
-class TestWorkKeeping : public QObject
+namespace {
+
+float spacing(const ApplicationPtr &app)
 {
-    Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void closeAsksAndCtrlOOpensInside();
-    void startsWithAFileAndSurvivesKillAndHang();
-
-private:
-    std::unique_ptr<MainWindow> openWindow();
-    void typeIntoWriter(MainWindow *window, const QString &text);
-    void clickCommand(MainWindow *window, const QString &label);
-    static float spacing(const ApplicationPtr &app);
-    static QString text(const ApplicationPtr &app);
-    // Answers the next file dialog with the path.
-    void answerFileDialog(const QString &path);
-
-    QTemporaryDir m_dir;
-    QByteArray m_oldHome;
-    QStringList m_boxes;
-    std::function<QMessageBox::StandardButton(const QString &)> m_answer;
-    QString m_savedPath;
-};
-
-void TestWorkKeeping::initTestCase()
-{
-    QVX_REQUIRE_LIBREOFFICE();
-    QVX_REQUIRE_OFFICE_WINDOW(true);
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("xdotool is not installed");
-    m_oldHome = qgetenv("HOME");
-    qputenv("HOME", m_dir.path().toUtf8());
-    setMessageBoxHook([this](QMessageBox &box) {
-        m_boxes << box.text();
-        return m_answer ? m_answer(box.text()) : QMessageBox::Ok;
-    });
+    SelectionPtr selection = app ? app->selection() : nullptr;
+    ParagraphFormatPtr format = selection ? selection->paragraphFormat() : nullptr;
+    return format ? format->lineSpacing() : -1.0f;
 }
 
-void TestWorkKeeping::cleanupTestCase()
+QString text(const ApplicationPtr &app)
 {
-    setMessageBoxHook({});
-    qputenv("HOME", m_oldHome);
+    DocumentPtr document = app ? app->activeDocument() : nullptr;
+    return document ? document->content()->text() : QString();
 }
 
-std::unique_ptr<MainWindow> TestWorkKeeping::openWindow()
+void xdotool(const QStringList &args)
 {
-    const QString profile = m_dir.filePath(QStringLiteral("profile"));
-    auto window = std::make_unique<MainWindow>(nullptr, [profile] {
-        libreoffice::ClientOptions options;
-        options.profileDirectory = profile;
-        options.recoveryIntervalMs = 500;
-        return libreoffice::makeClient(options);
-    });
-    window->setGeometry(0, 0, 1200, 850);
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        return nullptr;
-    return window;
+    QProcess::execute(QStringLiteral("xdotool"), args);
 }
 
-void TestWorkKeeping::typeIntoWriter(MainWindow *window, const QString &text)
-{
-    WPSWindow *host = window->page()->host();
-    const QPoint at = host->mapToGlobal(QPoint(host->width() / 2, host->height() / 2));
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {QStringLiteral("mousemove"), QString::number(at.x()),
-                       QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
-    QTest::qWait(500);
-    QProcess::execute(
-        QStringLiteral("xdotool"),
-        {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
-}
-
-void TestWorkKeeping::clickCommand(MainWindow *window, const QString &label)
+void clickCommand(MainWindow *window, const QString &label)
 {
     auto *tree = window->findChild<QTreeWidget *>();
     const QList<QTreeWidgetItem *> items
@@ -108,36 +48,6 @@ void TestWorkKeeping::clickCommand(MainWindow *window, const QString &label)
     QVERIFY(!items.isEmpty());
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                       tree->visualItemRect(items.first()).center());
-}
-
-float TestWorkKeeping::spacing(const ApplicationPtr &app)
-{
-    SelectionPtr selection = app ? app->selection() : nullptr;
-    ParagraphFormatPtr format = selection ? selection->paragraphFormat() : nullptr;
-    return format ? format->lineSpacing() : -1.0f;
-}
-
-QString TestWorkKeeping::text(const ApplicationPtr &app)
-{
-    DocumentPtr document = app ? app->activeDocument() : nullptr;
-    return document ? document->content()->text() : QString();
-}
-
-void TestWorkKeeping::answerFileDialog(const QString &path)
-{
-    // Typed into the name field and confirmed, as a user does.
-    auto *timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [timer, path] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        auto *name
-            = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
-        if (!name)
-            return;
-        timer->deleteLater();
-        name->setText(path);
-        QTest::keyClick(name, Qt::Key_Return);
-    });
-    timer->start(100);
 }
 
 // What is not official body text in a new document, empty when all is.
@@ -164,6 +74,90 @@ QString notOfficialBody(const DocumentPtr &document)
     return found.join(QString()).isEmpty() ? QString() : found.join(QLatin1Char('|'));
 }
 
+} // namespace
+
+// The user's work through the program's own window with the real office
+// under a private Xvfb: closing asks about unsaved documents, Ctrl+O opens
+// inside our window, a killed office comes back with its documents, a frozen
+// office never freezes the window for long.
+class TestWorkKeeping : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVX_REQUIRE_LIBREOFFICE();
+        QVX_REQUIRE_OFFICE_WINDOW(true);
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        m_home = std::make_unique<TestHome>();
+        setMessageBoxHook([this](QMessageBox &box) {
+            m_boxes << box.text();
+            return m_answer ? m_answer(box.text()) : QMessageBox::Ok;
+        });
+    }
+
+    void cleanupTestCase()
+    {
+        setMessageBoxHook({});
+        m_home.reset();
+    }
+
+    void closeAsksAndCtrlOOpensInside();
+    void startsWithAFileAndSurvivesKillAndHang();
+
+private:
+    std::unique_ptr<MainWindow> openWindow()
+    {
+        const QString profile = m_home->path() + QStringLiteral("/profile");
+        auto window = std::make_unique<MainWindow>(nullptr, [profile] {
+            libreoffice::ClientOptions options;
+            options.profileDirectory = profile;
+            options.recoveryIntervalMs = 500;
+            return libreoffice::makeClient(options);
+        });
+        window->setGeometry(0, 0, 1200, 850);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get()) ? std::move(window) : nullptr;
+    }
+
+    void typeIntoWriter(MainWindow *window, const QString &text)
+    {
+        WPSWindow *host = window->page()->host();
+        const QPoint at = host->mapToGlobal(host->rect().center());
+        xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                 QStringLiteral("click"), QStringLiteral("1")});
+        QTest::qWait(500);
+        xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+    }
+
+    // Answers the next file dialog with the path, as a user types it.
+    void answerFileDialog(const QString &path)
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [timer, path] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            auto *name
+                = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+            if (!name)
+                return;
+            timer->deleteLater();
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        timer->start(100);
+    }
+
+    QString file(const QString &name) const { return m_home->path() + '/' + name; }
+
+    std::unique_ptr<TestHome> m_home;
+    QStringList m_boxes;
+    std::function<QMessageBox::StandardButton(const QString &)> m_answer;
+    QString m_savedPath;
+};
+
 void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
 {
     std::unique_ptr<MainWindow> window = openWindow();
@@ -173,9 +167,8 @@ void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
     const QString startDocument = notOfficialBody(app->activeDocument());
     QVERIFY2(startDocument.isEmpty(), qPrintable(startDocument));
 
-    // A Word file to open with Ctrl+O, made by the writer itself, in a font
-    // of its own that opening keeps.
-    const QString opened = m_dir.filePath(QStringLiteral("opened.docx"));
+    // A Word file for Ctrl+O, in a font of its own that opening keeps.
+    const QString opened = file(QStringLiteral("opened.docx"));
     DocumentPtr made = app->documents()->add();
     made->content()->setText(QStringLiteral("opened with ctrl o"));
     made->content()->font()->setName(QStringLiteral("DejaVu Sans"));
@@ -188,7 +181,7 @@ void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
 
     // Ctrl+O in the writer: our dialog, and the file shows in our window.
     answerFileDialog(opened);
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+o")});
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+o")});
     QTRY_COMPARE_WITH_TIMEOUT(app->activeDocument()->fullName(), opened, 15000);
     QCOMPARE(app->documents()->count(), 2L);
     QCOMPARE(window->page()->documentTabs()->count(), 2);
@@ -199,22 +192,20 @@ void TestWorkKeeping::closeAsksAndCtrlOOpensInside()
     clickCommand(window.get(), QStringLiteral("加大行距"));
     QTRY_VERIFY(spacing(app) != before);
 
-    // Cancel keeps everything; then save the typed one where asked and
-    // discard the opened one.
+    // Cancel keeps everything.
     m_answer = [](const QString &) { return QMessageBox::Cancel; };
     QVERIFY(!window->close());
     QVERIFY(window->isVisible());
     QCOMPARE(app->documents()->count(), 2L);
 
-    // Ctrl+N in the writer: a new document inside our window, official body
-    // text with nothing to save (closing does not ask about it).
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+n")});
+    // Ctrl+N: a new official body document, nothing to save.
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+n")});
     QTRY_COMPARE_WITH_TIMEOUT(app->documents()->count(), 3L, 15000);
     const QString newDocument = notOfficialBody(app->activeDocument());
     QVERIFY2(newDocument.isEmpty(), qPrintable(newDocument));
     QVERIFY(m_boxes.last().contains(QStringLiteral("未保存的修改")));
 
-    m_savedPath = m_dir.filePath(QStringLiteral("typed.docx"));
+    m_savedPath = file(QStringLiteral("typed.docx"));
     m_answer = [](const QString &question) {
         return question.contains(QStringLiteral("opened.docx")) ? QMessageBox::Discard
                                                                 : QMessageBox::Save;
@@ -232,53 +223,55 @@ void TestWorkKeeping::startsWithAFileAndSurvivesKillAndHang()
     std::unique_ptr<MainWindow> window = openWindow();
     QVERIFY(window);
     WPSMainWindow *page = window->page();
+    const auto app = [page] { return page->application(); }; // changes on a restart
     if (m_savedPath.isEmpty()) { // run alone: the file the closing test saves
-        m_savedPath = m_dir.filePath(QStringLiteral("typed.docx"));
-        const DocumentPtr made = page->application()->documents()->add();
+        m_savedPath = file(QStringLiteral("typed.docx"));
+        const DocumentPtr made = app()->documents()->add();
         made->content()->setText(QStringLiteral("Typed before closing"));
         QVERIFY(made->saveAs(m_savedPath));
         made->close(Variant(false));
     }
     // As main() does with the files named on the command line.
     window->openFiles({m_savedPath});
-    QVERIFY(page->application());
-    QCOMPARE(page->application()->activeDocument()->fullName(), m_savedPath);
-    QVERIFY(text(page->application()).contains(QStringLiteral("Typed before closing")));
+    QVERIFY(app());
+    QCOMPARE(app()->activeDocument()->fullName(), m_savedPath);
+    QVERIFY(text(app()).contains(QStringLiteral("Typed before closing")));
     window->openFiles({m_savedPath});
-    QCOMPARE(page->application()->documents()->count(), 1L);
+    QCOMPARE(app()->documents()->count(), 1L);
 
-    // Killed after a recovery copy of the change: back by itself. (The
-    // office stores a copy and takes a change one after the other, so a copy
-    // written after the change returned holds it.)
-    page->application()->activeDocument()->content()->insertAfter(QStringLiteral(" and after"));
+    // Killed after a recovery copy newer than the change: back by itself.
+    app()->activeDocument()->content()->insertAfter(QStringLiteral(" and after"));
     const QDateTime changed = QDateTime::currentDateTime();
-    const QDir copies(m_dir.filePath(QStringLiteral("profile/quorvex-recovery")));
+    const QDir copies(file(QStringLiteral("profile/quorvex-recovery")));
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
             const QFileInfoList files = copies.entryInfoList({QStringLiteral("*.odt")});
             return !files.isEmpty() && files.first().lastModified() > changed;
         }(),
         20000);
-    page->application()->documents()->item(1)->activate();
+    app()->documents()->item(1)->activate();
     m_boxes.clear();
-    const qint64 killed = libreoffice::officeProcessId(page->application());
+    const qint64 killed = libreoffice::officeProcessId(app());
     QElapsedTimer sinceKill;
     ::kill(pid_t(killed), SIGKILL);
     sinceKill.start();
-    QTRY_VERIFY_WITH_TIMEOUT(text(page->application()).contains(QStringLiteral("and after")),
-                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(text(app()).contains(QStringLiteral("and after")), 30000);
     qInfo("office death to restored document: %lld ms", sinceKill.elapsed());
-    QVERIFY(libreoffice::officeProcessId(page->application()) != killed);
+    QVERIFY(libreoffice::officeProcessId(app()) != killed);
     QVERIFY(m_boxes.join(QString()).contains(QStringLiteral("意外退出")));
-    QCOMPARE(page->application()->activeDocument()->fullName(), m_savedPath);
-    QVERIFY(!page->application()->activeDocument()->saved());
-    float before = spacing(page->application());
+    QCOMPARE(app()->activeDocument()->fullName(), m_savedPath);
+    QVERIFY(!app()->activeDocument()->saved());
+    float before = spacing(app());
     clickCommand(window.get(), QStringLiteral("加大行距"));
-    QTRY_VERIFY(spacing(page->application()) != before);
+    QTRY_VERIFY(spacing(app()) != before);
+    // Every command runs again: none of them claims that no document is open.
+    m_boxes.clear();
+    for (const char *label : {"设大标题", "一级标题", "正文字体", "设为一行", "插入横排页面"})
+        page->slotButtonClick(QString::fromUtf8(label));
+    QCOMPARE(m_boxes, QStringList());
 
-    // Frozen before a click: the window answers with the question, and
-    // repaints meanwhile; after SIGCONT the command runs.
-    const qint64 office = libreoffice::officeProcessId(page->application());
+    // Frozen before a click: the window asks and repaints; SIGCONT runs it.
+    const qint64 office = libreoffice::officeProcessId(app());
     const QImage shotBefore = window->grab().toImage();
     QImage shotAtMessage;
     qint64 toMessage = -1;
@@ -288,7 +281,7 @@ void TestWorkKeeping::startsWithAFileAndSurvivesKillAndHang()
         shotAtMessage = window->grab().toImage();
         return QMessageBox::Ignore;
     };
-    before = spacing(page->application());
+    before = spacing(app());
     ::kill(pid_t(office), SIGSTOP);
     sinceStop.start();
     // Another command than before: its tree row lights up.
@@ -299,18 +292,16 @@ void TestWorkKeeping::startsWithAFileAndSurvivesKillAndHang()
     ::kill(pid_t(office), SIGCONT);
     m_answer = nullptr;
     clickCommand(window.get(), QStringLiteral("加大行距"));
-    QTRY_VERIFY(spacing(page->application()) != before);
+    QTRY_VERIFY(spacing(app()) != before);
 
-    // Frozen in the middle of a call: cut off within a few seconds, then
-    // restarted with the documents.
+    // Frozen in a call: cut off, then restarted with the documents.
     ::kill(pid_t(office), SIGSTOP);
     QElapsedTimer inCall;
     inCall.start();
-    const QString answer = text(page->application());
+    const QString answer = text(app());
     qInfo("call into a frozen office returned after %lld ms", inCall.elapsed());
     QVERIFY(answer.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(text(page->application()).contains(QStringLiteral("and after")),
-                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(text(app()).contains(QStringLiteral("and after")), 30000);
     QVERIFY(!officetest::processRunning(office));
     window.reset();
 }
