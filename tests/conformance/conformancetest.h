@@ -7,6 +7,16 @@
 
 #include <functional>
 
+// A captureless function (const Subject &d, double v) for a property table:
+// sets the property of the object the expression reaches from d to v, unless
+// v is NaN (a row that reads what a new object has), and reads it back.
+#define SET_AND_READ(Subject, object, getter, setter)                                              \
+    [](const Subject &d, double v) {                                                               \
+        if (!qIsNaN(v))                                                                            \
+            (object)->setter(decltype((object)->getter())(v));                                     \
+        return double((object)->getter());                                                         \
+    }
+
 // Base of the writer conformance tests. Every test function gets a fresh
 // writer from the factory and a new empty document in it, so the same tests
 // run against any writer that implements the object model. The test functions

@@ -12,20 +12,18 @@ public:
     using ConformanceTest::ConformanceTest;
 
 private slots:
-    void shapeKinds();
     void propertiesReadBack_data();
     void propertiesReadBack();
+    void shapeKinds_data();
+    void shapeKinds();
     void textFrameIsOwnStory();
-    void hiddenAndSharedNames_data();
-    void hiddenAndSharedNames();
     void deleteNamedShapesWalkingDown_data();
     void deleteNamedShapesWalkingDown();
     void shapeAnchor_data();
     void shapeAnchor();
     void tableBeforeParagraph_data();
     void tableBeforeParagraph();
-    void tableCellText();
-    void tableRowRemove();
+    void tableCellsAndRows();
     void editsAroundATable();
     void tableInTextFrame();
     void walkSelectingParagraphs();
