@@ -15,8 +15,7 @@ private slots:
     void customPropertyWrittenTwice_data();
     void customPropertyWrittenTwice();
     void customPropertyLookup();
-    void closingLastDocument();
-    void addedDocumentBecomesActive();
+    void documentsAddAndClose();
     void selectionFollowsRange_data();
     void selectionFollowsRange();
     void selectionFormats();

@@ -12,7 +12,6 @@ public:
     using ConformanceTest::ConformanceTest;
 
 private slots:
-    void newDocumentHasOneEmptyParagraph();
     void insertedBreaksStartParagraphs_data();
     void insertedBreaksStartParagraphs();
     void insertAroundParagraphMarks_data();
@@ -20,15 +19,12 @@ private slots:
     void setTextReplaces_data();
     void setTextReplaces();
     void joinedParagraphKeepsNextFormat();
+    void newParagraphsTakeSplitFormat_data();
     void newParagraphsTakeSplitFormat();
     void rangesMoveWithEdits();
-    void titleBlockInsertion();
     void minutesAttendance_data();
     void minutesAttendance();
-    void signatureBeforeMark_data();
-    void signatureBeforeMark();
     void pageNumbersAndTable();
     void selectionOverLastMark();
-    void rangesBelongToTheirDocument();
     void paragraphRangesFollowEdits();
 };
