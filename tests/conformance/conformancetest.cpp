@@ -50,6 +50,12 @@ QStringList ConformanceTest::paragraphTexts(const ParagraphsPtr &paragraphs)
     return texts;
 }
 
+QString ConformanceTest::startAndText(const RangePtr &range)
+{
+    return range ? QStringLiteral("%1:%2").arg(range->start()).arg(range->text())
+                 : QStringLiteral("<null>");
+}
+
 QStringList ConformanceTest::bodyParagraphs() const
 {
     return paragraphTexts(m_doc->paragraphs());

@@ -41,6 +41,9 @@ protected:
     // The range text of every item; "<null>" for an item that is not given.
     static QStringList paragraphTexts(const automation::ParagraphsPtr &paragraphs);
     QStringList bodyParagraphs() const;
+    // "4:abc\r": where a range starts and what it holds, to compare several
+    // ranges at once.
+    static QString startAndText(const automation::RangePtr &range);
     // Types the paragraphs into the new document's body; true when the body
     // then reads back as exactly these paragraphs.
     bool setBody(const QStringList &paragraphs);

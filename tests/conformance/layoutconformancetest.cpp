@@ -167,11 +167,6 @@ void LayoutConformanceTest::newSectionCopiesPageSetup()
         QCOMPARE(((*copy).*get)(), ((*setup).*get)());
     QCOMPARE(copy->orientation(), wdOrientLandscape);
     QCOMPARE(copy->linesPage(), 15.0f);
-    for (int index : {wdHeaderFooterPrimary, wdHeaderFooterEvenPages}) {
-        const HeaderFooterPtr footer = second->footers()->item(index);
-        QCOMPARE(footer->index(), index);
-        QVERIFY(footer->linkToPrevious() != 0);
-    }
     QCOMPARE(pageOf(m_doc->range(0, 0)), 1L);
     const RangePtr opening = second->range()->paragraphs()->item(1)->range();
     QCOMPARE(opening->text(), QStringLiteral("第二节\r"));
@@ -196,7 +191,8 @@ void LayoutConformanceTest::footerLinking()
     linked->range()->setText(QStringLiteral("第二节页脚"));
     QCOMPARE(linked->range()->text(), QStringLiteral("第二节页脚\r"));
     QCOMPARE(first->range()->text(), QStringLiteral("第一节页脚\r"));
-    QVERIFY(second->footers()->item(3)->linkToPrevious() != 0);
+    const HeaderFooterPtr even = second->footers()->item(wdHeaderFooterEvenPages);
+    QVERIFY(even->index() == wdHeaderFooterEvenPages && even->linkToPrevious() != 0);
 }
 
 void LayoutConformanceTest::pageNumberFooter()
@@ -309,9 +305,12 @@ void LayoutConformanceTest::pagination()
     content->font()->setSize(16.0f);
     content->paragraphFormat()->setLineSpacingRule(wdLineSpaceExactly);
     content->paragraphFormat()->setLineSpacing(29.65f);
-    const RangePtr range = paragraphRange(probe);
-    QVERIFY(range);
-    QCOMPARE(pageOf(range), long(page));
+    const RangePtr selected = m_doc->range(0, 1);
+    selected->select();
+    QCOMPARE(pageOf(paragraphRange(probe)), long(page));
+    // Asking does not move the selection; an unknown question has no answer.
+    QCOMPARE(startAndText(m_app->selection()->range()), startAndText(selected));
+    QVERIFY(content->information(0).isMissing());
 }
 
 void LayoutConformanceTest::builtInStyles()

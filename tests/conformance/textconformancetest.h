@@ -22,9 +22,5 @@ private slots:
     void newParagraphsTakeSplitFormat_data();
     void newParagraphsTakeSplitFormat();
     void rangesMoveWithEdits();
-    void minutesAttendance_data();
-    void minutesAttendance();
-    void pageNumbersAndTable();
-    void selectionOverLastMark();
     void paragraphRangesFollowEdits();
 };
