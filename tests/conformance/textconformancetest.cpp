@@ -48,64 +48,57 @@ void TextConformanceTest::insertedBreaksStartParagraphs()
 
 void TextConformanceTest::insertAroundParagraphMarks_data()
 {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("markOnly");
-    QTest::addColumn<bool>("after");
-    QTest::addColumn<QString>("text");
+    // "before 1": before paragraph 1's range, "after mark 2": after paragraph
+    // 2's mark alone; the body is "abc", "def" in every row.
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QStringList>("texts"); // inserted, and the range's text then
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QString>("rangeText");
-    // The body is "abc", "def" in every row.
     QTest::newRow("before paragraph")
-        << 1 << false << false << "X" << QStringList {"Xabc", "def"} << "Xabc\r";
+        << "before 1" << QStringList {"X", "Xabc\r"} << QStringList {"Xabc", "def"};
     // The title block's insertions before the first paragraph.
     QTest::newRow("before paragraph, line and break")
-        << 1 << false << false << "R：\n"
-        << QStringList {"R：", "abc", "def"} << "R：\rabc\r";
+        << "before 1" << QStringList {"R：\n", "R：\rabc\r"} << QStringList {"R：", "abc", "def"};
     QTest::newRow("before paragraph, breaks and a line joining it")
-        << 1 << false << false << "\nL\n\nN" << QStringList {"", "L", "", "Nabc", "def"}
-        << "\rL\r\rNabc\r";
+        << "before 1" << QStringList {"\nL\n\nN", "\rL\r\rNabc\r"}
+        << QStringList {"", "L", "", "Nabc", "def"};
     QTest::newRow("after paragraph")
-        << 1 << false << true << "X" << QStringList {"abc", "Xdef"} << "abc\rX";
+        << "after 1" << QStringList {"X", "abc\rX"} << QStringList {"abc", "Xdef"};
     // After the last mark the text starts a new last paragraph.
     QTest::newRow("after last paragraph")
-        << 2 << false << true << "X" << QStringList {"abc", "def", "X"} << "def\rX\r";
-    QTest::newRow("before mark") << 1 << true << false << "X" << QStringList {"abcX", "def"}
-                                 << "X\r";
-    QTest::newRow("after mark") << 1 << true << true << "X" << QStringList {"abc", "Xdef"} << "\rX";
+        << "after 2" << QStringList {"X", "def\rX\r"} << QStringList {"abc", "def", "X"};
+    QTest::newRow("before mark") << "before mark 1" << QStringList {"X", "X\r"}
+                                 << QStringList {"abcX", "def"};
+    QTest::newRow("after mark") << "after mark 1" << QStringList {"X", "\rX"}
+                                << QStringList {"abc", "Xdef"};
     QTest::newRow("after last mark")
-        << 2 << true << true << "X" << QStringList {"abc", "def", "X"} << "\rX\r";
+        << "after mark 2" << QStringList {"X", "\rX\r"} << QStringList {"abc", "def", "X"};
     QTest::newRow("before last mark, with break")
-        << 2 << true << false << "\nY" << QStringList {"abc", "def", "Y"} << "\rY\r";
+        << "before mark 2" << QStringList {"\nY", "\rY\r"} << QStringList {"abc", "def", "Y"};
     // The signature typed before a paragraph's mark.
     QTest::newRow("before mark, with breaks")
-        << 1 << true << false << "\n\n\nA\nB" << QStringList {"abc", "", "", "A", "B", "def"}
-        << "\r\r\rA\rB\r";
+        << "before mark 1" << QStringList {"\n\n\nA\nB", "\r\r\rA\rB\r"}
+        << QStringList {"abc", "", "", "A", "B", "def"};
     QTest::newRow("after last mark, with breaks")
-        << 2 << true << true << "\n0\n\n\n"
-        << QStringList {"abc", "def", "", "0", "", ""} << "\r\r0\r\r\r";
+        << "after mark 2" << QStringList {"\n0\n\n\n", "\r\r0\r\r\r"}
+        << QStringList {"abc", "def", "", "0", "", ""};
 }
 
 void TextConformanceTest::insertAroundParagraphMarks()
 {
-    QFETCH(int, index);
-    QFETCH(bool, markOnly);
-    QFETCH(bool, after);
-    QFETCH(QString, text);
+    QFETCH(QString, at);
+    QFETCH(QStringList, texts);
     QFETCH(QStringList, expected);
-    QFETCH(QString, rangeText);
     QVERIFY(setBody({"abc", "def"}));
-    const RangePtr range = paragraphRange(index);
-    QVERIFY(range);
-    if (markOnly)
+    const RangePtr range = paragraphRange(at.right(1).toInt());
+    if (at.contains(QLatin1String("mark")))
         range->setRange(range->end() - 1, range->end());
     const long start = range->start();
-    if (after)
-        range->insertAfter(text);
+    if (at.startsWith(QLatin1String("after")))
+        range->insertAfter(texts.at(0));
     else
-        range->insertBefore(text);
+        range->insertBefore(texts.at(0));
     QCOMPARE(bodyParagraphs(), withMarks(expected));
-    QCOMPARE(range->start(), start);
-    QCOMPARE(range->text(), rangeText);
+    QCOMPARE(startAndText(range), QStringLiteral("%1:%2").arg(start).arg(texts.at(1)));
 }
 
 void TextConformanceTest::setTextReplaces_data()
