@@ -48,34 +48,23 @@ void DocumentConformanceTest::customPropertyWrittenTwice()
     writeProperty(properties, name, lcid, values.at(1));
     QCOMPARE(properties->count(), 1L);
     QCOMPARE(properties->item(name, lcid)->value(lcid).toString(), values.at(1));
-}
 
-// Properties are found by name and by index, and belong to their document.
-void DocumentConformanceTest::customPropertyLookup()
-{
-    const DocumentPropertiesPtr properties = m_doc->customDocumentProperties();
-    writeProperty(properties, QStringLiteral("MiJi"), 6001, QStringLiteral("秘密"));
+    // Another property: found by its name and by index; the other document has none.
     writeProperty(properties, QStringLiteral("JinJi"), 6003, QStringLiteral("特急"));
-    QCOMPARE(properties->count(), 2L);
     QCOMPARE(properties->item(QStringLiteral("JinJi"), 6003)->value(6003).toString(),
              QStringLiteral("特急"));
-    QCOMPARE(properties->item(QStringLiteral("MiJi"), 6001)->value(6001).toString(),
-             QStringLiteral("秘密"));
     QVERIFY(!properties->item(QStringLiteral("QiXian"), 6002));
-    const DocumentPropertyPtr byIndex = properties->item(2);
-    QVERIFY(byIndex);
-    QVERIFY(byIndex->name() == QLatin1String("MiJi") || byIndex->name() == QLatin1String("JinJi"));
+    QVERIFY((QSet<QString> {properties->item(1)->name(), properties->item(2)->name()})
+            == (QSet<QString> {name, QStringLiteral("JinJi")}));
     QVERIFY(!properties->item(3));
-
     const DocumentPtr other = m_app->documents()->add();
     QCOMPARE(other->customDocumentProperties()->count(), 0L);
-    QVERIFY(!other->customDocumentProperties()->item(QStringLiteral("MiJi"), 6001));
+    QVERIFY(!other->customDocumentProperties()->item(name, lcid));
     QCOMPARE(properties->count(), 2L);
 }
 
-// A second document becomes the active one and closing it activates the
-// first again; with the last document closed there is neither an active
-// document nor a selection until a new one is added.
+// Adding activates the new document and closing it the first again; with
+// none left, there is no active document nor a selection.
 void DocumentConformanceTest::documentsAddAndClose()
 {
     const DocumentsPtr documents = m_app->documents();
@@ -127,8 +116,7 @@ void DocumentConformanceTest::selectionFollowsRange_data()
     QTest::newRow("whole body") << 0 << 8;
 }
 
-// The selection follows what is selected last, over the last mark too (which
-// a writer may have to remember, as its view cannot select it).
+// The selection follows what is selected last, over the last mark too.
 void DocumentConformanceTest::selectionFollowsRange()
 {
     QFETCH(int, start);
@@ -263,8 +251,7 @@ void DocumentConformanceTest::addedPropertyTypes_data()
     QTest::newRow("float") << msoPropertyTypeFloat << Variant(2.5) << Variant(2.5);
 }
 
-// A property keeps the type it was added with; adding the same name again
-// replaces it instead of doubling it.
+// A property keeps the type it was added with; adding its name again replaces it.
 void DocumentConformanceTest::addedPropertyTypes()
 {
     QFETCH(int, type);

@@ -14,7 +14,6 @@ public:
 private slots:
     void customPropertyWrittenTwice_data();
     void customPropertyWrittenTwice();
-    void customPropertyLookup();
     void documentsAddAndClose();
     void selectionFollowsRange_data();
     void selectionFollowsRange();

@@ -16,7 +16,6 @@ private slots:
     void propertiesReadBack();
     void shapeKinds_data();
     void shapeKinds();
-    void textFrameIsOwnStory();
     void deleteNamedShapesWalkingDown_data();
     void deleteNamedShapesWalkingDown();
     void shapeAnchor_data();
