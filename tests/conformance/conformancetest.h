@@ -17,11 +17,8 @@
         return double((object)->getter());                                                         \
     }
 
-// Base of the writer conformance tests. Every test function gets a fresh
-// writer from the factory and a new empty document in it, so the same tests
-// run against any writer that implements the object model. The test functions
-// live in the derived classes, one area each; this class has none of its own,
-// so QtTest runs nothing twice.
+// Base of the writer conformance tests: every test function of the derived
+// classes gets a fresh writer from the factory and a new empty document in it.
 class ConformanceTest : public QObject
 {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "documentconformancetest.h"
+#include "conformancesuite.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "layoutconformancetest.h"
+#include "conformancesuite.h"
 
 #include <QtTest>
 
@@ -50,12 +50,11 @@ void LayoutConformanceTest::pageSetupReadsBack_data()
     QTest::addColumn<SetAndRead>("property");
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("expected");
-    const auto row = [](const char *name, SetAndRead property, double value, double expected) {
-        QTest::newRow(name) << property << value << expected;
-    };
-    const auto same = [&](const char *name, SetAndRead property, double value) {
-        row(name, property, value, value);
-    };
+    // Reads back the value set unless another is expected.
+    const auto row
+        = [](const char *name, SetAndRead property, double value, double expected = qQNaN()) {
+              QTest::newRow(name) << property << value << (qIsNaN(expected) ? value : expected);
+          };
     const SetAndRead bottomFooterMoved = [](const SectionPtr &d, double v) {
         const PageSetupPtr p = d->pageSetup();
         p->setBottomMargin(v);
@@ -96,38 +95,37 @@ void LayoutConformanceTest::pageSetupReadsBack_data()
         footers->item(wdHeaderFooterPrimary)->pageNumbers()->add(wdAlignPageNumberCenter, false);
         return double(footers->item(wdHeaderFooterFirstPage)->pageNumbers()->count());
     };
-    same("top", PAGE_SETUP(topMargin, setTopMargin), cm(3.7));
-    same("bottom", PAGE_SETUP(bottomMargin, setBottomMargin), cm(3.5));
-    same("left", PAGE_SETUP(leftMargin, setLeftMargin), cm(2.8));
-    same("right", PAGE_SETUP(rightMargin, setRightMargin), cm(2.6));
-    same("footer", PAGE_SETUP(footerDistance, setFooterDistance), cm(1.5));
-    same("width", PAGE_SETUP(pageWidth, setPageWidth), cm(18.4));
-    same("height", PAGE_SETUP(pageHeight, setPageHeight), cm(26.0));
+    row("top", PAGE_SETUP(topMargin, setTopMargin), cm(3.7));
+    row("bottom", PAGE_SETUP(bottomMargin, setBottomMargin), cm(3.5));
+    row("left", PAGE_SETUP(leftMargin, setLeftMargin), cm(2.8));
+    row("right", PAGE_SETUP(rightMargin, setRightMargin), cm(2.6));
+    row("footer", PAGE_SETUP(footerDistance, setFooterDistance), cm(1.5));
+    row("width", PAGE_SETUP(pageWidth, setPageWidth), cm(18.4));
+    row("height", PAGE_SETUP(pageHeight, setPageHeight), cm(26.0));
     // A writer whose bottom margin ends at the footer must not move the
     // body's bottom when the footer is turned on or moved, as Word does not.
-    same("bottom, footer moved", bottomFooterMoved, cm(3.5));
-    same("footer, bottom moved", footerBottomMoved, cm(2.8));
-    same("top with a header", topWithHeader, cm(4.0));
-    same("mirror", PAGE_SETUP(mirrorMargins, setMirrorMargins), msoTrue);
-    same("odd and even", PAGE_SETUP(oddAndEvenPagesHeaderFooter, setOddAndEvenPagesHeaderFooter),
-         msoTrue);
-    same("first page",
-         PAGE_SETUP(differentFirstPageHeaderFooter, setDifferentFirstPageHeaderFooter), msoTrue);
+    row("bottom, footer moved", bottomFooterMoved, cm(3.5));
+    row("footer, bottom moved", footerBottomMoved, cm(2.8));
+    row("top with a header", topWithHeader, cm(4.0));
+    row("mirror", PAGE_SETUP(mirrorMargins, setMirrorMargins), msoTrue);
+    row("odd and even", PAGE_SETUP(oddAndEvenPagesHeaderFooter, setOddAndEvenPagesHeaderFooter),
+        msoTrue);
+    row("first page", PAGE_SETUP(differentFirstPageHeaderFooter, setDifferentFirstPageHeaderFooter),
+        msoTrue);
     row("no grid in a new document", PAGE_SETUP(layoutMode, setLayoutMode), qQNaN(),
         wdLayoutModeDefault);
-    same("line grid", PAGE_SETUP(layoutMode, setLayoutMode), wdLayoutModeLineGrid);
-    same("lines, page turned", linesPageTurned, 22);
-    same("characters, margins moved", charactersMarginsMoved, 28);
-    same("starting number", PAGE_NUMBERS(startingNumber, setStartingNumber), 5);
+    row("line grid", PAGE_SETUP(layoutMode, setLayoutMode), wdLayoutModeLineGrid);
+    row("lines, page turned", linesPageTurned, 22);
+    row("characters, margins moved", charactersMarginsMoved, 28);
+    row("starting number", PAGE_NUMBERS(startingNumber, setStartingNumber), 5);
     const SetAndRead restart
         = PAGE_NUMBERS(restartNumberingAtSection, setRestartNumberingAtSection);
     row("numbering runs on in a new document", restart, qQNaN(), msoFalse);
-    same("restart", restart, msoTrue);
+    row("restart", restart, msoTrue);
     row("first page without a number", firstPageNumbers, qQNaN(), 0);
 }
 
-// What is set on a section's page setup reads back to within 0.05 pt (a
-// writer may keep 1/100 mm).
+// What is set on a section's page setup reads back to within 0.05 pt.
 void LayoutConformanceTest::pageSetupReadsBack()
 {
     QFETCH(SetAndRead, property);
@@ -348,9 +346,8 @@ void LayoutConformanceTest::builtInStyles()
     QCOMPARE(bottom->lineWidth(), wdLineWidth075pt);
 }
 
-// Rewriting a footer from scratch must not stack a second page-number box on
-// the first: emptying the whole footer takes the boxes anchored in it along,
-// while an edit of part of its text keeps them.
+// Emptying a whole footer takes the boxes anchored in it along (no second
+// page-number box when it is rewritten); an edit of part of its text keeps them.
 void LayoutConformanceTest::emptyingFooterRemovesItsBoxes()
 {
     const HeaderFooterPtr footer
@@ -371,9 +368,8 @@ void LayoutConformanceTest::emptyingFooterRemovesItsBoxes()
     QCOMPARE(m_doc->shapes()->count(), 1L);
 }
 
-// Turning a page to landscape swaps its width and height when they do not
-// fit, turning it again changes nothing, and turning it back swaps them
-// again. Lengths may come back rounded to the writer's own unit.
+// Turning a page swaps its width and height when they do not fit the new
+// orientation, and only then; lengths may come back in the writer's own unit.
 void LayoutConformanceTest::orientationTurnsThePage()
 {
     const PageSetupPtr setup = m_doc->sections()->item(1)->pageSetup();

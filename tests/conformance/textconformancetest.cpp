@@ -1,4 +1,4 @@
-#include "textconformancetest.h"
+#include "conformancesuite.h"
 
 #include <QtTest>
 
@@ -37,7 +37,6 @@ void TextConformanceTest::insertedBreaksStartParagraphs()
     long offset = 0;
     for (long i = 1; i <= expected.size(); ++i) {
         const RangePtr range = paragraphRange(i);
-        QVERIFY(range);
         QCOMPARE(range->start(), offset);
         offset += expected.at(i - 1).size() + 1;
         QCOMPARE(range->end(), offset);
@@ -187,8 +186,7 @@ void TextConformanceTest::newParagraphsTakeSplitFormat_data()
     QTest::newRow("before the last mark") << 2 << 2 << QStringList {"abcd", "efX", "", "Y"};
 }
 
-// The paragraphs an insertion splits off carry the split paragraph's format,
-// and the range inserted into spans the new text.
+// Paragraphs split off by an insertion carry the split one's format.
 void TextConformanceTest::newParagraphsTakeSplitFormat()
 {
     QFETCH(int, index);
