@@ -126,7 +126,6 @@ private slots:
     void selectionFollowsRange_data();
     void selectionFollowsRange();
     void selectionFormats();
-    void centimetersToPoints();
     void bookmarkFollowsEdits_data();
     void bookmarkFollowsEdits();
     void bookmarkNames();

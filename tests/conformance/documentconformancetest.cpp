@@ -153,12 +153,6 @@ void DocumentConformanceTest::selectionFormats()
     QVERIFY(page.isInt() && page.toInt() == 1);
 }
 
-void DocumentConformanceTest::centimetersToPoints()
-{
-    QCOMPARE(m_app->centimetersToPoints(2.54), 72.0f);
-    QCOMPARE(m_app->centimetersToPoints(21.0), 595.2756f);
-}
-
 void DocumentConformanceTest::bookmarkFollowsEdits_data()
 {
     QTest::addColumn<int>("start"); // -1: the bookmark's own range (then end is 0)
