@@ -73,7 +73,6 @@ void DocumentConformanceTest::documentsAddAndClose()
     QVERIFY(setBody({"第一个"}));
 
     const DocumentPtr second = documents->add();
-    QVERIFY(second);
     QCOMPARE(documents->count(), 2L);
     QVERIFY(second->name() != m_doc->name());
     QCOMPARE((QStringList {documents->item(1)->name(), documents->item(2)->name(),
@@ -96,12 +95,10 @@ void DocumentConformanceTest::documentsAddAndClose()
     m_doc->close();
     m_doc.reset();
     QCOMPARE(documents->count(), 0L);
-    QVERIFY(!m_app->activeDocument());
-    QVERIFY(!m_app->selection());
+    QVERIFY(!m_app->activeDocument() && !m_app->selection());
     m_doc = documents->add();
-    QVERIFY(m_doc);
     QCOMPARE(documents->count(), 1L);
-    QVERIFY(m_app->selection());
+    QVERIFY(m_doc && m_app->selection());
     QCOMPARE(m_app->activeDocument()->content()->text(), QStringLiteral("\r"));
 }
 

@@ -300,7 +300,6 @@ void DrawingConformanceTest::tableBeforeParagraph()
     QFETCH(QStringList, around);
     QVERIFY(setBody({"abc", "def"}));
     const TablePtr table = m_doc->tables()->add(m_doc->range(start, end), 2, 3);
-    QVERIFY(table);
     QCOMPARE(m_doc->tables()->count(), 1L);
     QCOMPARE(cellTexts(table), (QStringList {"\r|\r|\r", "\r|\r|\r"}));
     const RangePtr range = table->range();
@@ -317,7 +316,6 @@ void DrawingConformanceTest::tableCellsAndRows()
     QVERIFY(setBody({"正文"}));
     const TablesPtr tables = m_doc->tables();
     const TablePtr table = tables->add(paragraphRange(1), 3, 2);
-    QVERIFY(table);
     table->cell(1, 2)->range()->setText(QStringLiteral("甲"));
     table->cell(3, 1)->range()->setText(QStringLiteral("乙\n丙"));
     QCOMPARE(cellTexts(table), (QStringList {"\r|甲\r", "\r|\r", "乙\r丙\r|\r"}));
@@ -338,7 +336,6 @@ void DrawingConformanceTest::editsAroundATable()
 {
     QVERIFY(setBody({"abc", "def"}));
     const TablePtr table = m_doc->tables()->add(m_doc->range(4, 4), 1, 2);
-    QVERIFY(table);
     const RangePtr after = m_doc->range(6, 9);
     QCOMPARE(after->text(), QStringLiteral("def"));
 
@@ -375,7 +372,6 @@ void DrawingConformanceTest::walkSelectingParagraphs()
 {
     QVERIFY(setBody({"一", "二", "三"}));
     const TablePtr table = m_doc->tables()->add(paragraphRange(3), 2, 2);
-    QVERIFY(table);
     table->cell(1, 1)->range()->setText(QStringLiteral("格"));
     const RangePtr tableRange = table->range();
     const ParagraphsPtr paragraphs = m_doc->sections()->item(1)->range()->paragraphs();

@@ -340,16 +340,14 @@ void FormatConformanceTest::heldWritesReachTheOffice()
     QCOMPARE(m_doc->range(3, 5)->font()->bold(), -1);
     QCOMPARE(m_doc->range(6, 8)->font()->size(), 9.0f);
 
-    // A held write, then an edit before the paragraph: the write is the
-    // second paragraph's still.
+    // A held write stays its paragraph's through an edit before it.
     const ParagraphPtr third = paragraphs->item(3);
     third->setAlignment(wdAlignParagraphRight);
     m_doc->range(0, 0)->insertBefore(QStringLiteral("新\n"));
     QCOMPARE(m_doc->paragraphs()->item(4)->alignment(), int(wdAlignParagraphRight));
     QCOMPARE(m_doc->paragraphs()->item(3)->alignment(), int(wdAlignParagraphCenter));
 
-    // Two format objects of one paragraph, their writes interleaved: none
-    // is lost.
+    // Two format objects of one paragraph, writes interleaved: none is lost.
     const ParagraphPtr first = m_doc->paragraphs()->item(1);
     const RangePtr firstRange = first->range();
     first->setAlignment(wdAlignParagraphRight);
