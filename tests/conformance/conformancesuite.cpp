@@ -1,11 +1,5 @@
 #include "conformancesuite.h"
 
-#include "documentconformancetest.h"
-#include "drawingconformancetest.h"
-#include "formatconformancetest.h"
-#include "layoutconformancetest.h"
-#include "textconformancetest.h"
-
 #include <QtTest>
 
 int runConformanceSuite(const ConformanceTest::Factory &factory, int argc, char **argv,

@@ -15,9 +15,7 @@ void ConformanceTest::init()
 {
     m_app = m_factory();
     QVERIFY2(m_app, "the factory gave no writer");
-    const DocumentsPtr documents = m_app->documents();
-    QVERIFY(documents);
-    m_doc = documents->add();
+    m_doc = m_app->documents()->add();
     QVERIFY2(m_doc, "Documents::add gave no document");
 }
 
@@ -48,6 +46,12 @@ QStringList ConformanceTest::paragraphTexts(const ParagraphsPtr &paragraphs)
         texts.append(range ? range->text() : QStringLiteral("<null>"));
     }
     return texts;
+}
+
+QString ConformanceTest::startAndText(const RangePtr &range)
+{
+    return range ? QStringLiteral("%1:%2").arg(range->start()).arg(range->text())
+                 : QStringLiteral("<null>");
 }
 
 QStringList ConformanceTest::bodyParagraphs() const

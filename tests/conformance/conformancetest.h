@@ -7,11 +7,18 @@
 
 #include <functional>
 
-// Base of the writer conformance tests. Every test function gets a fresh
-// writer from the factory and a new empty document in it, so the same tests
-// run against any writer that implements the object model. The test functions
-// live in the derived classes, one area each; this class has none of its own,
-// so QtTest runs nothing twice.
+// A captureless function (const Subject &d, double v) for a property table:
+// sets the property of the object the expression reaches from d to v, unless
+// v is NaN (a row that reads what a new object has), and reads it back.
+#define SET_AND_READ(Subject, object, getter, setter)                                              \
+    [](const Subject &d, double v) {                                                               \
+        if (!qIsNaN(v))                                                                            \
+            (object)->setter(decltype((object)->getter())(v));                                     \
+        return double((object)->getter());                                                         \
+    }
+
+// Base of the writer conformance tests: every test function of the derived
+// classes gets a fresh writer from the factory and a new empty document in it.
 class ConformanceTest : public QObject
 {
     Q_OBJECT
@@ -31,6 +38,9 @@ protected:
     // The range text of every item; "<null>" for an item that is not given.
     static QStringList paragraphTexts(const automation::ParagraphsPtr &paragraphs);
     QStringList bodyParagraphs() const;
+    // "4:abc\r": where a range starts and what it holds, to compare several
+    // ranges at once.
+    static QString startAndText(const automation::RangePtr &range);
     // Types the paragraphs into the new document's body; true when the body
     // then reads back as exactly these paragraphs.
     bool setBody(const QStringList &paragraphs);
