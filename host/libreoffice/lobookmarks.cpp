@@ -57,7 +57,7 @@ automation::BookmarkPtr LoBookmarks::item(const automation::Variant &index)
 {
     if (!m_office->isAlive())
         return nullptr;
-    const QString name = unoGuard(QString(), [&] {
+    const QString name = officeCall(*m_office, QString(), [&] {
         if (index.isString())
             return bookmarkNamed(m_model, index.toString()).is() ? index.toString() : QString();
         const auto names = bookmarksOf(m_model)->getElementNames();
@@ -80,7 +80,7 @@ automation::BookmarkPtr LoBookmarks::add(const QString &name, const automation::
         return nullptr;
     const long start = range->start();
     const long end = std::max(start, range->end());
-    const bool added = unoGuard(false, [&] {
+    const bool added = officeCall(*m_office, false, [&] {
         const Reference<text::XText> body = bodyOf(m_model);
         if (drawing::storyOf(m_office->document(m_model), range.get()) != body)
             return false;
@@ -114,7 +114,7 @@ automation::RangePtr LoBookmark::range()
         return nullptr;
     long start = -1;
     long end = -1;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const Reference<text::XTextContent> mark = bookmarkNamed(m_model, m_name);
         const Reference<text::XText> body = bodyOf(m_model);
         if (!mark.is() || mark->getAnchor()->getText() != body)

@@ -183,12 +183,12 @@ RuleState stateOf(const Reference<css::drawing::XShape> &shape)
     return s;
 }
 
-Reference<css::drawing::XShape> replace(const Reference<frame::XModel> &model,
+Reference<css::drawing::XShape> replace(const Office &office, const Reference<frame::XModel> &model,
                                         const Reference<css::drawing::XShape> &old, int style)
 {
     const RuleState s = stateOf(old);
     const bool compound = isCompoundStyle(style);
-    const LoTextLock lock(model);
+    const LoTextLock lock(office, model);
     drawing::drawPageOf(model)->remove(old);
 
     const Reference<lang::XMultiServiceFactory> factory(model, UNO_QUERY_THROW);
@@ -252,14 +252,14 @@ int styleOf(const Reference<css::drawing::XShape> &shape)
     return first > second ? automation::msoLineThickThin : automation::msoLineThinThick;
 }
 
-Reference<css::drawing::XShape> restyle(const Reference<frame::XModel> &model,
+Reference<css::drawing::XShape> restyle(const Office &office, const Reference<frame::XModel> &model,
                                         const Reference<css::drawing::XShape> &shape, int style)
 {
     const bool compound = isCompound(shape);
     if (!compound && !isCompoundStyle(style))
         return shape;
     if (compound != isCompoundStyle(style))
-        return replace(model, shape, style);
+        return replace(office, model, shape, style);
     const Bounds b = boundsOf(polygonOf(shape));
     propertiesOf(shape)->setPropertyValue(
         unoName("PolyPolygon"),

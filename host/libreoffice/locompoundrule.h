@@ -10,6 +10,10 @@
 // as tall together as the rule's weight and centred on the line the rule
 // stands for. It keeps the line's name, anchor, position, colour and
 // visibility; restyling to a single stroke brings the line shape back.
+namespace libreoffice {
+class Office;
+}
+
 namespace libreoffice::compoundrule {
 
 // Whether the office object is a compound rule (a polygon shape).
@@ -22,7 +26,7 @@ int styleOf(const css::uno::Reference<css::drawing::XShape> &shape);
 // when the style asks for it, otherwise the bars are redrawn. Answers the
 // object that now draws the rule (the one given, or its replacement).
 css::uno::Reference<css::drawing::XShape>
-restyle(const css::uno::Reference<css::frame::XModel> &model,
+restyle(const Office &office, const css::uno::Reference<css::frame::XModel> &model,
         const css::uno::Reference<css::drawing::XShape> &shape, int style);
 
 // Total weight of a compound rule, in 1/100 mm; changing it keeps the rule

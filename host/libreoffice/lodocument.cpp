@@ -112,7 +112,7 @@ void LoDocument::close(const automation::Variant &saveChanges)
 
 bool LoDocument::saved() const
 {
-    return unoGuard(true, [this] {
+    return officeCall(*m_office, true, [this] {
         return !Reference<util::XModifiable>(m_model, UNO_QUERY_THROW)->isModified();
     });
 }

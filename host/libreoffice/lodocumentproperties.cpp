@@ -76,7 +76,7 @@ automation::DocumentPropertyPtr LoDocumentProperties::item(const automation::Var
 {
     if (!m_office->isAlive())
         return nullptr;
-    const QString name = unoGuard(QString(), [&] {
+    const QString name = officeCall(*m_office, QString(), [&] {
         Reference<beans::XPropertyContainer> properties = container(m_model);
         if (index.isString()) {
             const bool has = Reference<beans::XPropertySet>(properties, UNO_QUERY_THROW)
@@ -105,7 +105,7 @@ automation::DocumentPropertyPtr LoDocumentProperties::add(const QString &name, b
     const Any initial = valueOfType(type, value);
     if (!initial.hasValue())
         return nullptr;
-    const bool added = unoGuard(false, [&] {
+    const bool added = officeCall(*m_office, false, [&] {
         Reference<beans::XPropertyContainer> properties = container(m_model);
         const rtl::OUString key = toOUString(name);
         if (Reference<beans::XPropertySet>(properties, UNO_QUERY_THROW)

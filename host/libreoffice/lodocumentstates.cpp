@@ -17,7 +17,7 @@ DocumentState &DocumentStates::of(const Reference<css::frame::XModel> &model)
     // A document closed by the user is disposed: its calls throw.
     m_states.erase(std::remove_if(m_states.begin(), m_states.end(),
                                   [](const std::unique_ptr<DocumentState> &state) {
-                                      return state->model.is() && !unoGuardHolding(false, [&] {
+                                      return state->model.is() && !unoGuard(false, [&] {
                                                  state->model->getURL();
                                                  return true;
                                              });

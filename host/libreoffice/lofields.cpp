@@ -58,11 +58,12 @@ automation::FieldPtr LoFields::add(const automation::RangePtr &range,
     const long start = range->start();
     const long end = std::max(start, range->end());
     DocumentState &document = m_office->document(m_model);
-    const Reference<text::XText> story = unoGuard(
-        Reference<text::XText>(), [&] { return drawing::storyOf(document, range.get()); });
+    const Reference<text::XText> story = officeCall(*m_office, Reference<text::XText>(), [&] {
+        return drawing::storyOf(document, range.get());
+    });
     if (!story.is())
         return nullptr;
-    const bool ok = unoGuard(false, [&] {
+    const bool ok = officeCall(*m_office, false, [&] {
         // The field replaces the range's text and stands as one character:
         // the ranges after it move, and the given range spans it.
         const Reference<text::XTextCursor> cursor = document.stories.cursorAt(story, start, end);

@@ -96,7 +96,7 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
         return false;
     office->releaseControllers();
     const auto store = [&] {
-        return unoGuard(false, [&] {
+        return officeCall(*office, false, [&] {
             drawing::fitBoxesToText(office->shapeWrappers(), model);
             const beans::PropertyValue filter
                 = propertyValue("FilterName", Any(unoName(filterName)));

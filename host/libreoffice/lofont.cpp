@@ -77,20 +77,20 @@ QString LoFont::readName(const char *property) const
 void LoFont::write(const char *property, const Any &value, const char *asianProperty)
 {
     officeCallHolding(*m_office, [&] {
-        if (!m_held.is() || !writebatch::holds(m_held)) {
+        if (!m_held.is() || !m_office->writeBatch().holds(m_held)) {
             // Writes to a paragraph join those held for it (its format's).
-            if (!m_target.is() || !writebatch::holds(m_target))
-                writebatch::send();
+            if (!m_target.is() || !m_office->writeBatch().holds(m_target))
+                m_office->writeBatch().send();
             if (m_target.is())
                 m_held = m_target;
             else
                 m_held.set(m_source(), UNO_QUERY_THROW);
         }
-        writebatch::Values values;
+        WriteBatch::Values values;
         values[unoName(property)] = value;
         if (asianProperty)
             values[unoName(asianProperty)] = value;
-        writebatch::hold(m_held, values);
+        m_office->writeBatch().hold(m_held, values);
     });
 }
 
@@ -137,7 +137,7 @@ void LoFont::setSize(float points)
     const bool changed = m_sizeChanged && size() != points;
     write("CharHeight", Any(points), "CharHeightAsian");
     if (changed && m_office->isAlive())
-        unoGuardVoid(m_sizeChanged); // sends the size first
+        officeCall(*m_office, m_sizeChanged); // sends the size first
 }
 
 int LoFont::bold() const

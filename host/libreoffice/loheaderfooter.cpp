@@ -70,7 +70,7 @@ automation::RangePtr LoHeaderFooter::range()
 {
     if (!m_office->isAlive())
         return nullptr;
-    const Reference<text::XText> story = unoGuard(Reference<text::XText>(), [&] {
+    const Reference<text::XText> story = officeCall(*m_office, Reference<text::XText>(), [&] {
         return storyOf(m_model,
                        shownPageStyle(m_office->document(m_model), m_pageStyle, m_header, m_item),
                        m_header, m_item);

@@ -142,7 +142,7 @@ bool printDocument(const std::shared_ptr<Office> &office, const Reference<frame:
     const QString outputFile
         = options.outputFileName.isMissing() ? QString() : options.outputFileName.toString();
     office->releaseControllers(); // pages are printed as laid out
-    return unoGuard(false, [&] {
+    return officeCall(*office, false, [&] {
         // Boxes as tall as their text (lodrawing.h).
         drawing::fitBoxesToText(office->shapeWrappers(), model);
         // Linked footers show what the footers they follow hold now.

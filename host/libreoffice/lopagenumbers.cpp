@@ -69,7 +69,7 @@ automation::PageNumberPtr LoPageNumbers::add(const automation::Variant &alignmen
         return nullptr;
     const int align
         = alignment.isMissing() ? automation::wdAlignPageNumberRight : int(alignment.toInt());
-    const bool ok = unoGuard(false, [&] {
+    const bool ok = officeCall(*m_office, false, [&] {
         const QString shown = LoHeaderFooter::shownPageStyle(m_office->document(m_model),
                                                              m_pageStyle, m_header, m_item);
         Reference<text::XText> story = LoHeaderFooter::storyOf(m_model, shown, m_header, m_item);

@@ -171,7 +171,7 @@ Reference<beans::XPropertySet> LoPageSetup::style() const
 
 float LoPageSetup::length(const char *name) const
 {
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
         return s.is() ? toPoints(int32Of(s, name)) : 0.0f;
     });
@@ -180,7 +180,7 @@ float LoPageSetup::length(const char *name) const
 void LoPageSetup::setLength(const char *name, float points)
 {
     const float chars = charsLine();
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (s.is())
             s->setPropertyValue(unoName(name), Any(toHundredthMm(points)));
@@ -212,7 +212,7 @@ void LoPageSetup::ensureHeader(const Reference<beans::XPropertySet> &style)
 
 float LoPageSetup::margin(bool top) const
 {
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
         return s.is() ? toPoints(bodyDistance(s, top ? pageTop : pageBottom)) : 0.0f;
     });
@@ -223,7 +223,7 @@ float LoPageSetup::margin(bool top) const
 void LoPageSetup::setMargin(bool top, float points)
 {
     const float chars = charsLine();
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;
@@ -303,7 +303,7 @@ void LoPageSetup::setPageHeight(float points)
 
 float LoPageSetup::footerDistance() const
 {
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return 0.0f;
@@ -316,7 +316,7 @@ float LoPageSetup::footerDistance() const
 void LoPageSetup::setFooterDistance(float points)
 {
     const float chars = charsLine();
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;
@@ -329,7 +329,7 @@ void LoPageSetup::setFooterDistance(float points)
 
 int LoPageSetup::orientation() const
 {
-    return unoGuard(int(automation::wdOrientPortrait), [&] {
+    return officeCall(*m_office, int(automation::wdOrientPortrait), [&] {
         Reference<beans::XPropertySet> s = style();
         return s.is() && boolOf(s, "IsLandscape") ? automation::wdOrientLandscape
                                                   : automation::wdOrientPortrait;
@@ -339,7 +339,7 @@ int LoPageSetup::orientation() const
 void LoPageSetup::setOrientation(int orientation)
 {
     const float chars = charsLine();
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;
@@ -359,7 +359,7 @@ void LoPageSetup::setOrientation(int orientation)
 
 int LoPageSetup::mirrorMargins() const
 {
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         Reference<beans::XPropertySet> s = style();
         style::PageStyleLayout layout = style::PageStyleLayout_ALL;
         if (s.is())
@@ -371,7 +371,7 @@ int LoPageSetup::mirrorMargins() const
 
 void LoPageSetup::setMirrorMargins(int value)
 {
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (s.is())
             s->setPropertyValue(
@@ -388,7 +388,7 @@ void LoPageSetup::setMirrorMargins(int value)
 // grid marks it as a character grid.
 int LoPageSetup::layoutMode() const
 {
-    return unoGuard(int(automation::wdLayoutModeDefault), [&] {
+    return officeCall(*m_office, int(automation::wdLayoutModeDefault), [&] {
         Reference<beans::XPropertySet> s = style();
         sal_Int16 mode = text::TextGridMode::NONE;
         if (s.is())
@@ -404,7 +404,7 @@ int LoPageSetup::layoutMode() const
 
 void LoPageSetup::setLayoutMode(int mode)
 {
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;
@@ -419,7 +419,7 @@ void LoPageSetup::setLayoutMode(int mode)
 
 float LoPageSetup::linesPage() const
 {
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
         sal_Int16 lines = 0;
         if (s.is())
@@ -430,7 +430,7 @@ float LoPageSetup::linesPage() const
 
 void LoPageSetup::setLinesPage(float lines)
 {
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || lines < 1)
             return;
@@ -441,7 +441,7 @@ void LoPageSetup::setLinesPage(float lines)
 
 float LoPageSetup::charsLine() const
 {
-    return unoGuard(0.0f, [&] {
+    return officeCall(*m_office, 0.0f, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return 0.0f;
@@ -458,7 +458,7 @@ float LoPageSetup::charsLine() const
 
 void LoPageSetup::setCharsLine(float chars)
 {
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1)
             return;
@@ -472,7 +472,7 @@ void LoPageSetup::setCharsLine(float chars)
 // characters per line and of lines per page, as Word's does.
 void LoPageSetup::keepCharsLine(float chars)
 {
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is() || chars < 1 || int32Of(s, "GridBaseWidth") <= 0)
             return;
@@ -531,7 +531,7 @@ void LoPageSetup::applyCharacterPitch(DocumentState &document)
 
 int LoPageSetup::oddAndEvenPagesHeaderFooter() const
 {
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         Reference<beans::XPropertySet> s = style();
         return s.is() && boolOf(s, "FooterIsOn") && !boolOf(s, "FooterIsShared")
             ? automation::msoTrue
@@ -541,7 +541,7 @@ int LoPageSetup::oddAndEvenPagesHeaderFooter() const
 
 void LoPageSetup::setOddAndEvenPagesHeaderFooter(int value)
 {
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;
@@ -552,7 +552,7 @@ void LoPageSetup::setOddAndEvenPagesHeaderFooter(int value)
 
 int LoPageSetup::differentFirstPageHeaderFooter() const
 {
-    return unoGuard(int(automation::msoFalse), [&] {
+    return officeCall(*m_office, int(automation::msoFalse), [&] {
         Reference<beans::XPropertySet> s = style();
         return s.is() && boolOf(s, "FooterIsOn") && !boolOf(s, "FirstIsShared")
             ? automation::msoTrue
@@ -566,7 +566,7 @@ int LoPageSetup::differentFirstPageHeaderFooter() const
 // not such a copy is kept.
 void LoPageSetup::setDifferentFirstPageHeaderFooter(int value)
 {
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet> s = style();
         if (!s.is())
             return;

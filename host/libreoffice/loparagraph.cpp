@@ -26,7 +26,7 @@ automation::RangePtr LoParagraph::range()
         return nullptr;
     auto range
         = std::make_shared<LoRange>(m_office, m_entry.text, m_model, m_entry.start, m_entry.end);
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         range->setParagraph(
             Reference<css::text::XTextRange>(m_entry.paragraph, css::uno::UNO_QUERY), m_entry.home,
             m_entry.inTable);

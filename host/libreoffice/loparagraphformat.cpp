@@ -129,10 +129,10 @@ struct LoParagraphState
     static LoParagraphState load(const Reference<beans::XPropertySet> &paragraph);
     void store(const Reference<beans::XPropertySet> &paragraph) const;
     // The paragraph properties of the state, the attribute left out.
-    writebatch::Values values() const;
+    WriteBatch::Values values() const;
     // Writes the exact values into the attribute container (on the office's
     // side) and adds the container to the values.
-    void storeAttribute(writebatch::Values &values);
+    void storeAttribute(WriteBatch::Values &values);
     void setSpacingPoints(float points);
     // The office's length of an indent as the values set it.
     sal_Int32 officeIndent(int side) const;
@@ -240,9 +240,9 @@ void LoParagraphState::setSpacingPoints(float value)
                                                                   : sal_Int16(toHundredthMm(value));
 }
 
-writebatch::Values LoParagraphState::values() const
+WriteBatch::Values LoParagraphState::values() const
 {
-    writebatch::Values values;
+    WriteBatch::Values values;
     values[rtl::OUString("ParaAdjust")] = Any(adjust);
     values[rtl::OUString("ParaFirstLineIndent")] = Any(officeIndent(0));
     values[rtl::OUString("ParaLastLineAdjust")] = Any(lastAdjust);
@@ -256,7 +256,7 @@ writebatch::Values LoParagraphState::values() const
     return values;
 }
 
-void LoParagraphState::storeAttribute(writebatch::Values &values)
+void LoParagraphState::storeAttribute(WriteBatch::Values &values)
 {
     if (!attributes.is())
         return;
@@ -287,7 +287,7 @@ void LoParagraphState::storeAttribute(writebatch::Values &values)
 
 void LoParagraphState::store(const Reference<beans::XPropertySet> &paragraph) const
 {
-    writebatch::Values all = values();
+    WriteBatch::Values all = values();
     LoParagraphState copy = *this;
     copy.storeAttribute(all);
     std::vector<rtl::OUString> names;
@@ -314,7 +314,7 @@ LoParagraphFormat::LoParagraphFormat(std::shared_ptr<Office> office,
     : m_office(std::move(office))
     , m_source([paragraph] { return std::vector<Reference<beans::XPropertySet>> {paragraph}; })
 {
-    unoGuardVoid([&] { m_paragraph.set(paragraph, UNO_QUERY); });
+    officeCall(*m_office, [&] { m_paragraph.set(paragraph, UNO_QUERY); });
 }
 
 float LoParagraphFormat::read(const std::function<float(const LoParagraphState &)> &value) const
@@ -344,13 +344,13 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
     if (m_paragraph.is()) {
         // One paragraph: consecutive changes are held and sent together,
         // starting from the state read before the first of them.
-        unoGuardHolding([&] {
+        officeCallHolding(*m_office, [&] {
             // One state per held paragraph, whichever format object of it
             // writes: the batch keeps it with the held writes.
-            std::shared_ptr<LoParagraphState> state
-                = std::static_pointer_cast<LoParagraphState>(writebatch::heldState(m_paragraph));
+            std::shared_ptr<LoParagraphState> state = std::static_pointer_cast<LoParagraphState>(
+                m_office->writeBatch().heldState(m_paragraph));
             if (!state) {
-                writebatch::send();
+                m_office->writeBatch().send();
                 state = std::make_shared<LoParagraphState>(LoParagraphState::load(
                     Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY_THROW)));
             }
@@ -358,9 +358,9 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
             // The paragraph's own font writes are held with these (same
             // target): a new size held there sizes the character-unit
             // indents when they are sent.
-            writebatch::hold(
+            m_office->writeBatch().hold(
                 m_paragraph, state->values(),
-                [state](writebatch::Values &values) {
+                [state](WriteBatch::Values &values) {
                     const auto size = values.find(rtl::OUString("CharHeight"));
                     if (size != values.end())
                         size->second >>= state->fontSize;
@@ -372,9 +372,10 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
         });
         return;
     }
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         const std::vector<Reference<beans::XPropertySet>> paragraphs = m_source();
-        const LoTextLock lock(paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
+        const LoTextLock lock(*m_office,
+                              paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
         for (const Reference<beans::XPropertySet> &paragraph : paragraphs) {
             LoParagraphState state = LoParagraphState::load(paragraph);
             change(state);
@@ -383,13 +384,14 @@ void LoParagraphFormat::write(const std::function<void(LoParagraphState &)> &cha
     });
 }
 
-void LoParagraphFormat::resizeCharacterIndents(const Reference<frame::XModel> &model)
+void LoParagraphFormat::resizeCharacterIndents(const Office &office,
+                                               const Reference<frame::XModel> &model)
 {
     const Reference<text::XTextDocument> document(model, UNO_QUERY_THROW);
     const Reference<container::XEnumeration> walk
         = Reference<container::XEnumerationAccess>(document->getText(), UNO_QUERY_THROW)
               ->createEnumeration();
-    const LoTextLock lock(model);
+    const LoTextLock lock(office, model);
     const rtl::OUString ours = unoName(formatAttribute);
     // Three calls a paragraph: only those with the object model's values
     // can have character-unit indents.
@@ -409,13 +411,14 @@ void LoParagraphFormat::resizeCharacterIndents(const Reference<frame::XModel> &m
     }
 }
 
-// Held writes of the paragraph go out first (unoGuardVoid), so that the
+// Held writes of the paragraph go out first (officeCall), so that the
 // next write starts again from what the office then holds.
 void LoParagraphFormat::reset()
 {
     officeCall(*m_office, [&] {
         const std::vector<Reference<beans::XPropertySet>> paragraphs = m_source();
-        const LoTextLock lock(paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
+        const LoTextLock lock(*m_office,
+                              paragraphs.size() > 1 ? m_model : Reference<frame::XModel>());
         for (const Reference<beans::XPropertySet> &paragraph : paragraphs)
             resetDirectFormat(paragraph);
     });

@@ -43,7 +43,8 @@ public:
     // Character-unit indents become lengths from the font size they were set
     // with; after the body text's size changed (the normal style's), this
     // makes them again from every body paragraph's size.
-    static void resizeCharacterIndents(const css::uno::Reference<css::frame::XModel> &model);
+    static void resizeCharacterIndents(const Office &office,
+                                       const css::uno::Reference<css::frame::XModel> &model);
 
     void reset() override;
     int alignment() const override;

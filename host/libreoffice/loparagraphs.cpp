@@ -21,7 +21,7 @@ const std::vector<textstory::ParagraphEntry> &LoParagraphs::entries() const
 {
     if (!m_entries) {
         m_entries = m_office->isAlive()
-            ? unoGuard(std::vector<textstory::ParagraphEntry>(), m_source)
+            ? officeCall(*m_office, std::vector<textstory::ParagraphEntry>(), m_source)
             : std::vector<textstory::ParagraphEntry>();
     }
     return *m_entries;
@@ -64,11 +64,12 @@ automation::ParagraphPtr LoParagraphs::item(long index)
 bool LoParagraphs::findParagraph(textstory::ParagraphEntry &entry)
 {
     if (entry.index < 0) {
-        entry.paragraph = unoGuard(entry.paragraph,
-                                   [&] { return textstory::paragraphAt(entry.text, entry.start); });
+        entry.paragraph = officeCall(*m_office, entry.paragraph, [&] {
+            return textstory::paragraphAt(entry.text, entry.start);
+        });
         return entry.paragraph.is();
     }
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (!m_walk.is() || m_walked > entry.index) {
             m_walk = css::uno::Reference<css::container::XEnumerationAccess>(
                          entry.text, css::uno::UNO_QUERY_THROW)

@@ -120,11 +120,11 @@ QString LoRange::text() const
         if (m_knownEdits >= 0 && stories().edits(m_story) == m_knownEdits)
             return textstory::asWordText(m_knownText) + QLatin1Char('\r');
         // Held format writes do not change the text: they can wait.
-        return unoGuardHolding(QString(), [this] {
+        return officeCallHolding(*m_office, QString(), [this] {
             return textstory::asWordText(toQString(m_paragraph->getString())) + QLatin1Char('\r');
         });
     }
-    return unoGuard(QString(), [this] {
+    return officeCall(*m_office, QString(), [this] {
         textstory::TextStories &texts = stories();
         const long total = texts.storyLength(m_story);
         if (m_span->start >= total)
@@ -163,7 +163,7 @@ void LoRange::setText(const QString &text)
             && !Reference<drawing::XShape>(m_story, UNO_QUERY).is())
             removeAnchoredObjects();
         textstory::TableSpans tables = texts.tablesIn(m_story);
-        const LoTextLock lock(m_heldViews);
+        const LoTextLock lock(*m_office, m_heldViews);
         // Replacing a whole text replaces its tables too.
         if (m_span->start == 0 && m_span->end >= total && !tables.empty()) {
             for (const textstory::TableSpan &table : tables)
@@ -186,7 +186,7 @@ void LoRange::setText(const QString &text)
             uno::Sequence<uno::Any> format;
             const uno::Sequence<rtl::OUString> names = textstory::paragraphFormatNames();
             if (joins) {
-                unoGuardVoid([&] {
+                officeCall(*m_office, [&] {
                     const Reference<text::XTextCursor> last
                         = holder->createTextCursorByRange(cursor->getEnd());
                     format = Reference<beans::XMultiPropertySet>(last, UNO_QUERY_THROW)
@@ -195,7 +195,7 @@ void LoRange::setText(const QString &text)
             }
             cursor->setString(rtl::OUString());
             if (format.getLength() == names.getLength()) {
-                unoGuardVoid([&] {
+                officeCall(*m_office, [&] {
                     Reference<beans::XMultiPropertySet>(cursor, UNO_QUERY_THROW)
                         ->setPropertyValues(names, format);
                 });
@@ -240,7 +240,7 @@ void LoRange::removeAnchoredObjects()
 #pragma GCC diagnostic pop
     const Reference<text::XTextRangeCompare> compare(m_story, UNO_QUERY_THROW);
     for (sal_Int32 i = page->getCount() - 1; i >= 0; --i) {
-        unoGuardVoid([&] {
+        officeCall(*m_office, [&] {
             const Reference<text::XTextContent> content(page->getByIndex(i), UNO_QUERY_THROW);
             const Reference<text::XTextRange> anchor = content->getAnchor();
             if (!anchor.is())
@@ -260,11 +260,12 @@ void LoRange::select()
     if (isParagraph()) {
         // Only remembered until the view is given it: held writes can wait.
         textstory::ViewSelection &selection = m_office->document(m_model).selection;
-        unoGuardHolding(
-            [&] { selection.selectParagraph(m_story, m_paragraph, m_span->start, m_span->end); });
+        officeCallHolding(*m_office, [&] {
+            selection.selectParagraph(m_story, m_paragraph, m_span->start, m_span->end);
+        });
         return;
     }
-    unoGuardVoid([this] {
+    officeCall(*m_office, [this] {
         m_office->document(m_model).selection.select(m_story, m_span->start, m_span->end);
     });
 }
@@ -279,11 +280,11 @@ void LoRange::insertAfter(const QString &text)
     if (!m_office->isAlive())
         return;
     // More text after what is held for the story's end joins it.
-    if (!text.isEmpty() && writebatch::heldEnd(m_story) == m_span->end) {
-        unoGuardHolding([&] { m_span->end += appendAtEnd(m_span->end, text); });
+    if (!text.isEmpty() && m_office->writeBatch().heldEnd(m_story) == m_span->end) {
+        officeCallHolding(*m_office, [&] { m_span->end += appendAtEnd(m_span->end, text); });
         return;
     }
-    unoGuardVoid([&] { m_span->end += insertAt(m_span->end, text); });
+    officeCall(*m_office, [&] { m_span->end += insertAt(m_span->end, text); });
 }
 
 long LoRange::insertAt(long offset, const QString &text)
@@ -313,7 +314,7 @@ long LoRange::appendAtEnd(long total, const QString &text)
     // Every break ("\r\n" too) is one mark.
     const long inserted = QString(added).replace(QLatin1String("\r\n"), QLatin1String("\n")).size();
     const Reference<text::XText> story = m_story;
-    writebatch::append(story, added, total + inserted, [story](const QString &all) {
+    m_office->writeBatch().append(story, added, total + inserted, [story](const QString &all) {
         const Reference<text::XTextCursor> cursor = story->createTextCursor();
         cursor->gotoEnd(false);
         textstory::insertParagraphs(story, cursor, all);
@@ -339,8 +340,9 @@ automation::FontPtr LoRange::font()
         });
         // A paragraph object sets character properties on all its text; its
         // format's held writes can wait for the font's to join them.
-        unoGuardHolding(
-            [&] { font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY)); });
+        officeCallHolding(*m_office, [&] {
+            font->writeTo(Reference<beans::XMultiPropertySet>(paragraph, UNO_QUERY));
+        });
         return font;
     }
     if (insideParagraph()) {
@@ -375,8 +377,8 @@ automation::ParagraphFormatPtr LoRange::paragraphFormat()
     const textstory::SpanPtr span = m_span;
     if (isParagraph() || insideParagraph()) {
         const Reference<beans::XPropertySet> paragraph
-            = unoGuard(Reference<beans::XPropertySet>(),
-                       [this] { return Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY); });
+            = officeCall(*m_office, Reference<beans::XPropertySet>(),
+                         [this] { return Reference<beans::XPropertySet>(m_paragraph, UNO_QUERY); });
         return paragraph.is() ? std::make_shared<LoParagraphFormat>(m_office, paragraph) : nullptr;
     }
     const std::shared_ptr<Office> office = m_office;
@@ -458,13 +460,13 @@ automation::Variant LoRange::information(int item)
     case automation::wdWithInTable:
         if (isParagraph())
             return automation::Variant(m_paragraphInTable);
-        return unoGuard(automation::Variant(), [this] {
+        return officeCall(*m_office, automation::Variant(), [this] {
             return automation::Variant(
                 Reference<table::XCell>(m_story, UNO_QUERY).is()
                 || textstory::cellAt(stories().tablesIn(m_story), m_span->start) != nullptr);
         });
     case automation::wdActiveEndPageNumber:
-        return unoGuard(automation::Variant(), [this] {
+        return officeCall(*m_office, automation::Variant(), [this] {
             m_office->releaseControllers(); // the page comes from the layout
             DocumentState &document = m_office->document(m_model);
             const Reference<text::XTextCursor> cursor

@@ -24,7 +24,7 @@ automation::RangePtr LoSection::range()
     if (!m_office->isAlive())
         return nullptr;
     SectionPart found;
-    const bool ok = unoGuard(false, [&] {
+    const bool ok = officeCall(*m_office, false, [&] {
         for (const SectionPart &part : SectionMap::sections(m_office->document(m_model), true)) {
             if (part.pageStyle == m_pageStyle) {
                 found = part;
@@ -36,7 +36,7 @@ automation::RangePtr LoSection::range()
     if (!ok)
         return nullptr;
     const Reference<css::text::XText> body
-        = unoGuard(Reference<css::text::XText>(), [&] { return bodyOf(m_model); });
+        = officeCall(*m_office, Reference<css::text::XText>(), [&] { return bodyOf(m_model); });
     return body.is() ? makeTextRange(m_office, m_model, body, found.start, found.end) : nullptr;
 }
 

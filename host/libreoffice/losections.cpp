@@ -85,7 +85,7 @@ automation::SectionPtr LoSections::item(long index)
 {
     if (!m_office->isAlive())
         return nullptr;
-    const QString style = unoGuard(QString(), [&] {
+    const QString style = officeCall(*m_office, QString(), [&] {
         SectionMap::syncLinked(m_office->document(m_model));
         const std::vector<SectionPart> parts = SectionMap::sections(m_office->document(m_model));
         return index >= 1 && index <= long(parts.size()) ? parts[index - 1].pageStyle : QString();
@@ -118,7 +118,7 @@ QString LoSections::copyPageStyle(const QString &from)
     for (const char *first :
          {"HeaderIsOn", "FooterIsOn", "HeaderIsDynamicHeight", "FooterIsDynamicHeight",
           "HeaderIsShared", "FooterIsShared", "FirstIsShared"}) {
-        unoGuardVoid([&] {
+        officeCall(*m_office, [&] {
             copy->setPropertyValue(unoName(first), source->getPropertyValue(unoName(first)));
         });
     }
@@ -130,19 +130,20 @@ QString LoSections::copyPageStyle(const QString &from)
         if (property.Name == "FollowStyle" || property.Name == "DisplayName"
             || property.Name == "Hidden")
             continue;
-        unoGuardVoid([&] {
+        officeCall(*m_office, [&] {
             copy->setPropertyValue(property.Name, source->getPropertyValue(property.Name));
         });
     }
     // The new style's pages follow one another.
-    unoGuardVoid([&] { copy->setPropertyValue(unoName("FollowStyle"), Any(toOUString(name))); });
+    officeCall(*m_office,
+               [&] { copy->setPropertyValue(unoName("FollowStyle"), Any(toOUString(name))); });
 
     for (bool header : {false, true}) {
         if (!boolOf(source, header ? "HeaderIsOn" : "FooterIsOn"))
             continue;
         for (int item : {automation::wdHeaderFooterPrimary, automation::wdHeaderFooterFirstPage,
                          automation::wdHeaderFooterEvenPages}) {
-            unoGuardVoid([&] {
+            officeCall(*m_office, [&] {
                 SectionMap::copyStory(m_model, LoHeaderFooter::storyOf(m_model, from, header, item),
                                       LoHeaderFooter::storyOf(m_model, name, header, item));
             });
@@ -164,7 +165,7 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
     if (at && document.sections.storyOf(at.get()).is())
         return nullptr;
     const long rangeStart = at ? at->start() : -1;
-    const QString style = unoGuard(QString(), [&] {
+    const QString style = officeCall(*m_office, QString(), [&] {
         // The new section copies what the split one shows.
         SectionMap::syncLinked(document);
         const std::vector<SectionPart> parts = SectionMap::sections(document, true);
@@ -202,7 +203,7 @@ automation::SectionPtr LoSections::add(const automation::Variant &range,
         // the numbering of the section it was split from.
         Reference<beans::XPropertySet> tail(stories.cursorAt(body, pos + 1, pos + 1),
                                             UNO_QUERY_THROW);
-        unoGuardVoid([&] { tail->setPropertyValue(unoName("PageNumberOffset"), Any()); });
+        officeCall(*m_office, [&] { tail->setPropertyValue(unoName("PageNumberOffset"), Any()); });
         tail->setPropertyValue(unoName("PageDescName"), Any(toOUString(name)));
         stories.noteEdit(body);
         if (headOffset > 0)

@@ -79,10 +79,11 @@ LoShape::LoShape(std::shared_ptr<Office> office, Reference<frame::XModel> model,
     : m_office(std::move(office))
     , m_model(std::move(model))
     , m_object(std::make_shared<DrawnObject>())
-    , m_isFrame(unoGuard(false, [&] { return Reference<text::XTextFrame>(shape, UNO_QUERY).is(); }))
+    , m_isFrame(officeCall(*m_office, false,
+                           [&] { return Reference<text::XTextFrame>(shape, UNO_QUERY).is(); }))
 {
     m_object->shape = std::move(shape);
-    unoGuardVoid([&] { m_object->properties.set(m_object->shape, UNO_QUERY); });
+    officeCall(*m_office, [&] { m_object->properties.set(m_object->shape, UNO_QUERY); });
 }
 
 bool LoShape::isFrame() const
@@ -92,7 +93,7 @@ bool LoShape::isFrame() const
 
 Reference<text::XTextFrame> LoShape::textBox() const
 {
-    return unoGuard(Reference<text::XTextFrame>(), [&] {
+    return officeCall(*m_office, Reference<text::XTextFrame>(), [&] {
         if (isFrame())
             return Reference<text::XTextFrame>(m_object->shape, UNO_QUERY);
         Reference<text::XTextFrame> attached;
@@ -112,7 +113,7 @@ automation::Shape::Kind LoShape::kind() const
     // with a text box: an opened file's boxes are all text boxes.
     if (isFrame())
         return Kind::TextBox;
-    const bool rectangle = unoGuard(false, [&] {
+    const bool rectangle = officeCall(*m_office, false, [&] {
         return Reference<lang::XServiceInfo>(m_object->shape, UNO_QUERY_THROW)
             ->supportsService(unoName("com.sun.star.drawing.RectangleShape"));
     });
@@ -143,7 +144,7 @@ void LoShape::remove()
     if (!m_office->isAlive())
         return;
     m_office->shapeWrappers().drop(m_object->shape);
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (isFrame()) {
             const Reference<text::XTextContent> content(m_object->shape, UNO_QUERY_THROW);
             content->getAnchor()->getText()->removeTextContent(content);
@@ -316,7 +317,7 @@ int LoShape::visible() const
 {
     if (!m_office->isAlive())
         return automation::msoFalse;
-    return unoGuard(int(automation::msoTrue), [&] {
+    return officeCall(*m_office, int(automation::msoTrue), [&] {
         bool shown = true;
         m_object->properties->getPropertyValue(unoName("Visible")) >>= shown;
         return shown ? automation::msoTrue : automation::msoFalse;
@@ -329,11 +330,11 @@ void LoShape::setVisible(int triState)
         return;
     if (isFrame())
         return;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         m_object->properties->setPropertyValue(unoName("Visible"), Any(triState != 0));
         const Reference<text::XTextFrame> text = textBox();
         if (text.is()) {
-            const LoTextLock lock(m_model);
+            const LoTextLock lock(*m_office, m_model);
             hideText(text->getText(), triState == 0);
         }
     });
@@ -446,7 +447,7 @@ automation::RangePtr LoShape::anchor()
     if (!m_office->isAlive())
         return nullptr;
     Reference<text::XText> story;
-    const long offset = unoGuard(-1L, [&] {
+    const long offset = officeCall(*m_office, -1L, [&] {
         const Reference<text::XTextRange> at
             = Reference<text::XTextContent>(m_object->shape, UNO_QUERY_THROW)->getAnchor();
         story = at->getText();

@@ -149,9 +149,9 @@ int LoShapeLine::style() const
     if (!m_office->isAlive())
         return 0;
     if (!m_frame)
-        return unoGuard(int(automation::msoLineSingle),
-                        [&] { return compoundrule::styleOf(m_object->shape); });
-    return unoGuard(0, [&] {
+        return officeCall(*m_office, int(automation::msoLineSingle),
+                          [&] { return compoundrule::styleOf(m_object->shape); });
+    return officeCall(*m_office, 0, [&] {
         switch (frameBorder(m_object->properties).LineStyle) {
         case table::BorderLineStyle::DOUBLE:
             return automation::msoLineThinThin;
@@ -172,19 +172,19 @@ void LoShapeLine::setStyle(int style)
     if (!m_office->isAlive())
         return;
     if (!m_frame) {
-        unoGuardVoid([&] {
+        officeCall(*m_office, [&] {
             if (!compound()
                 && !Reference<lang::XServiceInfo>(m_object->shape, uno::UNO_QUERY_THROW)
                         ->supportsService(unoName("com.sun.star.drawing.LineShape")))
                 return;
             const Reference<css::drawing::XShape> drawn
-                = compoundrule::restyle(m_model, m_object->shape, style);
+                = compoundrule::restyle(*m_office, m_model, m_object->shape, style);
             m_object->properties.set(drawn, uno::UNO_QUERY_THROW);
             m_object->shape = drawn;
         });
         return;
     }
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         table::BorderLine2 line = frameBorder(m_object->properties);
         switch (style) {
         case automation::msoLineThinThin:
@@ -228,7 +228,7 @@ void LoShapeLine::setDashStyle(int dash)
     if (!m_office->isAlive() || compound())
         return;
     const bool dotted = dash == automation::msoLineSquareDot;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         if (m_frame) {
             table::BorderLine2 line = frameBorder(m_object->properties);
             line.LineStyle

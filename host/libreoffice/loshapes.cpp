@@ -115,7 +115,7 @@ std::vector<Reference<css::drawing::XShape>> LoShapes::members() const
         if (!story.is() || !page.is())
             return;
         for (sal_Int32 i = 0, n = page->getCount(); i < n; ++i) {
-            unoGuardVoid([&] {
+            officeCall(*m_office, [&] {
                 const Reference<css::drawing::XShape> shape(page->getByIndex(i), UNO_QUERY_THROW);
                 const Reference<text::XTextContent> content(shape, UNO_QUERY_THROW);
                 const Reference<text::XTextRange> at = content->getAnchor();
@@ -237,7 +237,7 @@ automation::ShapePtr LoShapes::addFrame(int orientation, float left, float top, 
         anchor,
         [&](const Reference<text::XTextRange> &at,
             const Reference<lang::XMultiServiceFactory> &factory) {
-            const LoTextLock lock(m_model);
+            const LoTextLock lock(*m_office, m_model);
             const Reference<text::XTextContent> frame(
                 factory->createInstance(unoName("com.sun.star.text.TextFrame")), UNO_QUERY_THROW);
             const Reference<beans::XPropertySet> properties(frame, UNO_QUERY_THROW);
@@ -298,7 +298,7 @@ automation::ShapePtr LoShapes::addLine(float beginX, float beginY, float endX, f
     return add(anchor,
                [&](const Reference<text::XTextRange> &at,
                    const Reference<lang::XMultiServiceFactory> &factory) {
-                   const LoTextLock lock(m_model);
+                   const LoTextLock lock(*m_office, m_model);
                    const Reference<css::drawing::XShape> shape
                        = insertDrawingShape(factory, "com.sun.star.drawing.LineShape", at);
                    const Reference<beans::XPropertySet> properties(shape, UNO_QUERY_THROW);

@@ -33,7 +33,7 @@ automation::RangePtr LoShapeTextFrame::textRange()
     if (!m_office->isAlive())
         return nullptr;
     const Reference<text::XText> text
-        = unoGuard(Reference<text::XText>(), [&] { return m_frame->getText(); });
+        = officeCall(*m_office, Reference<text::XText>(), [&] { return m_frame->getText(); });
     return drawing::rangeOf(m_office, m_model, text, 0, -1);
 }
 
@@ -65,9 +65,8 @@ void LoShapeTextFrame::setAutoSize(int value)
         const std::weak_ptr<Office> office = m_office;
         const Reference<frame::XModel> model = m_model;
         QTimer::singleShot(0, [office, model] {
-            const std::shared_ptr<Office> alive = office.lock();
-            if (alive && alive->isAlive())
-                unoGuardVoid([&] { drawing::fitBoxesToText(alive->shapeWrappers(), model); });
+            if (const std::shared_ptr<Office> alive = office.lock())
+                officeCall(*alive, [&] { drawing::fitBoxesToText(alive->shapeWrappers(), model); });
         });
     });
 }

@@ -38,15 +38,17 @@ automation::StylePtr LoStyles::item(const automation::Variant &index)
     }
     if (name.isEmpty())
         return nullptr;
-    Reference<beans::XPropertySet> style = unoGuard(Reference<beans::XPropertySet>(), [&] {
-        Reference<style::XStyleFamiliesSupplier> supplier(m_model, UNO_QUERY_THROW);
-        Reference<container::XNameAccess> styles(
-            supplier->getStyleFamilies()->getByName(unoName("ParagraphStyles")), UNO_QUERY_THROW);
-        const rtl::OUString styleName = toOUString(name);
-        if (!styles->hasByName(styleName))
-            return Reference<beans::XPropertySet>();
-        return Reference<beans::XPropertySet>(styles->getByName(styleName), UNO_QUERY);
-    });
+    Reference<beans::XPropertySet> style
+        = officeCall(*m_office, Reference<beans::XPropertySet>(), [&] {
+              Reference<style::XStyleFamiliesSupplier> supplier(m_model, UNO_QUERY_THROW);
+              Reference<container::XNameAccess> styles(
+                  supplier->getStyleFamilies()->getByName(unoName("ParagraphStyles")),
+                  UNO_QUERY_THROW);
+              const rtl::OUString styleName = toOUString(name);
+              if (!styles->hasByName(styleName))
+                  return Reference<beans::XPropertySet>();
+              return Reference<beans::XPropertySet>(styles->getByName(styleName), UNO_QUERY);
+          });
     if (!style.is())
         return nullptr;
     // The character grid's kerning and the character-unit indents depend on
@@ -57,7 +59,7 @@ automation::StylePtr LoStyles::item(const automation::Variant &index)
         const Reference<frame::XModel> model = m_model;
         sizeChanged = [office, model] {
             LoPageSetup::applyCharacterPitch(office->document(model));
-            LoParagraphFormat::resizeCharacterIndents(model);
+            LoParagraphFormat::resizeCharacterIndents(*office, model);
         };
     }
     return std::make_shared<LoStyle>(m_office, style, sizeChanged);

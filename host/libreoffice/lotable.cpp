@@ -76,8 +76,9 @@ automation::CellPtr LoTable::cell(long row, long column)
 {
     if (!m_office->isAlive() || row < 1 || column < 1)
         return nullptr;
-    const std::vector<Reference<table::XCell>> cells = unoGuard(
-        std::vector<Reference<table::XCell>>(), [&] { return rowCells(m_table, row - 1); });
+    const std::vector<Reference<table::XCell>> cells
+        = officeCall(*m_office, std::vector<Reference<table::XCell>>(),
+                     [&] { return rowCells(m_table, row - 1); });
     if (column > long(cells.size()))
         return nullptr;
     return std::make_shared<LoTableCell>(m_office, m_model, m_table, row - 1,
@@ -92,7 +93,8 @@ automation::RangePtr LoTable::range()
     Reference<text::XText> holder;
     textstory::TableSpan span;
     textstory::TextStories &stories = m_office->document(m_model).stories;
-    if (!unoGuard(false, [&] { return stories.placeOfTable(m_table, &holder, &span); }))
+    if (!officeCall(*m_office, false,
+                    [&] { return stories.placeOfTable(m_table, &holder, &span); }))
         return nullptr;
     return drawing::rangeOf(m_office, m_model, holder, span.start, span.end);
 }

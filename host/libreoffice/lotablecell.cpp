@@ -56,7 +56,7 @@ automation::RangePtr LoTableCell::range()
     Reference<text::XText> holder;
     long start = 0;
     long end = -1;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         textstory::TableSpan span;
         if (!m_office->document(m_model).stories.placeOfTable(m_table, &holder, &span))
             return;
@@ -176,7 +176,7 @@ void LoTableCell::setVerticalAlignment(int alignment)
         ? text::VertOrientation::CENTER
         : alignment == automation::wdCellAlignVerticalBottom ? text::VertOrientation::BOTTOM
                                                              : text::VertOrientation::TOP;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_cell, UNO_QUERY_THROW)
             ->setPropertyValue(unoName("VertOrient"), Any(orient));
     });

@@ -31,8 +31,9 @@ automation::CellPtr LoTableCells::item(long index)
 {
     if (!m_office->isAlive() || index < 1)
         return nullptr;
-    const std::vector<Reference<table::XCell>> cells = unoGuard(
-        std::vector<Reference<table::XCell>>(), [&] { return LoTable::rowCells(m_table, m_row); });
+    const std::vector<Reference<table::XCell>> cells
+        = officeCall(*m_office, std::vector<Reference<table::XCell>>(),
+                     [&] { return LoTable::rowCells(m_table, m_row); });
     if (index > long(cells.size()))
         return nullptr;
     return std::make_shared<LoTableCell>(m_office, m_model, m_table, m_row,

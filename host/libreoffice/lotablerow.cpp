@@ -34,7 +34,7 @@ automation::RangePtr LoTableRow::range()
 {
     if (!m_office->isAlive())
         return nullptr;
-    const Reference<text::XText> first = unoGuard(Reference<text::XText>(), [&] {
+    const Reference<text::XText> first = officeCall(*m_office, Reference<text::XText>(), [&] {
         const auto cells = LoTable::rowCells(m_table, m_row);
         return cells.empty() ? Reference<text::XText>()
                              : Reference<text::XText>(cells.front(), UNO_QUERY);
@@ -45,7 +45,7 @@ automation::RangePtr LoTableRow::range()
 void LoTableRow::remove()
 {
     officeCall(*m_office, [&] {
-        const LoTextLock lock(m_model);
+        const LoTextLock lock(*m_office, m_model);
         const Reference<table::XTableRows> rows = m_table->getRows();
         if (m_row < 0 || m_row >= rows->getCount())
             return;

@@ -66,7 +66,7 @@ void LoTableRows::setAlignment(int alignment)
     const sal_Int16 orient = alignment == rowAlignCenter ? text::HoriOrientation::CENTER
         : alignment == rowAlignRight                     ? text::HoriOrientation::RIGHT
                                                          : text::HoriOrientation::LEFT;
-    unoGuardVoid([&] {
+    officeCall(*m_office, [&] {
         Reference<beans::XPropertySet>(m_table, UNO_QUERY_THROW)
             ->setPropertyValue(unoName("HoriOrient"), Any(orient));
     });

@@ -32,7 +32,8 @@ automation::RangePtr makeRange(const std::shared_ptr<Office> &office,
     if (!office->isAlive() || !text.is())
         return nullptr;
     if (end < 0) {
-        end = unoGuard(-1L, [&] { return office->document(model).stories.storyLength(text); });
+        end = officeCall(*office, -1L,
+                         [&] { return office->document(model).stories.storyLength(text); });
         if (end < 0)
             return nullptr;
     }

@@ -4,19 +4,20 @@
 
 namespace libreoffice {
 
-LoTextLock::LoTextLock(css::uno::Reference<css::frame::XModel> model)
-    : m_model(std::move(model))
+LoTextLock::LoTextLock(const Office &office, css::uno::Reference<css::frame::XModel> model)
+    : m_office(office)
+    , m_model(std::move(model))
 {
     if (!m_model.is())
         return;
-    unoGuardVoid([this] { m_model->lockControllers(); });
+    officeCall(m_office, [this] { m_model->lockControllers(); });
 }
 
 LoTextLock::~LoTextLock()
 {
     if (!m_model.is())
         return;
-    unoGuardVoid([this] { m_model->unlockControllers(); });
+    officeCall(m_office, [this] { m_model->unlockControllers(); });
 }
 
 } // namespace libreoffice

@@ -1,5 +1,8 @@
 #include "lowritebatch.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <com/sun/star/uno/Exception.hpp>
 #include <com/sun/star/uno/Sequence.hxx>
 
@@ -9,50 +12,21 @@
 using namespace css;
 using css::uno::Reference;
 
-namespace libreoffice::writebatch {
+namespace libreoffice {
 
-namespace {
-
-struct Held
+bool WriteBatch::holds(const Reference<beans::XMultiPropertySet> &target) const
 {
-    Reference<beans::XMultiPropertySet> target;
-    Values values;
-    Prepare prepare;
-    std::shared_ptr<void> state;
-    // Or text for the end of a story.
-    Reference<text::XText> story;
-    QString appended;
-    long end = -1;
-    Deliver deliver;
-};
-
-Held &held()
-{
-    static Held h;
-    return h;
+    return target.is() && m_held.target.get() == target.get();
 }
 
-bool &sending()
-{
-    static bool s = false;
-    return s;
-}
-
-} // namespace
-
-bool holds(const Reference<beans::XMultiPropertySet> &target)
-{
-    return target.is() && held().target.get() == target.get();
-}
-
-void hold(const Reference<beans::XMultiPropertySet> &target, const Values &values, Prepare prepare,
-          std::shared_ptr<void> state)
+void WriteBatch::hold(const Reference<beans::XMultiPropertySet> &target, const Values &values,
+                      Prepare prepare, std::shared_ptr<void> state)
 {
     if (!target.is())
         return;
     if (!holds(target))
         send();
-    Held &h = held();
+    Held &h = m_held;
     h.target = target;
     for (const auto &value : values)
         h.values[value.first] = value.second;
@@ -60,49 +34,64 @@ void hold(const Reference<beans::XMultiPropertySet> &target, const Values &value
         h.prepare = std::move(prepare);
     if (state)
         h.state = std::move(state);
+    scheduleSend();
 }
 
-std::shared_ptr<void> heldState(const Reference<beans::XMultiPropertySet> &target)
+std::shared_ptr<void> WriteBatch::heldState(const Reference<beans::XMultiPropertySet> &target) const
 {
-    return holds(target) ? held().state : nullptr;
+    return holds(target) ? m_held.state : nullptr;
 }
 
-long heldEnd(const Reference<text::XText> &story)
+long WriteBatch::heldEnd(const Reference<text::XText> &story) const
 {
-    const Held &h = held();
-    return story.is() && h.story.get() == story.get() ? h.end : -1;
+    return story.is() && m_held.story.get() == story.get() ? m_held.end : -1;
 }
 
-void append(const Reference<text::XText> &story, const QString &text, long end, Deliver deliver)
+void WriteBatch::append(const Reference<text::XText> &story, const QString &text, long end,
+                        Deliver deliver)
 {
     if (!story.is())
         return;
     if (heldEnd(story) < 0)
         send();
-    Held &h = held();
+    Held &h = m_held;
     if (!h.story.is()) {
         h.story = story;
         h.deliver = std::move(deliver);
     }
     h.appended += text;
     h.end = end;
+    scheduleSend();
 }
 
-void send()
+void WriteBatch::scheduleSend()
 {
-    Held &h = held();
-    if ((!h.target.is() && !h.story.is()) || sending())
+    if (m_sendScheduled || !QCoreApplication::instance())
+        return;
+    m_sendScheduled = std::make_shared<bool>(true);
+    const std::weak_ptr<bool> scheduled = m_sendScheduled;
+    QTimer::singleShot(0, [this, scheduled] {
+        if (!scheduled.expired())
+            send();
+    });
+}
+
+void WriteBatch::send()
+{
+    m_sendScheduled.reset();
+    Held &h = m_held;
+    if ((!h.target.is() && !h.story.is()) || m_sending)
         return;
     Held taken = std::move(h);
     h = Held();
-    sending() = true;
+    m_sending = true;
     if (taken.story.is()) {
         try {
             taken.deliver(taken.appended);
         } catch (const uno::Exception &) {
         } catch (const std::exception &) {
         }
-        sending() = false;
+        m_sending = false;
         return;
     }
     try {
@@ -122,7 +111,7 @@ void send()
     } catch (const uno::Exception &) {
     } catch (const std::exception &) {
     }
-    sending() = false;
+    m_sending = false;
 }
 
-} // namespace libreoffice::writebatch
+} // namespace libreoffice

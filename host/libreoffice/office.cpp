@@ -458,6 +458,7 @@ void Office::holdControllers(const Reference<frame::XModel> &model)
 
 void Office::releaseControllers()
 {
+    m_writeBatch->send(); // made while the views stand still
     m_documents.showSelections();
     m_releaseScheduled.reset();
     std::vector<Reference<frame::XModel>> held;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lodocumentstates.h"
+#include "lowritebatch.h"
 #include "shapewrappers.h"
 
 #include <QByteArray>
@@ -128,6 +129,8 @@ public:
     void holdControllers(const css::uno::Reference<css::frame::XModel> &model);
     void releaseControllers();
 
+    // The property writes held for this office's next call (officeCall).
+    WriteBatch &writeBatch() const { return *m_writeBatch; }
     // The documents' shape wrappers, held while their documents are open.
     ShapeWrappers &shapeWrappers() { return m_shapeWrappers; }
     // What the bindings remember about the document while it is open.
@@ -161,6 +164,7 @@ private:
     std::shared_ptr<std::atomic<bool>> m_mayTerminate;
     ShapeWrappers m_shapeWrappers;
     DocumentStates m_documents;
+    std::unique_ptr<WriteBatch> m_writeBatch = std::make_unique<WriteBatch>();
 };
 
 } // namespace libreoffice

@@ -131,4 +131,9 @@ bool officeRuns(const Office &office)
     return office.isAlive();
 }
 
+void sendHeldWrites(const Office &office)
+{
+    office.writeBatch().send();
+}
+
 } // namespace libreoffice

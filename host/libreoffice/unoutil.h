@@ -48,17 +48,13 @@ css::uno::Reference<css::text::XText> bodyOf(const css::uno::Reference<css::fram
 css::uno::Any toAny(const automation::Variant &value);
 automation::Variant toVariant(const css::uno::Any &value);
 
-namespace writebatch {
-void send();
-}
-
 // Runs one step that talks to the office. Whatever goes wrong on the way (the
 // office died, the bridge dropped, an object was closed under us) ends in the
 // fallback value instead of an exception: callers answer null objects,
-// empty values or do nothing.
+// empty values or do nothing. It does not send the office's held writes: a
+// step into a document is an officeCall (below).
 template<typename Result, typename Fn> Result unoGuard(Result fallback, Fn &&fn)
 {
-    writebatch::send(); // held property writes go first (lowritebatch.h)
     try {
         return fn();
     } catch (const css::uno::Exception &) {
@@ -69,7 +65,6 @@ template<typename Result, typename Fn> Result unoGuard(Result fallback, Fn &&fn)
 
 template<typename Fn> void unoGuardVoid(Fn &&fn)
 {
-    writebatch::send();
     try {
         fn();
     } catch (const css::uno::Exception &) {
@@ -77,53 +72,46 @@ template<typename Fn> void unoGuardVoid(Fn &&fn)
     }
 }
 
-// A step that adds to the held property writes, or reads what they cannot
-// change (a paragraph's text), without sending them first (see
-// lowritebatch.h); otherwise as unoGuard.
-template<typename Result, typename Fn> Result unoGuardHolding(Result fallback, Fn &&fn)
-{
-    try {
-        return fn();
-    } catch (const css::uno::Exception &) {
-    } catch (const std::exception &) {
-    }
-    return fallback;
-}
-
-template<typename Fn> void unoGuardHolding(Fn &&fn)
-{
-    try {
-        fn();
-    } catch (const css::uno::Exception &) {
-    } catch (const std::exception &) {
-    }
-}
-
-// Whether the office still runs (Office::isAlive), for the calls below:
-// the header keeps Office a declaration only.
+// Whether the office still runs (Office::isAlive), and sending its held
+// writes (Office::writeBatch), for the calls below: the header keeps Office
+// a declaration only.
 bool officeRuns(const Office &office);
+void sendHeldWrites(const Office &office);
 
 // One call of the object model into the office: the fallback without a
-// call once the office has ended (quit, crash, lost bridge), otherwise as
-// unoGuard and unoGuardHolding.
+// call once the office has ended (quit, crash, lost bridge); otherwise the
+// office's held property writes go first (lowritebatch.h), then the step,
+// guarded as unoGuard.
 template<typename Result, typename Fn>
 Result officeCall(const Office &office, Result fallback, Fn &&fn)
 {
     if (!officeRuns(office))
         return fallback;
+    sendHeldWrites(office);
     return unoGuard(std::move(fallback), std::forward<Fn>(fn));
 }
 
 template<typename Fn> void officeCall(const Office &office, Fn &&fn)
 {
-    if (officeRuns(office))
-        unoGuardVoid(std::forward<Fn>(fn));
+    if (!officeRuns(office))
+        return;
+    sendHeldWrites(office);
+    unoGuardVoid(std::forward<Fn>(fn));
+}
+
+// A step that adds to the held property writes, or reads what they cannot
+// change (a paragraph's text), without sending them first; otherwise as
+// officeCall.
+template<typename Result, typename Fn>
+Result officeCallHolding(const Office &office, Result fallback, Fn &&fn)
+{
+    return officeRuns(office) ? unoGuard(std::move(fallback), std::forward<Fn>(fn)) : fallback;
 }
 
 template<typename Fn> void officeCallHolding(const Office &office, Fn &&fn)
 {
     if (officeRuns(office))
-        unoGuardHolding(std::forward<Fn>(fn));
+        unoGuardVoid(std::forward<Fn>(fn));
 }
 
 // A new object of the object model over the office, made of the office and
