@@ -1,8 +1,5 @@
 #include "lowritebatch.h"
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <com/sun/star/uno/Exception.hpp>
 #include <com/sun/star/uno/Sequence.hxx>
 
@@ -34,7 +31,7 @@ void WriteBatch::hold(const Reference<beans::XMultiPropertySet> &target, const V
         h.prepare = std::move(prepare);
     if (state)
         h.state = std::move(state);
-    scheduleSend();
+    m_nextTurn.schedule([this] { send(); });
 }
 
 std::shared_ptr<void> WriteBatch::heldState(const Reference<beans::XMultiPropertySet> &target) const
@@ -61,24 +58,12 @@ void WriteBatch::append(const Reference<text::XText> &story, const QString &text
     }
     h.appended += text;
     h.end = end;
-    scheduleSend();
-}
-
-void WriteBatch::scheduleSend()
-{
-    if (m_sendScheduled || !QCoreApplication::instance())
-        return;
-    m_sendScheduled = std::make_shared<bool>(true);
-    const std::weak_ptr<bool> scheduled = m_sendScheduled;
-    QTimer::singleShot(0, [this, scheduled] {
-        if (!scheduled.expired())
-            send();
-    });
+    m_nextTurn.schedule([this] { send(); });
 }
 
 void WriteBatch::send()
 {
-    m_sendScheduled.reset();
+    m_nextTurn.cancel();
     Held &h = m_held;
     if ((!h.target.is() && !h.story.is()) || m_sending)
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nextturn.h"
+
 #include <QString>
 
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
@@ -69,8 +71,6 @@ public:
                 Deliver deliver);
 
 private:
-    void scheduleSend();
-
     struct Held
     {
         css::uno::Reference<css::beans::XMultiPropertySet> target;
@@ -86,7 +86,7 @@ private:
 
     Held m_held;
     bool m_sending = false;
-    std::shared_ptr<bool> m_sendScheduled;
+    NextTurn m_nextTurn;
 };
 
 } // namespace libreoffice

@@ -9,9 +9,7 @@
 #include "unoutil.h"
 #include "writerwindow.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QTimer>
 #include <QUrl>
 
 #include <com/sun/star/beans/PropertyValue.hpp>
@@ -446,21 +444,14 @@ void Office::holdControllers(const Reference<frame::XModel> &model)
         model->lockControllers();
         m_held.push_back(model);
     });
-    if (!m_releaseScheduled && QCoreApplication::instance()) {
-        m_releaseScheduled = std::make_shared<bool>(true);
-        const std::weak_ptr<bool> scheduled = m_releaseScheduled;
-        QTimer::singleShot(0, [this, scheduled] {
-            if (!scheduled.expired())
-                releaseControllers();
-        });
-    }
+    m_release.schedule([this] { releaseControllers(); });
 }
 
 void Office::releaseControllers()
 {
     m_writeBatch->send(); // made while the views stand still
     m_documents.showSelections();
-    m_releaseScheduled.reset();
+    m_release.cancel();
     std::vector<Reference<frame::XModel>> held;
     held.swap(m_held);
     for (const Reference<frame::XModel> &model : held)
@@ -472,7 +463,7 @@ void Office::quit()
     if (!m_connection)
         return;
     m_held.clear();
-    m_releaseScheduled.reset();
+    m_release.cancel();
     m_mayTerminate->store(true);
     if (m_window)
         m_window->beginShutdown();

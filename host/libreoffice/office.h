@@ -2,6 +2,7 @@
 
 #include "lodocumentstates.h"
 #include "lowritebatch.h"
+#include "nextturn.h"
 #include "shapewrappers.h"
 
 #include <QByteArray>
@@ -160,7 +161,7 @@ private:
     std::unique_ptr<WriterWindow> m_window;
     std::vector<css::uno::Reference<css::frame::XModel>> m_added;
     std::vector<css::uno::Reference<css::frame::XModel>> m_held;
-    std::shared_ptr<bool> m_releaseScheduled;
+    NextTurn m_release; // of the held controllers
     std::shared_ptr<std::atomic<bool>> m_mayTerminate;
     ShapeWrappers m_shapeWrappers;
     DocumentStates m_documents;
