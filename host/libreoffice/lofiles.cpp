@@ -36,21 +36,6 @@ std::shared_ptr<Office> officeOf(const automation::ApplicationPtr &application)
     return office && office->isAlive() ? office : nullptr;
 }
 
-// The office's filter for a file's extension; null for any other extension.
-const char *filterFor(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("docx"))
-        return "MS Word 2007 XML";
-    if (suffix == QLatin1String("doc"))
-        return "MS Word 97";
-    if (suffix == QLatin1String("odt"))
-        return "writer8";
-    if (suffix == QLatin1String("txt"))
-        return "Text (encoded)";
-    return nullptr;
-}
-
 // A text file as UTF-8 without a byte order mark: the text filter is told the
 // encoding, so that it neither asks nor guesses. False when the bytes are no
 // text (they hold NUL) or the copy cannot be written.
@@ -91,21 +76,22 @@ bool saveDocumentAs(const automation::ApplicationPtr &application, const QString
         options.outputFileName = automation::Variant(absolute);
         return printDocument(office, model, options);
     }
-    const char *filterName = suffix == QLatin1String("txt") ? nullptr : filterFor(path);
-    if (!filterName)
+    const std::vector<beans::PropertyValue> filter = suffix == QLatin1String("txt")
+        ? std::vector<beans::PropertyValue>()
+        : filterArguments(path);
+    if (filter.empty())
         return false;
     office->releaseControllers();
     const auto store = [&] {
         return officeCall(*office, false, [&] {
             drawing::fitBoxesToText(office->shapeWrappers(), model);
-            const beans::PropertyValue filter
-                = propertyValue("FilterName", Any(unoName(filterName)));
             // storeToURL writes a copy: the document stays what it was (a new
             // one keeps having no file, so closing it never overwrites this
             // one).
             Reference<frame::XStorable>(model, UNO_QUERY_THROW)
-                ->storeToURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
-                             uno::Sequence<beans::PropertyValue>(&filter, 1));
+                ->storeToURL(
+                    toOUString(QUrl::fromLocalFile(absolute).toString()),
+                    uno::Sequence<beans::PropertyValue>(filter.data(), sal_Int32(filter.size())));
             return true;
         });
     };
@@ -138,14 +124,12 @@ OpenStatus openDocumentFile(const automation::ApplicationPtr &application, const
     const auto passwordAsked = interaction->passwordAsked();
     arguments.push_back(propertyValue("InteractionHandler", Any(handler)));
     QTemporaryDir recoded;
-    if (const char *filterName = filterFor(path)) {
-        arguments.push_back(propertyValue("FilterName", Any(unoName(filterName))));
-        if (file.suffix().toLower() == QLatin1String("txt")) {
-            source = recoded.filePath(file.fileName());
-            if (!recoded.isValid() || !copyAsUtf8(path, source))
-                return OpenStatus::NotADocument;
-            arguments.push_back(propertyValue("FilterOptions", Any(rtl::OUString("UTF8,LF,,"))));
-        }
+    const std::vector<beans::PropertyValue> filter = filterArguments(path);
+    arguments.insert(arguments.end(), filter.begin(), filter.end());
+    if (!filter.empty() && file.suffix().toLower() == QLatin1String("txt")) {
+        source = recoded.filePath(file.fileName());
+        if (!recoded.isValid() || !copyAsUtf8(path, source))
+            return OpenStatus::NotADocument;
     }
     const Reference<frame::XModel> model = office->openDocument(
         source, uno::Sequence<beans::PropertyValue>(arguments.data(), sal_Int32(arguments.size())));

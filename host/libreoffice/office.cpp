@@ -93,19 +93,6 @@ private:
     std::function<void()> m_changed;
 };
 
-// The filter that stores a file of this extension.
-const char *filterForPath(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("doc"))
-        return "MS Word 97";
-    if (suffix == QLatin1String("odt"))
-        return "writer8";
-    if (suffix == QLatin1String("rtf"))
-        return "Rich Text Format";
-    return "MS Word 2007 XML";
-}
-
 } // namespace
 
 Office::Office(bool headless, const QString &profileDirectory, int recoveryIntervalMs)
@@ -407,12 +394,13 @@ bool Office::storeDocument(const Reference<frame::XModel> &model, const QString 
             storable->store();
             return true;
         }
-        const QString absolute = QFileInfo(path).absoluteFilePath();
-        beans::PropertyValue filter;
-        filter.Name = "FilterName";
-        filter.Value <<= unoName(filterForPath(absolute));
-        storable->storeAsURL(toOUString(QUrl::fromLocalFile(absolute).toString()),
-                             Sequence<beans::PropertyValue>(&filter, 1));
+        // Another extension is stored as Word's own format.
+        std::vector<beans::PropertyValue> filter = filterArguments(path);
+        if (filter.empty())
+            filter.push_back(propertyValue("FilterName", uno::Any(unoName("MS Word 2007 XML"))));
+        storable->storeAsURL(
+            toOUString(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString()),
+            Sequence<beans::PropertyValue>(filter.data(), sal_Int32(filter.size())));
         return true;
     });
 }

@@ -2,6 +2,8 @@
 
 #include "office.h"
 
+#include <QFileInfo>
+
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/uno/Type.hxx>
 
@@ -27,6 +29,30 @@ QString toQString(const rtl::OUString &text)
 rtl::OUString unoName(const char *ascii)
 {
     return rtl::OUString::createFromAscii(ascii);
+}
+
+std::vector<beans::PropertyValue> filterArguments(const QString &path)
+{
+    static const struct
+    {
+        const char *suffix;
+        const char *filter;
+    } filters[] = {{"docx", "MS Word 2007 XML"},
+                   {"doc", "MS Word 97"},
+                   {"odt", "writer8"},
+                   {"rtf", "Rich Text Format"},
+                   {"txt", "Text (encoded)"}};
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const auto &known : filters) {
+        if (suffix != QLatin1String(known.suffix))
+            continue;
+        std::vector<beans::PropertyValue> arguments {
+            propertyValue("FilterName", Any(unoName(known.filter)))};
+        if (suffix == QLatin1String("txt"))
+            arguments.push_back(propertyValue("FilterOptions", Any(rtl::OUString("UTF8,LF,,"))));
+        return arguments;
+    }
+    return {};
 }
 
 beans::PropertyValue propertyValue(const char *name, const Any &value)

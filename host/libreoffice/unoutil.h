@@ -15,6 +15,7 @@
 #include <exception>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace libreoffice {
 
@@ -28,6 +29,10 @@ QString toQString(const rtl::OUString &text);
 rtl::OUString unoName(const char *ascii);
 // One named argument of a call (a load, store or print argument).
 css::beans::PropertyValue propertyValue(const char *name, const css::uno::Any &value);
+// The filter of a file's extension (.docx, .doc, .odt, .rtf, .txt) as load
+// or store arguments; a text file is UTF-8 with LF line ends. Empty for any
+// other extension.
+std::vector<css::beans::PropertyValue> filterArguments(const QString &path);
 // A boolean property; false when it is void or no boolean.
 bool boolOf(const css::uno::Reference<css::beans::XPropertySet> &properties, const char *name);
 bool boolOf(const css::uno::Reference<css::beans::XPropertySet> &properties, const QString &name);
