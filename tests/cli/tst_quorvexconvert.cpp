@@ -1,6 +1,7 @@
 #include "assembly/elementrecord.h"
 #include "automation/automation.h"
 #include "libreoffice/lofiles.h"
+#include "pdfmeasure.h"
 #include "sharedoffice.h"
 
 #include <QtTest>
@@ -43,13 +44,14 @@ private:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     int counter() const;
-    // The text of a PDF, without white space.
+    // The text of a PDF's pages, without white space.
     static QString pdfText(const QString &file)
     {
-        QProcess text;
-        text.start("pdftotext", {file, "-"});
-        text.waitForFinished();
-        return QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression("\\s"));
+        const pdfmeasure::PdfFile pdf(file);
+        QString text;
+        for (int page = 1; page <= pdf.pageCount(); ++page)
+            text += pdf.compactText(page);
+        return text;
     }
 
     SharedOffice m_office;
