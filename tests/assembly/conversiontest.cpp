@@ -18,30 +18,15 @@ const QStringList kBody {
     QStringLiteral("各单位每月组织一次隐患排查，建立问题清单，明确整改时限和责任人。"),
     QStringLiteral("特此通知。")};
 
-// Twenty strings as the dialogs send them; `fields` sets the kind, level,
-// period, urgency, number, title, recipient, signature unit (LK) and signer.
-assembly::ElementList elements(const QStringList &fields)
+// Twenty strings as the dialogs send them; `f` sets the kind, level, period,
+// urgency, number, title, recipient, signature unit (LK) and signer.
+assembly::ElementList elements(const QStringList &f)
 {
-    return assembly::ElementList::fromStrings({fields[0],
-                                               QStringLiteral("模板"),
-                                               fields[1],
-                                               fields[2],
-                                               fields[3],
-                                               fields[4],
-                                               fields[5],
-                                               fields[6],
-                                               QStringLiteral("市委办公室"),
-                                               QString(),
-                                               QStringLiteral("2024年5月6日"),
-                                               QStringLiteral("2024年5月8日"),
-                                               QStringLiteral("主动公开"),
-                                               QString(),
-                                               QStringLiteral("某某市人民政府办公室"),
-                                               fields[7],
-                                               fields[8],
-                                               QStringLiteral("张三、李四"),
-                                               QString(),
-                                               QStringLiteral("王五")});
+    return assembly::ElementList::fromStrings(
+        f.mid(0, 1) + QStringList {QStringLiteral("模板")} + f.mid(1, 6)
+        + QStringLiteral("市委办公室||2024年5月6日|2024年5月8日|主动公开||某某市人民政府办公室")
+              .split('|')
+        + f.mid(7, 2) + QStringLiteral("张三、李四||王五").split('|'));
 }
 
 } // namespace
@@ -61,10 +46,8 @@ void ConversionTest::convertTwice_data()
     // Each conversion as kind;level;period;urgency;number;title;recipient;
     // signature unit;signer; the lines of the second head, in order; a line
     // of the second signature.
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<QString>("head");
-    QTest::addColumn<QString>("signature");
+    for (const char *column : {"first", "second", "head", "signature"})
+        QTest::addColumn<QString>(column);
 
     const QString notice = QStringLiteral("关于做好今冬明春安全生产工作的通知");
     const QString unit = QStringLiteral("某某市人民政府");
@@ -122,12 +105,9 @@ void ConversionTest::convertTwice()
     QVERIFY(afterFirst.contains(QStringLiteral("bj_gw")));
 
     // One head, the second one, ahead of the body; the body once, as typed.
-    const QStringList paragraphs = [&] {
-        QStringList texts;
-        for (const QString &text : bodyParagraphs())
-            texts.append(text.trimmed());
-        return texts;
-    }();
+    QStringList paragraphs = bodyParagraphs();
+    for (QString &text : paragraphs)
+        text = text.trimmed();
     int at = 0;
     for (const QString &line : head.split(QLatin1Char(';'))) {
         const int found = paragraphs.indexOf(line, at);

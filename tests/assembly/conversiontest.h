@@ -3,10 +3,8 @@
 #include "conformancetest.h"
 
 // The whole conversion on any writer, made by the factory as in the
-// conformance suite: each kind converted from a realistic body and converted
-// again with other elements, as a user does after a correction. The document
-// must then hold one head, one signature, one red header and one imprint,
-// the second conversion's, and the user's body as it was.
+// conformance suite: each kind converted twice, as after a correction, leaves
+// one head, signature, red header and imprint, the second's, and the body.
 class ConversionTest : public ConformanceTest
 {
     Q_OBJECT

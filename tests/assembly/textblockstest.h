@@ -3,11 +3,8 @@
 #include "conformancetest.h"
 
 // The title and signature blocks on any writer, made by the factory as in
-// the conformance suite: the paragraphs they leave (text, alignment, exact
-// spacing, character indents, fonts) after a small body, documents that give
-// them little to work with, and on a writer that exports PDF every kind
-// written as a conversion writes it on a realistic body, measured against
-// the type area and the spacings (the pages are kept for a look).
+// the conformance suite: the paragraphs they leave, documents that give them
+// little to work with, and each kind's exported pages measured.
 class TextBlocksTest : public ConformanceTest
 {
     Q_OBJECT
@@ -29,8 +26,6 @@ private:
     // Each paragraph in the body format after page adaptation.
     void prepareBody(const QStringList &paragraphs);
     // Every paragraph as "text|alignment|exact spacing|first,left,right
-    // character indents|font", blank runs written "{n}", the font being the
-    // East Asian font of the first character and, when it differs, ".." and
-    // that of the last, then the size ("-" for an empty paragraph).
+    // character indents|first..last East Asian font size", blanks "{n}".
     QStringList describeAll() const;
 };

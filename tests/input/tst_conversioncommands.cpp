@@ -5,8 +5,8 @@
 #include "inprocess/inprocessapplication.h"
 #include "input_window.h"
 #include "jiyao_window.h"
-#include "wpsmainwindow.h"
 #include "testhome.h"
+#include "wpsmainwindow.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -61,16 +61,14 @@ void TestConversionCommands::preconditions_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<bool>("writer");
     QTest::addColumn<bool>("document");
-    QTest::addColumn<QString>("message"); // empty: no box
-    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<QString>("message"); // empty: no box, and a writer opens the dialogs
 
     const QString unit = QStringLiteral("某某市人民政府办公室");
-    QTest::newRow("no unit, no document") << "" << true << false << "未设置印发单位名称!" << false;
-    QTest::newRow("four-character unit")
-        << "某某单位" << true << true << "未设置印发单位名称!" << false;
-    QTest::newRow("no writer: silent") << unit << false << false << "" << false;
-    QTest::newRow("no document") << unit << true << false << "请确认是否已打开文档!" << false;
-    QTest::newRow("ready") << unit << true << true << "" << true;
+    QTest::newRow("no unit, no document") << "" << true << false << "未设置印发单位名称!";
+    QTest::newRow("four-character unit") << "某某单位" << true << true << "未设置印发单位名称!";
+    QTest::newRow("no writer: silent") << unit << false << false << "";
+    QTest::newRow("no document") << unit << true << false << "请确认是否已打开文档!";
+    QTest::newRow("ready") << unit << true << true << "";
 }
 
 void TestConversionCommands::preconditions()
@@ -79,18 +77,15 @@ void TestConversionCommands::preconditions()
     QFETCH(bool, writer);
     QFETCH(bool, document);
     QFETCH(QString, message);
-    QFETCH(bool, dialog);
     TestHome home;
     setUnit(home, unit);
     Page page(writer, document);
     for (const QString &label : {QStringLiteral("套下行文"), QStringLiteral("纪要简报")}) {
         BoxRecorder boxes;
         page.page->slotButtonClick(label);
-        QStringList texts;
-        for (const RecordedBox &box : boxes.boxes())
-            texts.append(box.text);
-        QCOMPARE(texts, message.isEmpty() ? QStringList() : QStringList {message});
+        QCOMPARE(boxes.texts(), message.isEmpty() ? QStringList() : QStringList {message});
     }
+    const bool dialog = writer && message.isEmpty();
     QCOMPARE(page.page->elementInputDialog()->isVisible(), dialog);
     QCOMPARE(page.page->minutesInputDialog()->isVisible(), dialog);
     page.page->elementInputDialog()->close();
@@ -119,18 +114,16 @@ void TestConversionCommands::prefillAndConfirm()
         assembly::writeElement(app, element.id, element.key(), value);
 
     input_window *dialog = page.page->elementInputDialog();
+    const auto field = [dialog](const char *name) {
+        return dialog->findChild<QLineEdit *>(QLatin1String(name))->text();
+    };
     page.page->slotButtonClick(QStringLiteral("套下行文"));
-    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edqf"))->text(), QString());
+    QCOMPARE(field("edqf"), QString());
     dialog->close();
     page.page->slotButtonClick(QStringLiteral("套上行文"));
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!page.page->minutesInputDialog()->isVisible());
-    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edqf"))->text(),
-             QStringLiteral("张三"));
-    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edtbt"))->text(),
-             QStringLiteral("关于资金的请示"));
-    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("edwh"))->text(),
-             QStringLiteral("某政"));
+    QVERIFY(dialog->isVisible() && !page.page->minutesInputDialog()->isVisible());
+    QCOMPARE(field("edqf") + field("edtbt") + field("edwh"),
+             QStringLiteral("张三关于资金的请示某政"));
 
     BoxRecorder boxes;
     QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
@@ -138,14 +131,11 @@ void TestConversionCommands::prefillAndConfirm()
     QVERIFY(!dialog->isVisible());
     QVERIFY(boxes.boxes().isEmpty());
     // Stored as entered, not as the head prints them.
-    QCOMPARE(assembly::readElement(app, Element::MiJi.id, Element::MiJi.key()),
-             QStringLiteral("机密"));
-    QCOMPARE(assembly::readElement(app, Element::WenHao.id, Element::WenHao.key()),
-             QStringLiteral("某政〔2023〕12号"));
+    for (const auto &[element, value] : stored)
+        QCOMPARE(assembly::readElement(app, element.id, element.key()), value);
     const QString text = app->activeDocument()->content()->text();
-    QVERIFY2(text.contains(QStringLiteral("机  密")), qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("签发人：张三")));
-    QVERIFY(text.contains(QStringLiteral("某某市人民政府\r")));
+    for (const char *printed : {"机  密", "签发人：张三", "某某市人民政府\r"})
+        QVERIFY2(text.contains(QString::fromUtf8(printed)), qPrintable(text));
     QCOMPARE(app->activeDocument()->shapes()->item(1)->name(), QStringLiteral("WJBT"));
 }
 

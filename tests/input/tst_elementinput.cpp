@@ -14,8 +14,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <memory>
-
 namespace {
 
 // "<year>" and "<today>" stand for the current year and date.
@@ -47,25 +45,21 @@ QString shown(const QDialog &dialog, const QString &name)
 
 // The dialog prefilled as a conversion command does, shown, after an earlier
 // opening whose dates stay where a stored date is not taken.
-template<class Dialog>
-std::unique_ptr<QDialog> prefilled(const QString &kind, const QString &number, const QString &date)
-{
-    auto dialog = std::make_unique<Dialog>();
-    for (const QString &day : {QStringLiteral("2020年1月1日"), date})
-        dialog->fromRootWin(kind, "机密", "1年", "特急", number, "标题", "主送", "抄送", "附注",
-                            day, day, "主动公开", "发文单位", "印发单位", "张三");
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->show();
-    if (!QTest::qWaitForWindowExposed(dialog.get()))
-        return nullptr;
-    return dialog;
-}
-
 std::unique_ptr<QDialog> openDialog(const QString &kind, const QString &number,
                                     const QString &date = QString())
 {
-    return kind == QLatin1String("jiyao.ini") ? prefilled<jiyao_window>(kind, number, date)
-                                              : prefilled<input_window>(kind, number, date);
+    const auto show = [&](auto dialog) -> std::unique_ptr<QDialog> {
+        for (const QString &day : {QStringLiteral("2020年1月1日"), date})
+            dialog->fromRootWin(kind, "机密", "1年", "特急", number, "标题", "主送", "抄送", "附注",
+                                day, day, "主动公开", "发文单位", "印发单位", "张三");
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        if (!QTest::qWaitForWindowExposed(dialog.get()))
+            return nullptr;
+        return dialog;
+    };
+    return kind == QLatin1String("jiyao.ini") ? show(std::make_unique<jiyao_window>())
+                                              : show(std::make_unique<input_window>());
 }
 
 void addRow(const char *tag, const QStringList &values)
@@ -87,16 +81,10 @@ class TestElementInput : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_home = std::make_unique<TestHome>(); }
-    void cleanup() { m_home.reset(); }
-
     void conversions_data();
     void conversions();
     void templatesEditedFromTheDialog_data();
     void templatesEditedFromTheDialog();
-
-private:
-    std::unique_ptr<TestHome> m_home;
 };
 
 // A conversion: the dialog prefilled from the document and the templates,
@@ -180,9 +168,10 @@ void TestElementInput::conversions()
     QFETCH(QString, sentList);
     QFETCH(QString, disk);
 
-    m_home->setValues("option.ini", map("General/FW=某县政府"));
-    m_home->setValues(kind, map(templates));
-    const QByteArray before = m_home->readFile(kind);
+    TestHome home;
+    home.setValues("option.ini", map("General/FW=某县政府"));
+    home.setValues(kind, map(templates));
+    const QByteArray before = home.readFile(kind);
     BoxRecorder boxes;
     const auto dialog = openDialog(kind, number, date);
     QVERIFY(dialog);
@@ -201,9 +190,9 @@ void TestElementInput::conversions()
     const QByteArray signal = QByteArray("2") + (minutes ? "sendJYSettings(" : "sendSettings(")
         + QByteArray("QString,").repeated(19) + "QString)";
     QSignalSpy sent(dialog.get(), signal.constData());
-    m_home->setDiskFull(disk == QLatin1String("full"));
+    home.setDiskFull(disk == QLatin1String("full"));
     clickOk(dialog.get());
-    m_home->setDiskFull(false);
+    home.setDiskFull(false);
 
     QCOMPARE(dialog->isVisible(), !message.isEmpty());
     QCOMPARE(sent.size(), message.isEmpty() ? 1 : 0);
@@ -211,11 +200,11 @@ void TestElementInput::conversions()
         QCOMPARE(boxes.boxes().size(), 1);
         QVERIFY2(boxes.texts().first().contains(message), qPrintable(boxes.texts().first()));
         QCOMPARE(boxes.boxes().first().title, QStringLiteral("错误"));
-        QCOMPARE(m_home->readFile(kind), before);
+        QCOMPARE(home.readFile(kind), before);
     } else if (!sentList.isEmpty()) {
         QCOMPARE(QVariant(sent.first()).toStringList(), expand(sentList).split(QLatin1Char('|')));
     }
-    const QSettings plain(m_home->templateFile(kind), QSettings::IniFormat);
+    const QSettings plain(home.templateFile(kind), QSettings::IniFormat);
     const QVariantMap expected = map(stored);
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
         QCOMPARE(plain.value(it.key()).toString(), it.value().toString());
@@ -241,9 +230,10 @@ void TestElementInput::templatesEditedFromTheDialog()
     QFETCH(QString, editor);
     QFETCH(QString, listed);
 
-    m_home->setValues(kind, map("General/mb=A;A/FW=甲文件;B/FW=乙文件"));
+    TestHome home;
+    home.setValues(kind, map("General/mb=A;A/FW=甲文件;B/FW=乙文件"));
     // A new letter template proposes the organ name as its mark text.
-    m_home->setValues("option.ini", map("General/YF=县政府办公室;县政府办公室/FW=某县政府"));
+    home.setValues("option.ini", map("General/YF=县政府办公室;县政府办公室/FW=某县政府"));
     BoxRecorder boxes;
     const auto dialog = openDialog(kind, QString());
     QVERIFY(dialog);
