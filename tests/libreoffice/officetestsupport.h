@@ -15,9 +15,8 @@
 // Helpers shared by the LibreOffice client tests.
 namespace officetest {
 
-// A test that needs LibreOffice Writer fails where it is not installed, so a
-// machine without the office cannot pass the suite by skipping it. Setting
-// QVX_SKIP_LIBREOFFICE=1 asks for the skip instead.
+// Without LibreOffice Writer a test fails (the suite cannot pass by skipping)
+// unless QVX_SKIP_LIBREOFFICE=1 asks for the skip.
 inline bool libreOfficeInstalled()
 {
     return libreoffice::makeClient() != nullptr;
@@ -32,8 +31,7 @@ constexpr char missingLibreOffice[]
     = "LibreOffice Writer is not installed; install it (tools/install-deps.sh) or set "
       "QVX_SKIP_LIBREOFFICE=1 to skip the tests that need it";
 
-// For a main() that runs its test objects itself: the exit status when the
-// office is missing (1, or 0 when the skip was asked for), after saying why.
+// For a main() of its own: the exit status when the office is missing.
 inline std::optional<int> missingLibreOfficeExit()
 {
     if (libreOfficeInstalled())
@@ -46,8 +44,7 @@ inline std::optional<int> missingLibreOfficeExit()
     return 1;
 }
 
-// Whether the process exists and has not died yet. A killed child that its
-// parent has not reaped yet is a zombie: dead, so it does not count.
+// Whether the process exists and has not died (a zombie counts as dead).
 inline bool processRunning(qint64 pid)
 {
     if (pid <= 0)
@@ -73,10 +70,34 @@ inline bool waitUntilGone(qint64 pid, int timeoutMs)
     return true;
 }
 
+// An office of its own on the profile: headless without arguments, else
+// embedded as they say (embedArgs). Null when it does not start.
+inline automation::ApplicationPtr startOffice(const QString &profile,
+                                              std::unique_ptr<WriterClient> *client,
+                                              const QStringList &args = {})
+{
+    libreoffice::ClientOptions options;
+    options.headless = args.isEmpty();
+    options.profileDirectory = profile;
+    *client = libreoffice::makeClient(options);
+    automation::ApplicationPtr app;
+    if (*client)
+        (*client)->setProcessArgs(args);
+    if (*client && (*client)->getApplication(&app) != 0)
+        app.reset();
+    return app;
+}
+
+// The host's start arguments for an office embedded into the window.
+inline QStringList embedArgs(quint64 window, QSize size)
+{
+    return {QStringLiteral("-shield"),     QStringLiteral("-multiply"),
+            QStringLiteral("-x11embed"),   QString::number(window),
+            QString::number(size.width()), QString::number(size.height())};
+}
+
 } // namespace officetest
 
-// In a test function (initTestCase for the whole program): fails, or skips
-// when asked to, where LibreOffice Writer is not installed.
 #define QVX_REQUIRE_LIBREOFFICE()                                                                  \
     do {                                                                                           \
         if (!officetest::libreOfficeInstalled()) {                                                 \

@@ -15,13 +15,8 @@ class SharedOffice
 {
 public:
     SharedOffice()
+        : m_application(officetest::startOffice(m_profile.path(), &m_client))
     {
-        libreoffice::ClientOptions options;
-        options.headless = true;
-        options.profileDirectory = m_profile.path();
-        m_client = libreoffice::makeClient(options);
-        if (m_client && m_client->getApplication(&m_application) != 0)
-            m_application.reset();
     }
 
     ~SharedOffice()
@@ -36,8 +31,7 @@ public:
         return m_application ? std::make_shared<DocumentsOnlyQuit>(m_application) : nullptr;
     }
 
-    // The office's own application, for the writer's entry points beyond the
-    // object model (libreoffice/lofiles.h); never quit it.
+    // The office's own, for libreoffice/lofiles.h; never quit it.
     automation::ApplicationPtr officeApplication() const { return m_application; }
 
 private:

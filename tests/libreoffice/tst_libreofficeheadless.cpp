@@ -29,7 +29,6 @@ private slots:
     void quitThenWarmStart();
 
 private:
-    static ApplicationPtr start(const QString &profile, std::unique_ptr<WriterClient> *client);
     static bool officeRunsOnProfile(const QString &profile);
 
     QTemporaryDir m_dir;
@@ -38,33 +37,13 @@ private:
     ApplicationPtr m_app;
 };
 
-ApplicationPtr TestLibreOfficeHeadless::start(const QString &profile,
-                                              std::unique_ptr<WriterClient> *client)
-{
-    libreoffice::ClientOptions options;
-    options.headless = true;
-    options.profileDirectory = profile;
-    *client = libreoffice::makeClient(options);
-    if (!*client)
-        return nullptr;
-    (*client)->setProcessPath((*client)->defaultProcessPath());
-    ApplicationPtr app;
-    if ((*client)->getApplication(&app) != 0)
-        return nullptr;
-    return app;
-}
-
 bool TestLibreOfficeHeadless::officeRunsOnProfile(const QString &profile)
 {
     const QByteArray marker = QDir(profile).absolutePath().toUtf8();
     for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool isPid = false;
-        entry.toLongLong(&isPid);
-        if (!isPid)
-            continue;
         QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(marker)
-            && officetest::processRunning(entry.toLongLong()))
+        if (entry.toLongLong() > 0 && cmdline.open(QIODevice::ReadOnly)
+            && cmdline.readAll().contains(marker) && officetest::processRunning(entry.toLongLong()))
             return true;
     }
     return false;
@@ -76,15 +55,8 @@ void TestLibreOfficeHeadless::initTestCase()
     QVERIFY(m_dir.isValid());
     m_profile = m_dir.filePath(QStringLiteral("profile"));
 
-    QElapsedTimer timer;
-    timer.start();
-    m_app = start(m_profile, &m_client);
-    QVERIFY(m_app);
-    const qint64 started = timer.elapsed();
-    QVERIFY(m_app->documents()->add());
-    qInfo("cold headless start on a new profile: %lld ms to the application, %lld ms to an "
-          "editable document",
-          started, timer.elapsed());
+    m_app = officetest::startOffice(m_profile, &m_client);
+    QVERIFY(m_app && m_app->documents()->add());
 }
 
 void TestLibreOfficeHeadless::cleanupTestCase()
@@ -133,38 +105,20 @@ void TestLibreOfficeHeadless::secondGetApplicationAnswersTheSameApplication()
     QCOMPARE(again, m_app);
 }
 
+// A closed document's objects answer nothing; closing it twice is harmless.
+// (Which document is active after a close: the conformance suite.)
 void TestLibreOfficeHeadless::closingDocuments()
 {
-    DocumentsPtr documents = m_app->documents();
-    DocumentPtr first = documents->add();
-    first->content()->setText(QStringLiteral("first"));
-    DocumentPtr second = documents->add();
+    DocumentPtr second = m_app->documents()->add();
     second->content()->setText(QStringLiteral("second"));
-    QVERIFY(m_app->selection());
-
-    // Closing the active document makes the one added before it active.
-    const long count = documents->count();
     second->close();
-    QCOMPARE(documents->count(), count - 1);
-    QCOMPARE(m_app->activeDocument()->content()->text(), QStringLiteral("first\r"));
-
-    // A closed document's objects answer nothing.
     QVERIFY(!second->content());
     DocumentPropertiesPtr properties = second->customDocumentProperties();
     QVERIFY(!properties || properties->count() == 0);
     if (properties)
         QVERIFY(!properties->add(QStringLiteral("Late"), false, msoPropertyTypeString, "x"));
     second->close();
-
-    for (int guard = 0; documents->count() > 0 && guard < 100; ++guard)
-        documents->item(1)->close();
-    QCOMPARE(documents->count(), 0L);
-    QVERIFY(!m_app->activeDocument());
-    QVERIFY(!m_app->selection());
-
-    // The office goes on: a new document can be added.
-    QVERIFY(documents->add());
-    QVERIFY(m_app->activeDocument());
+    QVERIFY(m_app->documents()->add());
 }
 
 void TestLibreOfficeHeadless::profileInUseFallsBackToATemporaryOne()
@@ -172,14 +126,11 @@ void TestLibreOfficeHeadless::profileInUseFallsBackToATemporaryOne()
     // One office per profile: a second client on the profile in use starts
     // its own office on a temporary profile and leaves the first alone.
     std::unique_ptr<WriterClient> client;
-    ApplicationPtr second = start(m_profile, &client);
+    ApplicationPtr second = officetest::startOffice(m_profile, &client);
     QVERIFY(second);
     const qint64 pid = libreoffice::officeProcessId(second);
     QVERIFY(pid != libreoffice::officeProcessId(m_app));
-    DocumentPtr document = second->documents()->add();
-    QVERIFY(document);
-    document->content()->setText(QStringLiteral("second office"));
-    QCOMPARE(second->activeDocument()->content()->text(), QStringLiteral("second office\r"));
+    QVERIFY(second->documents()->add());
     second->quit();
     QVERIFY(!officetest::processRunning(pid));
 
@@ -196,9 +147,8 @@ void TestLibreOfficeHeadless::quitThenWarmStart()
     for (const char *kind : {"cold", "warm"}) {
         QElapsedTimer timer;
         timer.start();
-        const ApplicationPtr app = start(profile, &client);
-        QVERIFY(app);
-        const DocumentPtr document = app->documents()->add();
+        const ApplicationPtr app = officetest::startOffice(profile, &client);
+        const DocumentPtr document = app ? app->documents()->add() : nullptr;
         QVERIFY(document);
         qInfo("%s headless start: %lld ms to an editable document", kind, timer.elapsed());
         QVERIFY(officeRunsOnProfile(profile));
@@ -207,11 +157,9 @@ void TestLibreOfficeHeadless::quitThenWarmStart()
         timer.restart();
         app->quit(Variant(), Variant(), Variant());
         QVERIFY(timer.elapsed() < 5000);
-        QVERIFY(!officetest::processRunning(pid));
-        QVERIFY(!officeRunsOnProfile(profile));
+        QVERIFY(!officetest::processRunning(pid) && !officeRunsOnProfile(profile));
         QVERIFY(!app->documents() && !app->activeDocument() && !app->selection());
-        QVERIFY(!app->applicationEx());
-        QVERIFY(!document->content());
+        QVERIFY(!app->applicationEx() && !document->content());
     }
 }
 

@@ -27,7 +27,8 @@ static const std::tuple<const char *, const char *, int, char, float, bool, floa
     {"converted-notice.docx", "一、总体要求", 6, 'H', 16, false, 2},
     {"converted-notice.docx", "关于做好", 4, 'T', 22, true, 0}, // marked: kept
     {"attachment-table.docx", "安全生产重点任务统计表", 4, 'T', 22, true, 0},
-    {"attachment-table.docx", "市应急管理局", 4, 'S', 12, true, 0},
+    {"attachment-table.docx", "市应急管理局", 4, 'S', 12, true, 0}, // the table's own
+    {"attachment-table.docx", "（一）填报说明。", 8, 'K', 16, false, 2}, // after the table
 };
 
 // The layout commands on the documents users have, on LibreOffice embedded as
@@ -54,19 +55,12 @@ class TestLoOpenedDocuments : public QObject
 private slots:
     void initTestCase()
     {
-        libreoffice::ClientOptions options;
-        options.profileDirectory = m_profile.path();
         QVX_REQUIRE_LIBREOFFICE();
-        m_client = libreoffice::makeClient(options);
-        QVERIFY(m_client);
         m_host.setAttribute(Qt::WA_NativeWindow);
         m_host.show();
-        m_client->setProcessPath(m_client->defaultProcessPath());
-        m_client->setProcessArgs({QStringLiteral("-shield"), QStringLiteral("-multiply"),
-                                  QStringLiteral("-x11embed"), QString::number(m_host.winId()),
-                                  QString::number(m_host.width()),
-                                  QString::number(m_host.height())});
-        QCOMPARE(m_client->getApplication(&m_app), 0);
+        m_app = officetest::startOffice(m_profile.path(), &m_client,
+                                        officetest::embedArgs(m_host.winId(), m_host.size()));
+        QVERIFY(m_app);
         QWidget::createWindowContainer(
             QWindow::fromWinId(WId(m_app->applicationEx()->mainWindowId())), &m_host)
             ->resize(m_host.size());
