@@ -19,34 +19,25 @@ private slots:
         QTest::addColumn<int>("route");
         QTest::addColumn<int>("kind"); // -1: no request
 
-        const int host = DispatchInterceptor::ToHost;
-        const int office = DispatchInterceptor::ToOffice;
+        const int host = DispatchInterceptor::ToHost, office = DispatchInterceptor::ToOffice;
         const int nowhere = DispatchInterceptor::Nowhere;
-        QTest::newRow("Ctrl+O") << ".uno:Open"
-                                << "" << host << int(WriterRequest::ChooseFile);
-        QTest::newRow("Open with arguments") << ".uno:Open?FileName:string=x"
-                                             << "" << host << int(WriterRequest::ChooseFile);
-        QTest::newRow("Ctrl+N") << ".uno:AddDirect"
-                                << "" << host << int(WriterRequest::NewDocument);
-        QTest::newRow("New > Text Document")
-            << "private:factory/swriter"
-            << "_default" << host << int(WriterRequest::NewDocument);
-        QTest::newRow("recent document") << "file:///tmp/a.docx"
-                                         << "_default" << host << int(WriterRequest::OpenUrl);
-        QTest::newRow("dropped file") << "file:///tmp/a.docx"
-                                      << "_blank" << host << int(WriterRequest::OpenUrl);
-        QTest::newRow("Exit") << ".uno:Quit"
-                              << "" << host << int(WriterRequest::Quit);
-        QTest::newRow("spreadsheet") << "private:factory/scalc"
-                                     << "_blank" << nowhere << -1;
-        QTest::newRow("new window") << ".uno:NewWindow"
-                                    << "" << nowhere << -1;
-        QTest::newRow("file into its own frame") << "file:///tmp/a.docx"
-                                                 << "_self" << office << -1;
-        QTest::newRow("editing") << ".uno:Bold"
-                                 << "" << office << -1;
-        QTest::newRow("save") << ".uno:Save"
-                              << "" << office << -1;
+        const std::tuple<const char *, const char *, const char *, int, int> rows[]
+            = {{"Ctrl+O", ".uno:Open", "", host, WriterRequest::ChooseFile},
+               {"Open with arguments", ".uno:Open?FileName:string=x", "", host,
+                WriterRequest::ChooseFile},
+               {"Ctrl+N", ".uno:AddDirect", "", host, WriterRequest::NewDocument},
+               {"New > Text Document", "private:factory/swriter", "_default", host,
+                WriterRequest::NewDocument},
+               {"recent document", "file:///tmp/a.docx", "_default", host, WriterRequest::OpenUrl},
+               {"dropped file", "file:///tmp/a.docx", "_blank", host, WriterRequest::OpenUrl},
+               {"Exit", ".uno:Quit", "", host, WriterRequest::Quit},
+               {"spreadsheet", "private:factory/scalc", "_blank", nowhere, -1},
+               {"new window", ".uno:NewWindow", "", nowhere, -1},
+               {"file into its own frame", "file:///tmp/a.docx", "_self", office, -1},
+               {"editing", ".uno:Bold", "", office, -1},
+               {"save", ".uno:Save", "", office, -1}};
+        for (const auto &[name, url, target, route, kind] : rows)
+            QTest::newRow(name) << QString(url) << QString(target) << route << kind;
     }
 
     void route()

@@ -74,9 +74,8 @@ bool TestLoHeaderMarks::queue(const QString &command)
 void TestLoHeaderMarks::initTestCase()
 {
     QVX_REQUIRE_LIBREOFFICE();
-    // The office prints to the default queue of the print system it is
-    // shown: ours, before the office starts; named, so that a default of
-    // the user's own (~/.cups/lpoptions) does not count.
+    // The office prints to the default queue of the print system it is shown
+    // at its start: ours, named (a default in ~/.cups/lpoptions does not count).
     QVERIFY2(queue(QStringLiteral("start")), "no private print queue: see tools/pdfqueue.sh");
     qputenv("CUPS_SERVER", QDir(m_queue.path()).filePath(QStringLiteral("cups.sock")).toUtf8());
     qputenv("LPDEST", "quorvex-pdf");
@@ -141,9 +140,9 @@ void TestLoHeaderMarks::hideAndShowHeader()
 // next page keeps its own; a second run on the same page uncovers it.
 void TestLoHeaderMarks::pageNumberCoverOnItsPage()
 {
-    const QRectF numberArea(pt(2.9), pt(26.5), pt(15.5), pt(3.2)); // below the type area
-    const auto numberInk = [&](int page, const QString &name) {
-        return PageImage(render(page, name), dpi).inkCount(isInk, numberArea);
+    const auto numberInk = [&](int page, const QString &name) { // below the type area
+        const QRectF area(pt(2.9), pt(26.5), pt(15.5), pt(3.2));
+        return PageImage(render(page, name), dpi).inkCount(isInk, area);
     };
     QVERIFY(numberInk(1, QStringLiteral("number-1")) > 0);
     format::togglePageNumberCover(m_app);
@@ -174,11 +173,11 @@ void TestLoHeaderMarks::positioningLines()
 
 QStringList TestLoHeaderMarks::printedFiles() const
 {
-    const QDir out(QDir(m_queue.path()).filePath(QStringLiteral("out")));
-    QStringList files;
-    for (const QString &name :
-         out.entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name))
-        files << out.filePath(name);
+    QDir out(QDir(m_queue.path()).filePath(QStringLiteral("out")));
+    out.setNameFilters({QStringLiteral("job-*.pdf")});
+    QStringList files = out.entryList(QDir::Files, QDir::Name);
+    for (QString &name : files)
+        name = out.filePath(name);
     return files;
 }
 

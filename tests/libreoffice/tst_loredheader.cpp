@@ -6,9 +6,8 @@
 #include "sharedoffice.h"
 #include "templatestore.h"
 
-#include <QtTest>
-
 #include <QDir>
+#include <QtTest>
 
 using namespace automation;
 using namespace pdfmeasure;
@@ -145,9 +144,9 @@ void TestLoRedHeader::draw(const QString &name, const Case &c)
         PrintOutOptions options;
         options.outputFileName = Variant(dir.filePath(file + suffix + ".pdf"));
         QVERIFY(doc->printOut(options));
-        auto pdf = std::make_shared<PdfFile>(options.outputFileName.toString());
+        auto &pdf = (suffix.isEmpty() ? m_drawn : m_boxes)[name];
+        pdf = std::make_shared<PdfFile>(options.outputFileName.toString());
         QVERIFY2(pdf->isValid(), qPrintable(pdf->error()));
-        (suffix.isEmpty() ? m_drawn : m_boxes)[name] = pdf;
         for (int page : {1, pdf->pageCount()})
             pdf->render(page, dpi,
                         dir.filePath(file + suffix + QStringLiteral("-page%1.png").arg(page)));
@@ -219,9 +218,9 @@ void TestLoRedHeader::imprint()
     const Case &c = m_cases[name];
     const PdfFile &pdf = *m_drawn[name];
     const int last = pdf.pageCount();
-    const PageImage page(pdf.render(last, dpi), dpi);
     const QList<QRectF> rules
-        = page.horizontalRules(isDark, pt(15), QRectF(0, pt(12), pt(21), pt(17)));
+        = PageImage(pdf.render(last, dpi), dpi)
+              .horizontalRules(isDark, pt(15), QRectF(0, pt(12), pt(21), pt(17)));
     const QString text = pdf.compactText(last);
     QVERIFY2(text.contains(QStringLiteral("抄送：市委办公室")), qPrintable(text));
     if (c.kind == QLatin1String("xinhan.ini")) {

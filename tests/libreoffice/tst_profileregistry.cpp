@@ -30,21 +30,17 @@ void TestProfileRegistry::needed_data()
     const QStringList debian {QStringLiteral("Noto Serif CJK SC"),
                               QStringLiteral("Noto Sans CJK SC"), QStringLiteral("AR PL UKai CN"),
                               QStringLiteral("AR PL UMing CN")};
-    QTest::newRow("title") << debian << "方正小标宋_GBK"
-                           << "Noto Serif CJK SC";
-    QTest::newRow("heading") << debian << "方正黑体_GBK"
-                             << "Noto Sans CJK SC";
-    QTest::newRow("kai") << debian << "方正楷体_GBK"
-                         << "AR PL UKai CN";
-    QTest::newRow("song: half-width ASCII") << debian << "宋体"
-                                            << "AR PL UMing CN";
-    QTest::newRow("fangsong") << debian << "方正仿宋_GBK"
-                              << "AR PL UMing CN";
-    QTest::newRow("installed font kept")
-        << (debian + QStringList {QStringLiteral("方正黑体_GBK")}) << "方正黑体_GBK" << QString();
-    QTest::newRow("second choice") << QStringList {QStringLiteral("Noto Serif CJK SC")} << "宋体"
-                                   << "Noto Serif CJK SC";
-    QTest::newRow("no stand-in") << QStringList() << "方正楷体_GBK" << QString();
+    const std::tuple<const char *, QStringList, const char *, const char *> rows[]
+        = {{"title", debian, "方正小标宋_GBK", "Noto Serif CJK SC"},
+           {"heading", debian, "方正黑体_GBK", "Noto Sans CJK SC"},
+           {"kai", debian, "方正楷体_GBK", "AR PL UKai CN"},
+           {"song: half-width ASCII", debian, "宋体", "AR PL UMing CN"},
+           {"fangsong", debian, "方正仿宋_GBK", "AR PL UMing CN"},
+           {"installed font kept", debian + QStringList {"方正黑体_GBK"}, "方正黑体_GBK", ""},
+           {"second choice", {"Noto Serif CJK SC"}, "宋体", "Noto Serif CJK SC"},
+           {"no stand-in", {}, "方正楷体_GBK", ""}};
+    for (const auto &[name, installed, font, standIn] : rows)
+        QTest::newRow(name) << installed << QString::fromUtf8(font) << QString::fromUtf8(standIn);
 }
 
 void TestProfileRegistry::needed()
@@ -55,10 +51,8 @@ void TestProfileRegistry::needed()
     const auto replacements
         = neededFontReplacements([&](const QString &family) { return installed.contains(family); });
     QString found;
-    for (const FontReplacement &r : replacements) {
-        if (r.font == font)
-            found = r.family;
-    }
+    for (const FontReplacement &r : replacements)
+        found = r.font == font ? r.family : found;
     QCOMPARE(found, standIn);
 }
 
