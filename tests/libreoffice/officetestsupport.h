@@ -47,15 +47,11 @@ inline std::optional<int> missingLibreOfficeExit()
 // Whether the process exists and has not died (a zombie counts as dead).
 inline bool processRunning(qint64 pid)
 {
-    if (pid <= 0)
-        return false;
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
+    const QByteArray line
+        = pid > 0 && stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
     const int close = line.lastIndexOf(')');
-    return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z'
-        && line.at(close + 2) != 'X';
+    return close > 0 && close + 2 < line.size() && !QByteArray("ZX").contains(line.at(close + 2));
 }
 
 // Waits without running the Qt event loop.
