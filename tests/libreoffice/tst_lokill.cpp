@@ -270,14 +270,11 @@ void TestLoKill::commandKilledWhileRunning()
     QStringList text {QStringLiteral("关于做好年度工作的通知"), QStringLiteral("各单位：")};
     // Long enough that either command is still at work when the office is
     // killed, however fast the machine.
-    for (int i = 1; i <= 600; ++i) {
-        if (i % 30 == 1)
-            text << QStringLiteral("一、第%1部分。要求如下。").arg(i / 30 + 1);
-        else if (i % 10 == 1)
-            text << QStringLiteral("（一）第%1项。").arg(i);
-        else
-            text << QStringLiteral("第%1段正文，用于检验命令中途办公软件退出时的处理。").arg(i);
-    }
+    for (int i = 1; i <= 600; ++i)
+        text << (i % 30 == 1 ? QStringLiteral("一、第%1部分。要求如下。").arg(i / 30 + 1)
+                     : i % 10 == 1
+                     ? QStringLiteral("（一）第%1项。").arg(i)
+                     : QStringLiteral("第%1段正文，用于检验命令中途办公软件退出时的处理。").arg(i));
     document->content()->setText(text.join(QLatin1Char('\n')));
     if (command == 1) {
         RangePtr at = document->paragraphs()->item(40)->range();
