@@ -186,6 +186,12 @@ void TestLoRoundTrip::saveAndOpenEntryPoints()
     opened->close(Variant(false));
     // The first document is active again, still without a file of its own.
     QCOMPARE(app->activeDocument()->name(), document->name());
+    // Saved under a .txt name: UTF-8 text, not a Word file.
+    const QString text = m_files.filePath(QStringLiteral("entry.txt"));
+    QVERIFY(document->saveAs(text));
+    QFile written(text);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(written.readAll()).trimmed(), QStringLiteral("第一段\n第二段"));
     document->close(Variant(false));
 }
 
