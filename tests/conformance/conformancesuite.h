@@ -48,7 +48,6 @@ private slots:
     void paragraphFormatReset();
     void pointAndCharacterIndentsAreIndependent_data();
     void pointAndCharacterIndentsAreIndependent();
-    void paragraphCarriesItsFormat();
     void characterIndentsComeBackFromFiles_data();
     void characterIndentsComeBackFromFiles();
     void rangeParagraphs();
@@ -107,7 +106,6 @@ private slots:
     void pagination();
     void builtInStyles();
     void emptyingFooterRemovesItsBoxes();
-    void orientationTurnsThePage();
 };
 
 // Documents, the selection, custom document properties and bookmarks.
