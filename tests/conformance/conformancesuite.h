@@ -56,7 +56,6 @@ private slots:
     void fontNameSetsBothScripts();
     void lineSpacingRules_data();
     void lineSpacingRules();
-    void alignmentChanges_data();
     void alignmentChanges();
     void heldWritesReachTheOffice();
 };
