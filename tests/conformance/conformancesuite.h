@@ -48,7 +48,6 @@ private slots:
     void paragraphFormatReset();
     void pointAndCharacterIndentsAreIndependent_data();
     void pointAndCharacterIndentsAreIndependent();
-    void paragraphCarriesItsFormat();
     void characterIndentsComeBackFromFiles_data();
     void characterIndentsComeBackFromFiles();
     void rangeParagraphs();
@@ -57,7 +56,6 @@ private slots:
     void fontNameSetsBothScripts();
     void lineSpacingRules_data();
     void lineSpacingRules();
-    void alignmentChanges_data();
     void alignmentChanges();
     void heldWritesReachTheOffice();
 };
@@ -107,7 +105,6 @@ private slots:
     void pagination();
     void builtInStyles();
     void emptyingFooterRemovesItsBoxes();
-    void orientationTurnsThePage();
 };
 
 // Documents, the selection, custom document properties and bookmarks.
