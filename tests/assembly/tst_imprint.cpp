@@ -9,8 +9,7 @@
 using namespace automation;
 using assembly::ImprintInput;
 
-// The imprint on the in-process writer: rows, rules, texts, a second run.
-// (Its move to a new page needs a real layout: tst_loredheader.)
+// The imprint on the in-process writer (its page break: tst_loredheader).
 class tst_Imprint : public QObject
 {
     Q_OBJECT
@@ -65,8 +64,8 @@ void tst_Imprint::rows()
 
 void tst_Imprint::table_data()
 {
-    // kind, copy-to, disclosure, the rule selectors, each row's borders
-    // (right, bottom, left, top: style/width code), the box's text
+    // kind, copy-to, disclosure, rule selectors, each row's borders (right,
+    // bottom, left, top: style/width code), the box's text
     QTest::addColumn<QStringList>("row");
     QTest::newRow("two rows") << QStringList {
         "xiaxing.ini", "市委", "", "", "-4:0/4 -3:1/6 -2:0/4 -1:1/8|-4:0/4 -3:1/8 -2:0/4 -1:1/6",
@@ -85,8 +84,7 @@ void tst_Imprint::table_data()
     QTest::newRow("letter without copy-to") << QStringList {"xinhan.ini", "", "", "", "", "\r"};
 }
 
-// The box, its table's rows and rules and what it says, for each kind; a
-// second run replaces the box and only it.
+// The box's rows, rules and text per kind; a second run replaces only the box.
 void tst_Imprint::table()
 {
     QFETCH(QStringList, row);

@@ -43,8 +43,7 @@ QString shown(const QDialog &dialog, const QString &name)
     return w->property(qobject_cast<const QComboBox *>(w) ? "currentText" : "text").toString();
 }
 
-// The dialog prefilled as a conversion command does, shown, after an earlier
-// opening whose dates stay where a stored date is not taken.
+// The dialog prefilled as a command does it, after an earlier opening.
 std::unique_ptr<QDialog> openDialog(const QString &kind, const QString &number,
                                     const QString &date = QString())
 {
@@ -87,9 +86,8 @@ private slots:
     void templatesEditedFromTheDialog();
 };
 
-// A conversion: the dialog prefilled from the document and the templates,
-// what it shows, the fields the user changes, and what confirming stores,
-// tells the user or sends.
+// The dialog prefilled from document and templates, what it shows, typed
+// changes, and what confirming stores, tells or sends.
 void TestElementInput::conversions_data()
 {
     const char *columns[] = {"kind",  "templates", "number",  "date",     "typed",
@@ -176,17 +174,15 @@ void TestElementInput::conversions()
     const auto dialog = openDialog(kind, number, date);
     QVERIFY(dialog);
 
-    const QVariantMap fields = map(shown);
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
-        QCOMPARE(::shown(*dialog, it.key()), it.value().toString());
+    for (const auto &[name, value] : map(shown).toStdMap())
+        QCOMPARE(::shown(*dialog, name), value.toString());
     // The signer row is there for up-going documents only.
     const bool minutes = kind == QLatin1String("jiyao.ini");
     QWidget *signer = dialog->findChild<QWidget *>(QStringLiteral("edqf"));
     QCOMPARE(signer && signer->isVisible(), kind == QLatin1String("shangxing.ini"));
 
-    const QVariantMap changes = map(typed);
-    for (auto it = changes.cbegin(); it != changes.cend(); ++it)
-        replaceText(dialog->findChild<QWidget *>(it.key()), it.value().toString());
+    for (const auto &[name, value] : map(typed).toStdMap())
+        replaceText(dialog->findChild<QWidget *>(name), value.toString());
     const QByteArray signal = QByteArray("2") + (minutes ? "sendJYSettings(" : "sendSettings(")
         + QByteArray("QString,").repeated(19) + "QString)";
     QSignalSpy sent(dialog.get(), signal.constData());
@@ -205,9 +201,8 @@ void TestElementInput::conversions()
         QCOMPARE(QVariant(sent.first()).toStringList(), expand(sentList).split(QLatin1Char('|')));
     }
     const QSettings plain(home.templateFile(kind), QSettings::IniFormat);
-    const QVariantMap expected = map(stored);
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        QCOMPARE(plain.value(it.key()).toString(), it.value().toString());
+    for (const auto &[key, value] : map(stored).toStdMap())
+        QCOMPARE(plain.value(key).toString(), value.toString());
 }
 
 void TestElementInput::templatesEditedFromTheDialog_data()
@@ -237,10 +232,9 @@ void TestElementInput::templatesEditedFromTheDialog()
     BoxRecorder boxes;
     const auto dialog = openDialog(kind, QString());
     QVERIFY(dialog);
-    for (QPushButton *pushButton : dialog->findChildren<QPushButton *>()) {
+    for (QPushButton *pushButton : dialog->findChildren<QPushButton *>())
         if (pushButton->text() == button)
             click(pushButton);
-    }
     if (!editor.isEmpty()) {
         auto *opened = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         QVERIFY(opened);

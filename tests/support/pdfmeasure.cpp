@@ -18,11 +18,11 @@ QRectF boxOf(const QRegularExpressionMatch &m)
 
 QString unescaped(QString text)
 {
-    static const char *const entities[][2]
-        = {{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
-    for (const auto &entity : entities)
-        text.replace(QLatin1String(entity[0]), QLatin1String(entity[1]));
-    return text;
+    return text.replace("&lt;", "<")
+        .replace("&gt;", ">")
+        .replace("&quot;", "\"")
+        .replace("&apos;", "'")
+        .replace("&amp;", "&");
 }
 
 QString withoutSpace(QString text)
