@@ -35,31 +35,26 @@ const QString date = QStringLiteral("2024年5月6日"); // 11 characters with "�
 
 void tst_Imprint::rows_data()
 {
-    QTest::addColumn<int>("unitLength");
-    QTest::addColumn<int>("blanks");
-    QTest::addColumn<int>("scaling");
-    QTest::addColumn<QStringList>("texts"); // kind, distribution, first row
-    QTest::newRow("9 characters") << 9 << 22 << 0
-                                  << QStringList {"xiaxing.ini", "各区", "抄送：市委"};
+    // kind, distribution, first row, unit length, blanks, scaling
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("9 characters") << QStringList {"xiaxing.ini", "各区", "抄送：市委",
+                                                  "9",           "22",   "0"};
     QTest::newRow("16 characters")
-        << 16 << 17 << 85 << QStringList {"shangxing.ini", "", "抄送：市委"};
+        << QStringList {"shangxing.ini", "", "抄送：市委", "16", "17", "85"};
     QTest::newRow("minutes, no unit")
-        << 0 << 31 << 0 << QStringList {"jiyao.ini", "各区", "分送：各区\n抄送：市委"};
+        << QStringList {"jiyao.ini", "各区", "分送：各区\n抄送：市委", "0", "31", "0"};
 }
 
 // Row texts: the copy-to (or distribution) line, then unit, blanks and date.
 void tst_Imprint::rows()
 {
-    QFETCH(int, unitLength);
-    QFETCH(int, blanks);
-    QFETCH(int, scaling);
     QFETCH(QStringList, texts);
-    const QString unit(unitLength, QChar(u'甲'));
+    const QString unit(texts.at(3).toInt(), QChar(u'甲'));
     const ImprintInput input {texts.at(0), unit, date, QStringLiteral("市委"), "", texts.at(1)};
     const assembly::ImprintRows rows = assembly::imprintRows(input, unit);
     QCOMPARE(rows.first, texts.at(2));
-    QCOMPARE(rows.second, unit + QString(blanks, ' ') + date + QStringLiteral("印发"));
-    QCOMPARE(rows.scaling, scaling);
+    QCOMPARE(rows.second, unit + QString(texts.at(4).toInt(), ' ') + date + QStringLiteral("印发"));
+    QCOMPARE(rows.scaling, texts.at(5).toInt());
 }
 
 void tst_Imprint::table_data()

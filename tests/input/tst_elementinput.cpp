@@ -63,9 +63,7 @@ std::unique_ptr<QDialog> openDialog(const QString &kind, const QString &number,
 
 void addRow(const char *tag, const QStringList &values)
 {
-    QTestData &data = QTest::newRow(tag);
-    for (const QString &value : values)
-        data << value;
+    QTest::newRow(tag) << values;
 }
 
 void clickOk(QDialog *dialog)
@@ -90,10 +88,8 @@ private slots:
 // changes, and what confirming stores, tells or sends.
 void TestElementInput::conversions_data()
 {
-    const char *columns[] = {"kind",  "templates", "number",  "date",     "typed",
-                             "shown", "stored",    "message", "sentList", "disk"};
-    for (const char *column : columns)
-        QTest::addColumn<QString>(column);
+    // kind, templates, number, date, typed, shown, stored, message, sentList, disk
+    QTest::addColumn<QStringList>("row");
 
     const QString counter
         = "General/mb=B;A/wh=5;B/fwzh=某政发;B/year=2024;B/wh=41;B/FW=乙文件;B/LK=乙";
@@ -155,16 +151,10 @@ void TestElementInput::conversions_data()
 
 void TestElementInput::conversions()
 {
-    QFETCH(QString, kind);
-    QFETCH(QString, templates);
-    QFETCH(QString, number);
-    QFETCH(QString, date);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, stored);
-    QFETCH(QString, message);
-    QFETCH(QString, sentList);
-    QFETCH(QString, disk);
+    QFETCH(QStringList, row);
+    const QString &kind = row[0], &templates = row[1], &number = row[2], &date = row[3],
+                  &typed = row[4], &shown = row[5], &stored = row[6], &message = row[7],
+                  &sentList = row[8], &disk = row[9];
 
     TestHome home;
     home.setValues("option.ini", map("General/FW=某县政府"));
@@ -207,10 +197,7 @@ void TestElementInput::conversions()
 
 void TestElementInput::templatesEditedFromTheDialog_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("editor");
-    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QStringList>("row"); // kind, button, editor, listed
     addRow("add, down-going", {"xiaxing.ini", "添加", "hongtou_window", "A|B|新模板"});
     addRow("add, letter", {"xinhan.ini", "添加", "xinhan_window", "A|B|新模板"});
     addRow("add, joint", {"lianhe.ini", "添加", "lianhe_window", "A|B|新模板"});
@@ -220,10 +207,8 @@ void TestElementInput::templatesEditedFromTheDialog_data()
 
 void TestElementInput::templatesEditedFromTheDialog()
 {
-    QFETCH(QString, kind);
-    QFETCH(QString, button);
-    QFETCH(QString, editor);
-    QFETCH(QString, listed);
+    QFETCH(QStringList, row);
+    const QString &kind = row[0], &button = row[1], &editor = row[2], &listed = row[3];
 
     TestHome home;
     home.setValues(kind, map("General/mb=A;A/FW=甲文件;B/FW=乙文件"));
