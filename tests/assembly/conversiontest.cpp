@@ -18,8 +18,8 @@ const QStringList kBody {
     QStringLiteral("各单位每月组织一次隐患排查，建立问题清单，明确整改时限和责任人。"),
     QStringLiteral("特此通知。")};
 
-// Twenty strings as the dialogs send them; `f` sets the kind, level, period,
-// urgency, number, title, recipient, signature unit (LK) and signer.
+// The dialogs' twenty strings; `f`: kind, level, period, urgency, number,
+// title, recipient, signature unit (LK), signer.
 assembly::ElementList elements(const QStringList &f)
 {
     return assembly::ElementList::fromStrings(
@@ -43,9 +43,8 @@ QStringList ConversionTest::shapeNames() const
 
 void ConversionTest::convertTwice_data()
 {
-    // Each conversion as kind;level;period;urgency;number;title;recipient;
-    // signature unit;signer; the lines of the second head, in order; a line
-    // of the second signature.
+    // Two conversions as elements() takes them; the second head's lines in
+    // order; a line of the second signature.
     for (const char *column : {"first", "second", "head", "signature"})
         QTest::addColumn<QString>(column);
 
@@ -101,8 +100,7 @@ void ConversionTest::convertTwice()
 
     // One header and one imprint: the same shapes as after the first run.
     QCOMPARE(shapeNames(), afterFirst);
-    QVERIFY(afterFirst.contains(QStringLiteral("WJBT")));
-    QVERIFY(afterFirst.contains(QStringLiteral("bj_gw")));
+    QVERIFY(afterFirst.contains(QStringLiteral("WJBT")) && afterFirst.contains("bj_gw"));
 
     // One head, the second one, ahead of the body; the body once, as typed.
     QStringList paragraphs = bodyParagraphs();

@@ -2,9 +2,8 @@
 
 #include "conformancetest.h"
 
-// The whole conversion on any writer, made by the factory as in the
-// conformance suite: each kind converted twice, as after a correction, leaves
-// one head, signature, red header and imprint, the second's, and the body.
+// Each kind converted twice on any writer leaves the second run's head,
+// signature, red header and imprint only, and the body once.
 class ConversionTest : public ConformanceTest
 {
     Q_OBJECT

@@ -15,11 +15,9 @@ using pdfmeasure::pointsPerCm;
 
 namespace {
 
-// Paragraphs as describe() writes them, ";" between them, with shorthands:
-// "_n" an empty paragraph of exact spacing n ("_" 29.65), "~n" one with the
-// body's two-character indent; a text ending in "@" has the format of the
-// level and urgency lines, "+" that of the block's own lines and "*" that of
-// the body.
+// describeAll() rows joined by ";": "_n" empty at exact spacing n ("_" 29.65),
+// "~n" the same with the body's indent; a text ending "@" is a level/urgency
+// line, "+" a line of the block, "*" body text.
 QStringList expand(const QString &compact)
 {
     QStringList out;
@@ -113,8 +111,7 @@ void TextBlocksTest::titleBlock_data()
         << "jiyao.ini;第5期;;;[此处输入标题];" << minutes;
 }
 
-// The head is written above the body, which keeps its text; taking the
-// block's range out gives the body back.
+// The head goes above the body; removing the block's range gives the body back.
 void TextBlocksTest::titleBlock()
 {
     QFETCH(QString, texts);
@@ -165,8 +162,7 @@ void TextBlocksTest::signatureBlock_data()
                                                  << "纪要正文。*;~15.6;出席：张三、李四" + hanging;
 }
 
-// The block follows the body's text, which it leaves as it was; taking the
-// block's range out gives the body back.
+// The block follows the body; removing its range gives the body back.
 void TextBlocksTest::signatureBlock()
 {
     QFETCH(QString, texts);
@@ -194,8 +190,7 @@ void TextBlocksTest::badDocuments_data()
     QTest::newRow("trailing empty paragraphs") << "正文。;;" << false;
 }
 
-// Both blocks on documents with little in them: the user's text stays, in
-// its order; a table at the start keeps the head out of its first cell.
+// The user's text stays in order; a table at the start keeps the head out.
 void TextBlocksTest::badDocuments()
 {
     QFETCH(QString, body);
@@ -284,11 +279,8 @@ void TextBlocksTest::pages()
         QSKIP("the writer exports no PDF");
     const pdfmeasure::PdfFile pdf(name + ".pdf");
     QVERIFY2(pdf.isValid(), qPrintable(pdf.error()));
-    for (int page = 1; page <= pdf.pageCount(); ++page)
-        pdf.render(page, 100, name + QStringLiteral("-%1.png").arg(page));
 
-    // The type area between mirrored margins, a line of 28 characters; pages
-    // are searched from the first.
+    // The type area between mirrored margins, 28 characters a line.
     const auto left = [](int page) { return pointsPerCm * (page % 2 ? 2.8 : 2.6); };
     const auto right = [](int page) { return pointsPerCm * (page % 2 ? 18.4 : 18.2); };
     const double ch = pointsPerCm * 15.6 / 28;
@@ -319,8 +311,8 @@ void TextBlocksTest::pages()
         QVERIFY(!find("请假：王五").isEmpty() && find("列席：").isEmpty());
         return;
     }
-    // Two characters of first-line indent, then the blanks, half a character
-    // each; the date ends (39 + 9) / 2 characters in.
+    // Two characters of indent, then blanks of half a character; the date ends
+    // (39 + 9) / 2 characters in.
     const bool joint = kind == "lianhe.ini";
     MEASURE(find(joint ? "发文机关一" : unit).left(), left(page) + (joint ? 7 : 17) * ch, 2);
     MEASURE(find(date).right(), left(page) + 24 * ch, 2);

@@ -2,9 +2,8 @@
 
 #include "conformancetest.h"
 
-// The title and signature blocks on any writer, made by the factory as in
-// the conformance suite: the paragraphs they leave, documents that give them
-// little to work with, and each kind's exported pages measured.
+// The title and signature blocks on any writer: their paragraphs, sparse
+// documents, and each kind's exported pages measured.
 class TextBlocksTest : public ConformanceTest
 {
     Q_OBJECT

@@ -9,8 +9,7 @@
 using namespace automation;
 using assembly::ImprintInput;
 
-// The imprint on the in-process writer: rows, rules, texts, a second run.
-// (Its move to a new page needs a real layout: tst_loredheader.)
+// The imprint on the in-process writer (its page break: tst_loredheader).
 class tst_Imprint : public QObject
 {
     Q_OBJECT
@@ -36,37 +35,32 @@ const QString date = QStringLiteral("2024年5月6日"); // 11 characters with "�
 
 void tst_Imprint::rows_data()
 {
-    QTest::addColumn<int>("unitLength");
-    QTest::addColumn<int>("blanks");
-    QTest::addColumn<int>("scaling");
-    QTest::addColumn<QStringList>("texts"); // kind, distribution, first row
-    QTest::newRow("9 characters") << 9 << 22 << 0
-                                  << QStringList {"xiaxing.ini", "各区", "抄送：市委"};
+    // kind, distribution, first row, unit length, blanks, scaling
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("9 characters") << QStringList {"xiaxing.ini", "各区", "抄送：市委",
+                                                  "9",           "22",   "0"};
     QTest::newRow("16 characters")
-        << 16 << 17 << 85 << QStringList {"shangxing.ini", "", "抄送：市委"};
+        << QStringList {"shangxing.ini", "", "抄送：市委", "16", "17", "85"};
     QTest::newRow("minutes, no unit")
-        << 0 << 31 << 0 << QStringList {"jiyao.ini", "各区", "分送：各区\n抄送：市委"};
+        << QStringList {"jiyao.ini", "各区", "分送：各区\n抄送：市委", "0", "31", "0"};
 }
 
 // Row texts: the copy-to (or distribution) line, then unit, blanks and date.
 void tst_Imprint::rows()
 {
-    QFETCH(int, unitLength);
-    QFETCH(int, blanks);
-    QFETCH(int, scaling);
     QFETCH(QStringList, texts);
-    const QString unit(unitLength, QChar(u'甲'));
+    const QString unit(texts.at(3).toInt(), QChar(u'甲'));
     const ImprintInput input {texts.at(0), unit, date, QStringLiteral("市委"), "", texts.at(1)};
     const assembly::ImprintRows rows = assembly::imprintRows(input, unit);
     QCOMPARE(rows.first, texts.at(2));
-    QCOMPARE(rows.second, unit + QString(blanks, ' ') + date + QStringLiteral("印发"));
-    QCOMPARE(rows.scaling, scaling);
+    QCOMPARE(rows.second, unit + QString(texts.at(4).toInt(), ' ') + date + QStringLiteral("印发"));
+    QCOMPARE(rows.scaling, texts.at(5).toInt());
 }
 
 void tst_Imprint::table_data()
 {
-    // kind, copy-to, disclosure, the rule selectors, each row's borders
-    // (right, bottom, left, top: style/width code), the box's text
+    // kind, copy-to, disclosure, rule selectors, each row's borders (right,
+    // bottom, left, top: style/width code), the box's text
     QTest::addColumn<QStringList>("row");
     QTest::newRow("two rows") << QStringList {
         "xiaxing.ini", "市委", "", "", "-4:0/4 -3:1/6 -2:0/4 -1:1/8|-4:0/4 -3:1/8 -2:0/4 -1:1/6",
@@ -85,8 +79,7 @@ void tst_Imprint::table_data()
     QTest::newRow("letter without copy-to") << QStringList {"xinhan.ini", "", "", "", "", "\r"};
 }
 
-// The box, its table's rows and rules and what it says, for each kind; a
-// second run replaces the box and only it.
+// The box's rows, rules and text per kind; a second run replaces only the box.
 void tst_Imprint::table()
 {
     QFETCH(QStringList, row);

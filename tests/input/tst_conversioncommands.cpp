@@ -15,9 +15,8 @@
 
 using namespace automation;
 
-// The five conversion commands through the page, on the in-process writer:
-// what they check before opening their dialog, what the dialog is prefilled
-// with, and what confirming it leaves in the document.
+// The conversion commands through the page on the in-process writer: their
+// checks, the dialog's prefill, and what confirming leaves in the document.
 class TestConversionCommands : public QObject
 {
     Q_OBJECT
@@ -30,8 +29,7 @@ private slots:
 
 namespace {
 
-// A page whose writer is the in-process one (none when `writer` is false),
-// with one document open unless `document` is false.
+// A page on the in-process writer (or none), with one document or none.
 struct Page
 {
     explicit Page(bool writer = true, bool document = true)
@@ -92,8 +90,8 @@ void TestConversionCommands::preconditions()
     page.page->minutesInputDialog()->close();
 }
 
-// A document converted before offers its elements again; the signer only to
-// "套上行文". Confirming stores the elements as entered and converts.
+// Stored elements are offered again (the signer to "套上行文" only) and
+// stored as entered on confirming.
 void TestConversionCommands::prefillAndConfirm()
 {
     TestHome home;

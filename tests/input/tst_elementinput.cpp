@@ -43,8 +43,7 @@ QString shown(const QDialog &dialog, const QString &name)
     return w->property(qobject_cast<const QComboBox *>(w) ? "currentText" : "text").toString();
 }
 
-// The dialog prefilled as a conversion command does, shown, after an earlier
-// opening whose dates stay where a stored date is not taken.
+// The dialog prefilled as a command does it, after an earlier opening.
 std::unique_ptr<QDialog> openDialog(const QString &kind, const QString &number,
                                     const QString &date = QString())
 {
@@ -64,9 +63,7 @@ std::unique_ptr<QDialog> openDialog(const QString &kind, const QString &number,
 
 void addRow(const char *tag, const QStringList &values)
 {
-    QTestData &data = QTest::newRow(tag);
-    for (const QString &value : values)
-        data << value;
+    QTest::newRow(tag) << values;
 }
 
 void clickOk(QDialog *dialog)
@@ -87,15 +84,12 @@ private slots:
     void templatesEditedFromTheDialog();
 };
 
-// A conversion: the dialog prefilled from the document and the templates,
-// what it shows, the fields the user changes, and what confirming stores,
-// tells the user or sends.
+// The dialog prefilled from document and templates, what it shows, typed
+// changes, and what confirming stores, tells or sends.
 void TestElementInput::conversions_data()
 {
-    const char *columns[] = {"kind",  "templates", "number",  "date",     "typed",
-                             "shown", "stored",    "message", "sentList", "disk"};
-    for (const char *column : columns)
-        QTest::addColumn<QString>(column);
+    // kind, templates, number, date, typed, shown, stored, message, sentList, disk
+    QTest::addColumn<QStringList>("row");
 
     const QString counter
         = "General/mb=B;A/wh=5;B/fwzh=某政发;B/year=2024;B/wh=41;B/FW=乙文件;B/LK=乙";
@@ -157,16 +151,10 @@ void TestElementInput::conversions_data()
 
 void TestElementInput::conversions()
 {
-    QFETCH(QString, kind);
-    QFETCH(QString, templates);
-    QFETCH(QString, number);
-    QFETCH(QString, date);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, stored);
-    QFETCH(QString, message);
-    QFETCH(QString, sentList);
-    QFETCH(QString, disk);
+    QFETCH(QStringList, row);
+    const QString &kind = row[0], &templates = row[1], &number = row[2], &date = row[3],
+                  &typed = row[4], &shown = row[5], &stored = row[6], &message = row[7],
+                  &sentList = row[8], &disk = row[9];
 
     TestHome home;
     home.setValues("option.ini", map("General/FW=某县政府"));
@@ -176,17 +164,15 @@ void TestElementInput::conversions()
     const auto dialog = openDialog(kind, number, date);
     QVERIFY(dialog);
 
-    const QVariantMap fields = map(shown);
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
-        QCOMPARE(::shown(*dialog, it.key()), it.value().toString());
+    for (const auto &[name, value] : map(shown).toStdMap())
+        QCOMPARE(::shown(*dialog, name), value.toString());
     // The signer row is there for up-going documents only.
     const bool minutes = kind == QLatin1String("jiyao.ini");
     QWidget *signer = dialog->findChild<QWidget *>(QStringLiteral("edqf"));
     QCOMPARE(signer && signer->isVisible(), kind == QLatin1String("shangxing.ini"));
 
-    const QVariantMap changes = map(typed);
-    for (auto it = changes.cbegin(); it != changes.cend(); ++it)
-        replaceText(dialog->findChild<QWidget *>(it.key()), it.value().toString());
+    for (const auto &[name, value] : map(typed).toStdMap())
+        replaceText(dialog->findChild<QWidget *>(name), value.toString());
     const QByteArray signal = QByteArray("2") + (minutes ? "sendJYSettings(" : "sendSettings(")
         + QByteArray("QString,").repeated(19) + "QString)";
     QSignalSpy sent(dialog.get(), signal.constData());
@@ -205,17 +191,13 @@ void TestElementInput::conversions()
         QCOMPARE(QVariant(sent.first()).toStringList(), expand(sentList).split(QLatin1Char('|')));
     }
     const QSettings plain(home.templateFile(kind), QSettings::IniFormat);
-    const QVariantMap expected = map(stored);
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        QCOMPARE(plain.value(it.key()).toString(), it.value().toString());
+    for (const auto &[key, value] : map(stored).toStdMap())
+        QCOMPARE(plain.value(key).toString(), value.toString());
 }
 
 void TestElementInput::templatesEditedFromTheDialog_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("editor");
-    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QStringList>("row"); // kind, button, editor, listed
     addRow("add, down-going", {"xiaxing.ini", "添加", "hongtou_window", "A|B|新模板"});
     addRow("add, letter", {"xinhan.ini", "添加", "xinhan_window", "A|B|新模板"});
     addRow("add, joint", {"lianhe.ini", "添加", "lianhe_window", "A|B|新模板"});
@@ -225,10 +207,8 @@ void TestElementInput::templatesEditedFromTheDialog_data()
 
 void TestElementInput::templatesEditedFromTheDialog()
 {
-    QFETCH(QString, kind);
-    QFETCH(QString, button);
-    QFETCH(QString, editor);
-    QFETCH(QString, listed);
+    QFETCH(QStringList, row);
+    const QString &kind = row[0], &button = row[1], &editor = row[2], &listed = row[3];
 
     TestHome home;
     home.setValues(kind, map("General/mb=A;A/FW=甲文件;B/FW=乙文件"));
@@ -237,10 +217,9 @@ void TestElementInput::templatesEditedFromTheDialog()
     BoxRecorder boxes;
     const auto dialog = openDialog(kind, QString());
     QVERIFY(dialog);
-    for (QPushButton *pushButton : dialog->findChildren<QPushButton *>()) {
+    for (QPushButton *pushButton : dialog->findChildren<QPushButton *>())
         if (pushButton->text() == button)
             click(pushButton);
-    }
     if (!editor.isEmpty()) {
         auto *opened = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         QVERIFY(opened);

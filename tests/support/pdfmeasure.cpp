@@ -18,11 +18,11 @@ QRectF boxOf(const QRegularExpressionMatch &m)
 
 QString unescaped(QString text)
 {
-    static const char *const entities[][2]
-        = {{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
-    for (const auto &entity : entities)
-        text.replace(QLatin1String(entity[0]), QLatin1String(entity[1]));
-    return text;
+    return text.replace("&lt;", "<")
+        .replace("&gt;", ">")
+        .replace("&quot;", "\"")
+        .replace("&apos;", "'")
+        .replace("&amp;", "&");
 }
 
 QString withoutSpace(QString text)
@@ -243,25 +243,20 @@ QList<QRectF> PageImage::horizontalRules(const InkTest &ink, double minLength,
     };
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
-        int runStart = -1, bestStart = -1, bestEnd = -1;
-        for (int x = area.left(); x <= area.right() + 1; ++x) {
+        QRect line; // the row's runs of at least minRun pixels
+        for (int x = area.left(), start = -1; x <= area.right() + 1; ++x) {
             const bool on = x <= area.right() && ink(row[x]);
-            if (on && runStart < 0)
-                runStart = x;
-            if (!on && runStart >= 0) {
-                if (x - runStart > bestEnd - bestStart) {
-                    bestStart = runStart;
-                    bestEnd = x;
-                }
-                runStart = -1;
-            }
+            if (on && start < 0)
+                start = x;
+            if (!on && start >= 0 && x - start >= minRun)
+                line |= QRect(QPoint(start, y), QPoint(x - 1, y));
+            if (!on)
+                start = -1;
         }
-        if (bestStart >= 0 && bestEnd - bestStart >= minRun) {
-            const QRect line(QPoint(bestStart, y), QPoint(bestEnd - 1, y));
-            band = band.isNull() ? line : band.united(line);
-        } else {
+        if (line.isNull())
             closeBand();
-        }
+        else
+            band |= line;
     }
     closeBand();
     return rules;

@@ -9,10 +9,8 @@
 
 #include <functional>
 
-// Measuring an exported page: where its texts and its drawn marks are, in
-// points from the top left corner of the page, as poppler's tools see them
-// (pdftotext for text boxes, pdftoppm for pixels). The layout tests compare
-// these positions with the centimetres the settings and templates configure.
+// Where an exported page's texts and marks are, in points from its top left
+// corner, as poppler's pdftotext (text boxes) and pdftoppm (pixels) see them.
 namespace pdfmeasure {
 
 constexpr double pointsPerCm = 72.0 / 2.54;
@@ -48,13 +46,11 @@ bool isInk(QRgb pixel); // anything that is not the white paper
 class PdfFile
 {
 public:
-    // Reads the file's page count; every other question runs a tool on
-    // demand. `error()` tells why a file is unusable (missing tools, no file).
+    // Reads the page sizes; `error()` tells why a file is unusable.
     explicit PdfFile(const QString &path);
 
     bool isValid() const { return m_pages > 0; }
     QString error() const { return m_error; }
-    QString path() const { return m_path; }
     int pageCount() const { return m_pages; }
 
     // Pages count from 1.
@@ -62,14 +58,11 @@ public:
     QList<Line> lines(int page) const;
     // The plain text of a page, in reading order, without white space.
     QString compactText(int page) const;
-    // The box of the first occurrence of `text` (white space ignored) within
-    // one line of the page; an empty box when it is not there. A match that
-    // starts or ends inside a word is narrowed in proportion to the
-    // characters, which is exact for the monospaced CJK text of the body.
+    // The box of the first `text` (white space ignored) within one line, empty
+    // when absent; a match inside a word is cut in proportion to its characters.
     QRectF find(int page, const QString &text) const;
 
-    // The page rendered at `dpi` (cached per page and resolution), and the
-    // same image written to `pngPath` when one is given.
+    // The page rendered at `dpi` (cached), also written to `pngPath` if given.
     QImage render(int page, int dpi = 300, const QString &pngPath = QString()) const;
 
 private:
@@ -90,20 +83,15 @@ class PageImage
 public:
     PageImage(QImage image, int dpi);
 
-    const QImage &image() const { return m_image; }
     double toPoints(int pixels) const { return pixels * 72.0 / m_dpi; }
     int toPixels(double points) const { return int(points * m_dpi / 72.0 + 0.5); }
 
-    // The bounding box of the ink inside `region` (the whole page when
-    // empty); an empty box when there is none.
+    // The bounding box of the ink inside `region` (empty: the whole page).
     QRectF inkBox(const InkTest &ink, const QRectF &region = QRectF()) const;
-    // Horizontal rules: bands of consecutive pixel rows that each hold a run
-    // of ink at least `minLength` points long, each band as its bounding box
-    // (top to bottom). Two rules of a double rule are two bands when paper
-    // shows between them.
+    // Bands of pixel rows each holding an ink run of at least `minLength`
+    // points, top to bottom; a double rule is two bands.
     QList<QRectF> horizontalRules(const InkTest &ink, double minLength,
                                   const QRectF &region = QRectF()) const;
-    // Ink pixels in a region.
     int inkCount(const InkTest &ink, const QRectF &region = QRectF()) const;
 
 private:

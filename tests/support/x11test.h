@@ -1,7 +1,6 @@
 #pragma once
 
-// X11 helpers of the window tests: a private Xvfb for the test process and a
-// few questions about the window tree, on a connection of the test's own.
+// X11 helpers of the window tests: a private Xvfb and questions about the window tree.
 
 #include <QApplication>
 #include <QProcess>
@@ -41,23 +40,16 @@ public:
         return tree ? tree->parent : 0;
     }
 
-    std::vector<std::uint32_t> childrenOf(std::uint32_t window)
-    {
-        const auto tree = reply(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
-        if (!tree)
-            return {};
-        const xcb_window_t *children = xcb_query_tree_children(tree.get());
-        return {children, children + xcb_query_tree_children_length(tree.get())};
-    }
-
     std::vector<std::uint32_t> viewableChildrenOf(std::uint32_t window)
     {
+        const auto tree = reply(xcb_query_tree_reply(m_c, xcb_query_tree(m_c, window), nullptr));
         std::vector<std::uint32_t> result;
-        for (std::uint32_t child : childrenOf(window)) {
+        const xcb_window_t *children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
+        for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
             const auto attributes = reply(xcb_get_window_attributes_reply(
-                m_c, xcb_get_window_attributes(m_c, child), nullptr));
+                m_c, xcb_get_window_attributes(m_c, children[i]), nullptr));
             if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
-                result.push_back(child);
+                result.push_back(children[i]);
         }
         return result;
     }
@@ -78,8 +70,7 @@ public:
         return g ? QRect(g->x, g->y, g->width, g->height) : QRect();
     }
 
-    // The first shown window below root that another X client made: with
-    // root ours, the office's window.
+    // The first shown window below root made by another X client: the office's.
     std::uint32_t firstForeignViewable(std::uint32_t root)
     {
         const std::uint32_t mask = xcb_get_setup(m_c)->resource_id_mask;
@@ -100,7 +91,6 @@ public:
     }
 
 private:
-    // A reply of the server, freed with the pointer.
     template<class T> static std::unique_ptr<T, void (*)(void *)> reply(T *data)
     {
         return {data, &std::free};
@@ -109,8 +99,7 @@ private:
     xcb_connection_t *m_c = xcb_connect(nullptr, nullptr);
 };
 
-// Runs a test object on an X server of its own (a private Xvfb); without one
-// Qt runs offscreen and window tests can skip themselves.
+// Runs a test object on a private Xvfb; without one Qt runs offscreen.
 template<class Test> int runOnOwnXvfb(int argc, char *argv[])
 {
     ChildProcess xvfb;
