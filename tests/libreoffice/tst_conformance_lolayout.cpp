@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-// The conformance suite's layout cases (sections, footers, page numbers,
-// fields, styles, pagination) on LibreOffice.
+// The conformance suite's layout cases (shapes, tables, sections, footers,
+// page numbers, fields, styles, pagination) on LibreOffice.
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,6 +12,7 @@ int main(int argc, char **argv)
     if (const auto status = officetest::missingLibreOfficeExit())
         return *status;
     SharedOffice office;
-    return runConformanceSuite([&office] { return office.application(); }, argc, argv,
-                               {QStringLiteral("LayoutConformanceTest")});
+    return runConformanceSuite(
+        [&office] { return office.application(); }, argc, argv,
+        {QStringLiteral("DrawingConformanceTest"), QStringLiteral("LayoutConformanceTest")});
 }
