@@ -66,6 +66,7 @@ void WriterFocus::takeBackFor(QWidget *widget)
     xcb_set_input_focus(m_window.xcb, XCB_INPUT_FOCUS_PARENT,
                         static_cast<std::uint32_t>(widget->window()->winId()), XCB_CURRENT_TIME);
     xcb_flush(m_window.xcb);
+    QTimer::singleShot(0, this, [this] { m_window.readEvents(); });
 }
 
 bool WriterFocus::focusWithin(std::uint32_t ancestor)

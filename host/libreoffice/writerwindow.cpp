@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -173,7 +174,7 @@ bool WriterWindow::create()
                         XCB_ATOM_WM_HINTS, 32, 9, hints);
     xcb_map_window(m_xcb, m_officeParent);
     xcb_map_window(m_xcb, m_window);
-    xcb_flush(m_xcb);
+    flush();
 
     m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_xcb), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &WriterWindow::readXEvents);
@@ -347,7 +348,7 @@ void WriterWindow::fitViews()
             xcb_configure_window(m_xcb, view.xid,
                                  XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
     }
-    xcb_flush(m_xcb);
+    flush();
 }
 
 void WriterWindow::changed()
@@ -553,6 +554,15 @@ void WriterWindow::focusWriter()
         m_focus->focusWriter();
 }
 
+void WriterWindow::flush()
+{
+    xcb_flush(m_xcb);
+    // Sending may have read events into xcb's queue, where the socket
+    // notifier never sees them: a resize of our window among them would
+    // leave the office's views at the old size.
+    QTimer::singleShot(0, this, &WriterWindow::readXEvents);
+}
+
 void WriterWindow::readXEvents()
 {
     if (!m_xcb)
@@ -620,7 +630,7 @@ bool WriterWindow::eventFilter(QObject *watched, QEvent *event)
             = {static_cast<std::uint32_t>(size.width()), static_cast<std::uint32_t>(size.height())};
         xcb_configure_window(m_xcb, m_window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT,
                              values);
-        xcb_flush(m_xcb);
+        flush();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -130,6 +130,9 @@ private:
     void onFrameDisposed(int id);
     void onComponentAttached(int id);
     void readXEvents();
+    // Sends what is queued on our X connection; events it reads on the way
+    // are handled once the event loop runs again.
+    void flush();
     QSize windowSize();
 
     OfficeConnection *m_connection;
