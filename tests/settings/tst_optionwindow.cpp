@@ -32,8 +32,8 @@ void TestOptionWindow::dialog_data()
         "fontBigTitle BTBS 方正小标宋_GBK;fontITitle HT 方正黑体_GBK;fontIITitle KT 方正楷体_GBK;"
         "fontZW FS 方正仿宋_GBK;fontWest ST 宋体");
     const QString unit = QStringLiteral("某某县人民政府办公室");
-    for (const QString &spec : fields.split(QLatin1Char(';'))) {
-        const QStringList f = spec.split(QLatin1Char(' '));
+    for (const QString &field : fields.split(QLatin1Char(';'))) {
+        const QStringList f = field.split(QLatin1Char(' '));
         // A family that is not installed here shows and saves as it is.
         const QString stored = f[0].startsWith("font") ? "Some Font Not Installed" : "5.5";
         const QString values[] = {QString(), QString(""), stored}, key = "General/" + f[1];
