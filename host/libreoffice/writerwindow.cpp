@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
-
 #include <com/sun/star/awt/PosSize.hpp>
 #include <com/sun/star/awt/SystemDependentXWindow.hpp>
 #include <com/sun/star/awt/Toolkit.hpp>
@@ -153,9 +151,12 @@ bool WriterWindow::create()
         m_xcb, XCB_COPY_FROM_PARENT, m_window, m_hostWindow, 0, 0, width, height, 0,
         XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXMAP | XCB_CW_EVENT_MASK,
         values);
+    // The office's windows in the inner one are watched (readXEvents).
+    const std::uint32_t innerValues[] = {XCB_BACK_PIXMAP_NONE, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY};
     xcb_void_cookie_t inner = xcb_create_window_checked(
         m_xcb, XCB_COPY_FROM_PARENT, m_officeParent, m_window, 0, 0, width, height, 0,
-        XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXMAP, values);
+        XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, XCB_CW_BACK_PIXMAP | XCB_CW_EVENT_MASK,
+        innerValues);
     xcb_generic_error_t *outerError = xcb_request_check(m_xcb, outer);
     xcb_generic_error_t *innerError = xcb_request_check(m_xcb, inner);
     if (outerError || innerError) {
@@ -284,14 +285,8 @@ WriterWindow::View *WriterWindow::createView()
         return nullptr;
     }
     m_views.push_back(view);
-    if (m_xcb && view.xid) {
-        // The office may later give the view back the size it was made
-        // with (seen: 100×30 in a corner of the container); watching its
-        // size lets readXEvents put it right again.
-        const std::uint32_t mask[] = {XCB_EVENT_MASK_STRUCTURE_NOTIFY};
-        xcb_change_window_attributes(m_xcb, view.xid, XCB_CW_EVENT_MASK, mask);
+    if (m_xcb)
         fitViews();
-    }
     return &m_views.back();
 }
 
@@ -342,13 +337,17 @@ void WriterWindow::fitViews()
     // shown (a view made while the window was still small stayed small), so
     // every view is given our size. On our own X connection: a resize never
     // waits for the office.
-    const std::uint32_t size[] = {std::uint32_t(m_size.width()), std::uint32_t(m_size.height())};
     for (const View &view : m_views) {
         if (view.xid)
-            xcb_configure_window(m_xcb, view.xid,
-                                 XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+            fitWindow(view.xid);
     }
     flush();
+}
+
+void WriterWindow::fitWindow(std::uint32_t window)
+{
+    const std::uint32_t size[] = {std::uint32_t(m_size.width()), std::uint32_t(m_size.height())};
+    xcb_configure_window(m_xcb, window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
 }
 
 void WriterWindow::changed()
@@ -593,13 +592,20 @@ void WriterWindow::readXEvents()
                 xcb_configure_window(m_xcb, m_officeParent,
                                      XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
                 fitViews();
-            } else if (!m_size.isEmpty() && QSize(configure->width, configure->height) != m_size) {
-                const bool ours
-                    = std::any_of(m_views.begin(), m_views.end(),
-                                  [&](const View &view) { return view.xid == configure->window; });
-                if (ours)
-                    fitViews();
+            } else if (configure->event == m_officeParent
+                       && QSize(configure->width, configure->height) != m_size) {
+                // The office sized one of its windows in ours otherwise (seen:
+                // 100x30, the size it was made with, in the container's
+                // corner): every one of them fills ours.
+                fitWindow(configure->window);
             }
+            break;
+        }
+        case XCB_MAP_NOTIFY: {
+            // A window the office (re)made in ours comes at its own size.
+            auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
+            if (map->event == m_officeParent)
+                fitWindow(map->window);
             break;
         }
         case XCB_FOCUS_IN: {

@@ -124,6 +124,8 @@ private:
     void onRequest(const WriterRequest &request);
     void changed();
     void fitViews();
+    // Gives one of the office's windows in ours our size (not flushed).
+    void fitWindow(std::uint32_t window);
     bool showStartCenter(View *view);
     void show(int id);
     void attachClickHandler(View *view);
