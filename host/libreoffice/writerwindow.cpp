@@ -178,6 +178,10 @@ bool WriterWindow::create()
     flush();
 
     m_notifier = new QSocketNotifier(xcb_get_file_descriptor(m_xcb), QSocketNotifier::Read, this);
+    m_settle = new QTimer(this);
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(250);
+    connect(m_settle, &QTimer::timeout, this, &WriterWindow::settle);
     connect(m_notifier, &QSocketNotifier::activated, this, &WriterWindow::readXEvents);
 
     m_host = QWidget::find(m_hostWindow);
@@ -340,6 +344,29 @@ void WriterWindow::fitViews()
     for (const View &view : m_views) {
         if (view.xid)
             fitWindow(view.xid);
+    }
+    flush();
+}
+
+void WriterWindow::settle()
+{
+    // Once a resize has settled, what the server holds: our window's size,
+    // given to the inner window and every office window in it. Whatever was
+    // missed on the way (seen: the office's window left at the container's
+    // first size) is put right here.
+    xcb_get_geometry_reply_t *geometry
+        = xcb_get_geometry_reply(m_xcb, xcb_get_geometry(m_xcb, m_window), nullptr);
+    if (geometry) {
+        m_size = QSize(geometry->width, geometry->height);
+        std::free(geometry);
+    }
+    fitWindow(m_officeParent);
+    if (xcb_query_tree_reply_t *tree
+        = xcb_query_tree_reply(m_xcb, xcb_query_tree(m_xcb, m_officeParent), nullptr)) {
+        const xcb_window_t *children = xcb_query_tree_children(tree);
+        for (int i = 0; i < xcb_query_tree_children_length(tree); ++i)
+            fitWindow(children[i]);
+        std::free(tree);
     }
     flush();
 }
@@ -592,6 +619,7 @@ void WriterWindow::readXEvents()
                 xcb_configure_window(m_xcb, m_officeParent,
                                      XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
                 fitViews();
+                m_settle->start();
             } else if (configure->event == m_officeParent
                        && QSize(configure->width, configure->height) != m_size) {
                 // The office sized one of its windows in ours otherwise (seen:

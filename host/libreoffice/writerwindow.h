@@ -18,6 +18,7 @@
 
 struct xcb_connection_t;
 class QSocketNotifier;
+class QTimer;
 class QWidget;
 
 namespace libreoffice {
@@ -126,6 +127,9 @@ private:
     void fitViews();
     // Gives one of the office's windows in ours our size (not flushed).
     void fitWindow(std::uint32_t window);
+    // A while after our window was resized: every window in it takes its
+    // size as the server has it.
+    void settle();
     bool showStartCenter(View *view);
     void show(int id);
     void attachClickHandler(View *view);
@@ -146,6 +150,7 @@ private:
     QSize m_size;
     xcb_connection_t *m_xcb = nullptr;
     QSocketNotifier *m_notifier = nullptr;
+    QTimer *m_settle = nullptr;
     QPointer<QWidget> m_host;
     WriterFocus *m_focus = nullptr;
     std::vector<View> m_views;
