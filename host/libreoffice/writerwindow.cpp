@@ -216,12 +216,7 @@ WriterWindow::View *WriterWindow::shownView()
 
 QSize WriterWindow::windowSize()
 {
-    xcb_get_geometry_reply_t *geometry
-        = xcb_get_geometry_reply(m_xcb, xcb_get_geometry(m_xcb, m_officeParent), nullptr);
-    if (geometry) {
-        m_size = QSize(geometry->width, geometry->height);
-        std::free(geometry);
-    }
+    readSize(m_officeParent);
     // Waiting for the reply may have read events into xcb's queue, where the
     // socket notifier never sees them: a resize of our window among them
     // gives the size to use.
@@ -354,12 +349,7 @@ void WriterWindow::settle()
     // given to the inner window and every office window in it. Whatever was
     // missed on the way (seen: the office's window left at the container's
     // first size) is put right here.
-    xcb_get_geometry_reply_t *geometry
-        = xcb_get_geometry_reply(m_xcb, xcb_get_geometry(m_xcb, m_window), nullptr);
-    if (geometry) {
-        m_size = QSize(geometry->width, geometry->height);
-        std::free(geometry);
-    }
+    readSize(m_window);
     fitWindow(m_officeParent);
     if (xcb_query_tree_reply_t *tree
         = xcb_query_tree_reply(m_xcb, xcb_query_tree(m_xcb, m_officeParent), nullptr)) {
@@ -369,6 +359,16 @@ void WriterWindow::settle()
         std::free(tree);
     }
     flush();
+}
+
+void WriterWindow::readSize(std::uint32_t window)
+{
+    xcb_get_geometry_reply_t *geometry
+        = xcb_get_geometry_reply(m_xcb, xcb_get_geometry(m_xcb, window), nullptr);
+    if (geometry) {
+        m_size = QSize(geometry->width, geometry->height);
+        std::free(geometry);
+    }
 }
 
 void WriterWindow::fitWindow(std::uint32_t window)
@@ -615,9 +615,7 @@ void WriterWindow::readXEvents()
             if (configure->window == m_window) {
                 // The inner window takes our size, and so do the views.
                 m_size = QSize(configure->width, configure->height);
-                const std::uint32_t size[] = {configure->width, configure->height};
-                xcb_configure_window(m_xcb, m_officeParent,
-                                     XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+                fitWindow(m_officeParent);
                 fitViews();
                 m_settle->start();
             } else if (configure->event == m_officeParent

@@ -130,6 +130,8 @@ private:
     // A while after our window was resized: every window in it takes its
     // size as the server has it.
     void settle();
+    // Takes the window's size as the server has it as ours (when it answers).
+    void readSize(std::uint32_t window);
     bool showStartCenter(View *view);
     void show(int id);
     void attachClickHandler(View *view);
